@@ -1,0 +1,86 @@
+#include "modello_recordset.h"
+#include <QDate>
+#include <QDateTime>
+#include <QTime>
+
+ModelloRecordset::ModelloRecordset(QObject* parent) : QAbstractTableModel(parent) {}
+
+void ModelloRecordset::imposta(const Recordset& r, QList<ColonnaGriglia> colonne)
+{
+    beginResetModel();
+    rs = r;
+    if (colonne.isEmpty())
+        for (int i = 0; i < rs.numeroCampi(); ++i)
+            colonne.append({rs.nomeCampo(i), rs.nomeCampo(i)});
+    col = std::move(colonne);
+    indici.clear();
+    const auto d = rs.dati();
+    for (const auto& c : col)
+        indici.append(d ? d->indice(c.campo) : -1);
+    endResetModel();
+}
+
+int ModelloRecordset::rowCount(const QModelIndex& parent) const
+{
+    const auto d = rs.dati();
+    return parent.isValid() || !d ? 0 : int(d->righe.size());
+}
+
+int ModelloRecordset::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(col.size());
+}
+
+QString ModelloRecordset::testo(const QVariant& v)
+{
+    if (v.isNull())
+        return {};
+    switch (v.typeId()) {
+    case QMetaType::QDate:
+        return v.toDate().toString(QStringLiteral("dd/MM/yyyy"));
+    case QMetaType::QTime:
+        return v.toTime().toString(QStringLiteral("hh:mm"));
+    case QMetaType::QDateTime:
+        return v.toDateTime().toString(QStringLiteral("dd/MM/yyyy hh:mm:ss"));
+    case QMetaType::Double:
+        return QString::number(v.toDouble());
+    default:
+        return v.toString();
+    }
+}
+
+QVariant ModelloRecordset::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.column() >= col.size())
+        return {};
+    const int i = indici[index.column()];
+    const auto d = rs.dati();
+    if (i < 0 || !d || index.row() >= d->righe.size())
+        return {};
+    const QVariant& v = d->righe[index.row()][i];
+    if (role == Qt::DisplayRole) {
+        const auto& f = col[index.column()].formato;
+        return f ? f(v) : testo(v);
+    }
+    if (role == Qt::UserRole)
+        return v;
+    return {};
+}
+
+QVariant ModelloRecordset::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return section < col.size() ? col[section].intestazione : QVariant();
+    return {};
+}
+
+void ModelloRecordset::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= col.size() || indici[column] < 0)
+        return;
+    beginResetModel();
+    rs.ordina(col[column].campo, order == Qt::DescendingOrder);
+    endResetModel();
+}

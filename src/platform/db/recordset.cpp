@@ -1,0 +1,262 @@
+#include "recordset.h"
+#include "errore_db.h"
+#include <QDate>
+#include <QSqlRecord>
+#include <algorithm>
+
+int DatiRecordset::indice(const QString& nome) const
+{
+    for (int i = 0; i < nomi.size(); ++i)
+        if (nomi[i].compare(nome, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+struct Recordset::Stato {
+    bool statico = false;
+    // static
+    std::shared_ptr<DatiRecordset> dati;
+    int pos = -1; // -1 before the first row, size() after the last
+    // forward-only
+    QSqlQuery query;
+    QVector<QVariant> corrente;
+    bool fine = true;
+    DatiRecordset nomi; // field names only
+};
+
+namespace {
+const QString sorgente = QStringLiteral("Recordset");
+
+QVariant valore(const QSqlQuery& q, int i)
+{
+    QVariant v = q.value(i);
+    return v.isNull() ? QVariant() : v;
+}
+
+bool numerico(const QVariant& v)
+{
+    switch (v.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Bool:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Orders two field values as the database would: Null first, numbers by value,
+// dates and times in time order, texts without regard to case.
+int confronta(const QVariant& a, const QVariant& b)
+{
+    if (a.isNull() || b.isNull())
+        return int(!a.isNull()) - int(!b.isNull());
+    if (numerico(a) && numerico(b)) {
+        const double x = a.toDouble(), y = b.toDouble();
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    if (a.typeId() == b.typeId() && (a.typeId() == QMetaType::QDate || a.typeId() == QMetaType::QTime
+                                     || a.typeId() == QMetaType::QDateTime))
+        return QVariant::compare(a, b) == QPartialOrdering::Less ? -1 : (a == b ? 0 : 1);
+    return a.toString().compare(b.toString(), Qt::CaseInsensitive);
+}
+} // namespace
+
+Recordset::Stato& Recordset::stato() const
+{
+    if (!s)
+        throw ErroreDb(erroreFineRecordset, sorgente, QStringLiteral("Il recordset non è aperto."));
+    return *s;
+}
+
+bool Recordset::statico() const { return s && s->statico; }
+
+bool Recordset::eof() const
+{
+    if (!s)
+        return true;
+    return s->statico ? s->pos >= s->dati->righe.size() : s->fine;
+}
+
+bool Recordset::bof() const
+{
+    if (!s)
+        return true;
+    return s->statico ? (s->pos < 0 || s->dati->righe.isEmpty()) : s->fine && s->corrente.isEmpty();
+}
+
+int Recordset::recordCount() const
+{
+    return statico() ? int(s->dati->righe.size()) : -1;
+}
+
+void Recordset::moveNext()
+{
+    Stato& st = stato();
+    if (eof())
+        throw ErroreDb(erroreFineRecordset, sorgente,
+                       QStringLiteral("BOF o EOF è True oppure il record corrente è stato eliminato."));
+    if (st.statico) {
+        ++st.pos;
+        return;
+    }
+    if (st.query.next()) {
+        for (int i = 0; i < st.corrente.size(); ++i)
+            st.corrente[i] = valore(st.query, i);
+    } else {
+        st.fine = true;
+    }
+}
+
+void Recordset::movePrevious()
+{
+    Stato& st = stato();
+    if (st.statico && st.pos >= 0)
+        --st.pos;
+}
+
+void Recordset::moveFirst() { vaiA(0); }
+
+void Recordset::moveLast()
+{
+    if (statico())
+        vaiA(int(s->dati->righe.size()) - 1);
+}
+
+int Recordset::posizione() const
+{
+    if (!statico() || eof() || bof())
+        return -1;
+    return s->pos;
+}
+
+void Recordset::vaiA(int riga)
+{
+    Stato& st = stato();
+    if (!st.statico)
+        throw ErroreDb(erroreFineRecordset, sorgente, QStringLiteral("Il recordset è di sola lettura in avanti."));
+    const int n = int(st.dati->righe.size());
+    st.pos = (riga < 0 || riga >= n) ? n : riga;
+}
+
+int Recordset::numeroCampi() const
+{
+    if (!s)
+        return 0;
+    return int(s->statico ? s->dati->nomi.size() : s->nomi.nomi.size());
+}
+
+QString Recordset::nomeCampo(int i) const
+{
+    return s->statico ? s->dati->nomi.value(i) : s->nomi.nomi.value(i);
+}
+
+bool Recordset::haCampo(const QString& nome) const
+{
+    if (!s)
+        return false;
+    return (s->statico ? s->dati->indice(nome) : s->nomi.indice(nome)) >= 0;
+}
+
+QVariant Recordset::campo(int i) const
+{
+    Stato& st = stato();
+    if (eof() || bof())
+        throw ErroreDb(erroreFineRecordset, sorgente,
+                       QStringLiteral("BOF o EOF è True oppure il record corrente è stato eliminato."));
+    const QVector<QVariant>& riga = st.statico ? st.dati->righe[st.pos] : st.corrente;
+    if (i < 0 || i >= riga.size())
+        throw ErroreDb(erroreCampo, sorgente,
+                       QStringLiteral("Impossibile trovare l'elemento nell'insieme corrispondente al nome o al numero richiesto."));
+    return riga[i];
+}
+
+QVariant Recordset::campo(const QString& nome) const
+{
+    Stato& st = stato();
+    const int i = st.statico ? st.dati->indice(nome) : st.nomi.indice(nome);
+    if (i < 0)
+        throw ErroreDb(erroreCampo, sorgente,
+                       QStringLiteral("Impossibile trovare l'elemento nell'insieme corrispondente al nome o al numero richiesto: ")
+                           + nome);
+    return campo(i);
+}
+
+bool Recordset::cerca(const QString& nome, const QVariant& v)
+{
+    Stato& st = stato();
+    const int i = st.statico ? st.dati->indice(nome) : -1;
+    if (i < 0)
+        throw ErroreDb(erroreCampo, sorgente,
+                       QStringLiteral("Impossibile trovare l'elemento nell'insieme corrispondente al nome o al numero richiesto: ")
+                           + nome);
+    const auto& righe = st.dati->righe;
+    for (int r = 0; r < righe.size(); ++r) {
+        if (!righe[r][i].isNull() && !v.isNull() && confronta(righe[r][i], v) == 0) {
+            st.pos = r;
+            return true;
+        }
+    }
+    st.pos = int(righe.size());
+    return false;
+}
+
+void Recordset::ordina(const QString& nome, bool decrescente)
+{
+    Stato& st = stato();
+    const int i = st.statico ? st.dati->indice(nome) : -1;
+    if (i < 0)
+        throw ErroreDb(erroreCampo, sorgente,
+                       QStringLiteral("Impossibile trovare l'elemento nell'insieme corrispondente al nome o al numero richiesto: ")
+                           + nome);
+    auto& righe = st.dati->righe;
+    std::stable_sort(righe.begin(), righe.end(), [&](const QVector<QVariant>& a, const QVector<QVariant>& b) {
+        const int c = confronta(a[i], b[i]);
+        return decrescente ? c > 0 : c < 0;
+    });
+    st.pos = 0;
+}
+
+std::shared_ptr<DatiRecordset> Recordset::dati() const
+{
+    return statico() ? s->dati : nullptr;
+}
+
+Recordset Recordset::daQuery(QSqlQuery q, bool statico)
+{
+    Recordset r;
+    r.s = std::make_shared<Stato>();
+    Stato& st = *r.s;
+    st.statico = statico;
+    const QSqlRecord rec = q.record();
+    QStringList nomi;
+    for (int i = 0; i < rec.count(); ++i)
+        nomi << rec.fieldName(i);
+    if (statico) {
+        st.dati = std::make_shared<DatiRecordset>();
+        st.dati->nomi = nomi;
+        const int n = int(nomi.size());
+        while (q.next()) {
+            QVector<QVariant> riga(n);
+            for (int i = 0; i < n; ++i)
+                riga[i] = valore(q, i);
+            st.dati->righe.push_back(std::move(riga));
+        }
+        st.pos = 0;
+        return r;
+    }
+    st.nomi.nomi = nomi;
+    st.corrente.resize(nomi.size());
+    st.query = std::move(q);
+    st.fine = !st.query.next();
+    if (!st.fine)
+        for (int i = 0; i < st.corrente.size(); ++i)
+            st.corrente[i] = valore(st.query, i);
+    else
+        st.corrente.clear();
+    return r;
+}

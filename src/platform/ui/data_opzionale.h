@@ -1,0 +1,30 @@
+#pragma once
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QWidget>
+
+// A date picker with an optional tick: unticked means no date (Null).
+class DataOpzionale : public QWidget {
+    Q_OBJECT
+public:
+    explicit DataOpzionale(bool conSpunta = true, QWidget* parent = nullptr);
+
+    // The chosen date, or Null when unticked.
+    QVariant valore() const;
+    // A date ticks the box; Null (or an invalid date) unticks it.
+    void impostaValore(const QVariant& v);
+    QDate data() const { return editor->date(); }
+    void impostaData(const QDate& d) { editor->setDate(d); }
+    bool spuntata() const { return !spunta || spunta->isChecked(); }
+    void impostaSpunta(bool s);
+
+    QDateEdit* campoData() const { return editor; }
+    QCheckBox* casella() const { return spunta; }
+
+signals:
+    void cambiata();
+
+private:
+    QCheckBox* spunta = nullptr;
+    QDateEdit* editor;
+};

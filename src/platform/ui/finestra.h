@@ -1,0 +1,106 @@
+#pragma once
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+// A window of the program. The instance and its members live until it is released;
+// its controls exist only while it is loaded. Loading builds the controls and runs the
+// load handler; touching a control of an unloaded window loads it again (hidden);
+// closing unloads it: the controls go, the members stay.
+class Finestra {
+public:
+    virtual ~Finestra();
+
+    bool caricata() const { return forma_ != nullptr; }
+    void carica();
+    // Unload: the unload handler runs, the controls are destroyed, the members are kept.
+    void chiudi();
+    // The window itself (touching it loads it).
+    QWidget* forma();
+    // Loads and shows the window modally; returns when it has been closed.
+    void mostraModale();
+
+protected:
+    // Creates the window and its controls.
+    virtual QWidget* costruisci() = 0;
+    // The load handler, run after the controls exist.
+    virtual void alCaricamento() {}
+    // The unload handler, run before the controls go.
+    virtual void alloScaricamento() {}
+    // The close box (or the system) asks to close: false keeps the window open.
+    virtual bool chiusuraRichiesta() { return true; }
+    // Forget the pointers to the controls.
+    virtual void rilasciaControlli() = 0;
+
+private:
+    friend class FiltroChiusura;
+    QPointer<QWidget> forma_;
+    QObject* filtroChiusura = nullptr;
+    bool inCaricamento = false;
+};
+
+// A window whose controls are the struct C, reached through ui() (which loads).
+template <class C>
+class FinestraCon : public Finestra {
+protected:
+    C& ui()
+    {
+        if (!c)
+            carica();
+        return *c;
+    }
+    // For costruisci(): the controls being built.
+    C& nuoviControlli()
+    {
+        c = std::make_unique<C>();
+        return *c;
+    }
+    void rilasciaControlli() override { c.reset(); }
+
+private:
+    std::unique_ptr<C> c;
+};
+
+namespace finestre_detail {
+void registra(std::function<void()> rilascio);
+}
+
+// The module-level reference of a window: created on first touch.
+template <class T>
+std::unique_ptr<T>& riferimento()
+{
+    static std::unique_ptr<T> p;
+    return p;
+}
+
+template <class T>
+T& istanza()
+{
+    auto& p = riferimento<T>();
+    if (!p) {
+        static bool registrato = false;
+        if (!registrato) {
+            registrato = true;
+            finestre_detail::registra([] { riferimento<T>().reset(); });
+        }
+        p = std::make_unique<T>();
+    }
+    return *p;
+}
+
+template <class T>
+bool esisteIstanza()
+{
+    return riferimento<T>() != nullptr;
+}
+
+// Releases the reference: the next touch creates a fresh window with empty members.
+template <class T>
+void rilascia()
+{
+    riferimento<T>().reset();
+}
+
+// Releases every window (tests start each case from nothing).
+void rilasciaTutteLeFinestre();

@@ -1,0 +1,193 @@
+#include "ambiente_test.h"
+#include "connessione.h"
+#include "errore_db.h"
+#include "modello_recordset.h"
+
+namespace {
+void creaProve()
+{
+    connessione.esegui("CREATE TABLE prove (id INTEGER PRIMARY KEY AUTOINCREMENT, nome TEXT COLLATE NOCASE UNIQUE, "
+                       "peso REAL, giorno DATE, ora TIME)");
+    connessione.esegui("INSERT INTO prove (nome, peso, giorno, ora) VALUES ('BETA', 2.5, #3/7/2024#, #09:30#)");
+    connessione.esegui("INSERT INTO prove (nome, peso, giorno, ora) VALUES ('alfa', 10, null, null)");
+    connessione.esegui("INSERT INTO prove (nome, peso, giorno, ora) VALUES ('Gamma', 1, #12/31/2023#, #18:00#)");
+}
+
+long numeroErrore(const QString& sql)
+{
+    try {
+        connessione.esegui(sql);
+    } catch (const ErroreDb& e) {
+        return e.numero;
+    }
+    return 0;
+}
+} // namespace
+
+class TestConnessione : public QObject {
+    Q_OBJECT
+private slots:
+    void erroriDelComando_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<long>("numero");
+        QTest::newRow("syntax") << "SELEC * FROM prove" << erroreComando;
+        QTest::newRow("unknown table") << "SELECT * FROM nessuna" << erroreComando;
+        QTest::newRow("unknown column") << "SELECT nessuna FROM prove" << erroreComando;
+        QTest::newRow("duplicate key") << "INSERT INTO prove (nome) VALUES ('ALFA')" << erroreComando;
+        QTest::newRow("good statement") << "UPDATE prove SET peso = 3 WHERE id = 1" << 0L;
+    }
+    void erroriDelComando()
+    {
+        QFETCH(QString, sql);
+        QFETCH(long, numero);
+        DatabaseTest db(false);
+        creaProve();
+        QCOMPARE(numeroErrore(sql), numero);
+    }
+
+    void erroreDescriveIlProblema()
+    {
+        DatabaseTest db(false);
+        try {
+            connessione.esegui("SELECT * FROM nessuna");
+            QFAIL("no error");
+        } catch (const ErroreDb& e) {
+            QVERIFY(e.descrizione.contains("nessuna"));
+            QVERIFY(!e.sorgente.isEmpty());
+        }
+    }
+
+    void connessioneChiusa()
+    {
+        {
+            DatabaseTest db(false);
+        }
+        QVERIFY(!connessione.aperta());
+        const long n = numeroErrore("SELECT 1");
+        QVERIFY(n != 0 && n != erroreComando);
+    }
+
+    void righeToccate()
+    {
+        DatabaseTest db(false);
+        creaProve();
+        QCOMPARE(connessione.esegui("UPDATE prove SET peso = 0 WHERE peso < 5"), 2);
+        QCOMPARE(connessione.esegui("UPDATE prove SET peso = 0 WHERE id = 99"), 0);
+    }
+
+    void recordsetStatico()
+    {
+        DatabaseTest db(false);
+        creaProve();
+        Recordset rs = connessione.apriStatico("SELECT * FROM prove ORDER BY id");
+        QCOMPARE(rs.recordCount(), 3);
+        QVERIFY(!rs.eof() && !rs.bof());
+        // fields by name in any case; Null as a null QVariant; dates and times typed
+        QCOMPARE(rs.campo("NOME").toString(), QString("BETA"));
+        QCOMPARE(rs["Giorno"].toDate(), QDate(2024, 3, 7));
+        QCOMPARE(rs["ora"].toTime(), QTime(9, 30));
+        rs.moveNext();
+        QVERIFY(rs.campo("giorno").isNull());
+        QVERIFY(rs.campo("ora").isNull());
+        QVERIFY_THROWS_EXCEPTION(ErroreDb, rs.campo("nessuno"));
+
+        QVERIFY(rs.cerca("nome", "gamma"));
+        QCOMPARE(rs.campo("id").toInt(), 3);
+        QVERIFY(rs.cerca("id", 2));
+        QCOMPARE(rs.campo("nome").toString(), QString("alfa"));
+        QVERIFY(!rs.cerca("nome", "delta"));
+        QVERIFY(rs.eof());
+
+        rs.ordina("nome");
+        QStringList nomi;
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+            nomi << rs["nome"].toString();
+        QCOMPARE(nomi, QStringList({"alfa", "BETA", "Gamma"}));
+        rs.ordina("giorno", true);
+        QCOMPARE(rs["nome"].toString(), QString("BETA"));
+        rs.moveLast();
+        QVERIFY(rs["giorno"].isNull());
+        rs.ordina("peso");
+        QCOMPARE(rs["peso"].toDouble(), 1.0); // numbers by value, not as texts
+        rs.moveLast();
+        QVERIFY_THROWS_EXCEPTION(ErroreDb, (rs.moveNext(), rs.moveNext()));
+    }
+
+    void recordsetVuoto()
+    {
+        DatabaseTest db(false);
+        creaProve();
+        Recordset rs = connessione.apriStatico("SELECT * FROM prove WHERE id = 0");
+        QCOMPARE(rs.recordCount(), 0);
+        QVERIFY(rs.eof() && rs.bof());
+        Recordset av = connessione.apriAvanti("SELECT * FROM prove WHERE id = 0");
+        QVERIFY(av.eof());
+        QCOMPARE(av.recordCount(), -1);
+    }
+
+    void recordsetInAvanti()
+    {
+        DatabaseTest db(false);
+        creaProve();
+        Recordset rs = connessione.apriAvanti("SELECT nome FROM prove ORDER BY nome");
+        QStringList nomi;
+        for (; !rs.eof(); rs.moveNext())
+            nomi << rs["NOME"].toString();
+        QCOMPARE(nomi, QStringList({"alfa", "BETA", "Gamma"}));
+    }
+
+    void transazioni()
+    {
+        DatabaseTest db(false);
+        creaProve();
+        {
+            Transazione t(connessione);
+            connessione.esegui("DELETE FROM prove");
+        } // not confirmed: rolled back
+        QCOMPARE(connessione.apriStatico("SELECT * FROM prove").recordCount(), 3);
+        try {
+            Transazione t(connessione);
+            connessione.esegui("DELETE FROM prove WHERE id = 1");
+            connessione.esegui("INSERT INTO prove (nome) VALUES ('GAMMA')"); // duplicate
+            t.conferma();
+        } catch (const ErroreDb&) {
+        }
+        QCOMPARE(connessione.apriStatico("SELECT * FROM prove").recordCount(), 3);
+        {
+            Transazione t(connessione);
+            connessione.esegui("DELETE FROM prove WHERE id = 1");
+            t.conferma();
+        }
+        QCOMPARE(connessione.apriStatico("SELECT * FROM prove").recordCount(), 2);
+    }
+
+    void ultimoIdNonRiusato()
+    {
+        DatabaseTest db(false);
+        creaProve();
+        connessione.esegui("DELETE FROM prove WHERE id = 3");
+        connessione.esegui("INSERT INTO prove (nome) VALUES ('DELTA')");
+        QCOMPARE(connessione.ultimoId(), 4);
+    }
+
+    void modelloOrdinaIlRecordset()
+    {
+        DatabaseTest db(false);
+        creaProve();
+        ModelloRecordset m;
+        m.imposta(connessione.apriStatico("SELECT * FROM prove"),
+                  {{"nome", "Nome"}, {"giorno", "Data"}, {"ora", "Ora"}});
+        QCOMPARE(m.rowCount(), 3);
+        QCOMPARE(m.headerData(1, Qt::Horizontal).toString(), QString("Data"));
+        m.sort(0, Qt::DescendingOrder);
+        QCOMPARE(m.data(m.index(0, 0)).toString(), QString("Gamma"));
+        QCOMPARE(m.data(m.index(0, 1)).toString(), QString("31/12/2023"));
+        QCOMPARE(m.data(m.index(0, 2)).toString(), QString("18:00"));
+        QCOMPARE(m.data(m.index(2, 1)).toString(), QString());
+        QCOMPARE(m.recordset()["nome"].toString(), QString("Gamma"));
+    }
+};
+
+CORVEXT_TEST_MAIN(TestConnessione)
+#include "test_connessione.moc"

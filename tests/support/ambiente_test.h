@@ -1,0 +1,39 @@
+#pragma once
+#include <QApplication>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Prepares the process for a headless test: offscreen platform, a private ODBC folder
+// (ODBCSYSINI) with the SQLite3 driver registered, Italian Qt texts, and every seam
+// (message boxes, modal shows, file dialogs, display) in its test mode.
+// Call before the QApplication exists.
+void preparaAmbienteTest();
+QString cartellaOdbcTest();
+
+// A fresh database file registered as the data source "corvext", a program folder of
+// its own, and the shared connection open on it (with the whole schema when asked).
+class DatabaseTest {
+public:
+    explicit DatabaseTest(bool conSchema = true);
+    ~DatabaseTest();
+    QString cartella() const { return dir.path(); }
+    QString file() const;
+
+private:
+    QTemporaryDir dir;
+};
+
+// Writes the data source "corvext" on the given database file into the test ODBC folder.
+void registraDsnTest(const QString& fileDatabase);
+// Removes the data source "corvext" from the test ODBC folder.
+void rimuoviDsnTest();
+
+#define CORVEXT_TEST_MAIN(Classe)                                                                  \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        preparaAmbienteTest();                                                                     \
+        QApplication app(argc, argv);                                                              \
+        Classe t;                                                                                  \
+        return QTest::qExec(&t, argc, argv);                                                       \
+    }

@@ -1,1 +1,8 @@
-int main() { return 0; }
+#include "avvio.h"
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    return eseguiProgramma(app);
+}

@@ -5,6 +5,7 @@
 #include "finestra.h"
 #include "messaggi.h"
 #include "modale.h"
+#include "origine_dati.h"
 #include "schema.h"
 #include <QDir>
 #include <QFile>
@@ -44,17 +45,24 @@ QString cartellaOdbcTest()
     return cartellaOdbc().path();
 }
 
+// Through the odbcinst API, so that unixODBC's cache of what it read stays true.
 void registraDsnTest(const QString& fileDatabase)
 {
-    scrivi(cartellaOdbcTest() + QStringLiteral("/odbc.ini"),
-           "[ODBC Data Sources]\ncorvext=SQLite3\n\n[corvext]\nDescription=Connessione database Corvext\n"
-           "Driver=SQLite3\nDatabase="
-               + QFile::encodeName(fileDatabase) + "\nTimeout=10000\n");
+    const QString s = QStringLiteral("corvext");
+    odbc::rimuoviSezione(s);
+    const bool scritto = odbc::scrivi({{QStringLiteral("ODBC Data Sources"), s, QStringLiteral("SQLite3")},
+                                       {s, QStringLiteral("Description"), QStringLiteral("Connessione database Corvext")},
+                                       {s, QStringLiteral("Driver"), QStringLiteral("SQLite3")},
+                                       {s, QStringLiteral("Database"), fileDatabase},
+                                       {s, QStringLiteral("Timeout"), QStringLiteral("10000")}});
+    if (!scritto)
+        qFatal("cannot register the test data source");
 }
 
 void rimuoviDsnTest()
 {
-    scrivi(cartellaOdbcTest() + QStringLiteral("/odbc.ini"), "");
+    odbc::rimuoviSezione(QStringLiteral("corvext"));
+    odbc::rimuoviChiave(QStringLiteral("ODBC Data Sources"), QStringLiteral("corvext"));
 }
 
 DatabaseTest::DatabaseTest(bool conSchema)

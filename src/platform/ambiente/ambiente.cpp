@@ -35,3 +35,21 @@ void impostaCartellaProgramma(const QString& cartella)
 {
     cartellaImpostata() = cartella;
 }
+
+namespace {
+QString& titolo()
+{
+    static QString t = QStringLiteral("Corvext");
+    return t;
+}
+}
+
+QString titoloApplicazione()
+{
+    return titolo();
+}
+
+void impostaTitoloApplicazione(const QString& t)
+{
+    titolo() = t;
+}

@@ -1,4 +1,5 @@
 #include "messaggi.h"
+#include "ambiente.h"
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -68,7 +69,7 @@ QMessageBox::Icon icona(int stileBox)
 
 Risposta messaggio(const QString& testo, int stileBox, const QString& titolo)
 {
-    const QString titoloMostrato = titolo.isEmpty() ? QGuiApplication::applicationDisplayName() : titolo;
+    const QString titoloMostrato = titolo.isEmpty() ? titoloApplicazione() : titolo;
     StatoSeam& s = seam();
     if (s.attivo) {
         s.mostrati.append({testo, stileBox, titoloMostrato});

@@ -1,0 +1,27 @@
+#include "aggiornamenti.h"
+#include "errore_db.h"
+#include "istruzioni_sql.h"
+#include <QFile>
+
+namespace {
+QStringList schemaBase()
+{
+    QFile file(QStringLiteral(":/schema/schema.sql"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw ErroreDb(erroreConnessione, QStringLiteral("corvext_schema"),
+                       QStringLiteral("Schema del database non disponibile"));
+    QStringList istruzioni = divideIstruzioni(QString::fromUtf8(file.readAll()));
+    istruzioni << QStringLiteral("INSERT INTO contatori (cliente, chiamata) VALUES (0, 0)")
+               << QStringLiteral("INSERT INTO operatori (opUser, opPassword, opTipo) "
+                                 "VALUES ('ADMIN', 'ADMIN', 'AMMINISTRATORE')");
+    return istruzioni;
+}
+} // namespace
+
+const QList<Aggiornamento>& aggiornamenti()
+{
+    static const QList<Aggiornamento> passi = {
+        {1, schemaBase()},
+    };
+    return passi;
+}

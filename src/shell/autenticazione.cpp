@@ -1,0 +1,94 @@
+#include "autenticazione.h"
+#include "campo_password.h"
+#include "connessione.h"
+#include "forma_dialogo.h"
+#include "funzioni.h"
+#include "mdi_principale.h"
+#include "messaggi.h"
+#include "stato.h"
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+QWidget* schAutenticazione::costruisci()
+{
+    auto* f = new FormaDialogo(QStringLiteral("Autenticazione"));
+    auto& c = nuoviControlli();
+    auto* l = new QVBoxLayout(f);
+    auto* titolo = new QLabel(QStringLiteral("AUTENTICAZIONE"), f);
+    titolo->setAlignment(Qt::AlignCenter);
+    QFont fnt = titolo->font();
+    fnt.setBold(true);
+    titolo->setFont(fnt);
+    l->addWidget(titolo);
+
+    auto* campi = new QFormLayout;
+    c.txtOperatore = new QLineEdit(f);
+    c.txtPassword = nuovoCampoPassword(f);
+    auto* lblOperatore = new QLabel(QStringLiteral("OPERATORE"), f);
+    auto* lblPassword = new QLabel(QStringLiteral("PASSWORD"), f);
+    lblOperatore->setBuddy(c.txtOperatore);
+    lblPassword->setBuddy(c.txtPassword);
+    campi->addRow(lblOperatore, c.txtOperatore);
+    campi->addRow(lblPassword, c.txtPassword);
+    l->addLayout(campi);
+
+    auto* pulsanti = new QHBoxLayout;
+    c.cmdConferma = new QPushButton(QStringLiteral("Conferma"), f);
+    c.cmdAnnulla = new QPushButton(QStringLiteral("&Annulla"), f);
+    c.cmdConferma->setDefault(true);
+    c.cmdAnnulla->setAutoDefault(false);
+    f->impostaAnnulla(c.cmdAnnulla);
+    pulsanti->addStretch();
+    pulsanti->addWidget(c.cmdConferma);
+    pulsanti->addWidget(c.cmdAnnulla);
+    l->addLayout(pulsanti);
+
+    QObject::connect(c.cmdConferma, &QPushButton::clicked, f, [this] { cmdConferma_Click(); });
+    QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { cmdAnnulla_Click(); });
+    f->resize(320, f->sizeHint().height());
+    centraForm(f);
+    return f;
+}
+
+bool schAutenticazione::checkPassword()
+{
+    auto& c = ui();
+    if (c.txtOperatore->text().isEmpty() && c.txtPassword->text().isEmpty()) {
+        messaggio(QStringLiteral("Attenzione! Parametri inseriti non corretti."));
+        return false;
+    }
+    Recordset rs = connessione.apriAvanti(QStringLiteral("SELECT * FROM operatori where opUser = '")
+                                          + sqlTesto(c.txtOperatore->text()) + QStringLiteral("' AND opPassword ='")
+                                          + sqlTesto(c.txtPassword->text()) + QStringLiteral("'"));
+    if (rs.eof()) {
+        messaggio(QStringLiteral("Attenzione! Utente non identificato"));
+        return false;
+    }
+    if (nz(rs[QStringLiteral("opTipo")]).toString() != QStringLiteral("AMMINISTRATORE"))
+        istanza<MDIprincipale>().mnuOperatori()->setVisible(false);
+    nomeOperatore = nz(rs[QStringLiteral("opUser")]).toString();
+    codiceOperatore = rs[QStringLiteral("idOperatore")].toInt();
+    return true;
+}
+
+void schAutenticazione::cmdConferma_Click()
+{
+    // Mended: a failing database shows the common error box and the window stays open.
+    bool identificato = false;
+    gestisci([&] { identificato = checkPassword(); });
+    if (!caricata())
+        return;
+    ui().txtPassword->clear();
+    if (identificato)
+        chiudi();
+}
+
+void schAutenticazione::cmdAnnulla_Click()
+{
+    nomeOperatore.clear();
+    codiceOperatore = -1;
+    chiudi();
+}

@@ -1,0 +1,87 @@
+#include "avvio.h"
+#include "ambiente.h"
+#include "autenticazione.h"
+#include "connessione.h"
+#include "crea_dsn.h"
+#include "display.h"
+#include "funzioni.h"
+#include "mdi_principale.h"
+#include "messaggi.h"
+#include "origine_dati.h"
+#include "schema.h"
+#include "stato.h"
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+const QString nomeDsn = QStringLiteral("corvext");
+
+// The data source is missing: offer to create it. The program ends either way.
+void offriCreazioneDsn()
+{
+    const Risposta r = messaggio(QStringLiteral("ATTENZIONE ! Non e' stata rilevato il DSN di sistema per il database.\r\n"
+                                                "Premi ok per creare un nuovo DSN"),
+                                 stile::okAnnulla);
+    // Mended: a creation that failed does not ask for a restart that cannot help.
+    if (r == Risposta::OK && creaDSN())
+        messaggio(QStringLiteral("Riavviare il programma"));
+    else
+        messaggio(QStringLiteral("Contattare il supporto tecnico per la risoluzione del problema."));
+}
+
+void offriRisoluzione()
+{
+    const DimensioniSchermo s = dimensioniSchermo();
+    if (s.altezza == 600 || s.larghezza == 800)
+        return;
+    const Risposta r = messaggio(QStringLiteral("ATTENZIONE !\r\n"
+                                                "Per una corretta visualizzazione del programma lo schermo\r\n"
+                                                "deve essere impostato alla risoluzione di 800 x 600\r\n"
+                                                "Cambiare la risoluzione dello schermo ?"),
+                                 stile::siNo | stile::secondoPredefinito, QStringLiteral("Cambio Risoluzione Schermo"));
+    if (r == Risposta::Si)
+        cambiaRisoluzione(800, 600);
+}
+} // namespace
+
+bool Main()
+{
+    // The data source counts as present when it can be read: the system odbc.ini is
+    // read-only for users on this platform.
+    if (!odbc::sezionePresente(nomeDsn)) {
+        offriCreazioneDsn();
+        return false;
+    }
+    return gestisci([] {
+               offriRisoluzione();
+               stringaConnessione = QStringLiteral("dsn=corvext");
+               impostaTitoloApplicazione(QStringLiteral("Gestione QVR GAS"));
+               connessione.apri(stringaConnessione, QString(), QString());
+               preparaDatabase(connessione);
+               apriLog();
+               istanza<schAutenticazione>().mostraModale();
+           })
+        && [] {
+               if (nomeOperatore.isEmpty()) {
+                   messaggio(QStringLiteral("Il programma terminerà a causa di mancanza di autorizzazioni a procedere"),
+                             stile::esclamazione);
+                   chiudiLog();
+                   return false;
+               }
+               return gestisci([] { istanza<MDIprincipale>().mostra(); });
+           }();
+}
+
+int eseguiProgramma(QApplication& app)
+{
+    QTranslator qt;
+    if (qt.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qt);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    if (!Main())
+        return 0;
+    return app.exec();
+}

@@ -1,0 +1,70 @@
+#include "cambio_password.h"
+#include "campo_password.h"
+#include "connessione.h"
+#include "forma_dialogo.h"
+#include "funzioni.h"
+#include "messaggi.h"
+#include "stato.h"
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+QWidget* frmCambioPassword::costruisci()
+{
+    auto* f = new FormaDialogo(QStringLiteral("CAMBIO PASSWORD"));
+    auto& c = nuoviControlli();
+    auto* l = new QVBoxLayout(f);
+    auto* titolo = new QLabel(QStringLiteral("PROCEDURA CAMBIO PASSWORD"), f);
+    titolo->setAlignment(Qt::AlignCenter);
+    QFont fnt = titolo->font();
+    fnt.setBold(true);
+    titolo->setFont(fnt);
+    l->addWidget(titolo);
+    auto campo = [&](const QString& etichetta) {
+        auto* lbl = new QLabel(etichetta, f);
+        QLineEdit* e = nuovoCampoPassword(f);
+        lbl->setBuddy(e);
+        l->addWidget(lbl);
+        l->addWidget(e);
+        return e;
+    };
+    c.txtOldPwd = campo(QStringLiteral("Digita la vecchia password"));
+    c.txtPwd1 = campo(QStringLiteral("Digita la nuova password"));
+    c.txtPwd2 = campo(QStringLiteral("Digita nuovamente la nuova password"));
+    auto* pulsanti = new QHBoxLayout;
+    c.cmdOk = new QPushButton(QStringLiteral("CONFERMA"), f);
+    c.cmdAnnulla = new QPushButton(QStringLiteral("ANNULLA"), f);
+    for (QPushButton* p : {c.cmdOk, c.cmdAnnulla}) {
+        p->setAutoDefault(false);
+        pulsanti->addWidget(p);
+    }
+    l->addLayout(pulsanti);
+    QObject::connect(c.cmdOk, &QPushButton::clicked, f, [this] { cmdOk_Click(); });
+    QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { chiudi(); });
+    f->resize(340, f->sizeHint().height());
+    centraForm(f);
+    return f;
+}
+
+void frmCambioPassword::cmdOk_Click()
+{
+    // Mended: a failing database shows the common error box and the window stays open.
+    gestisci([this] {
+        auto& c = ui();
+        Recordset rs = connessione.apriStatico(QStringLiteral("SELECT * FROM operatori WHERE idOperatore = ")
+                                               + QString::number(codiceOperatore) + QStringLiteral(" AND opPassword = '")
+                                               + sqlTesto(c.txtOldPwd->text()) + QStringLiteral("'"));
+        if (rs.recordCount() == 0) {
+            messaggio(QStringLiteral("La vecchia password non corrisponde"));
+            return;
+        }
+        if (c.txtPwd1->text() != c.txtPwd2->text()) {
+            messaggio(QStringLiteral("ATTENZIONE ! Le nuove password che hai digitato non corrispondono !"));
+            return;
+        }
+        connessione.esegui(QStringLiteral("UPDATE operatori SET opPassword = '") + sqlTesto(c.txtPwd1->text())
+                           + QStringLiteral("' WHERE idOperatore = ") + QString::number(codiceOperatore));
+        chiudi();
+    });
+}

@@ -1,0 +1,5 @@
+#include "stato.h"
+
+QString stringaConnessione;
+QString nomeOperatore;
+long codiceOperatore = 0;

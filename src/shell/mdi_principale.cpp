@@ -1,0 +1,176 @@
+#include "mdi_principale.h"
+#include "cambio_password.h"
+#include "compattazione.h"
+#include "connessione.h"
+#include "funzioni.h"
+#include "messaggi.h"
+#include <QApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolButton>
+
+namespace {
+// Twips to pixels at the original's 15 twips a pixel.
+constexpr int px(int twips) { return twips / 15; }
+
+template <class T>
+std::function<void()> apri()
+{
+    return [] { istanza<T>().mostraModale(); };
+}
+
+// Puts the focus on "Ricerca" each time the window becomes active again.
+class FiltroAttivazione : public QObject {
+public:
+    FiltroAttivazione(QObject* padre, QWidget* ricerca) : QObject(padre), ricerca(ricerca) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::WindowActivate && ricerca)
+            ricerca->setFocus();
+        return false;
+    }
+
+private:
+    QPointer<QWidget> ricerca;
+};
+} // namespace
+
+QWidget* MDIprincipale::costruisci()
+{
+    auto* f = new QMainWindow;
+    f->setWindowTitle(QStringLiteral("Corvext Professional (V1.24)"));
+    nuoviControlli();
+    costruisciMenu(f);
+    costruisciPulsanti(f);
+    // The bar in the top right corner of an 800 x 600 screen.
+    f->setGeometry(px(6150), 0, px(5760) + 8, px(1590));
+    f->installEventFilter(new FiltroAttivazione(f, ui().cmdRicerca));
+    return f;
+}
+
+void MDIprincipale::costruisciMenu(QMainWindow* f)
+{
+    auto& c = ui();
+    QMenuBar* barra = f->menuBar();
+    // An entry opens its window; one with no window here yet stays disabled.
+    auto voce = [&](QMenu* menu, const QString& nome, const QString& testo, std::function<void()> azione = {}) {
+        QAction* a = menu ? menu->addAction(testo) : barra->addAction(testo);
+        a->setObjectName(nome);
+        if (azione)
+            QObject::connect(a, &QAction::triggered, f, [azione] { azione(); });
+        else
+            a->setEnabled(false);
+        c.voci.insert(nome, a);
+        return a;
+    };
+
+    c.mnuDUZ = barra->addMenu(QStringLiteral("DUZ"));
+    c.mnuDUZ->setObjectName(QStringLiteral("mnuDUZ"));
+    voce(c.mnuDUZ, QStringLiteral("mnuGestioneCAT"), QStringLiteral("Gestione CAT"));
+    voce(c.mnuDUZ, QStringLiteral("mnuImportaAccensioniCAT"), QStringLiteral("Importa I° Accensioni"));
+    voce(c.mnuDUZ, QStringLiteral("mnuEsportaAccensioniRUR"), QStringLiteral("Esporta I° Accensioni"));
+    voce(c.mnuDUZ, QStringLiteral("mnuStoricoManutenzioni"), QStringLiteral("Storico Importazioni"));
+    // Hidden and disabled for the whole run.
+    c.mnuDUZ->menuAction()->setVisible(false);
+    c.mnuDUZ->menuAction()->setEnabled(false);
+
+    QMenu* tabelle = barra->addMenu(QStringLiteral("Gestione Tabelle"));
+    tabelle->setObjectName(QStringLiteral("mnuAnagrafiche"));
+    voce(tabelle, QStringLiteral("mnuTipoMarche"), QStringLiteral("Marche"));
+    voce(tabelle, QStringLiteral("mnuTecnici"), QStringLiteral("Tecnici"));
+    voce(tabelle, QStringLiteral("mnuZone"), QStringLiteral("Zone"));
+    voce(tabelle, QStringLiteral("mnuTipoProd"), QStringLiteral("Tipi Prodotti"));
+    voce(tabelle, QStringLiteral("mnuAlimentazioni"), QStringLiteral("Alimentazioni "));
+    voce(tabelle, QStringLiteral("mnuPosizioni"), QStringLiteral("Posizioni"));
+    voce(tabelle, QStringLiteral("mnuInstallatori"), QStringLiteral("Installatori"));
+    voce(tabelle, QStringLiteral("mnuTipoCli"), QStringLiteral("Tipo Cliente"));
+    voce(tabelle, QStringLiteral("mnuAnagRichieste"), QStringLiteral("Richieste"));
+    voce(tabelle, QStringLiteral("mnuDifetti"), QStringLiteral("Difetti"));
+    voce(tabelle, QStringLiteral("mnuTipologiaAttività"), QStringLiteral("Attività"));
+    voce(tabelle, QStringLiteral("mnuTipoAbb"), QStringLiteral("Abbonamenti"));
+    voce(tabelle, QStringLiteral("mnuTipoMan"), QStringLiteral("Manutenzioni"));
+    voce(tabelle, QStringLiteral("mnuAreaInterventi"), QStringLiteral("Area Interventi"));
+    voce(tabelle, QStringLiteral("mnuFerie"), QStringLiteral("Ferie"));
+    voce(tabelle, QStringLiteral("mnuFestivita"), QStringLiteral("Festività"));
+    QMenu* associazioni = tabelle->addMenu(QStringLiteral("Associazioni"));
+    associazioni->setObjectName(QStringLiteral("mnuAssociazioni"));
+    voce(associazioni, QStringLiteral("mnuZoneTecnici"), QStringLiteral("Zone-Tecnici"));
+    voce(associazioni, QStringLiteral("mnuProdotti"), QStringLiteral("Marca - Modello"));
+    voce(associazioni, QStringLiteral("mnuAnagMateriali"), QStringLiteral("Materiali"));
+
+    QMenu* clienti = barra->addMenu(QStringLiteral("Gestione Clienti"));
+    clienti->setObjectName(QStringLiteral("mnuClienti"));
+    voce(clienti, QStringLiteral("mnuClientiNuovo"), QStringLiteral("Nuovo"));
+    voce(clienti, QStringLiteral("mnuRicTotale"), QStringLiteral("Ricerca"));
+
+    voce(nullptr, QStringLiteral("mnuPlanning"), QStringLiteral("Planning"));
+
+    QMenu* strumenti = barra->addMenu(QStringLiteral("Strumenti"));
+    strumenti->setObjectName(QStringLiteral("mnuStrumenti"));
+    voce(strumenti, QStringLiteral("expAccensioni"), QStringLiteral("Esporta I° Accensioni"));
+    voce(strumenti, QStringLiteral("mnuCompatta"), QStringLiteral("Compatta Archivio"), [] { mnuCompatta_Click(); });
+    voce(strumenti, QStringLiteral("mnuAutenticazione"), QStringLiteral("Cambia Password"), apri<frmCambioPassword>());
+    voce(strumenti, QStringLiteral("mnuOperatori"), QStringLiteral("Operatori"));
+
+    voce(nullptr, QStringLiteral("mnuUscita"), QStringLiteral("Uscita"), [this] { uscita(); });
+}
+
+void MDIprincipale::costruisciPulsanti(QMainWindow* f)
+{
+    auto& c = ui();
+    auto* Picture1 = new QWidget(f);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    auto* l = new QHBoxLayout(Picture1);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(2);
+    auto pulsante = [&](const QString& nome, const QString& testo, const QString& suggerimento, QStyle::StandardPixmap icona) {
+        auto* b = new QToolButton(Picture1);
+        b->setObjectName(nome);
+        b->setText(testo);
+        b->setToolTip(suggerimento);
+        b->setAccessibleName(testo);
+        b->setIcon(f->style()->standardIcon(icona));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setMinimumWidth(px(1121) - 4);
+        l->addWidget(b);
+        return b;
+    };
+    c.cmdRicerca = pulsante(QStringLiteral("cmdRicerca"), QStringLiteral("Ricerca"),
+                            QStringLiteral("Ricerca clienti e prodotti..."), QStyle::SP_FileDialogContentsView);
+    c.cmdNuovoCliente = pulsante(QStringLiteral("cmdNuovoCliente"), QStringLiteral("Cliente"),
+                                 QStringLiteral("Nuovo Cliente.."), QStyle::SP_FileDialogNewFolder);
+    c.cmdPlanner = pulsante(QStringLiteral("cmdPlanner"), QStringLiteral("Planner"),
+                            QStringLiteral("Planning appuntamenti..."), QStyle::SP_FileDialogDetailedView);
+    c.cmdNascondi = pulsante(QStringLiteral("cmdNascondi"), QStringLiteral("Nascondi"),
+                             QStringLiteral("Riduce a icona la barra del programma..."), QStyle::SP_TitleBarMinButton);
+    c.cmdUscita = pulsante(QStringLiteral("cmdUscita"), QStringLiteral("Uscita"), QStringLiteral("Uscita dal programma..."),
+                           QStyle::SP_DialogCloseButton);
+    // Buttons whose window is not here yet mirror their menu entries.
+    c.cmdRicerca->setEnabled(c.voci.value(QStringLiteral("mnuRicTotale"))->isEnabled());
+    c.cmdNuovoCliente->setEnabled(c.voci.value(QStringLiteral("mnuClientiNuovo"))->isEnabled());
+    c.cmdPlanner->setEnabled(c.voci.value(QStringLiteral("mnuPlanning"))->isEnabled());
+    QObject::connect(c.cmdNascondi, &QToolButton::clicked, f, [f] { f->showMinimized(); });
+    QObject::connect(c.cmdUscita, &QToolButton::clicked, f, [this] { uscita(); });
+    f->setCentralWidget(Picture1);
+}
+
+void MDIprincipale::mostra()
+{
+    forma()->show();
+}
+
+void MDIprincipale::uscita()
+{
+    connessione.chiudi();
+    forma()->close();
+}
+
+bool MDIprincipale::chiusuraRichiesta()
+{
+    // Closing the main window ends the run at once.
+    QCoreApplication::quit();
+    return true;
+}

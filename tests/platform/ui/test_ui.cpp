@@ -1,0 +1,129 @@
+#include "ambiente_test.h"
+#include "combo_dati.h"
+#include "connessione.h"
+#include "data_opzionale.h"
+#include "finestra.h"
+#include "forma_dialogo.h"
+#include "modale.h"
+#include "tasti_funzione.h"
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+struct ControlliProva {
+    QLineEdit* txtNome;
+    QPushButton* cmdAnnulla;
+};
+
+// A card with one member, one box and a cancel button; counts its load handler.
+class schProva : public FinestraCon<ControlliProva> {
+public:
+    QString cNome;
+    int caricamenti = 0;
+    QList<int> tasti;
+    ControlliProva& controlli() { return ui(); }
+
+protected:
+    QWidget* costruisci() override
+    {
+        auto* f = new FormaDialogo("Prova");
+        auto& c = nuoviControlli();
+        c.txtNome = new QLineEdit(f);
+        c.cmdAnnulla = new QPushButton("Annulla", f);
+        f->impostaAnnulla(c.cmdAnnulla);
+        QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { chiudi(); });
+        filtraTasti(f, FiltroTasti::Momento::rilascio, [this](int k, Qt::KeyboardModifiers) {
+            tasti << k;
+            return true;
+        });
+        return f;
+    }
+    void alCaricamento() override { ++caricamenti; }
+};
+} // namespace
+
+class TestUi : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { rilasciaTutteLeFinestre(); }
+
+    void istanze()
+    {
+        schProva& p = istanza<schProva>();
+        QVERIFY(!p.caricata()); // a member alone does not load
+        p.cNome = "ROSSI";
+        QVERIFY(!p.caricata());
+        p.controlli().txtNome->setText("x"); // touching a control loads
+        QVERIFY(p.caricata());
+        QCOMPARE(p.caricamenti, 1);
+        p.controlli().cmdAnnulla->click(); // unload: controls go, members stay
+        QVERIFY(!p.caricata());
+        QCOMPARE(istanza<schProva>().cNome, QString("ROSSI"));
+        QVERIFY(p.controlli().txtNome->text().isEmpty()); // loaded again, fresh controls
+        QCOMPARE(p.caricamenti, 2);
+        rilascia<schProva>();
+        QVERIFY(!esisteIstanza<schProva>());
+        QVERIFY(istanza<schProva>().cNome.isEmpty());
+    }
+
+    void mostraModaleEChiusura()
+    {
+        schProva& p = istanza<schProva>();
+        bool visto = false;
+        seamModale::accoda([&](QWidget* f) {
+            visto = f->isVisible() && f->windowTitle() == "Prova";
+            QTest::keyClick(p.controlli().txtNome, Qt::Key_Escape); // Esc presses the cancel button
+        });
+        p.mostraModale();
+        QVERIFY(visto);
+        QVERIFY(!p.caricata());
+        p.mostraModale(); // no action: closed with its close box
+        QVERIFY(!p.caricata());
+        QCOMPARE(seamModale::mostrate().size(), 2);
+        seamModale::azzera();
+    }
+
+    void rilascioSoloDopoPressione()
+    {
+        schProva& p = istanza<schProva>();
+        p.forma()->show();
+        QLineEdit* e = p.controlli().txtNome;
+        QTest::keyRelease(e, Qt::Key_F10); // the press went to another window
+        QVERIFY(p.tasti.isEmpty());
+        QTest::keyClick(e, Qt::Key_F10);
+        QCOMPARE(p.tasti, QList<int>{Qt::Key_F10});
+    }
+
+    void comboDati()
+    {
+        DatabaseTest db(false);
+        connessione.esegui("CREATE TABLE z (id INTEGER, nome TEXT)");
+        connessione.esegui("INSERT INTO z VALUES (7, 'NORD'), (9, 'SUD')");
+        ComboDati c;
+        c.riempi(connessione.apriStatico("SELECT * FROM z ORDER BY nome"), "nome", "id");
+        QCOMPARE(c.count(), 2);
+        QVERIFY(c.valoreLegato().isNull());
+        c.impostaValoreLegato(9);
+        QCOMPARE(c.currentText(), QString("SUD"));
+        QCOMPARE(c.valoreLegato().toInt(), 9);
+        QTest::keyClick(&c, Qt::Key_Delete);
+        QVERIFY(c.valoreLegato().isNull());
+        c.impostaValoreLegato(42);
+        QVERIFY(c.valoreLegato().isNull());
+    }
+
+    void dataOpzionale()
+    {
+        DataOpzionale d;
+        QVERIFY(d.valore().isNull());
+        d.impostaValore(QDate(2026, 2, 3));
+        QCOMPARE(d.valore().toDate(), QDate(2026, 2, 3));
+        d.impostaSpunta(false);
+        QVERIFY(d.valore().isNull());
+        DataOpzionale senza(false);
+        QVERIFY(!senza.valore().isNull());
+    }
+};
+
+CORVEXT_TEST_MAIN(TestUi)
+#include "test_ui.moc"

@@ -1,0 +1,220 @@
+#include "ambiente.h"
+#include "ambiente_test.h"
+#include "autenticazione.h"
+#include "connessione.h"
+#include "crea_dsn.h"
+#include "display.h"
+#include "mdi_principale.h"
+#include "messaggi.h"
+#include "modale.h"
+#include "origine_dati.h"
+#include "stato.h"
+#include "avvio.h"
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+const QString testoDsn = "ATTENZIONE ! Non e' stata rilevato il DSN di sistema per il database.\r\n"
+                         "Premi ok per creare un nuovo DSN";
+const QString riavviare = "Riavviare il programma";
+const QString supporto = "Contattare il supporto tecnico per la risoluzione del problema.";
+const QString risoluzione = "ATTENZIONE !\r\nPer una corretta visualizzazione del programma lo schermo\r\n"
+                            "deve essere impostato alla risoluzione di 800 x 600\r\nCambiare la risoluzione dello schermo ?";
+const QString autorizzazioni = "Il programma terminerà a causa di mancanza di autorizzazioni a procedere";
+
+enum Login { nessuno, annulla, chiusura, amministratore, operatore };
+enum Dsn { presente, mancante, mancanteCreazioneFallita, databaseRotto };
+
+void accodaLogin(Login l)
+{
+    if (l == nessuno)
+        return;
+    seamModale::accoda([l](QWidget*) {
+        auto& c = istanza<schAutenticazione>().controlli();
+        switch (l) {
+        case annulla:
+            c.cmdAnnulla->click();
+            break;
+        case chiusura:
+            break; // left open: the seam closes it with the close box
+        case amministratore:
+            c.txtOperatore->setText("admin");
+            c.txtPassword->setText("admin");
+            c.cmdConferma->click();
+            break;
+        case operatore:
+            c.txtOperatore->setText("mario");
+            c.txtPassword->setText("x");
+            c.cmdConferma->click();
+            break;
+        default:
+            break;
+        }
+    });
+}
+} // namespace
+
+class TestAvvio : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        impostaAttesaDSN([](std::chrono::milliseconds) {});
+        nomeOperatore.clear();
+        codiceOperatore = 0;
+        impostaTitoloApplicazione("Corvext");
+    }
+    void cleanup()
+    {
+        rilasciaTutteLeFinestre();
+        connessione.chiudi();
+        seamMessaggi::azzera();
+        seamModale::azzera();
+        seamSchermo::disattiva();
+        seamOdbc::impostaScrittore({});
+        impostaCartellaProgramma(QString());
+    }
+
+    void avvio_data()
+    {
+        QTest::addColumn<int>("dsn");
+        QTest::addColumn<QSize>("schermo");
+        QTest::addColumn<QList<int>>("risposte");
+        QTest::addColumn<int>("login");
+        QTest::addColumn<bool>("avviato");
+        QTest::addColumn<QStringList>("testi");
+        QTest::addColumn<int>("cambi");
+        QTest::addColumn<bool>("dsnDopo");
+
+        const QList<int> ok{int(Risposta::OK)}, annullato{int(Risposta::Annulla)}, si{int(Risposta::Si)},
+            no{int(Risposta::No)};
+        QTest::newRow("no data source, OK creates it") << int(mancante) << QSize(800, 600) << ok << int(nessuno)
+                                                       << false << QStringList{testoDsn, riavviare} << 0 << true;
+        QTest::newRow("no data source, Cancel") << int(mancante) << QSize(800, 600) << annullato << int(nessuno)
+                                                << false << QStringList{testoDsn, supporto} << 0 << false;
+        QTest::newRow("creation failing") << int(mancanteCreazioneFallita) << QSize(800, 600) << ok << int(nessuno)
+                                          << false << QStringList{testoDsn, "Unable to create DSN", supporto} << 0
+                                          << false;
+        QTest::newRow("1024 x 768 asked, No") << int(presente) << QSize(1024, 768) << no << int(amministratore)
+                                              << true << QStringList{risoluzione} << 0 << true;
+        QTest::newRow("1024 x 768 asked, Yes") << int(presente) << QSize(1024, 768) << si << int(amministratore)
+                                               << true << QStringList{risoluzione} << 1 << true;
+        QTest::newRow("1024 x 768, Enter takes No") << int(presente) << QSize(1024, 768) << QList<int>{}
+                                                    << int(amministratore) << true << QStringList{risoluzione} << 0
+                                                    << true;
+        QTest::newRow("800 x 768 not asked") << int(presente) << QSize(800, 768) << QList<int>{} << int(amministratore)
+                                             << true << QStringList{} << 0 << true;
+        QTest::newRow("1024 x 600 not asked") << int(presente) << QSize(1024, 600) << QList<int>{}
+                                              << int(amministratore) << true << QStringList{} << 0 << true;
+        QTest::newRow("login cancelled") << int(presente) << QSize(800, 600) << QList<int>{} << int(annulla) << false
+                                         << QStringList{autorizzazioni} << 0 << true;
+        QTest::newRow("login closed with its close box") << int(presente) << QSize(800, 600) << QList<int>{}
+                                                         << int(chiusura) << false << QStringList{autorizzazioni} << 0
+                                                         << true;
+    }
+    void avvio()
+    {
+        QFETCH(int, dsn);
+        QFETCH(QSize, schermo);
+        QFETCH(QList<int>, risposte);
+        QFETCH(int, login);
+        QFETCH(bool, avviato);
+        QFETCH(QStringList, testi);
+        QFETCH(int, cambi);
+        QFETCH(bool, dsnDopo);
+
+        QTemporaryDir dir;
+        impostaCartellaProgramma(dir.path());
+        if (dsn == presente)
+            registraDsnTest(dir.path() + "/corvext.db");
+        else
+            rimuoviDsnTest();
+        if (dsn == mancanteCreazioneFallita)
+            seamOdbc::impostaScrittore([](const QString&, const QString& k, const QString&) { return k != "UID"; });
+        seamSchermo::attiva(schermo.width(), schermo.height());
+        for (int r : risposte)
+            seamMessaggi::rispondi(Risposta(r));
+        accodaLogin(Login(login));
+
+        QCOMPARE(Main(), avviato);
+        QStringList mostrati;
+        for (const auto& m : seamMessaggi::mostrati())
+            mostrati << m.testo;
+        QCOMPARE(mostrati, testi);
+        QCOMPARE(seamSchermo::richieste().size(), cambi);
+        if (cambi)
+            QCOMPARE(seamSchermo::richieste().first(), QSize(800, 600));
+        QCOMPARE(odbc::sezionePresente("corvext"), dsnDopo);
+        // Without a data source the database is never opened, nor the login shown.
+        QCOMPARE(connessione.aperta(), dsn == presente);
+        QCOMPARE(seamModale::mostrate().isEmpty(), dsn != presente);
+        QCOMPARE(esisteIstanza<MDIprincipale>() && istanza<MDIprincipale>().caricata()
+                     && istanza<MDIprincipale>().forma()->isVisible(),
+                 avviato);
+        if (avviato)
+            QCOMPARE(nomeOperatore, QString("ADMIN"));
+    }
+
+    void titoli()
+    {
+        QTemporaryDir dir;
+        impostaCartellaProgramma(dir.path());
+        registraDsnTest(dir.path() + "/corvext.db");
+        seamSchermo::attiva(1024, 768);
+        accodaLogin(annulla);
+        Main();
+        const auto& m = seamMessaggi::mostrati();
+        QCOMPARE(m.size(), 2);
+        QCOMPARE(m[0].titolo, QString("Cambio Risoluzione Schermo"));
+        QCOMPARE(m[0].stile, stile::siNo | stile::secondoPredefinito);
+        QCOMPARE(m[1].titolo, QString("Gestione QVR GAS"));
+        QCOMPARE(m[1].stile, stile::esclamazione);
+        QCOMPARE(seamModale::mostrate(), QStringList{"Autenticazione"});
+    }
+
+    void titoloPrimaDellaConnessione()
+    {
+        rimuoviDsnTest();
+        QTemporaryDir dir;
+        impostaCartellaProgramma(dir.path());
+        seamMessaggi::rispondi(Risposta::Annulla);
+        Main();
+        QCOMPARE(seamMessaggi::mostrati().first().titolo, QString("Corvext"));
+        QCOMPARE(seamMessaggi::mostrati().first().stile, stile::okAnnulla);
+    }
+
+    void databaseChenonSiApre()
+    {
+        QTemporaryDir dir;
+        impostaCartellaProgramma(dir.path());
+        registraDsnTest(dir.path() + "/manca/corvext.db");
+        seamSchermo::attiva(800, 600);
+        QVERIFY(!Main());
+        QCOMPARE(seamMessaggi::mostrati().size(), 1);
+        QVERIFY(seamMessaggi::mostrati().first().testo.startsWith("Attenzione! si è verificato il seguente errore: "));
+        QVERIFY(seamModale::mostrate().isEmpty());
+    }
+
+    void operatoreNonVedeOperatori()
+    {
+        QTemporaryDir dir;
+        impostaCartellaProgramma(dir.path());
+        registraDsnTest(dir.path() + "/corvext.db");
+        seamSchermo::attiva(800, 600);
+        // first run: ADMIN creates an operator, then a second start logs him in
+        accodaLogin(amministratore);
+        QVERIFY(Main());
+        QVERIFY(istanza<MDIprincipale>().mnuOperatori()->isVisible());
+        connessione.esegui("INSERT INTO operatori (opUser, opPassword, opTipo) VALUES ('MARIO', 'X', 'OPERATORE')");
+        rilasciaTutteLeFinestre();
+        connessione.chiudi();
+        accodaLogin(operatore);
+        QVERIFY(Main());
+        QCOMPARE(nomeOperatore, QString("MARIO"));
+        QVERIFY(!istanza<MDIprincipale>().mnuOperatori()->isVisible());
+        QVERIFY(istanza<MDIprincipale>().forma()->isVisible());
+    }
+};
+
+CORVEXT_TEST_MAIN(TestAvvio)
+#include "test_avvio.moc"

@@ -1,0 +1,70 @@
+#include "ambiente_test.h"
+#include "connessione.h"
+#include "mdi_principale.h"
+#include "messaggi.h"
+#include "modale.h"
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+namespace {
+QStringList voci(const QList<QAction*>& azioni)
+{
+    QStringList t;
+    for (QAction* a : azioni)
+        if (!a->isSeparator())
+            t << a->text();
+    return t;
+}
+} // namespace
+
+class TestPrincipale : public QObject {
+    Q_OBJECT
+private slots:
+    void menuEPulsanti()
+    {
+        DatabaseTest db;
+        MDIprincipale& m = istanza<MDIprincipale>();
+        auto* f = qobject_cast<QMainWindow*>(m.forma());
+        QCOMPARE(f->windowTitle(), QString("Corvext Professional (V1.24)"));
+        const QList<QAction*> barra = f->menuBar()->actions();
+        QCOMPARE(voci(barra), QStringList({"DUZ", "Gestione Tabelle", "Gestione Clienti", "Planning", "Strumenti", "Uscita"}));
+        QVERIFY(!barra[0]->isVisible() && !barra[0]->isEnabled());
+        QCOMPARE(voci(barra[1]->menu()->actions()),
+                 QStringList({"Marche", "Tecnici", "Zone", "Tipi Prodotti", "Alimentazioni ", "Posizioni", "Installatori",
+                              "Tipo Cliente", "Richieste", "Difetti", "Attività", "Abbonamenti", "Manutenzioni",
+                              "Area Interventi", "Ferie", "Festività", "Associazioni"}));
+        QCOMPARE(voci(barra[1]->menu()->actions().last()->menu()->actions()),
+                 QStringList({"Zone-Tecnici", "Marca - Modello", "Materiali"}));
+        QCOMPARE(voci(barra[2]->menu()->actions()), QStringList({"Nuovo", "Ricerca"}));
+        QCOMPARE(voci(barra[4]->menu()->actions()),
+                 QStringList({"Esporta I° Accensioni", "Compatta Archivio", "Cambia Password", "Operatori"}));
+        QStringList pulsanti;
+        for (QToolButton* b : {m.controlli().cmdRicerca, m.controlli().cmdNuovoCliente, m.controlli().cmdPlanner,
+                               m.controlli().cmdNascondi, m.controlli().cmdUscita})
+            pulsanti << b->text();
+        QCOMPARE(pulsanti, QStringList({"Ricerca", "Cliente", "Planner", "Nascondi", "Uscita"}));
+        QCOMPARE(m.controlli().cmdNascondi->toolTip(), QString("Riduce a icona la barra del programma..."));
+    }
+
+    void cambiaPasswordSiApreModale()
+    {
+        DatabaseTest db;
+        istanza<MDIprincipale>().voce("mnuAutenticazione")->trigger();
+        QCOMPARE(seamModale::mostrate(), QStringList{"CAMBIO PASSWORD"});
+    }
+
+    void uscitaChiudeLaConnessione()
+    {
+        DatabaseTest db;
+        MDIprincipale& m = istanza<MDIprincipale>();
+        m.mostra();
+        m.controlli().cmdUscita->click();
+        QVERIFY(!connessione.aperta());
+        QVERIFY(!m.caricata());
+    }
+};
+
+CORVEXT_TEST_MAIN(TestPrincipale)
+#include "test_principale.moc"

@@ -45,8 +45,10 @@ QWidget* MDIprincipale::costruisci()
     nuoviControlli();
     costruisciMenu(f);
     costruisciPulsanti(f);
-    // The bar in the top right corner of an 800 x 600 screen.
-    f->setGeometry(px(6150), 0, px(5760) + 8, px(1590));
+    // The bar in the top right corner of an 800 x 600 screen, wide enough for its whole menu.
+    const int destra = px(6150) + px(5760) + 8;
+    const int larghezza = std::max(px(5760) + 8, f->menuBar()->sizeHint().width());
+    f->setGeometry(std::max(0, destra - larghezza), 0, larghezza, px(1590));
     f->installEventFilter(new FiltroAttivazione(f, ui().cmdRicerca));
     return f;
 }

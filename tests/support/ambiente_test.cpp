@@ -35,6 +35,9 @@ void preparaAmbienteTest()
            "[SQLite3]\nDescription=SQLite3 ODBC Driver\nDriver=libsqlite3odbc.so\nSetup=libsqlite3odbc.so\n");
     scrivi(dir + QStringLiteral("/odbc.ini"), "");
     qputenv("ODBCSYSINI", QFile::encodeName(dir));
+    // The user's own odbc.ini is read before the system one: keep the machine's out.
+    scrivi(dir + QStringLiteral("/utente.ini"), "");
+    qputenv("ODBCINI", QFile::encodeName(dir + QStringLiteral("/utente.ini")));
     seamMessaggi::attiva();
     seamModale::attiva();
     seamDialogoFile::attiva();

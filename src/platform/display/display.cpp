@@ -22,7 +22,7 @@ StatoSeam& seam()
     return s;
 }
 
-// Rounding of the original's Single -> Long conversion: halves go to the even number.
+// Rounds to a whole number, halves to the even one.
 int arrotonda(double valore)
 {
     if (!std::isfinite(valore))

@@ -2,7 +2,7 @@
 #include <QList>
 #include <QSize>
 
-// The display, in place of the original's EnumDisplaySettingsA / ChangeDisplaySettingsA.
+// The display: its size and its mode.
 
 struct DimensioniSchermo {
     int larghezza;
@@ -14,11 +14,10 @@ struct DimensioniSchermo {
 DimensioniSchermo dimensioniSchermo();
 
 // Switches the primary display to a mode of this size (each value rounded to a whole number,
-// halves to even, as the original's conversion did). On X11 (platform "xcb") the primary
+// halves to even). On X11 (platform "xcb") the primary
 // output of XRandR is set to one of its modes of that size; a size the output has no mode
 // for, or any refusal, leaves the screen as it was. Elsewhere it does nothing. The outcome
-// is not examined; the mode is not kept beyond the X session (no counterpart of the
-// original's CDS_UPDATEREGISTRY).
+// is not examined; the mode is not kept beyond the X session.
 void cambiaRisoluzione(double larghezza, double altezza);
 
 // The test double: while active, dimensioniSchermo() gives the size set here and

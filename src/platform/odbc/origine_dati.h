@@ -4,8 +4,7 @@
 #include <QStringList>
 #include <functional>
 
-// The ODBC system data sources, in place of the registry key SOFTWARE\ODBC\ODBC.INI of the
-// original: sections of the system odbc.ini, read and written through unixODBC's odbcinst API
+// The ODBC system data sources: sections of the system odbc.ini, read and written through unixODBC's odbcinst API
 // in the system mode (ODBC_SYSTEM_DSN). The environment variable ODBCSYSINI moves the folder
 // of odbc.ini and odbcinst.ini; unixODBC reads it once per process, at its first call.
 //

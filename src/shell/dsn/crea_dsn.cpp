@@ -15,8 +15,8 @@ std::function<void(std::chrono::milliseconds)>& attesaCorrente()
     return f;
 }
 
-// The original's closing wait: two seconds, after the pending events were processed once.
-// Ours runs on the monotonic clock, so it lasts two seconds whatever the time of day.
+// The closing wait: two seconds on the monotonic clock, after the pending events were
+// processed once.
 void attendi()
 {
     if (QCoreApplication::instance())
@@ -31,7 +31,7 @@ void attendi()
         std::this_thread::sleep_until(fine);
 }
 
-// The original's IsNumeric: a number in the C or the Italian notation, or &H / &O,
+// Numeric as the operators' tools read it: a number in the C or the Italian notation, or &H / &O,
 // blanks around it allowed.
 bool numerico(const QString& valore)
 {
@@ -98,7 +98,7 @@ bool creaDSNRegistro(QString nome, QString descrizione, QString fileDriver, QStr
     if (mancante(nomeDriver, "Missing driver name") || mancante(fileOdbcIni, "Missing ODBC.Ini path"))
         return false;
 
-    // Mended fault: all or nothing. odbc::scrivi takes back whatever it wrote when one write
+    // All or nothing: odbc::scrivi takes back whatever it wrote when one write
     // fails, so a failure leaves no partial [nome] section and no entry under [ODBC Data Sources].
     bool scritto = false;
     try {

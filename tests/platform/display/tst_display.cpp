@@ -41,7 +41,7 @@ private slots:
 
     void arrotondamento()
     {
-        // Each value rounded to a whole number, halves to even as the original's Single -> Long.
+        // Each value rounded to a whole number, halves to even.
         seamSchermo::attiva(1024, 768);
         cambiaRisoluzione(799.6, 600.4);
         cambiaRisoluzione(800.5, 601.5);

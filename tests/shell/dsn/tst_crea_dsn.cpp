@@ -121,7 +121,7 @@ private slots:
              "Missing driver name");
         riga("file ODBC.ini vuoto", v.nome, v.descrizione, v.fileDriver, v.idDriver, v.nomeDriver, vuoto,
              "Missing ODBC.Ini path");
-        // In the order of the Part: the first failure is the one shown.
+        // In order: the first failure is the one shown.
         riga("tutto vuoto", vuoto, vuoto, vuoto, vuoto, vuoto, vuoto, "Missing data source name");
         riga("descrizione prima del driver", v.nome, vuoto, vuoto, QStringLiteral("x"), vuoto, vuoto,
              "Missing data source description");
@@ -245,7 +245,7 @@ private slots:
         QVERIFY(v.crea());
         QCOMPARE(chiave(QStringLiteral("Extra")), QStringLiteral("resta"));
         QCOMPARE(chiave(QStringLiteral("Description")), QStringLiteral("Connessione database Corvext"));
-        // An empty password is not written, so the value there stays (as the Part says).
+        // An empty password is not written, so the value there stays.
         QCOMPARE(chiave(QStringLiteral("PWD")), QStringLiteral("vecchia"));
         QCOMPARE(odbc::valore(elenco, QStringLiteral("altra")), QStringLiteral("SQLite3"));
 

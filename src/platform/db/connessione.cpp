@@ -115,15 +115,23 @@ qint64 Connessione::ultimoId()
 
 void Connessione::iniziaTransazione()
 {
-    if (transazioni == 0 && !database().transaction())
-        throw errore(database().lastError());
+    if (transazioni == 0) {
+        if (!database().transaction())
+            throw errore(database().lastError());
+        annullataDentro = false;
+    }
     ++transazioni;
 }
 
 void Connessione::confermaTransazione()
 {
-    if (transazioni == 0)
+    if (transazioni == 0) {
+        // An inner group was rolled back: the outer one cannot report success.
+        if (annullataDentro)
+            throw ErroreDb(erroreConnessione, sorgente,
+                           QStringLiteral("La transazione è stata annullata: nessuna modifica è stata salvata."));
         return;
+    }
     if (--transazioni == 0 && !database().commit()) {
         const QSqlError e = database().lastError();
         database().rollback();
@@ -135,6 +143,7 @@ void Connessione::annullaTransazione()
 {
     if (transazioni == 0)
         return;
+    annullataDentro = transazioni > 1;
     transazioni = 0;
     database().rollback();
 }

@@ -35,6 +35,7 @@ private:
     void controllaAperta() const;
     QString nome;
     int transazioni = 0;
+    bool annullataDentro = false;
 };
 
 // A group of statements that belong together: committed by conferma(), rolled back otherwise.

@@ -162,6 +162,20 @@ private slots:
         QCOMPARE(connessione.apriStatico("SELECT * FROM prove").recordCount(), 2);
     }
 
+    void gruppoDentroUnGruppo()
+    {
+        DatabaseTest db(false);
+        creaProve();
+        Transazione esterna(connessione);
+        connessione.esegui("DELETE FROM prove WHERE id = 1");
+        {
+            Transazione interna(connessione);
+            connessione.esegui("DELETE FROM prove WHERE id = 2");
+        } // rolled back: the whole group with it
+        QVERIFY_THROWS_EXCEPTION(ErroreDb, esterna.conferma());
+        QCOMPARE(connessione.apriStatico("SELECT * FROM prove").recordCount(), 3);
+    }
+
     void ultimoIdNonRiusato()
     {
         DatabaseTest db(false);

@@ -1,5 +1,5 @@
 #include "autenticazione.h"
-#include "campo_password.h"
+#include "controlli_accesso.h"
 #include "connessione.h"
 #include "forma_dialogo.h"
 #include "funzioni.h"
@@ -17,12 +17,7 @@ QWidget* schAutenticazione::costruisci()
     auto* f = new FormaDialogo(QStringLiteral("Autenticazione"));
     auto& c = nuoviControlli();
     auto* l = new QVBoxLayout(f);
-    auto* titolo = new QLabel(QStringLiteral("AUTENTICAZIONE"), f);
-    titolo->setAlignment(Qt::AlignCenter);
-    QFont fnt = titolo->font();
-    fnt.setBold(true);
-    titolo->setFont(fnt);
-    l->addWidget(titolo);
+    l->addWidget(nuovaIntestazione(QStringLiteral("AUTENTICAZIONE"), f));
 
     auto* campi = new QFormLayout;
     c.txtOperatore = new QLineEdit(f);

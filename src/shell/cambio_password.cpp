@@ -1,5 +1,5 @@
 #include "cambio_password.h"
-#include "campo_password.h"
+#include "controlli_accesso.h"
 #include "connessione.h"
 #include "forma_dialogo.h"
 #include "funzioni.h"
@@ -15,12 +15,7 @@ QWidget* frmCambioPassword::costruisci()
     auto* f = new FormaDialogo(QStringLiteral("CAMBIO PASSWORD"));
     auto& c = nuoviControlli();
     auto* l = new QVBoxLayout(f);
-    auto* titolo = new QLabel(QStringLiteral("PROCEDURA CAMBIO PASSWORD"), f);
-    titolo->setAlignment(Qt::AlignCenter);
-    QFont fnt = titolo->font();
-    fnt.setBold(true);
-    titolo->setFont(fnt);
-    l->addWidget(titolo);
+    l->addWidget(nuovaIntestazione(QStringLiteral("PROCEDURA CAMBIO PASSWORD"), f));
     auto campo = [&](const QString& etichetta) {
         auto* lbl = new QLabel(etichetta, f);
         QLineEdit* e = nuovoCampoPassword(f);

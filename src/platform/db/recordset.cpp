@@ -66,6 +66,24 @@ int confronta(const QVariant& a, const QVariant& b)
 }
 } // namespace
 
+namespace {
+ErroreDb campoMancante(const QString& nome)
+{
+    return ErroreDb(erroreCampo, sorgente,
+                    QStringLiteral("Impossibile trovare l'elemento nell'insieme corrispondente al nome o al numero richiesto: ")
+                        + nome);
+}
+} // namespace
+
+// The column of a field in a static recordset.
+int Recordset::indiceStatico(const QString& nome) const
+{
+    const int i = stato().statico ? s->dati->indice(nome) : -1;
+    if (i < 0)
+        throw campoMancante(nome);
+    return i;
+}
+
 Recordset::Stato& Recordset::stato() const
 {
     if (!s)
@@ -180,20 +198,14 @@ QVariant Recordset::campo(const QString& nome) const
     Stato& st = stato();
     const int i = st.statico ? st.dati->indice(nome) : st.nomi.indice(nome);
     if (i < 0)
-        throw ErroreDb(erroreCampo, sorgente,
-                       QStringLiteral("Impossibile trovare l'elemento nell'insieme corrispondente al nome o al numero richiesto: ")
-                           + nome);
+        throw campoMancante(nome);
     return campo(i);
 }
 
 bool Recordset::cerca(const QString& nome, const QVariant& v)
 {
     Stato& st = stato();
-    const int i = st.statico ? st.dati->indice(nome) : -1;
-    if (i < 0)
-        throw ErroreDb(erroreCampo, sorgente,
-                       QStringLiteral("Impossibile trovare l'elemento nell'insieme corrispondente al nome o al numero richiesto: ")
-                           + nome);
+    const int i = indiceStatico(nome);
     const auto& righe = st.dati->righe;
     for (int r = 0; r < righe.size(); ++r) {
         if (!righe[r][i].isNull() && !v.isNull() && confronta(righe[r][i], v) == 0) {
@@ -208,11 +220,7 @@ bool Recordset::cerca(const QString& nome, const QVariant& v)
 void Recordset::ordina(const QString& nome, bool decrescente)
 {
     Stato& st = stato();
-    const int i = st.statico ? st.dati->indice(nome) : -1;
-    if (i < 0)
-        throw ErroreDb(erroreCampo, sorgente,
-                       QStringLiteral("Impossibile trovare l'elemento nell'insieme corrispondente al nome o al numero richiesto: ")
-                           + nome);
+    const int i = indiceStatico(nome);
     auto& righe = st.dati->righe;
     std::stable_sort(righe.begin(), righe.end(), [&](const QVector<QVariant>& a, const QVector<QVariant>& b) {
         const int c = confronta(a[i], b[i]);

@@ -56,4 +56,5 @@ private:
     struct Stato;
     std::shared_ptr<Stato> s;
     Stato& stato() const;
+    int indiceStatico(const QString& nome) const;
 };

@@ -1,5 +1,0 @@
-#pragma once
-#include <QLineEdit>
-
-// A password box that shows "*" for every character.
-QLineEdit* nuovoCampoPassword(QWidget* padre);

@@ -1,4 +1,5 @@
 #pragma once
+#include "controllo_report.h"
 #include "finestra.h"
 #include <QAction>
 #include <QMap>
@@ -20,6 +21,9 @@ struct ControlliPrincipale {
 // The main window: a small bar with the menu and five buttons, the only modeless window.
 class MDIprincipale : public FinestraCon<ControlliPrincipale> {
 public:
+    // The report control every print goes through.
+    ControlloReport stampa;
+
     // Loads and shows the window, modelessly.
     void mostra();
     QAction* mnuOperatori() { return voce(QStringLiteral("mnuOperatori")); }

@@ -1,0 +1,94 @@
+#include "dati_report.h"
+#include "errore_db.h"
+#include "errori_report.h"
+#include <QDate>
+#include <QDateTime>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTime>
+
+int DatiReport::indice(const QString& campo) const
+{
+    for (qsizetype i = 0; i < campi.size(); ++i)
+        if (campi[i].compare(campo, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+QString testoCampo(const QVariant& valore)
+{
+    if (valore.isNull())
+        return {};
+    switch (valore.typeId()) {
+    case QMetaType::QDate:
+        return valore.toDate().toString(QStringLiteral("dd/MM/yyyy"));
+    case QMetaType::QTime:
+        return valore.toTime().toString(QStringLiteral("hh:mm"));
+    case QMetaType::QDateTime:
+        return valore.toDateTime().toString(QStringLiteral("dd/MM/yyyy hh:mm"));
+    default:
+        return valore.toString();
+    }
+}
+
+CampiFormula campiDelleTabelle(const QSqlDatabase& db, const QStringList& tabelle)
+{
+    CampiFormula campi;
+    for (const QString& tabella : tabelle) {
+        const QSqlRecord r = db.record(tabella);
+        if (r.isEmpty())
+            erroreReport(erroreFileReport, QStringLiteral("Tabella sconosciuta nel report: %1").arg(tabella));
+        for (int i = 0; i < r.count(); ++i) {
+            const QString nome = r.fieldName(i);
+            campi.insert((tabella + u'.' + nome).toLower(), QStringLiteral("\"%1\".\"%2\"").arg(tabella, nome));
+        }
+    }
+    return campi;
+}
+
+namespace {
+QString descrizione(const QSqlQuery& q)
+{
+    const QSqlError e = q.lastError();
+    const QString testo = e.databaseText().trimmed();
+    return testo.isEmpty() ? e.text() : testo;
+}
+}
+
+DatiReport leggiDati(const QSqlDatabase& db, const DefinizioneReport& definizione, const CondizioneSql& condizione)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    // A query the database rejects is a fault of the report file.
+    if (!q.prepare(definizione.sql(condizione.testo)))
+        erroreReport(erroreFileReport, QStringLiteral("Query del report non valida: %1").arg(descrizione(q)));
+    for (const QVariant& v : condizione.valori)
+        q.addBindValue(v);
+    if (!q.exec())
+        erroreReport(erroreConnessione, descrizione(q));
+
+    DatiReport dati;
+    QList<int> colonne;
+    const QSqlRecord r = q.record();
+    for (const QString& campo : definizione.campiUsati()) {
+        if (dati.indice(campo) >= 0)
+            continue;
+        const int i = r.indexOf(campo);
+        if (i < 0)
+            erroreReport(erroreCampoReport, QStringLiteral("Campo sconosciuto nel report: %1").arg(campo));
+        dati.campi.append(campo);
+        colonne.append(i);
+    }
+    while (q.next()) {
+        QStringList riga;
+        riga.reserve(colonne.size());
+        for (int i : colonne)
+            riga.append(testoCampo(q.value(i)));
+        dati.righe.append(riga);
+    }
+    if (q.lastError().isValid())
+        erroreReport(erroreConnessione, descrizione(q));
+    return dati;
+}

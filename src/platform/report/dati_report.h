@@ -1,0 +1,23 @@
+#pragma once
+#include "definizione_report.h"
+#include "formula.h"
+#include <QList>
+#include <QSqlDatabase>
+#include <QStringList>
+
+// The printed texts of a report's rows: one text per field the layout uses.
+struct DatiReport {
+    QStringList campi;
+    QList<QStringList> righe;
+    int indice(const QString& campo) const; // -1 when missing; case is ignored
+};
+
+// A value as the reports print it: dates dd/MM/yyyy, times hh:mm, Null as an empty text.
+QString testoCampo(const QVariant& valore);
+
+// The fields of the tables a formula may name, as the database declares them.
+CampiFormula campiDelleTabelle(const QSqlDatabase& db, const QStringList& tabelle);
+
+// Runs the definition's query with the condition and its bound values.
+// Throws ErroreDb when the query fails or lacks a field the layout prints.
+DatiReport leggiDati(const QSqlDatabase& db, const DefinizioneReport& definizione, const CondizioneSql& condizione);

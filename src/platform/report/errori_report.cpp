@@ -1,0 +1,7 @@
+#include "errori_report.h"
+#include "errore_db.h"
+
+void erroreReport(long numero, const QString& descrizione)
+{
+    throw ErroreDb(numero, QStringLiteral("Motore report"), descrizione);
+}

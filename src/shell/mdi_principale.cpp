@@ -1,5 +1,18 @@
 #include "mdi_principale.h"
 #include "cambio_password.h"
+#include "area_int.h"
+#include "difetti.h"
+#include "frm_operatori.h"
+#include "marche.h"
+#include "posizioni.h"
+#include "tipo_abbonamento.h"
+#include "tipo_att.h"
+#include "tipo_cli.h"
+#include "tipo_gas.h"
+#include "tipo_man.h"
+#include "tipo_prodotto.h"
+#include "tipo_richieste.h"
+#include "zone.h"
 #include "compattazione.h"
 #include "connessione.h"
 #include "funzioni.h"
@@ -81,20 +94,20 @@ void MDIprincipale::costruisciMenu(QMainWindow* f)
 
     QMenu* tabelle = barra->addMenu(QStringLiteral("Gestione Tabelle"));
     tabelle->setObjectName(QStringLiteral("mnuAnagrafiche"));
-    voce(tabelle, QStringLiteral("mnuTipoMarche"), QStringLiteral("Marche"));
+    voce(tabelle, QStringLiteral("mnuTipoMarche"), QStringLiteral("Marche"), apri<frmMarche>());
     voce(tabelle, QStringLiteral("mnuTecnici"), QStringLiteral("Tecnici"));
-    voce(tabelle, QStringLiteral("mnuZone"), QStringLiteral("Zone"));
-    voce(tabelle, QStringLiteral("mnuTipoProd"), QStringLiteral("Tipi Prodotti"));
-    voce(tabelle, QStringLiteral("mnuAlimentazioni"), QStringLiteral("Alimentazioni "));
-    voce(tabelle, QStringLiteral("mnuPosizioni"), QStringLiteral("Posizioni"));
+    voce(tabelle, QStringLiteral("mnuZone"), QStringLiteral("Zone"), apri<frmZone>());
+    voce(tabelle, QStringLiteral("mnuTipoProd"), QStringLiteral("Tipi Prodotti"), apri<frmTipoProdotto>());
+    voce(tabelle, QStringLiteral("mnuAlimentazioni"), QStringLiteral("Alimentazioni "), apri<frmTipoGas>());
+    voce(tabelle, QStringLiteral("mnuPosizioni"), QStringLiteral("Posizioni"), apri<frmPosizioni>());
     voce(tabelle, QStringLiteral("mnuInstallatori"), QStringLiteral("Installatori"));
-    voce(tabelle, QStringLiteral("mnuTipoCli"), QStringLiteral("Tipo Cliente"));
-    voce(tabelle, QStringLiteral("mnuAnagRichieste"), QStringLiteral("Richieste"));
-    voce(tabelle, QStringLiteral("mnuDifetti"), QStringLiteral("Difetti"));
-    voce(tabelle, QStringLiteral("mnuTipologiaAttività"), QStringLiteral("Attività"));
-    voce(tabelle, QStringLiteral("mnuTipoAbb"), QStringLiteral("Abbonamenti"));
-    voce(tabelle, QStringLiteral("mnuTipoMan"), QStringLiteral("Manutenzioni"));
-    voce(tabelle, QStringLiteral("mnuAreaInterventi"), QStringLiteral("Area Interventi"));
+    voce(tabelle, QStringLiteral("mnuTipoCli"), QStringLiteral("Tipo Cliente"), apri<frmTipoCli>());
+    voce(tabelle, QStringLiteral("mnuAnagRichieste"), QStringLiteral("Richieste"), apri<frmTipoRichieste>());
+    voce(tabelle, QStringLiteral("mnuDifetti"), QStringLiteral("Difetti"), apri<frmDifetti>());
+    voce(tabelle, QStringLiteral("mnuTipologiaAttività"), QStringLiteral("Attività"), apri<frmTipoAtt>());
+    voce(tabelle, QStringLiteral("mnuTipoAbb"), QStringLiteral("Abbonamenti"), apri<frmTipoAbbonamento>());
+    voce(tabelle, QStringLiteral("mnuTipoMan"), QStringLiteral("Manutenzioni"), apri<frmTipoMan>());
+    voce(tabelle, QStringLiteral("mnuAreaInterventi"), QStringLiteral("Area Interventi"), apri<frmAreaInt>());
     voce(tabelle, QStringLiteral("mnuFerie"), QStringLiteral("Ferie"));
     voce(tabelle, QStringLiteral("mnuFestivita"), QStringLiteral("Festività"));
     QMenu* associazioni = tabelle->addMenu(QStringLiteral("Associazioni"));
@@ -115,7 +128,7 @@ void MDIprincipale::costruisciMenu(QMainWindow* f)
     voce(strumenti, QStringLiteral("expAccensioni"), QStringLiteral("Esporta I° Accensioni"));
     voce(strumenti, QStringLiteral("mnuCompatta"), QStringLiteral("Compatta Archivio"), [] { mnuCompatta_Click(); });
     voce(strumenti, QStringLiteral("mnuAutenticazione"), QStringLiteral("Cambia Password"), apri<frmCambioPassword>());
-    voce(strumenti, QStringLiteral("mnuOperatori"), QStringLiteral("Operatori"));
+    voce(strumenti, QStringLiteral("mnuOperatori"), QStringLiteral("Operatori"), apri<frmOperatori>());
 
     voce(nullptr, QStringLiteral("mnuUscita"), QStringLiteral("Uscita"), [this] { uscita(); });
 }

@@ -55,6 +55,24 @@ private slots:
         QCOMPARE(seamModale::mostrate(), QStringList{"CAMBIO PASSWORD"});
     }
 
+    void vociApronoLeLoroFinestre_data()
+    {
+        QTest::addColumn<QString>("voce");
+        QTest::addColumn<QString>("finestra");
+        const QList<QPair<QString, QString>> voci{
+            {"mnuTipoMarche", "TABELLA - MARCHE"}, {"mnuZone", "TABELLA - ZONE"}, {"mnuOperatori", "OPERATORI"}};
+        for (const auto& [v, f] : voci)
+            QTest::newRow(qPrintable(v)) << v << f;
+    }
+    void vociApronoLeLoroFinestre()
+    {
+        QFETCH(QString, voce);
+        QFETCH(QString, finestra);
+        DatabaseTest db;
+        istanza<MDIprincipale>().voce(voce)->trigger();
+        QCOMPARE(seamModale::mostrate(), QStringList{finestra});
+    }
+
     void uscitaChiudeLaConnessione()
     {
         DatabaseTest db;

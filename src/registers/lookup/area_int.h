@@ -1,0 +1,13 @@
+#pragma once
+#include "elenco_registro.h"
+
+// Intervention areas, the groups of the materials.
+class schAreaInt : public SchedaRegistro {
+public:
+    schAreaInt();
+};
+
+class frmAreaInt : public ElencoRegistro {
+public:
+    frmAreaInt();
+};

@@ -1,0 +1,17 @@
+#pragma once
+#include "descrizione_registro.h"
+#include <QVariant>
+#include <QWidget>
+
+// The controls of the card template, one kind of field at a time.
+
+// Creates the control of a field, named as the field says.
+QWidget* creaControllo(const CampoScheda& campo, QWidget* genitore);
+// True when the field holds nothing: an empty text, no entry, no key, no date.
+bool campoVuoto(const CampoScheda& campo, QWidget* controllo);
+// The field as a statement takes it.
+QString valoreSql(const CampoScheda& campo, QWidget* controllo);
+// Shows a stored value in the field (Null as empty).
+void mostraValore(const CampoScheda& campo, QWidget* controllo, const QVariant& valore);
+// Fills a data combo from its statement; other fields are left alone.
+void riempiVoci(const CampoScheda& campo, QWidget* controllo);

@@ -1,0 +1,226 @@
+#include "scheda_registro.h"
+#include "campi_scheda.h"
+#include "colori_focus.h"
+#include "connessione.h"
+#include "forma_dialogo.h"
+#include "funzioni.h"
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+SchedaRegistro::SchedaRegistro(DescrizioneScheda descrizione) : d(std::move(descrizione)) {}
+
+QWidget* SchedaRegistro::costruisci()
+{
+    auto* f = new FormaDialogo(d.titolo);
+    auto& c = nuoviControlli();
+    c.forma = f;
+    auto* l = new QVBoxLayout(f);
+    auto* campi = new QGridLayout;
+    QList<QWidget*> testi;
+    for (const CampoScheda& campo : d.campi) {
+        auto* e = new QLabel(campo.etichetta, f);
+        e->setObjectName(campo.nomeEtichetta);
+        QWidget* w = creaControllo(campo, f);
+        e->setBuddy(w);
+        const int riga = int(c.campi.size());
+        campi->addWidget(e, riga, 0);
+        campi->addWidget(w, riga, 1);
+        c.campi << w;
+        if (campo.tipo == CampoScheda::Tipo::testo) {
+            w->setMinimumWidth(180);
+            testi << w;
+        }
+    }
+    l->addLayout(campi);
+
+    c.cmdOk = new QPushButton(d.testoOk, f);
+    c.cmdOk->setObjectName(d.nomeOk);
+    c.cmdOk->setDefault(true);
+    c.cmdAnnulla = new QPushButton(u"&Annulla"_s, f);
+    c.cmdAnnulla->setObjectName(u"cmdAnnulla"_s);
+    c.cmdAnnulla->setAutoDefault(false);
+    f->impostaAnnulla(c.cmdAnnulla);
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addWidget(c.cmdOk);
+    pulsanti->addWidget(c.cmdAnnulla);
+    pulsanti->addStretch();
+    l->addLayout(pulsanti);
+
+    QWidget* prima = nullptr;
+    for (QWidget* w : c.campi + QList<QWidget*>{c.cmdOk, c.cmdAnnulla}) {
+        if (prima)
+            QWidget::setTabOrder(prima, w);
+        prima = w;
+    }
+    if (d.coloriFocus)
+        coloraFocus(testi);
+    if (d.ridimensionabile) {
+        // Resizing leaves the controls where they are.
+        campi->setColumnStretch(2, 1);
+        l->addStretch(1);
+    } else {
+        l->setSizeConstraint(QLayout::SetFixedSize);
+    }
+
+    QObject::connect(c.cmdOk, &QPushButton::clicked, f, [this] { conferma(); });
+    QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { annulla(); });
+    return f;
+}
+
+void SchedaRegistro::alCaricamento()
+{
+    bConferma = false;
+    centraForm(ui().forma);
+    riempiCombo();
+}
+
+bool SchedaRegistro::chiusuraRichiesta()
+{
+    // The close box is Annulla: nothing is written.
+    bConferma = false;
+    return true;
+}
+
+void SchedaRegistro::annulla()
+{
+    bConferma = false;
+    chiudi();
+}
+
+void SchedaRegistro::conferma()
+{
+    if (!check())
+        return;
+    // A refused write keeps the card open with what was typed, unconfirmed.
+    if (!(nModalità == 0 ? inserisci() : modificaScheda()))
+        return;
+    bConferma = true;
+    chiudi();
+}
+
+void SchedaRegistro::riempiCombo()
+{
+    gestisci([this] {
+        for (int i = 0; i < d.campi.size(); ++i)
+            riempiVoci(d.campi[i], ui().campi[i]);
+    });
+}
+
+int SchedaRegistro::indice(const QString& colonna) const
+{
+    for (int i = 0; i < d.campi.size(); ++i)
+        if (d.campi[i].colonna.compare(colonna, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QWidget* SchedaRegistro::controllo(const QString& colonna)
+{
+    const int i = indice(colonna);
+    return i < 0 ? nullptr : ui().campi[i];
+}
+
+QString SchedaRegistro::valoreSql(const QString& colonna)
+{
+    const int i = indice(colonna);
+    return i < 0 ? QString() : ::valoreSql(d.campi[i], ui().campi[i]);
+}
+
+bool SchedaRegistro::check()
+{
+    QString testo;
+    for (int i = 0; i < d.campi.size(); ++i) {
+        const CampoScheda& campo = d.campi[i];
+        if (campo.messaggioVuoto.isEmpty() || !campoVuoto(campo, ui().campi[i]))
+            continue;
+        switch (d.controllo) {
+        case DescrizioneScheda::Controllo::sostituisce:
+            testo = campo.messaggioVuoto;
+            break;
+        case DescrizioneScheda::Controllo::accoda:
+            testo += campo.messaggioVuoto;
+            break;
+        case DescrizioneScheda::Controllo::elenca:
+            testo += campo.messaggioVuoto + u"\r\n"_s;
+            break;
+        }
+    }
+    if (testo.isEmpty())
+        return true;
+    if (d.controllo == DescrizioneScheda::Controllo::elenca)
+        messaggio(u"Attenzione ! si sono verificati i seguenti errori\r\n"_s + testo, stile::informazione);
+    else
+        messaggio(testo);
+    return false;
+}
+
+bool SchedaRegistro::predisponi()
+{
+    return nModalità != 1 || ripristinaInformazione();
+}
+
+QString SchedaRegistro::istruzioneLettura() const
+{
+    return u"SELECT * FROM "_s + d.tabella + u" where "_s + d.chiave + u" = "_s + QString::number(nID);
+}
+
+bool SchedaRegistro::ripristinaInformazione()
+{
+    bool trovato = false;
+    const bool letto = gestisci([this, &trovato] {
+        Recordset rs = connessione.apriAvanti(istruzioneLettura());
+        if (rs.eof())
+            return;
+        for (int i = 0; i < d.campi.size(); ++i)
+            mostraValore(d.campi[i], ui().campi[i], rs.campo(d.campi[i].colonna));
+        trovato = true;
+    });
+    if (trovato)
+        return true;
+    // A row that no longer exists is not shown.
+    if (letto)
+        messaggio(d.messaggioInesistente, stile::esclamazione);
+    bConferma = false;
+    chiudi();
+    return false;
+}
+
+bool SchedaRegistro::inserisci()
+{
+    QStringList colonne, valori;
+    for (const CampoScheda& campo : d.campi) {
+        colonne << campo.colonna;
+        valori << valoreSql(campo.colonna);
+    }
+    return gestisci([&] {
+        connessione.esegui(u"INSERT INTO "_s + d.tabella + u" ("_s + colonne.join(u',') + u") VALUES ("_s
+                           + valori.join(u',') + u")"_s);
+        nNuovoID = long(connessione.ultimoId());
+    });
+}
+
+bool SchedaRegistro::modificaScheda()
+{
+    QStringList assegnazioni;
+    for (const CampoScheda& campo : d.campi)
+        assegnazioni << campo.colonna + u"="_s + valoreSql(campo.colonna);
+    int toccate = 0;
+    const bool eseguita = gestisci([&] {
+        toccate = connessione.esegui(u"Update "_s + d.tabella + u" set "_s + assegnazioni.join(u',') + u" where "_s
+                                     + d.chiave + u"= "_s + QString::number(nID));
+    });
+    if (!eseguita)
+        return false;
+    // An update that touches no row did not save anything: the row has gone meanwhile.
+    if (toccate == 0) {
+        messaggio(d.messaggioInesistente, stile::esclamazione);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,55 @@
+#pragma once
+#include "descrizione_registro.h"
+#include "finestra.h"
+#include <QList>
+#include <QVariant>
+
+class FormaDialogo;
+class QPushButton;
+
+struct ControlliScheda {
+    FormaDialogo* forma;
+    QList<QWidget*> campi; // one per field of the description, in its order
+    QPushButton* cmdOk;
+    QPushButton* cmdAnnulla;
+};
+
+// The card template: a modal window that adds one row to a register or edits one.
+// Callers follow the card protocol: set nModalità (and nID), call predisponi for an edit,
+// show the card modally, then read bConferma (and nNuovoID after an insert).
+class SchedaRegistro : public FinestraCon<ControlliScheda> {
+public:
+    bool bConferma = false; // True once OK has written the row; False on loading, Annulla, close box
+    int nModalità = 0;      // 0 new row, 1 edit of row nID
+    long nID = 0;           // key of the row to edit
+    long nNuovoID = 0;      // key of the row the last successful insert made
+
+    // Each returns true when it did its work; a failure has already been shown.
+    virtual bool modificaScheda();         // writes the fields into row nID
+    virtual bool predisponi();             // mode 1: ripristinaInformazione; mode 0: nothing
+    virtual bool ripristinaInformazione(); // loads row nID; when it is gone, says so and closes
+    virtual bool inserisci();              // adds a row from the fields
+    virtual bool check();                  // true when every checked field is filled
+    void riempiCombo();                    // refills the data combos from their statements
+
+    const DescrizioneScheda& descrizione() const { return d; }
+    // The control of a column (touching it loads the card).
+    QWidget* controllo(const QString& colonna);
+    // The field of a column as its statement takes it: 'TEXT', 1/0, a key, #m/d/yyyy#.
+    QString valoreSql(const QString& colonna);
+
+protected:
+    explicit SchedaRegistro(DescrizioneScheda descrizione);
+    QWidget* costruisci() override;
+    void alCaricamento() override;
+    bool chiusuraRichiesta() override;
+    // The statement that reads row nID: "SELECT * FROM <table> where <key> = <nID>".
+    virtual QString istruzioneLettura() const;
+    // OK: check, then the insert or the update; only a write that went through confirms.
+    void conferma();
+    void annulla();
+
+private:
+    int indice(const QString& colonna) const;
+    DescrizioneScheda d;
+};

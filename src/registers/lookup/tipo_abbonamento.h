@@ -1,0 +1,13 @@
+#pragma once
+#include "elenco_registro.h"
+
+// Subscription types an installed appliance can carry.
+class schTipoAbbonamento : public SchedaRegistro {
+public:
+    schTipoAbbonamento();
+};
+
+class frmTipoAbbonamento : public ElencoRegistro {
+public:
+    frmTipoAbbonamento();
+};

@@ -1,0 +1,13 @@
+#pragma once
+#include "elenco_registro.h"
+
+// Activity types of the technician's report.
+class schTipoAtt : public SchedaRegistro {
+public:
+    schTipoAtt();
+};
+
+class frmTipoAtt : public ElencoRegistro {
+public:
+    frmTipoAtt();
+};

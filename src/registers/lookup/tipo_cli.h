@@ -1,0 +1,13 @@
+#pragma once
+#include "elenco_registro.h"
+
+// Customer types.
+class schTipoCli : public SchedaRegistro {
+public:
+    schTipoCli();
+};
+
+class frmTipoCli : public ElencoRegistro {
+public:
+    frmTipoCli();
+};

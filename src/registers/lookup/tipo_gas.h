@@ -1,0 +1,13 @@
+#pragma once
+#include "elenco_registro.h"
+
+// Gas supplies of an appliance, shown as "Alimentazioni".
+class schTipoGas : public SchedaRegistro {
+public:
+    schTipoGas();
+};
+
+class frmTipoGas : public ElencoRegistro {
+public:
+    frmTipoGas();
+};

@@ -1,0 +1,13 @@
+#pragma once
+#include "elenco_registro.h"
+
+// Maintenance types.
+class schTipoMan : public SchedaRegistro {
+public:
+    schTipoMan();
+};
+
+class frmTipoMan : public ElencoRegistro {
+public:
+    frmTipoMan();
+};

@@ -11,7 +11,9 @@ void centraForm(QWidget* finestra)
     if (!s || !finestra)
         return;
     const QRect r = s->geometry();
-    const QSize d = finestra->frameGeometry().size().expandedTo(finestra->sizeHint());
+    // A window not shown yet nor resized has no size of its own: it will open at its hint.
+    const QSize d = finestra->isVisible() || finestra->testAttribute(Qt::WA_Resized) ? finestra->frameGeometry().size()
+                                                                                    : finestra->sizeHint();
     finestra->move(r.x() + (r.width() - d.width()) / 2, r.y() + (r.height() - d.height()) / 2);
 }
 

@@ -5,6 +5,9 @@
 #include "funzioni.h"
 #include "messaggi.h"
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QVBoxLayout>
 
 class TestFunzioni : public QObject {
     Q_OBJECT
@@ -113,6 +116,23 @@ private slots:
                  QString("Attenzione! si è verificato il seguente errore: \r\n\r\nNUMERO: -5\r\nSOURCE: Fonte\r\n"
                          "DESCRIZIONE: Qualcosa\r\n\r\nAnnotare con cura i dati sopraelencati e comunicarli al programmatore"));
         seamMessaggi::azzera();
+    }
+
+    void centraAncoraPrimaDiMostrare()
+    {
+        QWidget w;
+        auto* l = new QVBoxLayout(&w);
+        auto* dentro = new QWidget;
+        dentro->setFixedSize(300, 100);
+        l->addWidget(dentro);
+        QVERIFY(w.sizeHint().width() >= 300); // the size it will open at
+        centraForm(&w);
+        const QRect schermo = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(w.pos(), QPoint((schermo.width() - w.sizeHint().width()) / 2,
+                                 (schermo.height() - w.sizeHint().height()) / 2));
+        w.resize(500, 400);
+        centraForm(&w);
+        QCOMPARE(w.pos(), QPoint((schermo.width() - 500) / 2, (schermo.height() - 400) / 2));
     }
 
     void logApertoInAggiunta()

@@ -2,6 +2,13 @@
 #include "cambio_password.h"
 #include "area_int.h"
 #include "difetti.h"
+#include "ferie.h"
+#include "festivita.h"
+#include "installatori.h"
+#include "materiali.h"
+#include "prodotti.h"
+#include "tecnici.h"
+#include "zone_tecnici.h"
 #include "frm_operatori.h"
 #include "marche.h"
 #include "posizioni.h"
@@ -26,7 +33,7 @@
 #include <QToolButton>
 
 namespace {
-// Twips to pixels at the original's 15 twips a pixel.
+// Twips to pixels, at 15 twips a pixel.
 constexpr int px(int twips) { return twips / 15; }
 
 template <class T>
@@ -95,12 +102,12 @@ void MDIprincipale::costruisciMenu(QMainWindow* f)
     QMenu* tabelle = barra->addMenu(QStringLiteral("Gestione Tabelle"));
     tabelle->setObjectName(QStringLiteral("mnuAnagrafiche"));
     voce(tabelle, QStringLiteral("mnuTipoMarche"), QStringLiteral("Marche"), apri<frmMarche>());
-    voce(tabelle, QStringLiteral("mnuTecnici"), QStringLiteral("Tecnici"));
+    voce(tabelle, QStringLiteral("mnuTecnici"), QStringLiteral("Tecnici"), apri<frmTecnici>());
     voce(tabelle, QStringLiteral("mnuZone"), QStringLiteral("Zone"), apri<frmZone>());
     voce(tabelle, QStringLiteral("mnuTipoProd"), QStringLiteral("Tipi Prodotti"), apri<frmTipoProdotto>());
     voce(tabelle, QStringLiteral("mnuAlimentazioni"), QStringLiteral("Alimentazioni "), apri<frmTipoGas>());
     voce(tabelle, QStringLiteral("mnuPosizioni"), QStringLiteral("Posizioni"), apri<frmPosizioni>());
-    voce(tabelle, QStringLiteral("mnuInstallatori"), QStringLiteral("Installatori"));
+    voce(tabelle, QStringLiteral("mnuInstallatori"), QStringLiteral("Installatori"), apri<frmInstallatori>());
     voce(tabelle, QStringLiteral("mnuTipoCli"), QStringLiteral("Tipo Cliente"), apri<frmTipoCli>());
     voce(tabelle, QStringLiteral("mnuAnagRichieste"), QStringLiteral("Richieste"), apri<frmTipoRichieste>());
     voce(tabelle, QStringLiteral("mnuDifetti"), QStringLiteral("Difetti"), apri<frmDifetti>());
@@ -108,13 +115,13 @@ void MDIprincipale::costruisciMenu(QMainWindow* f)
     voce(tabelle, QStringLiteral("mnuTipoAbb"), QStringLiteral("Abbonamenti"), apri<frmTipoAbbonamento>());
     voce(tabelle, QStringLiteral("mnuTipoMan"), QStringLiteral("Manutenzioni"), apri<frmTipoMan>());
     voce(tabelle, QStringLiteral("mnuAreaInterventi"), QStringLiteral("Area Interventi"), apri<frmAreaInt>());
-    voce(tabelle, QStringLiteral("mnuFerie"), QStringLiteral("Ferie"));
-    voce(tabelle, QStringLiteral("mnuFestivita"), QStringLiteral("Festività"));
+    voce(tabelle, QStringLiteral("mnuFerie"), QStringLiteral("Ferie"), apri<frmFerie>());
+    voce(tabelle, QStringLiteral("mnuFestivita"), QStringLiteral("Festività"), apri<frmFestivita>());
     QMenu* associazioni = tabelle->addMenu(QStringLiteral("Associazioni"));
     associazioni->setObjectName(QStringLiteral("mnuAssociazioni"));
-    voce(associazioni, QStringLiteral("mnuZoneTecnici"), QStringLiteral("Zone-Tecnici"));
-    voce(associazioni, QStringLiteral("mnuProdotti"), QStringLiteral("Marca - Modello"));
-    voce(associazioni, QStringLiteral("mnuAnagMateriali"), QStringLiteral("Materiali"));
+    voce(associazioni, QStringLiteral("mnuZoneTecnici"), QStringLiteral("Zone-Tecnici"), apri<frmZoneTecnici>());
+    voce(associazioni, QStringLiteral("mnuProdotti"), QStringLiteral("Marca - Modello"), apri<frmProdotti>());
+    voce(associazioni, QStringLiteral("mnuAnagMateriali"), QStringLiteral("Materiali"), apri<frmMateriali>());
 
     QMenu* clienti = barra->addMenu(QStringLiteral("Gestione Clienti"));
     clienti->setObjectName(QStringLiteral("mnuClienti"));

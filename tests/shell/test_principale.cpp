@@ -60,7 +60,8 @@ private slots:
         QTest::addColumn<QString>("voce");
         QTest::addColumn<QString>("finestra");
         const QList<QPair<QString, QString>> voci{
-            {"mnuTipoMarche", "TABELLA - MARCHE"}, {"mnuZone", "TABELLA - ZONE"}, {"mnuOperatori", "OPERATORI"}};
+            {"mnuTipoMarche", "TABELLA - MARCHE"}, {"mnuZone", "TABELLA - ZONE"}, {"mnuFerie", "TABELLA - FERIE"},
+            {"mnuProdotti", "TABELLA - ASSOCIAZIONE TIPO / MARCA / MODELLO"}, {"mnuOperatori", "OPERATORI"}};
         for (const auto& [v, f] : voci)
             QTest::newRow(qPrintable(v)) << v << f;
     }

@@ -1,7 +1,9 @@
 #include "campi_scheda.h"
+#include "ambiente.h"
 #include "combo_dati.h"
 #include "connessione.h"
 #include "data_opzionale.h"
+#include "errore_db.h"
 #include "funzioni.h"
 #include <QCheckBox>
 #include <QLineEdit>
@@ -76,7 +78,17 @@ QString valoreSql(const CampoScheda& campo, QWidget* controllo)
     }
     case Tipo::data: {
         const QVariant v = static_cast<DataOpzionale*>(controllo)->valore();
-        return v.isNull() ? u"null"_s : u"#"_s + dataSQL(v.toDate().toString(campo.formatoData)) + u"#"_s;
+        if (v.isNull())
+            return u"null"_s;
+        // The date as chosen, never through a text that could fall back to today; a picker
+        // that shows day and month only means that day of the current year.
+        QDate d = v.toDate();
+        if (!campo.formatoData.contains(u"yy"_s))
+            d = QDate(oggi().year(), d.month(), d.day());
+        if (!d.isValid())
+            throw ErroreDb(erroreComando, u"Scheda"_s,
+                           u"La data %1 non esiste nell'anno %2"_s.arg(v.toDate().toString(u"dd/MM"_s)).arg(oggi().year()));
+        return u"#"_s + dataSQL(d) + u"#"_s;
     }
     }
     return {};

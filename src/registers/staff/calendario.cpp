@@ -1,0 +1,29 @@
+#include "calendario.h"
+#include "connessione.h"
+#include "funzioni.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QString letterale(const QDate& giorno)
+{
+    return u"#"_s + dataSQL(giorno) + u"#"_s;
+}
+} // namespace
+
+bool tecnicoInFerie(long idTecnico, const QDate& giorno)
+{
+    const QString g = letterale(giorno);
+    return !connessione
+                .apriAvanti(u"select idFerie from ferie where ferieEliminato=0 and ferieCodTecnico="_s
+                            + QString::number(idTecnico) + u" and ferieDataDa <= "_s + g + u" and ferieDataA >= "_s
+                            + g)
+                .eof();
+}
+
+QString descrizioneFestivita(const QDate& giorno)
+{
+    Recordset rs = connessione.apriAvanti(u"SELECT desc_festivita FROM festivita where dataFestivita="_s
+                                          + letterale(giorno));
+    return rs.eof() ? QString() : nz(rs.campo(u"desc_festivita"_s)).toString();
+}

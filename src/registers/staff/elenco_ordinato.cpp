@@ -1,0 +1,59 @@
+#include "elenco_ordinato.h"
+#include "ricerca_prefisso.h"
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+
+using namespace Qt::StringLiterals;
+
+ElencoOrdinato::ElencoOrdinato(DescrizioneElenco elenco, DescrizioneOrdinamento ordinamenti)
+    : ElencoRegistro(std::move(elenco)), o(std::move(ordinamenti))
+{
+}
+
+void ElencoOrdinato::alCaricamento()
+{
+    ordinamento = o.opzioni[o.iniziale].ordinamento;
+    ElencoRegistro::alCaricamento();
+}
+
+QWidget* ElencoOrdinato::costruisciOpzioni(QWidget* genitore)
+{
+    auto* w = new QWidget(genitore);
+    auto* l = new QHBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    auto* etichetta = new QLabel(o.etichetta, w);
+    l->addWidget(etichetta);
+    for (int i = 0; i < o.opzioni.size(); ++i) {
+        const OpzioneOrdinamento& opzione = o.opzioni[i];
+        auto* b = new QRadioButton(opzione.testo, w);
+        b->setObjectName(opzione.controllo);
+        b->setChecked(i == o.iniziale);
+        if (i == 0)
+            etichetta->setBuddy(b);
+        l->addWidget(b);
+        QObject::connect(b, &QRadioButton::clicked, w, [this, valore = opzione.ordinamento] {
+            ordinamento = valore;
+            aggiornaGriglia();
+        });
+    }
+    l->addStretch();
+    return w;
+}
+
+const OpzioneOrdinamento& ElencoOrdinato::scelta() const
+{
+    for (const OpzioneOrdinamento& opzione : o.opzioni)
+        if (opzione.ordinamento == ordinamento)
+            return opzione;
+    return o.opzioni[o.iniziale];
+}
+
+QString ElencoOrdinato::istruzioneElenco() const
+{
+    if (criterio.isEmpty())
+        return o.selezione + u" where "_s + o.filtro + u" order by "_s + ordinamento;
+    const OpzioneOrdinamento& opzione = scelta();
+    return o.selezione + u" where "_s + o.filtro + u" and "_s + condizionePrefisso(opzione.colonnaRicerca, criterio)
+           + u" order by "_s + opzione.ordinePrefisso;
+}

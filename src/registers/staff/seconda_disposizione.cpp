@@ -1,0 +1,25 @@
+#include "seconda_disposizione.h"
+#include "messaggi.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+DescrizioneScheda secondaDisposizione(DescrizioneScheda d)
+{
+    d.controllo = DescrizioneScheda::Controllo::elenca;
+    d.testoOk = u"&Conferma"_s;
+    d.nomeOk = u"cmdConferma"_s;
+    return d;
+}
+} // namespace
+
+SchedaSecondaDisposizione::SchedaSecondaDisposizione(DescrizioneScheda descrizione)
+    : SchedaRegistro(secondaDisposizione(std::move(descrizione)))
+{
+}
+
+bool SchedaSecondaDisposizione::rifiuta(const QString& errore)
+{
+    messaggio(u"Attenzione ! si sono verificati i seguenti errori\r\n"_s + errore, stile::informazione);
+    return false;
+}

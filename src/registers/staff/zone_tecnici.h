@@ -1,0 +1,13 @@
+#pragma once
+#include "elenco_ordinato.h"
+
+// The technician-zone pairs; its card (schTecZona) keeps the zones of one technician.
+class frmZoneTecnici : public ElencoOrdinato {
+public:
+    frmZoneTecnici();
+    void dettagli() override;
+    void inserisci() override;
+
+protected:
+    void alCaricamento() override;
+};

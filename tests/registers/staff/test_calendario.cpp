@@ -1,0 +1,63 @@
+#include "ambiente.h"
+#include "ambiente_test.h"
+#include "calendario.h"
+#include "connessione.h"
+
+using namespace Qt::StringLiterals;
+
+// Leave and holidays as the planning reads them.
+class TestCalendario : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        db = std::make_unique<DatabaseTest>();
+        connessione.esegui(u"INSERT INTO tecnici (sigla_tecnico,tecnico) VALUES ('R1','ROSSI')"_s);
+        connessione.esegui(u"INSERT INTO tecnici (sigla_tecnico,tecnico) VALUES ('B1','BIANCHI')"_s);
+        // Rossi: 10 to 12 August, a deleted period on the 20th; Bianchi: the 13th alone.
+        connessione.esegui(u"INSERT INTO ferie (ferieCodTecnico,ferieDataDa,ferieDataA,ferieNote) "
+                           u"VALUES (1,#8/10/2026#,#8/12/2026#,'')"_s);
+        connessione.esegui(u"INSERT INTO ferie (ferieCodTecnico,ferieDataDa,ferieDataA,ferieNote,ferieEliminato) "
+                           u"VALUES (1,#8/20/2026#,#8/20/2026#,'',1)"_s);
+        connessione.esegui(u"INSERT INTO ferie (ferieCodTecnico,ferieDataDa,ferieDataA,ferieNote) "
+                           u"VALUES (2,#8/13/2026#,#8/13/2026#,'')"_s);
+    }
+    void cleanup() { db.reset(); }
+
+    void giorniDiFerie_data()
+    {
+        QTest::addColumn<int>("tecnico");
+        QTest::addColumn<QDate>("giorno");
+        QTest::addColumn<bool>("inFerie");
+        QTest::newRow("day before") << 1 << QDate(2026, 8, 9) << false;
+        QTest::newRow("first day") << 1 << QDate(2026, 8, 10) << true;
+        QTest::newRow("inside") << 1 << QDate(2026, 8, 11) << true;
+        QTest::newRow("last day") << 1 << QDate(2026, 8, 12) << true;
+        QTest::newRow("day after") << 1 << QDate(2026, 8, 13) << false;
+        QTest::newRow("deleted period") << 1 << QDate(2026, 8, 20) << false;
+        QTest::newRow("same days another year") << 1 << QDate(2027, 8, 11) << false;
+        QTest::newRow("another technician's period") << 2 << QDate(2026, 8, 11) << false;
+        QTest::newRow("one-day period") << 2 << QDate(2026, 8, 13) << true;
+    }
+    void giorniDiFerie()
+    {
+        QFETCH(int, tecnico);
+        QFETCH(QDate, giorno);
+        QFETCH(bool, inFerie);
+        QCOMPARE(tecnicoInFerie(tecnico, giorno), inFerie);
+    }
+
+    void festivitaPerDataEsatta()
+    {
+        connessione.esegui(u"INSERT INTO festivita (dataFestivita,desc_festivita) VALUES (#12/25/2026#,'NATALE')"_s);
+        QCOMPARE(descrizioneFestivita(QDate(2026, 12, 25)), u"NATALE"_s);
+        QCOMPARE(descrizioneFestivita(QDate(2027, 12, 25)), QString());
+        QCOMPARE(descrizioneFestivita(QDate(2026, 12, 24)), QString());
+    }
+
+private:
+    std::unique_ptr<DatabaseTest> db;
+};
+
+CORVEXT_TEST_MAIN(TestCalendario)
+#include "test_calendario.moc"

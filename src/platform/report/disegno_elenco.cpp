@@ -1,6 +1,7 @@
 #include "disegno_elenco.h"
 #include "ambiente.h"
 #include "scala_mm.h"
+#include "testo_a_capo.h"
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -86,9 +87,9 @@ private:
         double altezza = 0;
         p.setFont(testata.font);
         for (qsizetype c = 0; c < colonne.size(); ++c)
-            altezza = std::max(altezza, altezzaTesto(cella(c).width(), d.colonne[c].titolo));
+            altezza = std::max(altezza, altezzaACapo(p, cella(c).width(), d.colonne[c].titolo));
         for (qsizetype c = 0; c < colonne.size(); ++c)
-            p.drawText(cella(c, altezza), d.colonne[c].titolo, opzioni(Qt::AlignLeft | Qt::AlignBottom));
+            p.drawText(cella(c, altezza), d.colonne[c].titolo, testoACapo(Qt::AlignLeft | Qt::AlignBottom));
         y += altezza + spazio;
         linea(QPen(Qt::black, spazio / 4));
         inizioContenuto = y;
@@ -109,24 +110,8 @@ private:
         double altezza = 0;
         p.setFont(corpo.font);
         for (qsizetype c = 0; c < colonne.size(); ++c)
-            altezza = std::max(altezza, altezzaTesto(cella(c).width(), riga[campiColonne[c]]));
-        return altezza + spazio / 2;
-    }
-
-    // The height of a text in the painter's font, wrapped to the width.
-    double altezzaTesto(double larghezza, const QString& testo)
-    {
-        if (testo.isEmpty())
-            return p.fontMetrics().height();
-        return p.boundingRect(QRectF(0, 0, larghezza, 1e9), testo, opzioni(Qt::AlignLeft | Qt::AlignTop)).height();
-    }
-
-    // Lines break between words, and inside a word only when it is wider than its column.
-    static QTextOption opzioni(Qt::Alignment allineamento)
-    {
-        QTextOption o(allineamento);
-        o.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        return o;
+            altezza = std::max(altezza, altezzaACapo(p, cella(c).width(), riga[campiColonne[c]]));
+        return altezza + spazio;
     }
 
     void disegnaGruppo(qsizetype livello, const QString& testo)
@@ -143,14 +128,15 @@ private:
     {
         p.setFont(corpo.font);
         for (qsizetype c = 0; c < colonne.size(); ++c)
-            p.drawText(cella(c, altezza), riga[campiColonne[c]], opzioni(Qt::AlignLeft | Qt::AlignTop));
+            p.drawText(cella(c, altezza), riga[campiColonne[c]], testoACapo(Qt::AlignLeft | Qt::AlignTop));
         y += altezza;
         linea(QPen(Qt::lightGray, spazio / 8));
     }
 
+    // 1 mm inside each side of its column, so neighbouring columns stand 2 mm apart.
     QRectF cella(qsizetype c, double altezza = 0) const
     {
-        return {colonne[c].x + spazio / 2, y + spazio / 4, colonne[c].larghezza - spazio, altezza};
+        return {colonne[c].x + spazio, y + spazio / 2, colonne[c].larghezza - 2 * spazio, altezza};
     }
 
     void linea(const QPen& penna)

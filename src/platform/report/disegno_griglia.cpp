@@ -1,18 +1,46 @@
 #include "disegno_griglia.h"
 #include "scala_mm.h"
-#include <QFontMetricsF>
+#include "testo_a_capo.h"
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+constexpr double carattereMinimo = 6; // points
+
+// Each text starts a line of the block and wraps within it. When they do not fit its height the
+// type shrinks, down to the smallest size; what is still too long is cut at the block's bottom.
+void disegnaBlocco(QPainter& p, const QRectF& blocco, const QStringList& testi, double punti)
+{
+    const double minimo = std::min(punti, carattereMinimo);
+    QFont carattere;
+    QList<double> h;
+    for (;; punti -= 0.5) {
+        carattere.setPointSizeF(std::max(punti, minimo));
+        p.setFont(carattere);
+        h.clear();
+        for (const QString& t : testi)
+            h.append(altezzaACapo(p, blocco.width(), t));
+        if (punti <= minimo || std::accumulate(h.begin(), h.end(), 0.0) <= blocco.height())
+            break;
+    }
+    const QTextOption opzioni = testoACapo(Qt::AlignLeft | Qt::AlignTop);
+    double alto = blocco.top();
+    for (qsizetype k = 0; k < testi.size() && alto < blocco.bottom(); ++k) {
+        p.drawText(QRectF(blocco.left(), alto, blocco.width(), blocco.bottom() - alto), testi[k], opzioni);
+        alto += h[k];
+    }
+}
+
+}
 
 void disegnaGriglia(QPainter& p, QPagedPaintDevice& pagine, const DefinizioneReport& d, const DatiReport& dati)
 {
     const DefinizioneReport::Griglia& g = d.griglia;
     const ScalaMm scala(pagine);
     const QPointF origine = d.pagina.paintRect(QPageLayout::Millimeter).topLeft();
-    QFont carattere;
-    carattere.setPointSizeF(d.carattere);
-    p.setFont(carattere);
-    const QFontMetricsF metrica(carattere, &pagine);
     QList<int> campi;
     for (const QString& campo : g.campi)
         campi.append(dati.indice(campo));
@@ -24,14 +52,9 @@ void disegnaGriglia(QPainter& p, QPagedPaintDevice& pagine, const DefinizioneRep
             pagine.newPage();
         const QPointF cella
             = origine + QPointF((posto % g.colonne) * g.cella.width(), (posto / g.colonne) * g.cella.height());
-        const QRectF blocco = scala.rettangolo(g.testo.translated(cella));
-        double alto = blocco.top();
-        for (int campo : campi) {
-            if (alto + metrica.height() > blocco.bottom())
-                break;
-            const QString testo = metrica.elidedText(dati.righe[i][campo], Qt::ElideRight, blocco.width());
-            p.drawText(QPointF(blocco.left(), alto + metrica.ascent()), testo);
-            alto += metrica.lineSpacing();
-        }
+        QStringList testi;
+        for (int campo : campi)
+            testi.append(dati.righe[i][campo]);
+        disegnaBlocco(p, scala.rettangolo(g.testo.translated(cella)), testi, d.carattere);
     }
 }

@@ -49,7 +49,7 @@ struct CampoScheda {
     };
     QString colonna{};
     QString controllo{};           // object name of the control (txtSigla, cmbTipoOp, ...)
-    QString etichetta{};           // caption of its label, the control's buddy
+    QString etichetta{};           // caption of its label, the control's buddy; empty: no label
     QString nomeEtichetta{};       // object name of the label (lblFieldLabel, Label1, ...)
     QString messaggioVuoto{};      // check(): the message for an empty field; empty: not checked
     Tipo tipo = Tipo::testo;

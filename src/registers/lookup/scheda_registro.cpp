@@ -24,12 +24,14 @@ QWidget* SchedaRegistro::costruisci()
     auto* campi = new QGridLayout;
     QList<QWidget*> testi;
     for (const CampoScheda& campo : d.campi) {
-        auto* e = new QLabel(campo.etichetta, f);
-        e->setObjectName(campo.nomeEtichetta);
         QWidget* w = creaControllo(campo, f);
-        e->setBuddy(w);
         const int riga = int(c.campi.size());
-        campi->addWidget(e, riga, 0);
+        if (!campo.etichetta.isEmpty()) {
+            auto* e = new QLabel(campo.etichetta, f);
+            e->setObjectName(campo.nomeEtichetta);
+            e->setBuddy(w);
+            campi->addWidget(e, riga, 0);
+        }
         campi->addWidget(w, riga, 1);
         c.campi << w;
         if (campo.tipo == CampoScheda::Tipo::testo) {

@@ -4,7 +4,8 @@ using namespace Qt::StringLiterals;
 
 QString nonUltimoAmministratore()
 {
-    return u"ifnull(opTipo,'') <> 'AMMINISTRATORE'"
+    // Both comparisons on the column itself, so both ignore case as the column does.
+    return u"opTipo is null or opTipo <> 'AMMINISTRATORE'"
            u" or (select count(*) from operatori where opTipo = 'AMMINISTRATORE') > 1"_s;
 }
 

@@ -29,8 +29,6 @@ schOperatori::schOperatori()
                      .messaggioVuoto = u"Inserire la password !"_s},
                     {.colonna = u"opTipo"_s,
                      .controllo = u"cmbTipoOp"_s,
-                     .etichetta = u"Tipo operatore"_s,
-                     .nomeEtichetta = u"Label2"_s,
                      .messaggioVuoto = u"Selezionare il tipo di operatore!"_s,
                      .tipo = CampoScheda::Tipo::elenco,
                      .voci = {amministratore, u"OPERATORE"_s}}},

@@ -96,14 +96,17 @@ private slots:
     }
 
     // Customers in the order of stampe, one line per appliance, a customer without appliances
-    // on a line of its own, a customer outside stampe absent.
+    // on a line of its own, a customer outside stampe absent, the mobile of a customer who has
+    // no other telephone.
     void elencoClienti()
     {
         eseguiTest(QStringLiteral("INSERT INTO clienti (idCli, cognome, nome, indirizzo, citta, tel_casa) VALUES "
                                   "(11, 'ROSSI', 'MARIO', 'VIA ROMA 1', 'MILANO', '02123456'), "
                                   "(12, 'BIANCHI', 'ANNA', 'VIA PO 2', 'TORINO', '011987'), "
                                   "(13, 'ESCLUSO', 'NON STAMPATO', 'VIA XX', 'ROMA', '06')"));
-        eseguiTest(QStringLiteral("INSERT INTO stampe (idcli) VALUES (12), (11)"));
+        eseguiTest(QStringLiteral("INSERT INTO clienti (idCli, cognome, nome, indirizzo, citta, tel_cel) VALUES "
+                                  "(14, 'VERDI', 'LUCA', 'VIA PO 3', 'ASTI', '333 1112223')"));
+        eseguiTest(QStringLiteral("INSERT INTO stampe (idcli) VALUES (12), (11), (14)"));
         eseguiTest(QStringLiteral("INSERT INTO marche (idMarca, sigla_marca) VALUES (1, 'BAX'), (2, 'ARI')"));
         eseguiTest(
             QStringLiteral("INSERT INTO tipoProd (idTpProd, sigla_tipo_prodotto) VALUES (1, 'CAL'), (2, 'SCB')"));
@@ -131,7 +134,9 @@ private slots:
         const qsizetype b = testo.indexOf(bianchi);
         const qsizetype r1 = testo.indexOf(rossi1);
         const qsizetype r2 = testo.indexOf(rossi2);
-        QVERIFY2(b >= 0 && r1 > b && r2 > r1, qPrintable(testo));
+        const QRegularExpression verdi(QStringLiteral("VERDI +LUCA +VIA PO 3 +ASTI +333 1112223 *\n"));
+        const qsizetype v = testo.indexOf(verdi);
+        QVERIFY2(b >= 0 && r1 > b && r2 > r1 && v > r2, qPrintable(testo));
         QCOMPARE(testo.count(QStringLiteral("ROSSI")), 2);
         QVERIFY(!testo.contains(QStringLiteral("ESCLUSO")));
 
@@ -144,6 +149,39 @@ private slots:
             modello += p.testo;
         }
         QCOMPARE(modello, QStringLiteral("SCALDABAGNOMODELLOLUNGO2026XL"));
+    }
+
+    // A name, address and town as long as the customer card takes them: every word is printed,
+    // inside the text block (mm on the paper).
+    void testiLunghi_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QRectF>("blocco");
+        QTest::newRow("label") << QStringLiteral("etichette.rpt") << QRectF(5, 9.5, 60, 22);
+        QTest::newRow("envelope") << QStringLiteral("buste.rpt") << QRectF(110, 55, 100, 45);
+    }
+
+    void testiLunghi()
+    {
+        QFETCH(QString, report);
+        QFETCH(QRectF, blocco);
+        eseguiTest(QStringLiteral("INSERT INTO clienti (idCli, cognome, nome, indirizzo, cap, citta, pv) VALUES (1, "
+                                  "'SANTARCANGELO DI ROMAGNA', 'MARIA GRAZIA ANTONIETTA', "
+                                  "'STRADA PROVINCIALE 253 SAN VITALE KM 12', '40017', 'SAN GIOVANNI IN PERSICETO', "
+                                  "'BO')"));
+        eseguiTest(QStringLiteral("INSERT INTO stampe (idcli) VALUES (1)"));
+        const PdfLetto pdf = stampa(report);
+        QStringList attese = QStringLiteral("SANTARCANGELO DI ROMAGNA MARIA GRAZIA ANTONIETTA STRADA PROVINCIALE 253 "
+                                            "SAN VITALE KM 12 40017 SAN GIOVANNI IN PERSICETO (BO)")
+                                 .split(u' ');
+        QStringList stampate;
+        for (const PdfLetto::Parola& p : pdf.parole) {
+            QVERIFY2(blocco.adjusted(-0.5, -0.5, 0.5, 0.5).contains(p.mm), qPrintable(p.testo));
+            stampate.append(p.testo);
+        }
+        attese.sort();
+        stampate.sort();
+        QCOMPARE(stampate, attese);
     }
 
     // The route sheet: a page per technician, days as groups, what the technician needs per call.

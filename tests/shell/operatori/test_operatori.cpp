@@ -22,6 +22,12 @@ long aggiungi(const QString& nome, const QString& tipo = u"OPERATORE"_s)
     return long(connessione.ultimoId());
 }
 
+// The type as another program may have written it.
+void impostaTipo(long chiave, const QString& tipo)
+{
+    connessione.esegui(u"UPDATE operatori SET opTipo = '%1' WHERE idOperatore = %2"_s.arg(tipo).arg(chiave));
+}
+
 QStringList operatori(const QString& condizione = u"1=1"_s)
 {
     QStringList n;
@@ -201,18 +207,24 @@ private slots:
 
     void ultimoAmministratore_data()
     {
+        QTest::addColumn<QString>("tipoAdmin"); // ADMIN's type as stored
         QTest::addColumn<bool>("secondoAmministratore");
         QTest::addColumn<QStringList>("messaggi");
         QTest::addColumn<QString>("tipoDopo");
-        QTest::newRow("only administrator") << false << QStringList{nonCiSonoAmministratori} << u"AMMINISTRATORE"_s;
-        QTest::newRow("one of two") << true << QStringList() << u"OPERATORE"_s;
+        const QString admin = u"AMMINISTRATORE"_s;
+        QTest::newRow("only administrator") << admin << false << QStringList{nonCiSonoAmministratori} << admin;
+        QTest::newRow("only administrator, type in other letters")
+            << u"Amministratore"_s << false << QStringList{nonCiSonoAmministratori} << u"Amministratore"_s;
+        QTest::newRow("one of two") << admin << true << QStringList() << u"OPERATORE"_s;
     }
     void ultimoAmministratore()
     {
+        QFETCH(QString, tipoAdmin);
         QFETCH(bool, secondoAmministratore);
         QFETCH(QStringList, messaggi);
         QFETCH(QString, tipoDopo);
         DatabaseTest db;
+        impostaTipo(1, tipoAdmin);
         if (secondoAmministratore)
             aggiungi(u"CAPO"_s, u"AMMINISTRATORE"_s);
         bool restaAperta = true;
@@ -226,28 +238,35 @@ private slots:
     void eliminazione_data()
     {
         QTest::addColumn<QString>("chi");
+        QTest::addColumn<QString>("tipoAdmin"); // ADMIN's type as stored
         QTest::addColumn<bool>("secondoAmministratore");
         QTest::addColumn<int>("risposta");
         QTest::addColumn<QStringList>("messaggi");
         QTest::addColumn<bool>("eliminato");
+        const QString admin = u"AMMINISTRATORE"_s;
         QTest::newRow("only administrator")
-            << u"ADMIN"_s << false << int(Risposta::Si) << QStringList{nonCiSonoAmministratori} << false;
-        QTest::newRow("one of two administrators")
-            << u"ADMIN"_s << true << int(Risposta::Si) << QStringList{u"ELiminare l'operatore :ADMIN?"_s} << true;
-        QTest::newRow("operator") << u"MARIO"_s << false << int(Risposta::Si)
+            << u"ADMIN"_s << admin << false << int(Risposta::Si) << QStringList{nonCiSonoAmministratori} << false;
+        QTest::newRow("only administrator, type in other letters")
+            << u"ADMIN"_s << u"Amministratore"_s << false << int(Risposta::Si) << QStringList{nonCiSonoAmministratori}
+            << false;
+        QTest::newRow("one of two administrators") << u"ADMIN"_s << admin << true << int(Risposta::Si)
+                                                   << QStringList{u"ELiminare l'operatore :ADMIN?"_s} << true;
+        QTest::newRow("operator") << u"MARIO"_s << admin << false << int(Risposta::Si)
                                   << QStringList{u"ELiminare l'operatore :MARIO?"_s} << true;
-        QTest::newRow("answer No") << u"MARIO"_s << false << int(Risposta::No)
+        QTest::newRow("answer No") << u"MARIO"_s << admin << false << int(Risposta::No)
                                    << QStringList{u"ELiminare l'operatore :MARIO?"_s} << false;
     }
     void eliminazione()
     {
         QFETCH(QString, chi);
+        QFETCH(QString, tipoAdmin);
         QFETCH(bool, secondoAmministratore);
         QFETCH(int, risposta);
         QFETCH(QStringList, messaggi);
         QFETCH(bool, eliminato);
         DatabaseTest db;
         aggiungi(u"MARIO"_s);
+        impostaTipo(1, tipoAdmin);
         if (secondoAmministratore)
             aggiungi(u"CAPO"_s, u"AMMINISTRATORE"_s);
         auto& l = istanza<frmOperatori>();

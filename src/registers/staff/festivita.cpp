@@ -43,6 +43,19 @@ bool schFestivita::check()
     return true;
 }
 
+bool schFestivita::ripristinaInformazione()
+{
+    if (!SchedaSecondaDisposizione::ripristinaInformazione())
+        return false;
+    // The picker's hidden year decides which days can be typed: 29/02 only in a leap year.
+    auto* picker = static_cast<DataOpzionale*>(controllo(u"dataFestivita"_s));
+    const QDate salvata = picker->data();
+    const QDate corrente(oggi().year(), salvata.month(), salvata.day());
+    if (corrente.isValid())
+        picker->impostaData(corrente);
+    return true;
+}
+
 frmFestivita::frmFestivita()
     : ElencoRegistro({
           .tabella = u"festivita"_s,

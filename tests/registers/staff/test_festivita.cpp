@@ -102,6 +102,29 @@ private slots:
         QCOMPARE(dataDi(id), attesa);
     }
 
+    void ventinoveFebbraioScrittoInUnAnnoBisestile()
+    {
+        // Saved in 2027; in 2028 the operator types 29/02 over it.
+        connessione.esegui(u"INSERT INTO festivita (dataFestivita,desc_festivita) VALUES (#3/1/2027#,'BISESTILE')"_s);
+        orologio(2028);
+        schFestivita& s = istanza<schFestivita>();
+        s.carica();
+        s.nModalità = 1;
+        s.nID = 1;
+        QVERIFY(s.predisponi());
+        seamModale::accoda([](QWidget* f) {
+            QDateEdit* e = f->findChild<DataOpzionale*>(u"dtpData"_s)->campoData();
+            e->setFocus();
+            e->setSelectedSection(QDateTimeEdit::DaySection);
+            QTest::keyClicks(e, u"2902"_s);
+            QCOMPARE(e->text(), u"29/02"_s);
+            premi(f, u"cmdConferma"_s);
+        });
+        s.mostraModale();
+        QVERIFY(s.bConferma);
+        QCOMPARE(dataDi(1), u"2028-02-29"_s);
+    }
+
     void nomeMancante()
     {
         bool restaAperta = false;

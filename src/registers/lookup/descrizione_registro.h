@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <functional>
 
-class SchedaRegistro;
+class ProtocolloScheda;
 
 // What a register's list window is made of. The list template (ElencoRegistro) does the
 // rest; a register fills this in and says nothing else unless it really differs.
@@ -29,7 +29,7 @@ struct DescrizioneElenco {
     // when it does not, messaggioRifiuto is shown (information box) and nothing changes.
     QString condizioneElimina{};
     QString messaggioRifiuto{};
-    std::function<SchedaRegistro&()> scheda{}; // the register's card: schedaDi<schZona>
+    std::function<ProtocolloScheda&()> scheda{}; // the register's card: schedaDi<schZona>
     bool menuScheda = true;          // the menu "Scheda"
     bool ricercaMaiuscola = false;   // letters typed in the search box become capitals
     bool tastiPrima = true;          // F8, F7, F3, F4, Esc work whichever control has the focus

@@ -265,14 +265,14 @@ void ElencoRegistro::dettagli()
         Griglia* g = griglia();
         if (!g->haRigaCorrente())
             return;
-        SchedaRegistro& s = d.scheda();
-        s.carica();
+        ProtocolloScheda& s = d.scheda();
+        s.finestra().carica();
         s.nID = long(g->valore(d.chiave).toLongLong());
         s.nModalità = 1;
         // A row that has gone meanwhile: the card has said so and the list stays as it was.
         if (!s.predisponi())
             return;
-        s.mostraModale();
+        s.finestra().mostraModale();
         aggiornaGriglia();
     });
 }
@@ -280,9 +280,9 @@ void ElencoRegistro::dettagli()
 void ElencoRegistro::inserisci()
 {
     gestisci([this] {
-        SchedaRegistro& s = d.scheda();
+        ProtocolloScheda& s = d.scheda();
         s.nModalità = 0;
-        s.mostraModale();
+        s.finestra().mostraModale();
         aggiornaGriglia();
     });
 }

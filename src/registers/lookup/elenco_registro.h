@@ -58,7 +58,7 @@ private:
 
 // For DescrizioneElenco::scheda: the card of a register by its class.
 template <class T>
-SchedaRegistro& schedaDi()
+ProtocolloScheda& schedaDi()
 {
     return istanza<T>();
 }

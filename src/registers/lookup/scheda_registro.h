@@ -1,6 +1,7 @@
 #pragma once
 #include "descrizione_registro.h"
 #include "finestra.h"
+#include "protocollo_scheda.h"
 #include <QList>
 #include <QVariant>
 
@@ -17,16 +18,15 @@ struct ControlliScheda {
 // The card template: a modal window that adds one row to a register or edits one.
 // Callers follow the card protocol: set nModalità (and nID), call predisponi for an edit,
 // show the card modally, then read bConferma (and nNuovoID after an insert).
-class SchedaRegistro : public FinestraCon<ControlliScheda> {
+class SchedaRegistro : public FinestraCon<ControlliScheda>, public ProtocolloScheda {
 public:
     bool bConferma = false; // True once OK has written the row; False on loading, Annulla, close box
-    int nModalità = 0;      // 0 new row, 1 edit of row nID
-    long nID = 0;           // key of the row to edit
     long nNuovoID = 0;      // key of the row the last successful insert made
 
     // Each returns true when it did its work; a failure has already been shown.
     virtual bool modificaScheda();         // writes the fields into row nID
-    virtual bool predisponi();             // mode 1: ripristinaInformazione; mode 0: nothing
+    bool predisponi() override;            // mode 1: ripristinaInformazione; mode 0: nothing
+    Finestra& finestra() override { return *this; }
     virtual bool ripristinaInformazione(); // loads row nID; when it is gone, says so and closes
     virtual bool inserisci();              // adds a row from the fields
     virtual bool check();                  // true when every checked field is filled

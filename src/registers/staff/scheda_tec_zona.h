@@ -1,5 +1,6 @@
 #pragma once
 #include "finestra.h"
+#include "protocollo_scheda.h"
 
 class ComboDati;
 class FormaDialogo;
@@ -23,14 +24,14 @@ struct ControlliTecZona {
 };
 
 // The zones of one technician: pairs are added and removed at once, there is nothing to confirm.
-class schTecZona : public FinestraCon<ControlliTecZona> {
+// nID is the pair (idTecZon) the list opens the card on.
+class schTecZona : public FinestraCon<ControlliTecZona>, public ProtocolloScheda {
 public:
-    int nModalità = 0;
-    long nID = 0; // the pair (idTecZon) the list opens the card on
 
     // Chooses the pair's technician and zone and lists his zones; false when the pair is no
     // longer live (the card has said so and closed).
-    bool predisponi();
+    bool predisponi() override;
+    Finestra& finestra() override { return *this; }
     void aggiornaZone(); // the chosen technician's live pairs; no choice leaves the list alone
     void riempiCombo();  // both combos afresh, the first enabled technician chosen, no zone
 

@@ -1,7 +1,5 @@
 #include "zone_tecnici.h"
 #include "forma_dialogo.h"
-#include "funzioni.h"
-#include "griglia.h"
 #include "scheda_tec_zona.h"
 
 using namespace Qt::StringLiterals;
@@ -17,6 +15,7 @@ frmZoneTecnici::frmZoneTecnici()
               .colonnaMostrata = u"associazione"_s,
               .messaggioVuoto = u"Selezionare l'associazione della zona tecnico da eliminare"_s,
               .domandaElimina = u"ELiminare l'associazione:"_s,
+              .scheda = schedaDi<schTecZona>,
               .menuScheda = false,
           },
           {
@@ -37,31 +36,4 @@ void frmZoneTecnici::alCaricamento()
 {
     ui().forma->resize(589, 399);
     ElencoOrdinato::alCaricamento();
-}
-
-void frmZoneTecnici::dettagli()
-{
-    gestisci([this] {
-        if (!griglia()->haRigaCorrente())
-            return;
-        schTecZona& s = istanza<schTecZona>();
-        s.carica();
-        s.nID = long(griglia()->valore(u"idTecZon"_s).toLongLong());
-        s.nModalità = 1;
-        // A pair removed meanwhile: the card has said so and the list stays as it was.
-        if (!s.predisponi())
-            return;
-        s.mostraModale();
-        aggiornaGriglia();
-    });
-}
-
-void frmZoneTecnici::inserisci()
-{
-    gestisci([this] {
-        schTecZona& s = istanza<schTecZona>();
-        s.nModalità = 0;
-        s.mostraModale();
-        aggiornaGriglia();
-    });
 }

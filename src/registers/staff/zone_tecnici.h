@@ -5,8 +5,6 @@
 class frmZoneTecnici : public ElencoOrdinato {
 public:
     frmZoneTecnici();
-    void dettagli() override;
-    void inserisci() override;
 
 protected:
     void alCaricamento() override;

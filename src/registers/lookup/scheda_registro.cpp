@@ -156,10 +156,15 @@ bool SchedaRegistro::check()
     if (testo.isEmpty())
         return true;
     if (d.controllo == DescrizioneScheda::Controllo::elenca)
-        messaggio(u"Attenzione ! si sono verificati i seguenti errori\r\n"_s + testo, stile::informazione);
+        elencaErrori(testo);
     else
         messaggio(testo);
     return false;
+}
+
+void SchedaRegistro::elencaErrori(const QString& righe)
+{
+    messaggio(u"Attenzione ! si sono verificati i seguenti errori\r\n"_s + righe, stile::informazione);
 }
 
 bool SchedaRegistro::predisponi()

@@ -45,6 +45,8 @@ protected:
     bool chiusuraRichiesta() override;
     // The statement that reads row nID: "SELECT * FROM <table> where <key> = <nID>".
     virtual QString istruzioneLettura() const;
+    // The box of the cards that list every failing rule under one heading.
+    static void elencaErrori(const QString& righe);
     // OK: check, then the insert or the update; only a write that went through confirms.
     void conferma();
     void annulla();

@@ -1,5 +1,4 @@
 #include "seconda_disposizione.h"
-#include "messaggi.h"
 
 using namespace Qt::StringLiterals;
 
@@ -20,6 +19,6 @@ SchedaSecondaDisposizione::SchedaSecondaDisposizione(DescrizioneScheda descrizio
 
 bool SchedaSecondaDisposizione::rifiuta(const QString& errore)
 {
-    messaggio(u"Attenzione ! si sono verificati i seguenti errori\r\n"_s + errore, stile::informazione);
+    elencaErrori(errore);
     return false;
 }

@@ -45,7 +45,7 @@ struct CampoScheda {
         elenco, // list of fixed entries, not editable; written like a text
         spunta, // check box; written as 1 or 0
         combo,  // data combo (ComboDati) over sqlVoci; written as its key, 0 with no choice
-        data,   // date picker; written as a date literal of dataSQL of the shown text
+        data,   // date picker; written as a date literal of the chosen date
     };
     QString colonna{};
     QString controllo{};           // object name of the control (txtSigla, cmbTipoOp, ...)
@@ -58,8 +58,18 @@ struct CampoScheda {
     QString sqlVoci{};             // combo: the statement of the rows offered
     QString campoMostrato{};       // combo: the field shown
     QString campoLegato{};         // combo: the key field
-    QString formatoData = QStringLiteral("dd/MM/yyyy"); // data: shown and written in this form
+    QString formatoData = QStringLiteral("dd/MM/yyyy"); // data: shown in this form; without a year, the current one
+    bool accanto = false;          // laid on the line of the field before it
+    int larghezza = 0;             // testo: width of a short box, in pixels; 0: the usual width
 };
+
+// A field on the line of the one before it.
+inline CampoScheda accanto(CampoScheda c, int larghezza = 0)
+{
+    c.accanto = true;
+    c.larghezza = larghezza;
+    return c;
+}
 
 // What a register's card is made of; the card template (SchedaRegistro) does the rest.
 struct DescrizioneScheda {

@@ -23,19 +23,28 @@ QWidget* SchedaRegistro::costruisci()
     auto* l = new QVBoxLayout(f);
     auto* campi = new QGridLayout;
     QList<QWidget*> testi;
+    int riga = -1, colonna = 0;
     for (const CampoScheda& campo : d.campi) {
         QWidget* w = creaControllo(campo, f);
-        const int riga = int(c.campi.size());
+        if (campo.accanto && riga >= 0) {
+            colonna += 2;
+        } else {
+            ++riga;
+            colonna = 0;
+        }
         if (!campo.etichetta.isEmpty()) {
             auto* e = new QLabel(campo.etichetta, f);
             e->setObjectName(campo.nomeEtichetta);
             e->setBuddy(w);
-            campi->addWidget(e, riga, 0);
+            campi->addWidget(e, riga, colonna);
         }
-        campi->addWidget(w, riga, 1);
+        campi->addWidget(w, riga, colonna + 1);
         c.campi << w;
         if (campo.tipo == CampoScheda::Tipo::testo) {
-            w->setMinimumWidth(180);
+            if (campo.larghezza > 0)
+                w->setFixedWidth(campo.larghezza);
+            else
+                w->setMinimumWidth(180);
             testi << w;
         }
     }
@@ -64,7 +73,7 @@ QWidget* SchedaRegistro::costruisci()
         coloraFocus(testi);
     if (d.ridimensionabile) {
         // Resizing leaves the controls where they are.
-        campi->setColumnStretch(2, 1);
+        campi->setColumnStretch(campi->columnCount(), 1);
         l->addStretch(1);
     } else {
         l->setSizeConstraint(QLayout::SetFixedSize);

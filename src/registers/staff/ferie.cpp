@@ -31,7 +31,7 @@ schFerie::schFerie()
                      .campoMostrato = u"infoTecnico"_s,
                      .campoLegato = u"idTecn"_s},
                     giorno(u"ferieDataDa"_s, u"dtpDataDa"_s, u"Data da"_s, u"Label2"_s),
-                    giorno(u"ferieDataA"_s, u"dtpDataA"_s, u"Data a"_s, u"Label3"_s),
+                    accanto(giorno(u"ferieDataA"_s, u"dtpDataA"_s, u"Data a"_s, u"Label3"_s)),
                     {.colonna = u"ferieNote"_s,
                      .controllo = u"txtNote"_s,
                      .etichetta = u"Note"_s,

@@ -106,6 +106,25 @@ private slots:
         QCOMPARE(riga(u"SELECT "_s + colonne() + u" FROM installatori"_s), maiuscole);
     }
 
+    void righeDellaScheda()
+    {
+        QWidget* f = istanza<schInstallatore>().forma();
+        f->show();
+        auto riga = [f](const QString& nome) { return f->findChild<QWidget*>(nome)->geometry().top(); };
+        const QStringList righe[] = {{u"txtnome_ins"_s},
+                                     {u"txtIndirizzo"_s, u"txtNumeroCivico"_s, u"txtInterno"_s},
+                                     {u"txtLocalita"_s, u"txtCapLocalita"_s},
+                                     {u"txtComune"_s, u"txtCapComune"_s},
+                                     {u"txtProvincia"_s}};
+        int sopra = -1;
+        for (const QStringList& r : righe) {
+            for (const QString& nome : r)
+                QCOMPARE(riga(nome), riga(r.first()));
+            QVERIFY(riga(r.first()) > sopra);
+            sopra = riga(r.first());
+        }
+    }
+
     void nomeMancante()
     {
         schInstallatore& s = istanza<schInstallatore>();

@@ -8,16 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-QStringList testiMostrati()
-{
-    QStringList t;
-    for (const auto& m : seamMessaggi::mostrati())
-        t << m.testo;
-    return t;
-}
-} // namespace
-
 class TestAutenticazione : public QObject {
     Q_OBJECT
 private slots:
@@ -56,7 +46,7 @@ private slots:
         c.txtOperatore->setText(utente);
         c.txtPassword->setText(password);
         c.cmdConferma->click();
-        QCOMPARE(testiMostrati(), messaggio.isEmpty() ? QStringList() : QStringList{messaggio});
+        QCOMPARE(seamMessaggi::testi(), messaggio.isEmpty() ? QStringList() : QStringList{messaggio});
         QCOMPARE(nomeOperatore, operatore);
         // success closes the window; a refusal keeps the name and clears the password
         QCOMPARE(istanza<schAutenticazione>().caricata(), operatore.isEmpty());
@@ -132,7 +122,7 @@ private slots:
         c.txtPwd1->setText(nuova1);
         c.txtPwd2->setText(nuova2);
         c.cmdOk->click();
-        QCOMPARE(testiMostrati(), messaggio.isEmpty() ? QStringList() : QStringList{messaggio});
+        QCOMPARE(seamMessaggi::testi(), messaggio.isEmpty() ? QStringList() : QStringList{messaggio});
         QCOMPARE(connessione.apriStatico("SELECT opPassword FROM operatori")["opPassword"].toString(), salvata);
         QCOMPARE(istanza<frmCambioPassword>().caricata(), !messaggio.isEmpty());
         if (!messaggio.isEmpty()) // all three boxes keep what was typed

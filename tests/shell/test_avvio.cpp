@@ -137,10 +137,7 @@ private slots:
         accodaLogin(Login(login));
 
         QCOMPARE(Main(), avviato);
-        QStringList mostrati;
-        for (const auto& m : seamMessaggi::mostrati())
-            mostrati << m.testo;
-        QCOMPARE(mostrati, testi);
+        QCOMPARE(seamMessaggi::testi(), testi);
         QCOMPARE(seamSchermo::richieste().size(), cambi);
         if (cambi)
             QCOMPARE(seamSchermo::richieste().first(), QSize(800, 600));

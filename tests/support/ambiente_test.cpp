@@ -92,3 +92,11 @@ QString DatabaseTest::file() const
 {
     return dir.path() + QStringLiteral("/corvext.db");
 }
+
+QStringList vociCombo(const QComboBox* c)
+{
+    QStringList v;
+    for (int i = 0; i < c->count(); ++i)
+        v << c->itemText(i);
+    return v;
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <QApplication>
+#include <QComboBox>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,6 +29,9 @@ private:
 void registraDsnTest(const QString& fileDatabase);
 // Removes the data source "corvext" from the test ODBC folder.
 void rimuoviDsnTest();
+
+// The entries of a combo, top to bottom.
+QStringList vociCombo(const QComboBox* c);
 
 #define CORVEXT_TEST_MAIN(Classe)                                                                  \
     int main(int argc, char** argv)                                                                \

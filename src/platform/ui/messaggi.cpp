@@ -98,6 +98,13 @@ namespace seamMessaggi {
 void attiva() { seam().attivo = true; }
 void rispondi(Risposta r) { seam().risposte.append(r); }
 QList<Mostrato>& mostrati() { return seam().mostrati; }
+QStringList testi()
+{
+    QStringList t;
+    for (const Mostrato& m : seam().mostrati)
+        t << m.testo;
+    return t;
+}
 void azzera()
 {
     seam().risposte.clear();

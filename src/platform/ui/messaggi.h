@@ -1,6 +1,7 @@
 #pragma once
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // Message boxes in the manner of the original: a style made of buttons, icon and default.
 namespace stile {
@@ -32,5 +33,6 @@ struct Mostrato {
 void attiva();               // from now on no box is shown
 void rispondi(Risposta r);   // the answer to the next box
 QList<Mostrato>& mostrati(); // every box since the last azzera()
+QStringList testi();         // the texts of those boxes, in order
 void azzera();               // forgets boxes and unused answers
 }

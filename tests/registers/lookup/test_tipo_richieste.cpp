@@ -15,13 +15,6 @@ int tipi()
     return connessione.apriAvanti(u"SELECT count(*) FROM tipoRichiesta"_s).campo(0).toInt();
 }
 
-QStringList testiMostrati()
-{
-    QStringList t;
-    for (const auto& m : seamMessaggi::mostrati())
-        t << m.testo;
-    return t;
-}
 } // namespace
 
 class TestTipoRichieste : public QObject {
@@ -53,7 +46,7 @@ private slots:
         QCOMPARE(l.forma()->findChild<Griglia*>(u"griglia"_s)->valore(u"idTipoRichiesta"_s).toInt(), 1);
         seamMessaggi::rispondi(Risposta::Si);
         l.cancella();
-        QCOMPARE(testiMostrati(), messaggi);
+        QCOMPARE(seamMessaggi::testi(), messaggi);
         QCOMPARE(tipi(), tipiDopo);
         QCOMPARE(l.forma()->findChild<Griglia*>(u"griglia"_s)->model()->rowCount(), tipiDopo);
     }

@@ -9,15 +9,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-QStringList voci(QComboBox* c)
-{
-    QStringList v;
-    for (int i = 0; i < c->count(); ++i)
-        v << c->itemText(i);
-    return v;
-}
-
-QStringList voci(QListWidget* l)
+QStringList vociLista(QListWidget* l)
 {
     QStringList v;
     for (int i = 0; i < l->count(); ++i)
@@ -56,14 +48,14 @@ private slots:
     void apertura()
     {
         auto& c = controlli();
-        QCOMPARE(voci(c.tecnico), (QStringList{u"B1 - BIANCHI"_s, u"R1 - ROSSI"_s}));
-        QCOMPARE(voci(c.zona), (QStringList{u"N - NORD"_s, u"S - SUD"_s}));
+        QCOMPARE(vociCombo(c.tecnico), (QStringList{u"B1 - BIANCHI"_s, u"R1 - ROSSI"_s}));
+        QCOMPARE(vociCombo(c.zona), (QStringList{u"N - NORD"_s, u"S - SUD"_s}));
         QCOMPARE(c.tecnico->currentText(), u"B1 - BIANCHI"_s);
         QCOMPARE(c.zona->currentIndex(), -1);
-        QCOMPARE(voci(c.elenco), (QStringList{u"E - EST"_s, u"N - NORD"_s}));
+        QCOMPARE(vociLista(c.elenco), (QStringList{u"E - EST"_s, u"N - NORD"_s}));
 
         c.tecnico->impostaValoreLegato(1);
-        QVERIFY(voci(c.elenco).isEmpty());
+        QVERIFY(vociLista(c.elenco).isEmpty());
     }
 
     void senzaTecniciAbilitati()
@@ -71,7 +63,7 @@ private slots:
         connessione.esegui(u"UPDATE tecnici set eliminato=1"_s);
         auto& c = controlli();
         QCOMPARE(c.tecnico->count(), 0);
-        QVERIFY(voci(c.elenco).isEmpty());
+        QVERIFY(vociLista(c.elenco).isEmpty());
     }
 
     void aggiuntaIncompleta_data()
@@ -112,7 +104,7 @@ private slots:
         QCOMPARE(coppieVive(1, 2), 1);
         QCOMPARE(c.tecnico->currentText(), u"R1 - ROSSI"_s);
         QCOMPARE(c.zona->currentIndex(), -1);
-        QCOMPARE(voci(c.elenco), QStringList{u"S - SUD"_s});
+        QCOMPARE(vociLista(c.elenco), QStringList{u"S - SUD"_s});
     }
 
     void coppiaGiaViva()
@@ -158,7 +150,7 @@ private slots:
                      .toInt(),
                  1);
         QCOMPARE(c.tecnico->currentText(), u"B1 - BIANCHI"_s);
-        QCOMPARE(voci(c.elenco), QStringList{u"E - EST"_s});
+        QCOMPARE(vociLista(c.elenco), QStringList{u"E - EST"_s});
     }
 
     void azzeramenti()
@@ -169,7 +161,7 @@ private slots:
         QCOMPARE(c.zona->currentIndex(), -1);
         c.pulsante(u"cmdResetTecnico"_s)->click();
         QCOMPARE(c.tecnico->currentIndex(), -1);
-        QCOMPARE(voci(c.elenco), (QStringList{u"E - EST"_s, u"N - NORD"_s}));
+        QCOMPARE(vociLista(c.elenco), (QStringList{u"E - EST"_s, u"N - NORD"_s}));
     }
 
     void predisposizione_data()
@@ -196,7 +188,7 @@ private slots:
         auto& c = controlli();
         QCOMPARE(c.tecnico->currentText(), tecnico);
         QCOMPARE(c.zona->currentText(), zona);
-        QCOMPARE(voci(c.elenco), elenco);
+        QCOMPARE(vociLista(c.elenco), elenco);
         QVERIFY(seamMessaggi::mostrati().isEmpty());
     }
 

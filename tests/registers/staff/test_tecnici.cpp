@@ -11,16 +11,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-QStringList voci(QComboBox* c)
-{
-    QStringList v;
-    for (int i = 0; i < c->count(); ++i)
-        v << c->itemText(i);
-    return v;
-}
-} // namespace
-
 // Technicians: enabled and disabled, and who offers which.
 class TestTecnici : public QObject {
     Q_OBJECT
@@ -110,9 +100,9 @@ private slots:
 
     void soloAbilitatiPerIlNuovoLavoro()
     {
-        QCOMPARE(voci(istanza<schTecZona>().forma()->findChild<ComboDati*>(u"cmbTecnico"_s)),
+        QCOMPARE(vociCombo(istanza<schTecZona>().forma()->findChild<ComboDati*>(u"cmbTecnico"_s)),
                  (QStringList{u"T3 - BRUNO"_s, u"T1 - MARIO"_s}));
-        QCOMPARE(voci(istanza<schFerie>().forma()->findChild<ComboDati*>(u"cmbTecnico"_s)),
+        QCOMPARE(vociCombo(istanza<schFerie>().forma()->findChild<ComboDati*>(u"cmbTecnico"_s)),
                  (QStringList{u"T1 MARIO"_s, u"T3 BRUNO"_s}));
     }
 

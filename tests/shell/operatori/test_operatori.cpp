@@ -38,14 +38,6 @@ QStringList operatori(const QString& condizione = u"1=1"_s)
     return n;
 }
 
-QStringList mostrati()
-{
-    QStringList t;
-    for (const auto& m : seamMessaggi::mostrati())
-        t << m.testo;
-    return t;
-}
-
 QStringList elencati(frmOperatori& l)
 {
     QStringList n;
@@ -107,7 +99,7 @@ private slots:
         auto& l = istanza<frmOperatori>();
         cerca(l, prefisso);
         QCOMPARE(elencati(l), attesi);
-        QVERIFY(mostrati().isEmpty());
+        QVERIFY(seamMessaggi::testi().isEmpty());
     }
 
     void controllo_data()
@@ -134,7 +126,7 @@ private slots:
         bool restaAperta = false;
         compila(nome, password, tipo, &restaAperta);
         s.mostraModale();
-        QCOMPARE(mostrati(), QStringList{messaggio});
+        QCOMPARE(seamMessaggi::testi(), QStringList{messaggio});
         QVERIFY(restaAperta);
         QCOMPARE(operatori().size(), 1);
     }
@@ -181,7 +173,7 @@ private slots:
         } else {
             modifica(mario);
         }
-        QCOMPARE(mostrati(), QStringList{giaEsistente});
+        QCOMPARE(seamMessaggi::testi(), QStringList{giaEsistente});
         QVERIFY(restaAperta);
         QVERIFY(!istanza<schOperatori>().bConferma);
         QCOMPARE(operatori(), prima);
@@ -200,7 +192,7 @@ private slots:
         const long luca = aggiungi(u"LUCA"_s);
         compila(nome, u"nuova"_s, u"OPERATORE"_s);
         modifica(luca);
-        QVERIFY(mostrati().isEmpty());
+        QVERIFY(seamMessaggi::testi().isEmpty());
         QVERIFY(istanza<schOperatori>().bConferma);
         QCOMPARE(operatori(u"opPassword = 'NUOVA'"_s), QStringList{u"LUCA/OPERATORE"_s});
     }
@@ -230,7 +222,7 @@ private slots:
         bool restaAperta = true;
         compila(u"ADMIN"_s, u"ADMIN"_s, u"OPERATORE"_s, &restaAperta);
         modifica(1);
-        QCOMPARE(mostrati(), messaggi);
+        QCOMPARE(seamMessaggi::testi(), messaggi);
         QCOMPARE(restaAperta, !messaggi.isEmpty());
         QCOMPARE(operatori(u"idOperatore = 1"_s), QStringList{u"ADMIN/"_s + tipoDopo});
     }
@@ -273,7 +265,7 @@ private slots:
         cerca(l, chi);
         seamMessaggi::rispondi(Risposta(risposta));
         l.cancella();
-        QCOMPARE(mostrati(), messaggi);
+        QCOMPARE(seamMessaggi::testi(), messaggi);
         const int stile = seamMessaggi::mostrati().first().stile;
         QCOMPARE(stile, messaggi.first() == nonCiSonoAmministratori ? stile::informazione : stile::siNo | stile::domanda);
         QCOMPARE(operatori(u"opUser = '"_s + chi + u"'"_s).isEmpty(), eliminato);

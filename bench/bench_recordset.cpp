@@ -11,8 +11,8 @@ const char* const query = "SELECT * FROM righe";
 
 void riempi()
 {
-    connessione.esegui("CREATE TABLE righe (id INTEGER PRIMARY KEY, a TEXT, b TEXT, c TEXT, d INTEGER, e REAL, "
-                       "f DATE, g TIME, h TEXT, i INTEGER)");
+    connessione.esegui("CREATE TABLE righe (id INTEGER PRIMARY KEY, a TEXT(255), b TEXT(255), c TEXT(255), d INTEGER, e REAL, "
+                       "f DATE, g TIME, h TEXT(255), i INTEGER)");
     connessione.esegui("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 100000) "
                        "INSERT INTO righe SELECT x, 'COGNOME ' || x, 'NOME', 'VIA ROMA ' || x, x % 97, x * 1.5, "
                        "'2026-12-10', '09:30', 'NOTE', x % 2 FROM n");

@@ -1,99 +1,101 @@
 -- The whole schema of a new corvext.db.
 -- Dates are stored as 'yyyy-mm-dd' (DATE) and times as 'hh:mm' (TIME); texts compare without
--- regard to ASCII case; Booleans are 0/1. Nothing here may contain a hash sign, and every
+-- regard to ASCII case; Booleans are 0/1. TEXT(255) is not a limit (SQLite keeps texts of any
+-- length): it is the size the ODBC driver reports, so that each value is read through a small
+-- buffer instead of a 64 KB one. Nothing here may contain a hash sign, and every
 -- statement ends with a semicolon.
 
 -- Operators
 
 CREATE TABLE operatori (
     idOperatore INTEGER PRIMARY KEY AUTOINCREMENT,
-    opUser      TEXT COLLATE NOCASE,
-    opPassword  TEXT COLLATE NOCASE,
-    opTipo      TEXT COLLATE NOCASE
+    opUser      TEXT(255) COLLATE NOCASE,
+    opPassword  TEXT(255) COLLATE NOCASE,
+    opTipo      TEXT(255) COLLATE NOCASE
 );
 
 -- Code tables
 
 CREATE TABLE zone (
     idZona     INTEGER PRIMARY KEY AUTOINCREMENT,
-    sigla_zona TEXT COLLATE NOCASE,
-    desc_zona  TEXT COLLATE NOCASE,
+    sigla_zona TEXT(255) COLLATE NOCASE,
+    desc_zona  TEXT(255) COLLATE NOCASE,
     eliminato  INTEGER NOT NULL DEFAULT 0
 );
 
 CREATE TABLE posizione (
     idPos           INTEGER PRIMARY KEY AUTOINCREMENT,
-    sigla_posizione TEXT COLLATE NOCASE,
-    posizione       TEXT COLLATE NOCASE,
+    sigla_posizione TEXT(255) COLLATE NOCASE,
+    posizione       TEXT(255) COLLATE NOCASE,
     eliminato       INTEGER NOT NULL DEFAULT 0
 );
 
 CREATE TABLE tipoProd (
     idTpProd            INTEGER PRIMARY KEY AUTOINCREMENT,
-    sigla_tipo_prodotto TEXT COLLATE NOCASE,
-    tipo_nome           TEXT COLLATE NOCASE,
+    sigla_tipo_prodotto TEXT(255) COLLATE NOCASE,
+    tipo_nome           TEXT(255) COLLATE NOCASE,
     eliminato           INTEGER NOT NULL DEFAULT 0
 );
 
 CREATE TABLE tipocli (
     idTipoCli      INTEGER PRIMARY KEY AUTOINCREMENT,
-    sigla_tipo_cli TEXT COLLATE NOCASE,
-    cli_nome_tipo  TEXT COLLATE NOCASE,
+    sigla_tipo_cli TEXT(255) COLLATE NOCASE,
+    cli_nome_tipo  TEXT(255) COLLATE NOCASE,
     eliminato      INTEGER NOT NULL DEFAULT 0
 );
 
 CREATE TABLE tipoabb (
     idTpAbb           INTEGER PRIMARY KEY AUTOINCREMENT,
-    sigla_abbonamento TEXT COLLATE NOCASE,
-    desc_abb          TEXT COLLATE NOCASE,
+    sigla_abbonamento TEXT(255) COLLATE NOCASE,
+    desc_abb          TEXT(255) COLLATE NOCASE,
     eliminato         INTEGER NOT NULL DEFAULT 0
 );
 
 CREATE TABLE marche (
     idMarca     INTEGER PRIMARY KEY AUTOINCREMENT,
-    sigla_marca TEXT COLLATE NOCASE,
-    marca       TEXT COLLATE NOCASE,
+    sigla_marca TEXT(255) COLLATE NOCASE,
+    marca       TEXT(255) COLLATE NOCASE,
     eliminato   INTEGER NOT NULL DEFAULT 0
 );
 
 CREATE TABLE tipologia_attivita (
     idTipoAttività INTEGER PRIMARY KEY AUTOINCREMENT,
-    at_codice      TEXT COLLATE NOCASE,
-    at_nome        TEXT COLLATE NOCASE,
+    at_codice      TEXT(255) COLLATE NOCASE,
+    at_nome        TEXT(255) COLLATE NOCASE,
     eliminato      INTEGER NOT NULL DEFAULT 0
 );
 
 CREATE TABLE tipoRichiesta (
     idTipoRichiesta INTEGER PRIMARY KEY AUTOINCREMENT,
-    tipoRicSigla    TEXT COLLATE NOCASE,
-    tipoRicNome     TEXT COLLATE NOCASE
+    tipoRicSigla    TEXT(255) COLLATE NOCASE,
+    tipoRicNome     TEXT(255) COLLATE NOCASE
 );
 
 CREATE TABLE area_int (
     idGruppo           INTEGER PRIMARY KEY AUTOINCREMENT,
-    gruppo_nome        TEXT COLLATE NOCASE,
-    gruppo_descrizione TEXT COLLATE NOCASE,
+    gruppo_nome        TEXT(255) COLLATE NOCASE,
+    gruppo_descrizione TEXT(255) COLLATE NOCASE,
     eliminato          INTEGER NOT NULL DEFAULT 0
 );
 
 CREATE TABLE difetti (
     idDifetto      INTEGER PRIMARY KEY AUTOINCREMENT,
-    df_nome        TEXT COLLATE NOCASE,
-    df_descrizione TEXT COLLATE NOCASE,
+    df_nome        TEXT(255) COLLATE NOCASE,
+    df_descrizione TEXT(255) COLLATE NOCASE,
     eliminato      INTEGER NOT NULL DEFAULT 0
 );
 
 CREATE TABLE tipogas (
     idTpGas        INTEGER PRIMARY KEY AUTOINCREMENT,
-    sigla_tipo_gas TEXT COLLATE NOCASE,
-    tipogas        TEXT COLLATE NOCASE,
+    sigla_tipo_gas TEXT(255) COLLATE NOCASE,
+    tipogas        TEXT(255) COLLATE NOCASE,
     eliminato      INTEGER NOT NULL DEFAULT 0
 );
 
 CREATE TABLE tipoManutenzioni (
     idTipoMan      INTEGER PRIMARY KEY AUTOINCREMENT,
-    sigla_tipo_man TEXT COLLATE NOCASE,
-    desc_tipo_man  TEXT COLLATE NOCASE,
+    sigla_tipo_man TEXT(255) COLLATE NOCASE,
+    desc_tipo_man  TEXT(255) COLLATE NOCASE,
     eliminato      INTEGER NOT NULL DEFAULT 0
 );
 
@@ -101,27 +103,27 @@ CREATE TABLE tipoManutenzioni (
 
 CREATE TABLE installatori (
     idInst             INTEGER PRIMARY KEY AUTOINCREMENT,
-    nome_ins           TEXT COLLATE NOCASE,
-    ragionesociale_ins TEXT COLLATE NOCASE,
-    indirizzo_ins      TEXT COLLATE NOCASE,
-    numero_ins         TEXT COLLATE NOCASE,
-    interno_ins        TEXT COLLATE NOCASE,
-    localita_ins       TEXT COLLATE NOCASE,
-    caplocalita_ins    TEXT COLLATE NOCASE,
-    comune_ins         TEXT COLLATE NOCASE,
-    capcomune_ins      TEXT COLLATE NOCASE,
-    provincia_ins      TEXT COLLATE NOCASE,
-    telefono_ins       TEXT COLLATE NOCASE,
-    cellulare_ins      TEXT COLLATE NOCASE,
-    email_ins          TEXT COLLATE NOCASE,
+    nome_ins           TEXT(255) COLLATE NOCASE,
+    ragionesociale_ins TEXT(255) COLLATE NOCASE,
+    indirizzo_ins      TEXT(255) COLLATE NOCASE,
+    numero_ins         TEXT(255) COLLATE NOCASE,
+    interno_ins        TEXT(255) COLLATE NOCASE,
+    localita_ins       TEXT(255) COLLATE NOCASE,
+    caplocalita_ins    TEXT(255) COLLATE NOCASE,
+    comune_ins         TEXT(255) COLLATE NOCASE,
+    capcomune_ins      TEXT(255) COLLATE NOCASE,
+    provincia_ins      TEXT(255) COLLATE NOCASE,
+    telefono_ins       TEXT(255) COLLATE NOCASE,
+    cellulare_ins      TEXT(255) COLLATE NOCASE,
+    email_ins          TEXT(255) COLLATE NOCASE,
     eliminato          INTEGER NOT NULL DEFAULT 0
 );
 
 -- eliminato: 0 enabled, 1 disabled.
 CREATE TABLE tecnici (
     idTecn        INTEGER PRIMARY KEY AUTOINCREMENT,
-    sigla_tecnico TEXT COLLATE NOCASE,
-    tecnico       TEXT COLLATE NOCASE,
+    sigla_tecnico TEXT(255) COLLATE NOCASE,
+    tecnico       TEXT(255) COLLATE NOCASE,
     eliminato     INTEGER NOT NULL DEFAULT 0
 );
 
@@ -134,7 +136,7 @@ CREATE TABLE tecnici_per_zona (
 
 CREATE TABLE prodotti (
     idModello         INTEGER PRIMARY KEY AUTOINCREMENT,
-    modello           TEXT COLLATE NOCASE,
+    modello           TEXT(255) COLLATE NOCASE,
     cod_marca         INTEGER,
     cod_tipo_prodotto INTEGER,
     eliminato         INTEGER NOT NULL DEFAULT 0
@@ -142,8 +144,8 @@ CREATE TABLE prodotti (
 
 CREATE TABLE materiali (
     idMat           INTEGER PRIMARY KEY AUTOINCREMENT,
-    mat_nome        TEXT COLLATE NOCASE,
-    mat_descrizione TEXT COLLATE NOCASE,
+    mat_nome        TEXT(255) COLLATE NOCASE,
+    mat_descrizione TEXT(255) COLLATE NOCASE,
     cod_gruppo      INTEGER,
     eliminato       INTEGER NOT NULL DEFAULT 0
 );
@@ -153,14 +155,14 @@ CREATE TABLE ferie (
     ferieCodTecnico INTEGER,
     ferieDataDa     DATE,
     ferieDataA      DATE,
-    ferieNote       TEXT COLLATE NOCASE,
+    ferieNote       TEXT(255) COLLATE NOCASE,
     ferieEliminato  INTEGER NOT NULL DEFAULT 0
 );
 
 CREATE TABLE festivita (
     idFestivita    INTEGER PRIMARY KEY AUTOINCREMENT,
     dataFestivita  DATE,
-    desc_festivita TEXT COLLATE NOCASE
+    desc_festivita TEXT(255) COLLATE NOCASE
 );
 
 -- Customers and installed appliances
@@ -169,25 +171,25 @@ CREATE TABLE festivita (
 CREATE TABLE clienti (
     idCli                 INTEGER PRIMARY KEY,
     cod_tipo_cli          INTEGER,
-    cognome               TEXT COLLATE NOCASE,
-    nome                  TEXT COLLATE NOCASE,
-    rag_soc               TEXT COLLATE NOCASE,
-    indirizzo             TEXT COLLATE NOCASE,
-    indirizzo2            TEXT COLLATE NOCASE,
-    cond_fraz             TEXT COLLATE NOCASE,
-    note_ind              TEXT COLLATE NOCASE,
-    note_cli              TEXT COLLATE NOCASE,
-    tel_casa              TEXT COLLATE NOCASE,
-    tel_cel               TEXT COLLATE NOCASE,
-    tel_old               TEXT COLLATE NOCASE,
-    cap                   TEXT COLLATE NOCASE,
-    citta                 TEXT COLLATE NOCASE,
-    pv                    TEXT COLLATE NOCASE,
-    nazcli                TEXT COLLATE NOCASE,
-    gruppo                TEXT COLLATE NOCASE,
+    cognome               TEXT(255) COLLATE NOCASE,
+    nome                  TEXT(255) COLLATE NOCASE,
+    rag_soc               TEXT(255) COLLATE NOCASE,
+    indirizzo             TEXT(255) COLLATE NOCASE,
+    indirizzo2            TEXT(255) COLLATE NOCASE,
+    cond_fraz             TEXT(255) COLLATE NOCASE,
+    note_ind              TEXT(255) COLLATE NOCASE,
+    note_cli              TEXT(255) COLLATE NOCASE,
+    tel_casa              TEXT(255) COLLATE NOCASE,
+    tel_cel               TEXT(255) COLLATE NOCASE,
+    tel_old               TEXT(255) COLLATE NOCASE,
+    cap                   TEXT(255) COLLATE NOCASE,
+    citta                 TEXT(255) COLLATE NOCASE,
+    pv                    TEXT(255) COLLATE NOCASE,
+    nazcli                TEXT(255) COLLATE NOCASE,
+    gruppo                TEXT(255) COLLATE NOCASE,
     cod_tipo_appartenenza INTEGER,
-    note_pag              TEXT COLLATE NOCASE,
-    gas_cod               TEXT COLLATE NOCASE,
+    note_pag              TEXT(255) COLLATE NOCASE,
+    gas_cod               TEXT(255) COLLATE NOCASE,
     contatto              INTEGER,
     cod_appartenenza      INTEGER,
     cod_zona              INTEGER
@@ -211,23 +213,23 @@ CREATE TABLE prodotti_ai_clienti (
     cod_tipo_abbonamento INTEGER,
     vl_abb               REAL,
     data_abb             DATE,
-    rf_abb               TEXT COLLATE NOCASE,
+    rf_abb               TEXT(255) COLLATE NOCASE,
     sc_abb               DATE,
-    matr_1               TEXT COLLATE NOCASE,
-    matr_2               TEXT COLLATE NOCASE,
+    matr_1               TEXT(255) COLLATE NOCASE,
+    matr_2               TEXT(255) COLLATE NOCASE,
     cod_tipo_gas         INTEGER,
-    codice_interno       TEXT COLLATE NOCASE,
+    codice_interno       TEXT(255) COLLATE NOCASE,
     data_coll            DATE,
     data_ins             DATE,
-    num_rf               TEXT COLLATE NOCASE,
-    note_coll            TEXT COLLATE NOCASE,
+    num_rf               TEXT(255) COLLATE NOCASE,
+    note_coll            TEXT(255) COLLATE NOCASE,
     dich_conf            INTEGER,
-    num_libr             TEXT COLLATE NOCASE,
+    num_libr             TEXT(255) COLLATE NOCASE,
     data_lib             DATE,
     fumi                 INTEGER,
     aria                 INTEGER,
     dim_aria             REAL,
-    crono                TEXT COLLATE NOCASE,
+    crono                TEXT(255) COLLATE NOCASE,
     mm_man               INTEGER,
     aa_man               INTEGER,
     tstcmb               DATE,
@@ -239,8 +241,8 @@ CREATE TABLE prodotti_ai_clienti (
     consumoGas           INTEGER,
     primaVerifica        INTEGER,
     catAttesta           INTEGER,
-    altroCatAttesta      TEXT COLLATE NOCASE,
-    manutenzione         TEXT COLLATE NOCASE DEFAULT '-'
+    altroCatAttesta      TEXT(255) COLLATE NOCASE,
+    manutenzione         TEXT(255) COLLATE NOCASE DEFAULT '-'
 );
 
 -- The customers of the next customer report.
@@ -256,8 +258,8 @@ CREATE TABLE chiamate (
     cod_cliente     INTEGER,
     ch_data         DATE,
     ch_operatore    INTEGER,
-    ch_note         TEXT COLLATE NOCASE,
-    ch_rientro_note TEXT COLLATE NOCASE
+    ch_note         TEXT(255) COLLATE NOCASE,
+    ch_rientro_note TEXT(255) COLLATE NOCASE
 );
 
 -- Exactly one row per call.
@@ -266,8 +268,8 @@ CREATE TABLE interventi (
     cod_chiamata  INTEGER,
     cod_tecnico   INTEGER,
     data_int      DATE,
-    note_int      TEXT COLLATE NOCASE,
-    cod_stato_int TEXT COLLATE NOCASE,
+    note_int      TEXT(255) COLLATE NOCASE,
+    cod_stato_int TEXT(255) COLLATE NOCASE,
     ora_inizio    TIME,
     ora_fine      TIME,
     UNIQUE (cod_chiamata)
@@ -277,7 +279,7 @@ CREATE TABLE prodotti_in_chiamata (
     idProdChiamata  INTEGER PRIMARY KEY AUTOINCREMENT,
     cod_chiamata    INTEGER,
     cod_ch_prodotto INTEGER,
-    lista_richieste TEXT COLLATE NOCASE
+    lista_richieste TEXT(255) COLLATE NOCASE
 );
 
 -- ricCodChiamata is a row of prodotti_in_chiamata, not a call.
@@ -285,14 +287,14 @@ CREATE TABLE richieste (
     idRichiesta     INTEGER PRIMARY KEY AUTOINCREMENT,
     ricCodChiamata  INTEGER,
     ricCodRichiesta INTEGER,
-    ricNote         TEXT COLLATE NOCASE
+    ricNote         TEXT(255) COLLATE NOCASE
 );
 
 CREATE TABLE riscontro_su_prodotto (
     idAttProd    INTEGER PRIMARY KEY AUTOINCREMENT,
     at_pr_codice INTEGER,
     at_difetto   INTEGER,
-    at_note      TEXT COLLATE NOCASE
+    at_note      TEXT(255) COLLATE NOCASE
 );
 
 -- cod_prodotto is a row of prodotti_in_chiamata, not a catalogue model.
@@ -300,7 +302,7 @@ CREATE TABLE attività_svolte (
     idAttivita     INTEGER PRIMARY KEY AUTOINCREMENT,
     cod_prodotto   INTEGER,
     cod_operazione INTEGER,
-    note_att       TEXT COLLATE NOCASE
+    note_att       TEXT(255) COLLATE NOCASE
 );
 
 CREATE TABLE matAtt (
@@ -322,12 +324,12 @@ CREATE TABLE manutenzioni (
 
 CREATE TABLE CAT (
     idCAT        INTEGER PRIMARY KEY AUTOINCREMENT,
-    nomeCAT      TEXT COLLATE NOCASE,
-    cittaCAT     TEXT COLLATE NOCASE,
-    provinciaCAT TEXT COLLATE NOCASE,
-    telefonoCAT  TEXT COLLATE NOCASE,
+    nomeCAT      TEXT(255) COLLATE NOCASE,
+    cittaCAT     TEXT(255) COLLATE NOCASE,
+    provinciaCAT TEXT(255) COLLATE NOCASE,
+    telefonoCAT  TEXT(255) COLLATE NOCASE,
     ufficiale    INTEGER,
-    noteCAT      TEXT COLLATE NOCASE
+    noteCAT      TEXT(255) COLLATE NOCASE
 );
 
 -- idMov is the highest idMov + 1, never an autonumber.
@@ -335,7 +337,7 @@ CREATE TABLE movImportazioniCAT (
     idMov             INTEGER PRIMARY KEY,
     codCAT            INTEGER,
     dataImp           DATE,
-    esitoImportazione TEXT COLLATE NOCASE
+    esitoImportazione TEXT(255) COLLATE NOCASE
 );
 
 -- Read and written by position: the key fields, then the workbook columns A to AQ in order.
@@ -344,49 +346,49 @@ CREATE TABLE accensioniCAT (
     idPrimaAccensione  INTEGER PRIMARY KEY AUTOINCREMENT,
     codCAT             INTEGER,
     codMov             INTEGER,
-    ragionesociale     TEXT COLLATE NOCASE,
-    cognome            TEXT COLLATE NOCASE,
-    nome               TEXT COLLATE NOCASE,
-    indirizzo          TEXT COLLATE NOCASE,
-    numero             TEXT COLLATE NOCASE,
-    interno            TEXT COLLATE NOCASE,
-    localita           TEXT COLLATE NOCASE,
-    caplocalita        TEXT COLLATE NOCASE,
-    colonnaI           TEXT COLLATE NOCASE,
-    colonnaJ           TEXT COLLATE NOCASE,
-    provincia          TEXT COLLATE NOCASE,
-    telefono           TEXT COLLATE NOCASE,
-    cellulare          TEXT COLLATE NOCASE,
-    colonnaN           TEXT COLLATE NOCASE,
-    propanoValvola     TEXT COLLATE NOCASE,
-    propanoEntrata     TEXT COLLATE NOCASE,
-    marchio            TEXT COLLATE NOCASE,
-    matricola          TEXT COLLATE NOCASE,
-    modello            TEXT COLLATE NOCASE,
-    installatore       TEXT COLLATE NOCASE,
-    indirizzoInst      TEXT COLLATE NOCASE,
-    numeroInst         TEXT COLLATE NOCASE,
-    internoInst        TEXT COLLATE NOCASE,
-    localitaInst       TEXT COLLATE NOCASE,
-    capLocalitaInst    TEXT COLLATE NOCASE,
-    capComuneInst      TEXT COLLATE NOCASE,
-    provinciaInst      TEXT COLLATE NOCASE,
-    comuneInst         TEXT COLLATE NOCASE,
-    telefonoInst       TEXT COLLATE NOCASE,
-    cellulareInst      TEXT COLLATE NOCASE,
-    emailInst          TEXT COLLATE NOCASE,
-    dataInstallazione  TEXT COLLATE NOCASE,
-    conformita         TEXT COLLATE NOCASE,
+    ragionesociale     TEXT(255) COLLATE NOCASE,
+    cognome            TEXT(255) COLLATE NOCASE,
+    nome               TEXT(255) COLLATE NOCASE,
+    indirizzo          TEXT(255) COLLATE NOCASE,
+    numero             TEXT(255) COLLATE NOCASE,
+    interno            TEXT(255) COLLATE NOCASE,
+    localita           TEXT(255) COLLATE NOCASE,
+    caplocalita        TEXT(255) COLLATE NOCASE,
+    colonnaI           TEXT(255) COLLATE NOCASE,
+    colonnaJ           TEXT(255) COLLATE NOCASE,
+    provincia          TEXT(255) COLLATE NOCASE,
+    telefono           TEXT(255) COLLATE NOCASE,
+    cellulare          TEXT(255) COLLATE NOCASE,
+    colonnaN           TEXT(255) COLLATE NOCASE,
+    propanoValvola     TEXT(255) COLLATE NOCASE,
+    propanoEntrata     TEXT(255) COLLATE NOCASE,
+    marchio            TEXT(255) COLLATE NOCASE,
+    matricola          TEXT(255) COLLATE NOCASE,
+    modello            TEXT(255) COLLATE NOCASE,
+    installatore       TEXT(255) COLLATE NOCASE,
+    indirizzoInst      TEXT(255) COLLATE NOCASE,
+    numeroInst         TEXT(255) COLLATE NOCASE,
+    internoInst        TEXT(255) COLLATE NOCASE,
+    localitaInst       TEXT(255) COLLATE NOCASE,
+    capLocalitaInst    TEXT(255) COLLATE NOCASE,
+    capComuneInst      TEXT(255) COLLATE NOCASE,
+    provinciaInst      TEXT(255) COLLATE NOCASE,
+    comuneInst         TEXT(255) COLLATE NOCASE,
+    telefonoInst       TEXT(255) COLLATE NOCASE,
+    cellulareInst      TEXT(255) COLLATE NOCASE,
+    emailInst          TEXT(255) COLLATE NOCASE,
+    dataInstallazione  TEXT(255) COLLATE NOCASE,
+    conformita         TEXT(255) COLLATE NOCASE,
     dataCollaudo       DATE,
-    luogoInstallazione TEXT COLLATE NOCASE,
-    tipoScarico        TEXT COLLATE NOCASE,
-    alimentazione      TEXT COLLATE NOCASE,
-    verificaTensione   TEXT COLLATE NOCASE,
-    verificaConsumo    TEXT COLLATE NOCASE,
-    verificaPrima      TEXT COLLATE NOCASE,
-    mezzoVerifica      TEXT COLLATE NOCASE,
-    altroMezzoVerifica TEXT COLLATE NOCASE,
-    note               TEXT COLLATE NOCASE
+    luogoInstallazione TEXT(255) COLLATE NOCASE,
+    tipoScarico        TEXT(255) COLLATE NOCASE,
+    alimentazione      TEXT(255) COLLATE NOCASE,
+    verificaTensione   TEXT(255) COLLATE NOCASE,
+    verificaConsumo    TEXT(255) COLLATE NOCASE,
+    verificaPrima      TEXT(255) COLLATE NOCASE,
+    mezzoVerifica      TEXT(255) COLLATE NOCASE,
+    altroMezzoVerifica TEXT(255) COLLATE NOCASE,
+    note               TEXT(255) COLLATE NOCASE
 );
 
 -- As accensioniCAT, with riferimentoAccensione (the archived row of the same serial) among
@@ -396,49 +398,49 @@ CREATE TABLE accensioniDoppie (
     codCAT                INTEGER,
     codMov                INTEGER,
     riferimentoAccensione INTEGER,
-    ragionesociale        TEXT COLLATE NOCASE,
-    cognome               TEXT COLLATE NOCASE,
-    nome                  TEXT COLLATE NOCASE,
-    indirizzo             TEXT COLLATE NOCASE,
-    numero                TEXT COLLATE NOCASE,
-    interno               TEXT COLLATE NOCASE,
-    localita              TEXT COLLATE NOCASE,
-    caplocalita           TEXT COLLATE NOCASE,
-    colonnaI              TEXT COLLATE NOCASE,
-    colonnaJ              TEXT COLLATE NOCASE,
-    provincia             TEXT COLLATE NOCASE,
-    telefono              TEXT COLLATE NOCASE,
-    cellulare             TEXT COLLATE NOCASE,
-    colonnaN              TEXT COLLATE NOCASE,
-    propanoValvola        TEXT COLLATE NOCASE,
-    propanoEntrata        TEXT COLLATE NOCASE,
-    marchio               TEXT COLLATE NOCASE,
-    matricola             TEXT COLLATE NOCASE,
-    modello               TEXT COLLATE NOCASE,
-    installatore          TEXT COLLATE NOCASE,
-    indirizzoInst         TEXT COLLATE NOCASE,
-    numeroInst            TEXT COLLATE NOCASE,
-    internoInst           TEXT COLLATE NOCASE,
-    localitaInst          TEXT COLLATE NOCASE,
-    capLocalitaInst       TEXT COLLATE NOCASE,
-    capComuneInst         TEXT COLLATE NOCASE,
-    provinciaInst         TEXT COLLATE NOCASE,
-    comuneInst            TEXT COLLATE NOCASE,
-    telefonoInst          TEXT COLLATE NOCASE,
-    cellulareInst         TEXT COLLATE NOCASE,
-    emailInst             TEXT COLLATE NOCASE,
-    dataInstallazione     TEXT COLLATE NOCASE,
-    conformita            TEXT COLLATE NOCASE,
+    ragionesociale        TEXT(255) COLLATE NOCASE,
+    cognome               TEXT(255) COLLATE NOCASE,
+    nome                  TEXT(255) COLLATE NOCASE,
+    indirizzo             TEXT(255) COLLATE NOCASE,
+    numero                TEXT(255) COLLATE NOCASE,
+    interno               TEXT(255) COLLATE NOCASE,
+    localita              TEXT(255) COLLATE NOCASE,
+    caplocalita           TEXT(255) COLLATE NOCASE,
+    colonnaI              TEXT(255) COLLATE NOCASE,
+    colonnaJ              TEXT(255) COLLATE NOCASE,
+    provincia             TEXT(255) COLLATE NOCASE,
+    telefono              TEXT(255) COLLATE NOCASE,
+    cellulare             TEXT(255) COLLATE NOCASE,
+    colonnaN              TEXT(255) COLLATE NOCASE,
+    propanoValvola        TEXT(255) COLLATE NOCASE,
+    propanoEntrata        TEXT(255) COLLATE NOCASE,
+    marchio               TEXT(255) COLLATE NOCASE,
+    matricola             TEXT(255) COLLATE NOCASE,
+    modello               TEXT(255) COLLATE NOCASE,
+    installatore          TEXT(255) COLLATE NOCASE,
+    indirizzoInst         TEXT(255) COLLATE NOCASE,
+    numeroInst            TEXT(255) COLLATE NOCASE,
+    internoInst           TEXT(255) COLLATE NOCASE,
+    localitaInst          TEXT(255) COLLATE NOCASE,
+    capLocalitaInst       TEXT(255) COLLATE NOCASE,
+    capComuneInst         TEXT(255) COLLATE NOCASE,
+    provinciaInst         TEXT(255) COLLATE NOCASE,
+    comuneInst            TEXT(255) COLLATE NOCASE,
+    telefonoInst          TEXT(255) COLLATE NOCASE,
+    cellulareInst         TEXT(255) COLLATE NOCASE,
+    emailInst             TEXT(255) COLLATE NOCASE,
+    dataInstallazione     TEXT(255) COLLATE NOCASE,
+    conformita            TEXT(255) COLLATE NOCASE,
     dataCollaudo          DATE,
-    luogoInstallazione    TEXT COLLATE NOCASE,
-    tipoScarico           TEXT COLLATE NOCASE,
-    alimentazione         TEXT COLLATE NOCASE,
-    verificaTensione      TEXT COLLATE NOCASE,
-    verificaConsumo       TEXT COLLATE NOCASE,
-    verificaPrima         TEXT COLLATE NOCASE,
-    mezzoVerifica         TEXT COLLATE NOCASE,
-    altroMezzoVerifica    TEXT COLLATE NOCASE,
-    note                  TEXT COLLATE NOCASE
+    luogoInstallazione    TEXT(255) COLLATE NOCASE,
+    tipoScarico           TEXT(255) COLLATE NOCASE,
+    alimentazione         TEXT(255) COLLATE NOCASE,
+    verificaTensione      TEXT(255) COLLATE NOCASE,
+    verificaConsumo       TEXT(255) COLLATE NOCASE,
+    verificaPrima         TEXT(255) COLLATE NOCASE,
+    mezzoVerifica         TEXT(255) COLLATE NOCASE,
+    altroMezzoVerifica    TEXT(255) COLLATE NOCASE,
+    note                  TEXT(255) COLLATE NOCASE
 );
 
 -- One row per installed appliance for the first-ignition exports; installer, position and

@@ -36,10 +36,11 @@ namespace {
 // Twips to pixels, at 15 twips a pixel.
 constexpr int px(int twips) { return twips / 15; }
 
+// Opens a window modally; a failure shows the common error box and the program goes on.
 template <class T>
 std::function<void()> apri()
 {
-    return [] { istanza<T>().mostraModale(); };
+    return [] { gestisci([] { istanza<T>().mostraModale(); }); };
 }
 
 // Puts the focus on "Ricerca" each time the window becomes active again.

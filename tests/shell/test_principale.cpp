@@ -74,6 +74,16 @@ private slots:
         QCOMPARE(seamModale::mostrate(), QStringList{finestra});
     }
 
+    void finestraCheNonSiCaricaNonFermaIlProgramma()
+    {
+        DatabaseTest db;
+        connessione.esegui("DROP TABLE zone");
+        istanza<MDIprincipale>().voce("mnuZone")->trigger();
+        QVERIFY(!seamMessaggi::mostrati().isEmpty());
+        QVERIFY(seamMessaggi::mostrati().first().testo.contains("zone"));
+        QVERIFY(istanza<MDIprincipale>().caricata());
+    }
+
     void uscitaChiudeLaConnessione()
     {
         DatabaseTest db;

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-// Message boxes in the manner of the original: a style made of buttons, icon and default.
+// Message boxes: a style made of buttons, icon and default button.
 namespace stile {
 constexpr int soloOK = 0;
 constexpr int okAnnulla = 1;

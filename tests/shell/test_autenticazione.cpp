@@ -70,6 +70,22 @@ private slots:
         QVERIFY(!istanza<schAutenticazione>().caricata());
     }
 
+    void invioConfermaEscAnnulla()
+    {
+        DatabaseTest db;
+        auto& l = istanza<schAutenticazione>();
+        l.forma()->show();
+        QTest::keyClicks(l.controlli().txtOperatore, "admin");
+        QTest::keyClicks(l.controlli().txtPassword, "admin");
+        QTest::keyClick(l.controlli().txtPassword, Qt::Key_Return);
+        QCOMPARE(nomeOperatore, QString("ADMIN"));
+        QVERIFY(!l.caricata());
+        l.forma()->show();
+        QTest::keyClick(l.controlli().txtOperatore, Qt::Key_Escape);
+        QCOMPARE(codiceOperatore, -1L);
+        QVERIFY(!l.caricata());
+    }
+
     void echoConAsterischi()
     {
         DatabaseTest db;

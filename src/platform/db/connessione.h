@@ -26,7 +26,6 @@ public:
     void iniziaTransazione();
     void confermaTransazione();
     void annullaTransazione();
-    bool inTransazione() const { return transazioni > 0; }
 
     QSqlDatabase database() const;
 

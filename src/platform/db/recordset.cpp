@@ -130,13 +130,6 @@ void Recordset::moveNext()
     }
 }
 
-void Recordset::movePrevious()
-{
-    Stato& st = stato();
-    if (st.statico && st.pos >= 0)
-        --st.pos;
-}
-
 void Recordset::moveFirst() { vaiA(0); }
 
 void Recordset::moveLast()

@@ -26,7 +26,6 @@ public:
     int recordCount() const;
 
     void moveNext();
-    void movePrevious(); // static only
     void moveFirst();    // static only
     void moveLast();     // static only
     // Current row, 0-based; -1 when before the first or after the last.

@@ -9,17 +9,13 @@ DataOpzionale::DataOpzionale(bool conSpunta, QWidget* parent) : QWidget(parent),
     if (conSpunta) {
         spunta = new QCheckBox(this);
         l->addWidget(spunta);
-        connect(spunta, &QCheckBox::toggled, this, [this](bool s) {
-            editor->setEnabled(s);
-            emit cambiata();
-        });
+        connect(spunta, &QCheckBox::toggled, editor, &QDateEdit::setEnabled);
     }
     editor->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     editor->setCalendarPopup(true);
     editor->setDate(oggi());
     l->addWidget(editor, 1);
     setFocusProxy(editor);
-    connect(editor, &QDateEdit::dateChanged, this, &DataOpzionale::cambiata);
     if (spunta)
         impostaSpunta(false);
 }

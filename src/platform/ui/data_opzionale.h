@@ -19,10 +19,6 @@ public:
     void impostaSpunta(bool s);
 
     QDateEdit* campoData() const { return editor; }
-    QCheckBox* casella() const { return spunta; }
-
-signals:
-    void cambiata();
 
 private:
     QCheckBox* spunta = nullptr;

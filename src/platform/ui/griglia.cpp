@@ -13,7 +13,6 @@ Griglia::Griglia(QWidget* parent) : QTableView(parent), modello(new ModelloRecor
         Recordset& rs = modello->recordset();
         if (rs.statico() && i.isValid())
             rs.vaiA(i.row());
-        emit rigaCambiata();
     });
     connect(modello, &QAbstractItemModel::modelReset, this, [this] { sincronizza(); });
 }
@@ -47,6 +46,4 @@ void Griglia::sincronizza()
         selectionModel()->clearSelection();
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
-    b.unblock();
-    emit rigaCambiata();
 }

@@ -10,15 +10,11 @@ public:
 
     void imposta(const Recordset& rs, QList<ColonnaGriglia> colonne = {});
     Recordset& recordset() { return modello->recordset(); }
-    ModelloRecordset* modelloRecordset() const { return modello; }
     // The current row's field, Null with no current row.
     QVariant valore(const QString& campo);
     bool haRigaCorrente();
     // Shows as current the recordset's current row (after a seek on it).
     void sincronizza();
-
-signals:
-    void rigaCambiata();
 
 private:
     ModelloRecordset* modello;

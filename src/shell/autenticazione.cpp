@@ -55,9 +55,9 @@ bool schAutenticazione::checkPassword()
         messaggio(QStringLiteral("Attenzione! Parametri inseriti non corretti."));
         return false;
     }
-    Recordset rs = connessione.apriAvanti(QStringLiteral("SELECT * FROM operatori where opUser = '")
-                                          + sqlTesto(c.txtOperatore->text()) + QStringLiteral("' AND opPassword ='")
-                                          + sqlTesto(c.txtPassword->text()) + QStringLiteral("'"));
+    // The typed texts travel as bound values, in capitals as the register stores them.
+    Recordset rs = connessione.apriAvanti(QStringLiteral("SELECT * FROM operatori where opUser = ? AND opPassword = ?"),
+                                          {maiuscolo(c.txtOperatore->text()), maiuscolo(c.txtPassword->text())});
     if (rs.eof()) {
         messaggio(QStringLiteral("Attenzione! Utente non identificato"));
         return false;

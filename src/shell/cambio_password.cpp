@@ -47,9 +47,9 @@ void frmCambioPassword::cmdOk_Click()
     // Mended: a failing database shows the common error box and the window stays open.
     gestisci([this] {
         auto& c = ui();
-        Recordset rs = connessione.apriStatico(QStringLiteral("SELECT * FROM operatori WHERE idOperatore = ")
-                                               + QString::number(codiceOperatore) + QStringLiteral(" AND opPassword = '")
-                                               + sqlTesto(c.txtOldPwd->text()) + QStringLiteral("'"));
+        Recordset rs = connessione.apriStatico(
+            QStringLiteral("SELECT * FROM operatori WHERE idOperatore = ? AND opPassword = ?"),
+            {qlonglong(codiceOperatore), maiuscolo(c.txtOldPwd->text())});
         if (rs.recordCount() == 0) {
             messaggio(QStringLiteral("La vecchia password non corrisponde"));
             return;
@@ -58,8 +58,8 @@ void frmCambioPassword::cmdOk_Click()
             messaggio(QStringLiteral("ATTENZIONE ! Le nuove password che hai digitato non corrispondono !"));
             return;
         }
-        connessione.esegui(QStringLiteral("UPDATE operatori SET opPassword = '") + sqlTesto(c.txtPwd1->text())
-                           + QStringLiteral("' WHERE idOperatore = ") + QString::number(codiceOperatore));
+        connessione.esegui(QStringLiteral("UPDATE operatori SET opPassword = ? WHERE idOperatore = ?"),
+                           {maiuscolo(c.txtPwd1->text()), qlonglong(codiceOperatore)});
         chiudi();
     });
 }

@@ -10,6 +10,7 @@
 #include "origine_dati.h"
 #include "stato.h"
 #include "avvio.h"
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -126,7 +127,7 @@ private slots:
         QTemporaryDir dir;
         impostaCartellaProgramma(dir.path());
         if (dsn == presente)
-            registraDsnTest(dir.path() + "/corvext.db");
+            registraDsnTest(creaDatabaseVuoto(dir.path()));
         else
             rimuoviDsnTest();
         if (dsn == mancanteCreazioneFallita)
@@ -156,7 +157,7 @@ private slots:
     {
         QTemporaryDir dir;
         impostaCartellaProgramma(dir.path());
-        registraDsnTest(dir.path() + "/corvext.db");
+        registraDsnTest(creaDatabaseVuoto(dir.path()));
         seamSchermo::attiva(1024, 768);
         accodaLogin(annulla);
         Main();
@@ -180,23 +181,45 @@ private slots:
         QCOMPARE(seamMessaggi::mostrati().first().stile, stile::okAnnulla);
     }
 
-    void databaseChenonSiApre()
+    void databaseCheNonSiApre_data()
     {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("driver");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("file missing") << "corvext.db" << "SQLite3" << "non esiste";
+        QTest::newRow("folder missing") << "manca/corvext.db" << "SQLite3" << "non esiste";
+        QTest::newRow("another driver") << "" << "PostgreSQL Unicode" << "non usa il driver SQLite3";
+        QTest::newRow("another driver's library")
+            << "" << "/usr/lib/x86_64-linux-gnu/odbc/psqlodbcw.so" << "non usa il driver SQLite3";
+    }
+    void databaseCheNonSiApre()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, driver);
+        QFETCH(QString, motivo);
         QTemporaryDir dir;
         impostaCartellaProgramma(dir.path());
-        registraDsnTest(dir.path() + "/manca/corvext.db");
+        const QString percorso = file.isEmpty() ? creaDatabaseVuoto(dir.path()) : dir.path() + "/" + file;
+        registraDsnTest(percorso);
+        QVERIFY(odbc::scrivi({{"corvext", "Driver", driver}}));
         seamSchermo::attiva(800, 600);
         QVERIFY(!Main());
         QCOMPARE(seamMessaggi::mostrati().size(), 1);
-        QVERIFY(seamMessaggi::mostrati().first().testo.startsWith("Attenzione! si è verificato il seguente errore: "));
+        const QString testo = seamMessaggi::mostrati().first().testo;
+        QVERIFY(testo.startsWith("Attenzione! si è verificato il seguente errore: "));
+        QVERIFY2(testo.contains(motivo), qPrintable(testo));
         QVERIFY(seamModale::mostrate().isEmpty());
+        // Opening never creates the file the data source names.
+        QCOMPARE(QFileInfo::exists(percorso), file.isEmpty());
+        if (file.isEmpty())
+            QCOMPARE(QFileInfo(percorso).size(), 0);
     }
 
     void operatoreNonVedeOperatori()
     {
         QTemporaryDir dir;
         impostaCartellaProgramma(dir.path());
-        registraDsnTest(dir.path() + "/corvext.db");
+        registraDsnTest(creaDatabaseVuoto(dir.path()));
         seamSchermo::attiva(800, 600);
         // first run: ADMIN creates an operator, then a second start logs him in
         accodaLogin(amministratore);

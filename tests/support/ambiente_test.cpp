@@ -68,9 +68,17 @@ void rimuoviDsnTest()
     odbc::rimuoviChiave(QStringLiteral("ODBC Data Sources"), QStringLiteral("corvext"));
 }
 
+QString creaDatabaseVuoto(const QString& cartella)
+{
+    const QString file = cartella + QStringLiteral("/corvext.db");
+    scrivi(file, QByteArray());
+    return file;
+}
+
 DatabaseTest::DatabaseTest(bool conSchema)
 {
-    registraDsnTest(file());
+    // The program never creates its database by opening it: the file is there beforehand.
+    registraDsnTest(creaDatabaseVuoto(dir.path()));
     impostaCartellaProgramma(dir.path());
     connessione.apri(QStringLiteral("dsn=corvext"));
     if (conSchema)

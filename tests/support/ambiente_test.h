@@ -25,6 +25,8 @@ private:
     QTemporaryDir dir;
 };
 
+// An empty database file in the folder (as the build ships it, before the schema); its path.
+QString creaDatabaseVuoto(const QString& cartella);
 // Writes the data source "corvext" on the given database file into the test ODBC folder.
 void registraDsnTest(const QString& fileDatabase);
 // Removes the data source "corvext" from the test ODBC folder.

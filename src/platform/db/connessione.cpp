@@ -2,20 +2,25 @@
 #include "ambiente.h"
 #include "errore_db.h"
 #include "letterali_jet.h"
+#include "origine_dati.h"
+#include "valori_sqlite.h"
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSqlError>
+#include <QUrl>
 
 Connessione connessione;
 
 namespace {
-const QString sorgente = QStringLiteral("Microsoft OLE DB Provider for ODBC Drivers");
+const QString sorgente = QStringLiteral("SQLite");
 
-// SQLite's result codes for errors in the command itself: error, constraint, mismatch, range.
+// SQLite's primary result codes (the driver reports extended ones) for errors in the
+// command itself: error, constraint, mismatch, range.
 bool erroreNelComando(const QSqlError& e)
 {
-    static const QStringList codici = {QStringLiteral("1"), QStringLiteral("19"), QStringLiteral("20"),
-                                       QStringLiteral("25")};
-    return codici.contains(e.nativeErrorCode());
+    bool ok = false;
+    const int codice = e.nativeErrorCode().toInt(&ok) & 0xff;
+    return ok && (codice == 1 || codice == 19 || codice == 20 || codice == 25);
 }
 
 ErroreDb errore(const QSqlError& e)
@@ -24,6 +29,14 @@ ErroreDb errore(const QSqlError& e)
     if (descrizione.isEmpty())
         descrizione = e.driverText();
     return ErroreDb(erroreNelComando(e) ? erroreComando : erroreConnessione, sorgente, descrizione);
+}
+
+QString nomeDsn(const QString& stringa)
+{
+    QString dsn = stringa.trimmed();
+    if (dsn.startsWith(QStringLiteral("dsn="), Qt::CaseInsensitive) && !dsn.contains(u';'))
+        dsn = dsn.mid(4);
+    return dsn;
 }
 
 int contatoreNomi = 0;
@@ -40,19 +53,41 @@ Connessione::~Connessione()
     }
 }
 
-void Connessione::apri(const QString& stringa, const QString& utente, const QString& password)
+QString Connessione::fileDellOrigine(const QString& stringa)
 {
-    QString dsn = stringa.trimmed();
-    if (dsn.startsWith(QStringLiteral("dsn="), Qt::CaseInsensitive) && !dsn.contains(u';'))
-        dsn = dsn.mid(4);
+    const odbc::OrigineSqlite o = odbc::leggiOrigineSqlite(nomeDsn(stringa));
+    if (!o.errore.isEmpty())
+        throw ErroreDb(erroreConnessione, sorgente, o.errore);
+    return o.file;
+}
+
+void Connessione::apri(const QString& stringa, const QString&, const QString&)
+{
+    const QString dsn = nomeDsn(stringa);
+    const odbc::OrigineSqlite o = odbc::leggiOrigineSqlite(dsn);
+    if (!o.errore.isEmpty())
+        throw ErroreDb(erroreConnessione, sorgente, o.errore);
+    apriFile(o.file, o.attesaMs);
+    nomeOrigine = dsn;
+}
+
+void Connessione::apriFile(const QString& file, int attesaMs)
+{
     QSqlDatabase db = QSqlDatabase::contains(nome) ? QSqlDatabase::database(nome, false)
-                                                    : QSqlDatabase::addDatabase(QStringLiteral("QODBC"), nome);
+                                                    : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
     if (db.isOpen())
         db.close();
-    db.setDatabaseName(dsn);
-    if (!db.open(utente, password))
-        throw ErroreDb(erroreConnessione, sorgente, db.lastError().text());
     transazioni = 0;
+    nomeOrigine.clear();
+    if (!QFileInfo(file).isFile())
+        throw ErroreDb(erroreConnessione, sorgente, QStringLiteral("Il file del database non esiste: %1").arg(file));
+    // mode=rw: a file that vanished meanwhile is an error, never created empty.
+    db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()).toString(QUrl::FullyEncoded)
+                       + QStringLiteral("?mode=rw"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(attesaMs));
+    if (!db.open())
+        throw ErroreDb(erroreConnessione, sorgente,
+                       QStringLiteral("Impossibile aprire il database %1: %2").arg(file, db.lastError().text()));
 }
 
 void Connessione::chiudi()
@@ -79,45 +114,58 @@ QSqlDatabase Connessione::database() const
 void Connessione::controllaAperta() const
 {
     if (!aperta())
-        throw ErroreDb(erroreConnessione, QStringLiteral("ADODB.Connection"),
+        throw ErroreDb(erroreConnessione, QStringLiteral("Connessione"),
                        QStringLiteral("Operazione non consentita se l'oggetto è chiuso."));
 }
 
-QSqlQuery Connessione::prepara(const QString& sql)
+QSqlQuery Connessione::prepara(const QString& sql, const QVariantList& valori)
 {
     QSqlQuery q(database());
     q.setForwardOnly(true);
-    if (!q.exec(riscriviLetteraliJet(sql, oggi())))
+    const QString testo = riscriviLetteraliJet(sql, oggi());
+    bool eseguita = false;
+    if (valori.isEmpty()) {
+        eseguita = q.exec(testo);
+    } else if (q.prepare(testo)) {
+        for (const QVariant& v : valori)
+            q.addBindValue(valoreDaLegare(v));
+        eseguita = q.exec();
+    }
+    if (!eseguita)
         throw errore(q.lastError());
     return q;
 }
 
-int Connessione::esegui(const QString& sql)
+int Connessione::esegui(const QString& sql, const QVariantList& valori)
 {
-    return prepara(sql).numRowsAffected();
+    return prepara(sql, valori).numRowsAffected();
 }
 
-Recordset Connessione::apriAvanti(const QString& sql)
+Recordset Connessione::apriAvanti(const QString& sql, const QVariantList& valori)
 {
-    return Recordset::daQuery(prepara(sql), false);
+    return Recordset::daQuery(prepara(sql, valori), false);
 }
 
-Recordset Connessione::apriStatico(const QString& sql)
+Recordset Connessione::apriStatico(const QString& sql, const QVariantList& valori)
 {
-    return Recordset::daQuery(prepara(sql), true);
+    return Recordset::daQuery(prepara(sql, valori), true);
 }
 
 qint64 Connessione::ultimoId()
 {
-    QSqlQuery q = prepara(QStringLiteral("SELECT last_insert_rowid()"));
+    QSqlQuery q = prepara(QStringLiteral("SELECT last_insert_rowid()"), {});
     return q.next() ? q.value(0).toLongLong() : 0;
+}
+
+void Connessione::comando(const char* sql)
+{
+    prepara(QString::fromLatin1(sql), {});
 }
 
 void Connessione::iniziaTransazione()
 {
     if (transazioni == 0) {
-        if (!database().transaction())
-            throw errore(database().lastError());
+        comando("BEGIN IMMEDIATE");
         annullataDentro = false;
     }
     ++transazioni;
@@ -132,10 +180,13 @@ void Connessione::confermaTransazione()
                            QStringLiteral("La transazione è stata annullata: nessuna modifica è stata salvata."));
         return;
     }
-    if (--transazioni == 0 && !database().commit()) {
-        const QSqlError e = database().lastError();
-        database().rollback();
-        throw errore(e);
+    if (--transazioni == 0) {
+        try {
+            comando("COMMIT");
+        } catch (const ErroreDb&) {
+            QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
+            throw;
+        }
     }
 }
 
@@ -145,7 +196,7 @@ void Connessione::annullaTransazione()
         return;
     annullataDentro = transazioni > 1;
     transazioni = 0;
-    database().rollback();
+    QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
 }
 
 Transazione::Transazione(Connessione& c) : c(c)

@@ -2,8 +2,10 @@
 #include "recordset.h"
 #include <QSqlDatabase>
 #include <QString>
+#include <QVariantList>
 
-// The database connection over Qt SQL's ODBC driver, with the calls the windows use.
+// The database connection with the calls the windows use: the file that an ODBC data source
+// on the SQLite3 driver names, opened with Qt's SQLite driver.
 class Connessione {
 public:
     Connessione();
@@ -11,18 +13,28 @@ public:
     Connessione(const Connessione&) = delete;
     Connessione& operator=(const Connessione&) = delete;
 
-    // stringa: "dsn=NAME" or a bare data-source name.
+    // stringa: "dsn=NAME" or a bare data-source name. The data source must name the SQLite3
+    // driver and an existing database file; its Timeout is the busy wait. User and password
+    // are not used: the file has none.
     void apri(const QString& stringa, const QString& utente = {}, const QString& password = {});
+    // Opens an existing database file directly; a missing file is an error, never created.
+    void apriFile(const QString& file, int attesaMs = 10000);
     void chiudi();
     bool aperta() const;
+    // The data source the connection was last opened on ("corvext"); empty when opened by file.
+    QString origine() const { return nomeOrigine; }
+    // The database file of a connection string's data source; an unusable data source throws.
+    static QString fileDellOrigine(const QString& stringa);
 
-    // Runs a statement and returns the rows it touched (-1 when not known).
-    int esegui(const QString& sql);
-    Recordset apriAvanti(const QString& sql);
-    Recordset apriStatico(const QString& sql);
+    // Runs one statement and returns the rows it touched. `valori` are bound to its `?` in order.
+    int esegui(const QString& sql, const QVariantList& valori = {});
+    Recordset apriAvanti(const QString& sql, const QVariantList& valori = {});
+    Recordset apriStatico(const QString& sql, const QVariantList& valori = {});
     // The autonumber the last insert on this connection gave.
     qint64 ultimoId();
 
+    // Groups begin with BEGIN IMMEDIATE: a group that reads before it writes would otherwise
+    // get "busy" at once, without the busy wait, while another workstation writes.
     void iniziaTransazione();
     void confermaTransazione();
     void annullaTransazione();
@@ -30,9 +42,11 @@ public:
     QSqlDatabase database() const;
 
 private:
-    QSqlQuery prepara(const QString& sql);
+    QSqlQuery prepara(const QString& sql, const QVariantList& valori);
+    void comando(const char* sql);
     void controllaAperta() const;
     QString nome;
+    QString nomeOrigine;
     int transazioni = 0;
     bool annullataDentro = false;
 };

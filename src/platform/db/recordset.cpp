@@ -1,5 +1,6 @@
 #include "recordset.h"
 #include "errore_db.h"
+#include "valori_sqlite.h"
 #include <QDate>
 #include <QSqlRecord>
 #include <algorithm>
@@ -19,6 +20,7 @@ struct Recordset::Stato {
     int pos = -1; // -1 before the first row, size() after the last
     // forward-only
     QSqlQuery query;
+    QVector<TipoColonna> tipi;
     QVector<QVariant> corrente;
     bool fine = true;
     DatiRecordset nomi; // field names only
@@ -27,10 +29,11 @@ struct Recordset::Stato {
 namespace {
 const QString sorgente = QStringLiteral("Recordset");
 
-QVariant valore(const QSqlQuery& q, int i)
+// The current row of a query, each value typed from its column's declared type.
+void leggiRiga(const QSqlQuery& q, const QVector<TipoColonna>& tipi, QVector<QVariant>& riga)
 {
-    QVariant v = q.value(i);
-    return v.isNull() ? QVariant() : v;
+    for (int i = 0; i < riga.size(); ++i)
+        riga[i] = valoreTipizzato(q.value(i), tipi[i]);
 }
 
 bool numerico(const QVariant& v)
@@ -123,8 +126,7 @@ void Recordset::moveNext()
         return;
     }
     if (st.query.next()) {
-        for (int i = 0; i < st.corrente.size(); ++i)
-            st.corrente[i] = valore(st.query, i);
+        leggiRiga(st.query, st.tipi, st.corrente);
     } else {
         st.fine = true;
     }
@@ -237,26 +239,26 @@ Recordset Recordset::daQuery(QSqlQuery q, bool statico)
     QStringList nomi;
     for (int i = 0; i < rec.count(); ++i)
         nomi << rec.fieldName(i);
+    const QVector<TipoColonna> tipi = tipiColonne(q);
     if (statico) {
         st.dati = std::make_shared<DatiRecordset>();
         st.dati->nomi = nomi;
         const int n = int(nomi.size());
         while (q.next()) {
             QVector<QVariant> riga(n);
-            for (int i = 0; i < n; ++i)
-                riga[i] = valore(q, i);
+            leggiRiga(q, tipi, riga);
             st.dati->righe.push_back(std::move(riga));
         }
         st.pos = 0;
         return r;
     }
     st.nomi.nomi = nomi;
+    st.tipi = tipi;
     st.corrente.resize(nomi.size());
     st.query = std::move(q);
     st.fine = !st.query.next();
     if (!st.fine)
-        for (int i = 0; i < st.corrente.size(); ++i)
-            st.corrente[i] = valore(st.query, i);
+        leggiRiga(st.query, st.tipi, st.corrente);
     else
         st.corrente.clear();
     return r;

@@ -116,6 +116,21 @@ struct StatoSezione {
     QHash<QString, QString> valori; // key (lower case) -> old value, for the keys that were there
 };
 
+// Whether a driver library is the SQLite3 ODBC driver, by its file name.
+bool libreriaSqlite(const QString& libreria)
+{
+    return QFileInfo(libreria).fileName().startsWith(QLatin1String("libsqlite3odbc"));
+}
+
+// The library of a driver section of odbcinst.ini; empty when there is none.
+QString libreriaDelDriver(const QString& driver)
+{
+    std::vector<char> valore(4097, '\0');
+    const QByteArray s = testo(driver);
+    if (SQLGetPrivateProfileString(s.constData(), "Driver", "", valore.data(), 4096, fileDriver) <= 0)
+        return QString();
+    return QString::fromUtf8(valore.data());
+}
 } // namespace
 
 namespace odbc {
@@ -175,13 +190,9 @@ QString driverSqlite()
 
     // A driver section under another name whose library is the SQLite3 driver.
     for (const QString& d : driver) {
-        std::vector<char> valore(4097, '\0');
-        const QByteArray s = testo(d);
-        if (SQLGetPrivateProfileString(s.constData(), "Driver", "", valore.data(), 4096, fileDriver) <= 0)
-            continue;
-        const QString libreria = QString::fromUtf8(valore.data());
+        const QString libreria = libreriaDelDriver(d);
         const QFileInfo info(libreria);
-        if (info.isAbsolute() && info.fileName().startsWith(QLatin1String("libsqlite3odbc")) && info.exists())
+        if (info.isAbsolute() && libreriaSqlite(libreria) && info.exists())
             return libreria;
     }
 
@@ -196,6 +207,32 @@ QString driverSqlite()
         if (QFileInfo::exists(QString::fromUtf8(c)))
             return QString::fromUtf8(c);
     return QString();
+}
+
+OrigineSqlite leggiOrigineSqlite(const QString& nome)
+{
+    OrigineSqlite o;
+    if (!sezionePresente(nome)) {
+        o.errore = QStringLiteral("L'origine dati \"%1\" non esiste.").arg(nome);
+        return o;
+    }
+    // The Driver key holds a section of odbcinst.ini or the library itself.
+    const QString driver = valore(nome, QStringLiteral("Driver"));
+    const bool percorso = driver.contains(QLatin1Char('/'));
+    if (driver.isEmpty() || !libreriaSqlite(percorso ? driver : libreriaDelDriver(driver))) {
+        o.errore = QStringLiteral("L'origine dati \"%1\" non usa il driver SQLite3 (Driver=%2).").arg(nome, driver);
+        return o;
+    }
+    o.file = valore(nome, QStringLiteral("Database")).trimmed();
+    if (o.file.isEmpty()) {
+        o.errore = QStringLiteral("L'origine dati \"%1\" non indica il file del database.").arg(nome);
+        return o;
+    }
+    bool ok = false;
+    const int attesa = valore(nome, QStringLiteral("Timeout")).trimmed().toInt(&ok);
+    if (ok && attesa >= 0)
+        o.attesaMs = attesa;
+    return o;
 }
 
 bool scrivi(const QList<Voce>& voci)

@@ -38,6 +38,16 @@ QString valore(const QString& sezione, const QString& chiave, const QString& pre
 // installed by Debian's libsqliteodbc); empty when the driver is nowhere to be found.
 QString driverSqlite();
 
+// What the program needs of a data source on the SQLite3 ODBC driver: its database file and
+// its busy wait. `errore` says, in a sentence, why the data source cannot be used (it is
+// missing, names another driver or no file); empty when it can.
+struct OrigineSqlite {
+    QString file;
+    int attesaMs = 10000;
+    QString errore;
+};
+OrigineSqlite leggiOrigineSqlite(const QString& nome);
+
 // One key to write: `valore` into `chiave` of `sezione`.
 struct Voce {
     QString sezione;

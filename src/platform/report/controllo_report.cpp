@@ -37,7 +37,7 @@ void ControlloReport::impostaFilePdf(const QString& file)
 QSqlDatabase ControlloReport::database() const
 {
     const QSqlDatabase db = c.database();
-    const QString aperta = db.databaseName();
+    const QString aperta = c.origine();
     if (stringaConnessione.compare(aperta, Qt::CaseInsensitive) != 0
         && stringaConnessione.compare(QStringLiteral("dsn=") + aperta, Qt::CaseInsensitive) != 0)
         erroreReport(erroreConnessione,

@@ -1,6 +1,7 @@
 #include "dati_report.h"
 #include "errore_db.h"
 #include "errori_report.h"
+#include "valori_sqlite.h"
 #include <QDate>
 #include <QDateTime>
 #include <QSqlError>
@@ -65,7 +66,7 @@ DatiReport leggiDati(const QSqlDatabase& db, const DefinizioneReport& definizion
     if (!q.prepare(definizione.sql(condizione.testo)))
         erroreReport(erroreFileReport, QStringLiteral("Query del report non valida: %1").arg(descrizione(q)));
     for (const QVariant& v : condizione.valori)
-        q.addBindValue(v);
+        q.addBindValue(valoreDaLegare(v));
     if (!q.exec())
         erroreReport(erroreConnessione, descrizione(q));
 
@@ -81,11 +82,12 @@ DatiReport leggiDati(const QSqlDatabase& db, const DefinizioneReport& definizion
         dati.campi.append(campo);
         colonne.append(i);
     }
+    const QVector<TipoColonna> tipi = tipiColonne(q);
     while (q.next()) {
         QStringList riga;
         riga.reserve(colonne.size());
         for (int i : colonne)
-            riga.append(testoCampo(q.value(i)));
+            riga.append(testoCampo(valoreTipizzato(q.value(i), tipi[i])));
         dati.righe.append(riga);
     }
     if (q.lastError().isValid())

@@ -63,23 +63,23 @@ bool campoVuoto(const CampoScheda& campo, QWidget* controllo)
     return false;
 }
 
-QString valoreSql(const CampoScheda& campo, QWidget* controllo)
+QVariant valoreDaScrivere(const CampoScheda& campo, QWidget* controllo)
 {
     switch (campo.tipo) {
     case Tipo::testo:
-        return u"'"_s + sqlTesto(static_cast<QLineEdit*>(controllo)->text()) + u"'"_s;
+        return maiuscolo(static_cast<QLineEdit*>(controllo)->text());
     case Tipo::elenco:
-        return u"'"_s + sqlTesto(static_cast<QComboBox*>(controllo)->currentText()) + u"'"_s;
+        return maiuscolo(static_cast<QComboBox*>(controllo)->currentText());
     case Tipo::spunta:
-        return static_cast<QCheckBox*>(controllo)->isChecked() ? u"1"_s : u"0"_s;
+        return static_cast<QCheckBox*>(controllo)->isChecked() ? 1 : 0;
     case Tipo::combo: {
         const QVariant k = static_cast<ComboDati*>(controllo)->valoreLegato();
-        return k.isNull() ? u"0"_s : QString::number(k.toLongLong());
+        return k.isNull() ? 0 : k.toLongLong();
     }
     case Tipo::data: {
         const QVariant v = static_cast<DataOpzionale*>(controllo)->valore();
         if (v.isNull())
-            return u"null"_s;
+            return QVariant();
         // The date as chosen, never through a text that could fall back to today; a picker
         // that shows day and month only means that day of the current year.
         QDate d = v.toDate();
@@ -88,7 +88,7 @@ QString valoreSql(const CampoScheda& campo, QWidget* controllo)
         if (!d.isValid())
             throw ErroreDb(erroreComando, u"Scheda"_s,
                            u"La data %1 non esiste nell'anno %2"_s.arg(v.toDate().toString(u"dd/MM"_s)).arg(oggi().year()));
-        return u"#"_s + dataSQL(d) + u"#"_s;
+        return d;
     }
     }
     return {};

@@ -137,12 +137,6 @@ QWidget* SchedaRegistro::controllo(const QString& colonna)
     return i < 0 ? nullptr : ui().campi[i];
 }
 
-QString SchedaRegistro::valoreSql(const QString& colonna)
-{
-    const int i = indice(colonna);
-    return i < 0 ? QString() : ::valoreSql(d.campi[i], ui().campi[i]);
-}
-
 bool SchedaRegistro::check()
 {
     QString testo;
@@ -207,16 +201,26 @@ bool SchedaRegistro::ripristinaInformazione()
     return false;
 }
 
+QVariantList SchedaRegistro::valoriDaScrivere()
+{
+    QVariantList valori;
+    for (int i = 0; i < d.campi.size(); ++i)
+        valori << valoreDaScrivere(d.campi[i], ui().campi[i]);
+    return valori;
+}
+
+// The fields travel as bound values; a value the card refuses is shown like a refused write.
 bool SchedaRegistro::inserisci()
 {
-    QStringList colonne, valori;
+    QStringList colonne, segnaposti;
     for (const CampoScheda& campo : d.campi) {
         colonne << campo.colonna;
-        valori << valoreSql(campo.colonna);
+        segnaposti << u"?"_s;
     }
     return gestisci([&] {
         connessione.esegui(u"INSERT INTO "_s + d.tabella + u" ("_s + colonne.join(u',') + u") VALUES ("_s
-                           + valori.join(u',') + u")"_s);
+                               + segnaposti.join(u',') + u")"_s,
+                           valoriDaScrivere());
         nNuovoID = long(connessione.ultimoId());
     });
 }
@@ -225,11 +229,12 @@ bool SchedaRegistro::modificaScheda()
 {
     QStringList assegnazioni;
     for (const CampoScheda& campo : d.campi)
-        assegnazioni << campo.colonna + u"="_s + valoreSql(campo.colonna);
+        assegnazioni << campo.colonna + u"=?"_s;
     int toccate = 0;
     const bool eseguita = gestisci([&] {
         toccate = connessione.esegui(u"Update "_s + d.tabella + u" set "_s + assegnazioni.join(u',') + u" where "_s
-                                     + d.chiave + u"= "_s + QString::number(nID));
+                                         + d.chiave + u"= "_s + QString::number(nID),
+                                     valoriDaScrivere());
     });
     if (!eseguita)
         return false;

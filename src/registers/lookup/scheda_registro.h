@@ -35,14 +35,14 @@ public:
     const DescrizioneScheda& descrizione() const { return d; }
     // The control of a column (touching it loads the card).
     QWidget* controllo(const QString& colonna);
-    // The field of a column as its statement takes it: 'TEXT', 1/0, a key, #m/d/yyyy#.
-    QString valoreSql(const QString& colonna);
 
 protected:
     explicit SchedaRegistro(DescrizioneScheda descrizione);
     QWidget* costruisci() override;
     void alCaricamento() override;
     bool chiusuraRichiesta() override;
+    // The fields' values, in field order, as the insert and the update bind them.
+    QVariantList valoriDaScrivere();
     // The statement that reads row nID: "SELECT * FROM <table> where <key> = <nID>".
     virtual QString istruzioneLettura() const;
     // The box of the cards that list every failing rule under one heading.

@@ -53,10 +53,13 @@ bool schOperatori::predisponi()
 bool schOperatori::nomeGiaUsato()
 {
     // The operator himself, under his own name in other letters, is not a duplicate.
-    QString sql = u"SELECT opUser FROM operatori WHERE opUser = '"_s + sqlTesto(nome()) + u"'"_s;
-    if (nModalità == 1)
-        sql += u" AND idOperatore <> "_s + QString::number(nID);
-    if (connessione.apriAvanti(sql).eof())
+    QString sql = u"SELECT opUser FROM operatori WHERE opUser = ?"_s;
+    QVariantList valori{maiuscolo(nome())};
+    if (nModalità == 1) {
+        sql += u" AND idOperatore <> ?"_s;
+        valori << qlonglong(nID);
+    }
+    if (connessione.apriAvanti(sql, valori).eof())
         return false;
     messaggio(u"ATTENZIONE ! Operatore già esistente"_s);
     return true;

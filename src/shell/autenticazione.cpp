@@ -33,8 +33,7 @@ QWidget* schAutenticazione::costruisci()
     auto* pulsanti = new QHBoxLayout;
     c.cmdConferma = new QPushButton(QStringLiteral("Conferma"), f);
     c.cmdAnnulla = new QPushButton(QStringLiteral("&Annulla"), f);
-    c.cmdConferma->setDefault(true);
-    c.cmdAnnulla->setAutoDefault(false);
+    f->impostaPredefinito(c.cmdConferma);
     f->impostaAnnulla(c.cmdAnnulla);
     pulsanti->addStretch();
     pulsanti->addWidget(c.cmdConferma);

@@ -30,10 +30,8 @@ QWidget* frmCambioPassword::costruisci()
     auto* pulsanti = new QHBoxLayout;
     c.cmdOk = new QPushButton(QStringLiteral("CONFERMA"), f);
     c.cmdAnnulla = new QPushButton(QStringLiteral("ANNULLA"), f);
-    for (QPushButton* p : {c.cmdOk, c.cmdAnnulla}) {
-        p->setAutoDefault(false);
-        pulsanti->addWidget(p);
-    }
+    pulsanti->addWidget(c.cmdOk);
+    pulsanti->addWidget(c.cmdAnnulla);
     l->addLayout(pulsanti);
     QObject::connect(c.cmdOk, &QPushButton::clicked, f, [this] { cmdOk_Click(); });
     QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { chiudi(); });

@@ -2,17 +2,23 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QPointer>
+#include <QPushButton>
 
-// The program's modal windows: Enter presses the default button, Esc the cancel button
-// when there is one (and nothing otherwise).
+// The program's modal windows. Enter presses the focused push button; on any other control
+// it presses the default button when there is one (and nothing otherwise). Esc presses the
+// cancel button when there is one (and nothing otherwise). A button never becomes the default
+// by taking the focus.
 class FormaDialogo : public QDialog {
 public:
     explicit FormaDialogo(const QString& titolo);
+    void impostaPredefinito(QPushButton* pulsante);
     void impostaAnnulla(QAbstractButton* pulsante) { annulla = pulsante; }
+    void setVisible(bool visibile) override;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    QPointer<QPushButton> predefinito;
     QPointer<QAbstractButton> annulla;
 };

@@ -71,7 +71,6 @@ QWidget* ElencoRegistro::costruisci()
     c.Label1->setBuddy(c.txtNome);
     c.cmdReset = new QPushButton(u"&R"_s, f);
     c.cmdReset->setObjectName(u"cmdReset"_s);
-    c.cmdReset->setAutoDefault(false);
     c.cmdReset->setFixedSize(25, 25);
     auto* ricerca = new QHBoxLayout;
     ricerca->addWidget(c.Label1);

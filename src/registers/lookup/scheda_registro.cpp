@@ -52,10 +52,9 @@ QWidget* SchedaRegistro::costruisci()
 
     c.cmdOk = new QPushButton(d.testoOk, f);
     c.cmdOk->setObjectName(d.nomeOk);
-    c.cmdOk->setDefault(true);
+    f->impostaPredefinito(c.cmdOk);
     c.cmdAnnulla = new QPushButton(u"&Annulla"_s, f);
     c.cmdAnnulla->setObjectName(u"cmdAnnulla"_s);
-    c.cmdAnnulla->setAutoDefault(false);
     f->impostaAnnulla(c.cmdAnnulla);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addWidget(c.cmdOk);

@@ -19,7 +19,6 @@ QPushButton* pulsante(const QString& nome, const QString& testo, QWidget* genito
 {
     auto* p = new QPushButton(testo, genitore);
     p->setObjectName(nome);
-    p->setAutoDefault(false);
     return p;
 }
 

@@ -3,6 +3,7 @@
 #include "errore_db.h"
 #include "schema.h"
 #include <QDate>
+#include <QFile>
 #include <QTime>
 #include <memory>
 
@@ -177,6 +178,18 @@ private slots:
         // The operator card looks names up as typed, in any case.
         QCOMPARE(intero("SELECT count(*) FROM operatori WHERE opUser = 'admin'"), 1);
         QCOMPARE(intero("SELECT user_version FROM pragma_user_version"), 1);
+    }
+
+    // The database the build puts in the program folder is a new database, ready for the login.
+    void archivioSpedito()
+    {
+        const QString schemaNuovo = descrizioneSchema();
+        connessione.chiudi();
+        QFile::remove(db->file());
+        QVERIFY(QFile::copy(CORVEXT_ARCHIVIO_SPEDITO, db->file()));
+        connessione.apri("dsn=corvext");
+        QCOMPARE(descrizioneSchema(), schemaNuovo);
+        datiIniziali();
     }
 
     // A database with tables but no version (one migrated from elsewhere) is taken to hold

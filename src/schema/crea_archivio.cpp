@@ -1,0 +1,41 @@
+// Build tool: the empty database shipped in the program folder, with the whole schema,
+// the counter row and the first administrator. A database already there is never touched.
+#include "connessione.h"
+#include "errore_db.h"
+#include "schema.h"
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "uso: crea_archivio FILE\n");
+        return 2;
+    }
+    const QString archivio = QFile::decodeName(argv[1]);
+    if (QFileInfo::exists(archivio))
+        return 0;
+    // Built aside and renamed at the end, so a failed build leaves no half database.
+    const QString lavoro = archivio + QStringLiteral(".nuovo");
+    QFile::remove(lavoro);
+    QFile vuoto(lavoro);
+    if (!vuoto.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(lavoro), qPrintable(vuoto.errorString()));
+        return 1;
+    }
+    vuoto.close();
+    try {
+        Connessione c;
+        c.apriFile(lavoro);
+        preparaDatabase(c);
+        c.chiudi();
+    } catch (const ErroreDb& e) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(lavoro), qPrintable(e.descrizione));
+        QFile::remove(lavoro);
+        return 1;
+    }
+    return QFile::rename(lavoro, archivio) ? 0 : 1;
+}

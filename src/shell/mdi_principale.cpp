@@ -57,6 +57,23 @@ public:
 private:
     QPointer<QWidget> ricerca;
 };
+
+// The right edge of the 800 x 600 screen the bar is laid out for.
+constexpr int destraSchermo = 800;
+
+// Puts the window's frame, whose size is known once shown, in the top right corner.
+class AllineamentoADestra : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show) {
+            auto* w = static_cast<QWidget*>(o);
+            w->move(std::max(0, destraSchermo - w->frameGeometry().width()), 0);
+        }
+        return false;
+    }
+};
 } // namespace
 
 QWidget* MDIprincipale::costruisci()
@@ -67,10 +84,10 @@ QWidget* MDIprincipale::costruisci()
     costruisciMenu(f);
     costruisciPulsanti(f);
     // The bar in the top right corner of an 800 x 600 screen, wide enough for its whole menu.
-    const int destra = px(6150) + px(5760) + 8;
     const int larghezza = std::max(px(5760) + 8, f->menuBar()->sizeHint().width());
-    f->setGeometry(std::max(0, destra - larghezza), 0, larghezza, px(1590));
+    f->setGeometry(std::max(0, destraSchermo - larghezza), 0, larghezza, px(1590));
     f->installEventFilter(new FiltroAttivazione(f, ui().cmdRicerca));
+    f->installEventFilter(new AllineamentoADestra(f));
     return f;
 }
 

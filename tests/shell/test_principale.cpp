@@ -48,6 +48,18 @@ private slots:
         QCOMPARE(m.controlli().cmdNascondi->toolTip(), QString("Riduce a icona la barra del programma..."));
     }
 
+    // The bar ends at the right edge of an 800 x 600 screen, wide enough for its menu.
+    void barraAlBordoDestro()
+    {
+        DatabaseTest db;
+        MDIprincipale& m = istanza<MDIprincipale>();
+        m.mostra();
+        auto* f = qobject_cast<QMainWindow*>(m.forma());
+        QCOMPARE(f->frameGeometry().right(), 799);
+        QCOMPARE(f->frameGeometry().top(), 0);
+        QVERIFY(f->width() >= f->menuBar()->sizeHint().width());
+    }
+
     void cambiaPasswordSiApreModale()
     {
         DatabaseTest db;

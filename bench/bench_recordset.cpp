@@ -65,7 +65,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     DatabaseTest db(false);
     riempi();
-    benchmark::RegisterBenchmark("static recordset via QODBC", viaConnessione)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("static recordset via the shared connection", viaConnessione)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("same rows via SQLite C API", [&](benchmark::State& s) { viaSqlite(s, db.file()); })
         ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);

@@ -31,6 +31,10 @@ private slots:
         QTest::newRow("apostrophe cannot break the statement") << "d'amico" << "l'x" << "" << "D'AMICO";
         QTest::newRow("injection attempt") << "x' OR '1'='1" << "x' OR '1'='1" << "Attenzione! Utente non identificato"
                                            << "";
+        // A character above U+FFFF once reached the statement as an apostrophe.
+        QTest::newRow("emoji before the injection") << "😧 OR 1=1--" << "x" << "Attenzione! Utente non identificato"
+                                                    << "";
+        QTest::newRow("emoji in a name") << "mario🔥" << "segreta" << "" << "MARIO🔥";
     }
     void accesso()
     {
@@ -42,6 +46,7 @@ private slots:
         connessione.esegui("INSERT INTO operatori (opUser, opPassword, opTipo) VALUES ('MARIO', 'SEGRETA', 'OPERATORE')");
         connessione.esegui("INSERT INTO operatori (opUser, opPassword, opTipo) VALUES ('VUOTO', '', 'OPERATORE')");
         connessione.esegui("INSERT INTO operatori (opUser, opPassword, opTipo) VALUES ('D''AMICO', 'L''X', 'AMMINISTRATORE')");
+        connessione.esegui("INSERT INTO operatori (opUser, opPassword, opTipo) VALUES ('MARIO🔥', 'SEGRETA', 'OPERATORE')");
         auto& c = istanza<schAutenticazione>().controlli();
         c.txtOperatore->setText(utente);
         c.txtPassword->setText(password);
@@ -123,6 +128,7 @@ private slots:
                                                  << "ADMIN";
         QTest::newRow("empty new password accepted") << "admin" << "" << "" << "" << "";
         QTest::newRow("apostrophe") << "admin" << "l'a" << "l'a" << "" << "L'A";
+        QTest::newRow("emoji") << "admin" << "x😧🔥" << "x😧🔥" << "" << "X😧🔥";
     }
     void cambioPassword()
     {
@@ -144,6 +150,29 @@ private slots:
         if (!messaggio.isEmpty()) // all three boxes keep what was typed
             QCOMPARE(QStringList({c.txtOldPwd->text(), c.txtPwd1->text(), c.txtPwd2->text()}),
                      QStringList({vecchia, nuova1, nuova2}));
+    }
+
+    // An operator's new password cannot reach the other operators' rows.
+    void cambioPasswordNonToccaGliAltri()
+    {
+        DatabaseTest db;
+        connessione.esegui("INSERT INTO operatori (opUser, opPassword, opTipo) VALUES ('MARIO', 'M', 'OPERATORE')");
+        codiceOperatore = connessione.apriStatico("SELECT idOperatore FROM operatori WHERE opUser = 'MARIO'")[
+            "idOperatore"].toInt();
+        const QString nuova = "x😧,opTipo='AMMINISTRATORE',opPassword='x'--";
+        auto& c = istanza<frmCambioPassword>().controlli();
+        c.txtOldPwd->setText("m");
+        c.txtPwd1->setText(nuova);
+        c.txtPwd2->setText(nuova);
+        c.cmdOk->click();
+        QVERIFY(seamMessaggi::testi().isEmpty());
+        Recordset rs = connessione.apriStatico("SELECT opUser || ' ' || opPassword || ' ' || opTipo AS r FROM operatori "
+                                               "ORDER BY idOperatore");
+        QStringList righe;
+        for (; !rs.eof(); rs.moveNext())
+            righe << rs["r"].toString();
+        QCOMPARE(righe, QStringList({"ADMIN ADMIN AMMINISTRATORE",
+                                     "MARIO X😧,OPTIPO='AMMINISTRATORE',OPPASSWORD='X'-- OPERATORE"}));
     }
 
     void nuovaPasswordAlProssimoAccesso()

@@ -2,6 +2,7 @@
 #include "connessione.h"
 #include "errore_db.h"
 #include "modello_recordset.h"
+#include "origine_dati.h"
 
 namespace {
 void creaProve()
@@ -44,6 +45,44 @@ private slots:
         DatabaseTest db(false);
         creaProve();
         QCOMPARE(numeroErrore(sql), numero);
+    }
+
+    void unaIstruzionePerVolta()
+    {
+        DatabaseTest db(false);
+        creaProve();
+        QVERIFY(numeroErrore("UPDATE prove SET peso = 0; DROP TABLE prove") != 0);
+        QCOMPARE(connessione.apriStatico("SELECT * FROM prove WHERE peso <> 0").recordCount(), 3);
+    }
+
+    // The data source names the SQLite3 driver by its odbcinst.ini entry or by its library.
+    void driverDellOrigine_data()
+    {
+        QTest::addColumn<QString>("driver");
+        QTest::addColumn<bool>("accettato");
+        QTest::newRow("entry") << "SQLite3" << true;
+        QTest::newRow("library") << "/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so" << true;
+        QTest::newRow("library elsewhere") << "/opt/odbc/libsqlite3odbc.so" << true;
+        QTest::newRow("another entry") << "PostgreSQL Unicode" << false;
+        QTest::newRow("another library") << "/usr/lib/x86_64-linux-gnu/odbc/psqlodbcw.so" << false;
+        QTest::newRow("the older SQLite driver") << "/usr/lib/x86_64-linux-gnu/odbc/libsqliteodbc.so" << false;
+    }
+    void driverDellOrigine()
+    {
+        QFETCH(QString, driver);
+        QFETCH(bool, accettato);
+        DatabaseTest db(false);
+        connessione.chiudi();
+        QVERIFY(odbc::scrivi({{"corvext", "Driver", driver}}));
+        try {
+            connessione.apri("dsn=corvext");
+            QVERIFY(accettato);
+            QCOMPARE(connessione.origine(), QString("corvext"));
+        } catch (const ErroreDb& e) {
+            QVERIFY2(!accettato, qPrintable(e.descrizione));
+            QVERIFY(e.descrizione.contains("non usa il driver SQLite3"));
+            QVERIFY(!connessione.aperta());
+        }
     }
 
     void erroreDescriveIlProblema()

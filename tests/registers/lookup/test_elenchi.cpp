@@ -153,6 +153,66 @@ private slots:
         QVERIFY(seamMessaggi::mostrati().isEmpty());
     }
 
+    // Texts of every kind go in, are found and come back as typed (in capitals); the other
+    // row of the table is never touched.
+    void testiDiOgniGenere_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("accented") << u"perché così à"_s;
+        QTest::newRow("Greek") << u"Αθήνα"_s;
+        QTest::newRow("CJK") << u"東京都"_s;
+        QTest::newRow("emoji") << u"fuoco 🔥"_s;
+        QTest::newRow("emoji and comment") << u"NUOVO😧--"_s;
+        QTest::newRow("quote") << u"d'Annunzio"_s;
+        QTest::newRow("Jet date") << u"#1/1/2000#"_s;
+        QTest::newRow("wildcards") << u"50%_*?"_s;
+    }
+    void testiDiOgniGenere()
+    {
+        QFETCH(QString, testo);
+        DatabaseTest db;
+        const RegistroProva& r = registroProva(u"zone"_s);
+        aggiungiRiga(r, u"ALTRA"_s, u"ALTRA"_s);
+        ElencoRegistro& l = r.elenco();
+        auto compila = [](const QString& sigla, const QString& nome) {
+            seamModale::accoda([=](QWidget* scheda) {
+                scheda->findChild<QLineEdit*>(u"txtSigla"_s)->setText(sigla);
+                scheda->findChild<QLineEdit*>(u"txtDescrizione"_s)->setText(nome);
+                scheda->findChild<QPushButton*>(u"cmdOk"_s)->click();
+            });
+        };
+        auto righeZone = [] {
+            QStringList t;
+            for (Recordset rs = connessione.apriStatico(u"SELECT * FROM zone ORDER BY idZona"_s); !rs.eof(); rs.moveNext())
+                t << rs[u"sigla_zona"_s].toString() + u"|"_s + rs[u"desc_zona"_s].toString();
+            return t;
+        };
+        const QString maiuscolo = testo.toUpper();
+
+        compila(testo, testo);
+        l.inserisci();
+        QCOMPARE(righeZone(), QStringList({u"ALTRA|ALTRA"_s, maiuscolo + u"|"_s + maiuscolo}));
+
+        ricerca(l)->setText(testo);
+        QCOMPARE(codici(l), QStringList{maiuscolo});
+
+        compila(testo + u" 2"_s, u"due "_s + testo);
+        l.dettagli();
+        QCOMPARE(righeZone(),
+                 QStringList({u"ALTRA|ALTRA"_s, maiuscolo + u" 2|DUE "_s + maiuscolo}));
+        QVERIFY(seamMessaggi::mostrati().isEmpty());
+    }
+
+    // A search text cannot read another table.
+    void ricercaNonLeggeAltreTabelle()
+    {
+        DatabaseTest db;
+        ElencoRegistro& l = registroProva(u"zone"_s).elenco();
+        ricerca(l)->setText(u"😧 UNION SELECT opUser, opPassword FROM operatori--"_s);
+        QVERIFY(codici(l).isEmpty());
+        QVERIFY(seamMessaggi::mostrati().isEmpty());
+    }
+
     void listaVuota_data()
     {
         QTest::addColumn<QString>("registro");

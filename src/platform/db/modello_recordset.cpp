@@ -1,7 +1,5 @@
 #include "modello_recordset.h"
-#include <QDate>
-#include <QDateTime>
-#include <QTime>
+#include "testo_valore.h"
 
 ModelloRecordset::ModelloRecordset(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -31,24 +29,6 @@ int ModelloRecordset::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : int(col.size());
 }
 
-QString ModelloRecordset::testo(const QVariant& v)
-{
-    if (v.isNull())
-        return {};
-    switch (v.typeId()) {
-    case QMetaType::QDate:
-        return v.toDate().toString(QStringLiteral("dd/MM/yyyy"));
-    case QMetaType::QTime:
-        return v.toTime().toString(QStringLiteral("hh:mm"));
-    case QMetaType::QDateTime:
-        return v.toDateTime().toString(QStringLiteral("dd/MM/yyyy hh:mm:ss"));
-    case QMetaType::Double:
-        return QString::number(v.toDouble());
-    default:
-        return v.toString();
-    }
-}
-
 QVariant ModelloRecordset::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.column() >= col.size())
@@ -60,7 +40,7 @@ QVariant ModelloRecordset::data(const QModelIndex& index, int role) const
     const QVariant& v = d->righe[index.row()][i];
     if (role == Qt::DisplayRole) {
         const auto& f = col[index.column()].formato;
-        return f ? f(v) : testo(v);
+        return f ? f(v) : testoValore(v);
     }
     if (role == Qt::UserRole)
         return v;

@@ -28,8 +28,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
-    // The shown text of a value: dates dd/MM/yyyy, times hh:mm, Null empty.
-    static QString testo(const QVariant& v);
 
 private:
     Recordset rs;

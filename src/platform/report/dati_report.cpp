@@ -1,6 +1,7 @@
 #include "dati_report.h"
 #include "errore_db.h"
 #include "errori_report.h"
+#include "testo_valore.h"
 #include "valori_sqlite.h"
 #include <QDate>
 #include <QDateTime>
@@ -16,22 +17,6 @@ int DatiReport::indice(const QString& campo) const
         if (campi[i].compare(campo, Qt::CaseInsensitive) == 0)
             return int(i);
     return -1;
-}
-
-QString testoCampo(const QVariant& valore)
-{
-    if (valore.isNull())
-        return {};
-    switch (valore.typeId()) {
-    case QMetaType::QDate:
-        return valore.toDate().toString(QStringLiteral("dd/MM/yyyy"));
-    case QMetaType::QTime:
-        return valore.toTime().toString(QStringLiteral("hh:mm"));
-    case QMetaType::QDateTime:
-        return valore.toDateTime().toString(QStringLiteral("dd/MM/yyyy hh:mm"));
-    default:
-        return valore.toString();
-    }
 }
 
 CampiFormula campiDelleTabelle(const QSqlDatabase& db, const QStringList& tabelle)
@@ -87,7 +72,7 @@ DatiReport leggiDati(const QSqlDatabase& db, const DefinizioneReport& definizion
         QStringList riga;
         riga.reserve(colonne.size());
         for (int i : colonne)
-            riga.append(testoCampo(valoreTipizzato(q.value(i), tipi[i])));
+            riga.append(testoValore(valoreTipizzato(q.value(i), tipi[i]), FormatoTesto::stampa));
         dati.righe.append(riga);
     }
     if (q.lastError().isValid())

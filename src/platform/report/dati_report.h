@@ -12,8 +12,6 @@ struct DatiReport {
     int indice(const QString& campo) const; // -1 when missing; case is ignored
 };
 
-// A value as the reports print it: dates dd/MM/yyyy, times hh:mm, Null as an empty text.
-QString testoCampo(const QVariant& valore);
 
 // The fields of the tables a formula may name, as the database declares them.
 CampiFormula campiDelleTabelle(const QSqlDatabase& db, const QStringList& tabelle);

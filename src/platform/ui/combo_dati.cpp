@@ -1,5 +1,5 @@
 #include "combo_dati.h"
-#include "modello_recordset.h"
+#include "testo_valore.h"
 #include <QKeyEvent>
 
 ComboDati::ComboDati(QWidget* parent) : QComboBox(parent)
@@ -13,7 +13,7 @@ void ComboDati::riempi(Recordset rs, const QString& campoMostrato, const QString
     if (rs.statico())
         rs.moveFirst();
     while (!rs.eof()) {
-        addItem(ModelloRecordset::testo(rs.campo(campoMostrato)), rs.campo(campoLegato));
+        addItem(testoValore(rs.campo(campoMostrato)), rs.campo(campoLegato));
         rs.moveNext();
     }
     svuotaScelta();

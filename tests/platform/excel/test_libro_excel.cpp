@@ -92,6 +92,8 @@ private slots:
         QTest::newRow("xls: text with zeros") << "semplice.xls" << "E1" << "00100";
         QTest::newRow("xls: accented text") << "semplice.xls" << "R3" << "Località";
         QTest::newRow("xls: empty") << "semplice.xls" << "R4" << "";
+        QTest::newRow("xls: the first sheet, though the second was active") << "dati_1900.xls" << "A1"
+                                                                            << "foglio sbagliato";
     }
     void leggeLeCelle()
     {

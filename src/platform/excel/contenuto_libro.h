@@ -10,7 +10,7 @@
 // without its rows (sheetData holds only a marker where the rows go).
 struct PartiXlsx {
     ArchivioZip archivio;
-    QString parteLibro;
+    QString relazioniLibro; // the workbook's relationships part
     QString parteFoglio;
     QString parteStili;
     QString parteCalcoli; // the calculation chain, dropped on saving: formulas are not kept

@@ -274,7 +274,7 @@ ContenutoLibro leggiXlsx(const QString& percorso)
         throw ErroreExcel(QStringLiteral("il foglio attivo \"%1\" non è un foglio di lavoro").arg(nomeFoglio));
     parti.parteFoglio = relazione->second.parte;
 
-    parti.parteLibro = parteLibro;
+    parti.relazioniLibro = relazioniDi(parteLibro);
     parti.parteStili = parteDelTipo(relazioni, "styles");
     parti.parteCalcoli = parteDelTipo(relazioni, "calcChain");
     const QByteArray xmlStili = parti.archivio.parte(parti.parteStili);

@@ -165,11 +165,7 @@ void togliCatenaCalcoli(PartiXlsx& parti)
         }
         parti.archivio.poni(parte, testoXml(doc));
     };
-    const QString nomeRelazioni = parti.parteLibro.left(parti.parteLibro.lastIndexOf(QLatin1Char('/')) + 1)
-                                  + QStringLiteral("_rels/")
-                                  + parti.parteLibro.mid(parti.parteLibro.lastIndexOf(QLatin1Char('/')) + 1)
-                                  + QStringLiteral(".rels");
-    togliNodi(nomeRelazioni, "Type", QStringLiteral("/calcChain"));
+    togliNodi(parti.relazioniLibro, "Type", QStringLiteral("/calcChain"));
     togliNodi(QStringLiteral("[Content_Types].xml"), "PartName", QLatin1Char('/') + parti.parteCalcoli);
     parti.parteCalcoli.clear();
 }

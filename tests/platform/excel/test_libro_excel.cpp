@@ -120,6 +120,8 @@ private slots:
             libro->foglio().adattaColonne();
             libro->salva();
         }
+        QCOMPARE(QFileInfo(file).permissions() & ~QFile::Permissions(QFile::ReadUser | QFile::WriteUser),
+                 QFile::Permissions(QFile::ReadOwner | QFile::WriteOwner)); // the file's mode is kept
         const auto riletto = LibroExcel::apri(file);
         for (const auto& [indirizzo, testo] : testiDifficili())
             QCOMPARE(riletto->foglio().valore(indirizzo), testo);

@@ -1,0 +1,6 @@
+#include "errore_excel.h"
+
+ErroreExcel::ErroreExcel(const QString& descrizione)
+    : std::runtime_error(descrizione.toStdString()), descrizione(descrizione)
+{
+}

@@ -1,0 +1,126 @@
+#include "foglio.h"
+#include "stili.h"
+#include "testo_valore.h"
+#include <algorithm>
+
+namespace {
+
+bool primaDi(const Cella& cella, int colonna)
+{
+    return cella.colonna < colonna;
+}
+
+} // namespace
+
+Foglio::Foglio(Stili& stili, bool sistema1904) : stili(stili), sistema1904(sistema1904) {}
+
+RigaFoglio& Foglio::riga(int riga)
+{
+    if (size_t(riga) > elenco.size())
+        elenco.resize(size_t(riga));
+    return elenco[size_t(riga - 1)];
+}
+
+ColonnaFoglio& Foglio::colonna(int colonna)
+{
+    if (elencoColonne.empty())
+        elencoColonne.resize(ultimaColonna);
+    return elencoColonne[size_t(colonna - 1)];
+}
+
+void Foglio::poni(int numero, Cella cella)
+{
+    std::vector<Cella>& celle = riga(numero).celle;
+    if (celle.empty() || celle.back().colonna < cella.colonna) {
+        celle.push_back(std::move(cella));
+        return;
+    }
+    auto posto = std::lower_bound(celle.begin(), celle.end(), int(cella.colonna), primaDi);
+    if (posto->colonna == cella.colonna)
+        *posto = std::move(cella);
+    else
+        celle.insert(posto, std::move(cella));
+}
+
+Cella* Foglio::trova(IndirizzoCella indirizzo)
+{
+    if (size_t(indirizzo.riga) > elenco.size())
+        return nullptr;
+    std::vector<Cella>& celle = elenco[size_t(indirizzo.riga - 1)].celle;
+    auto posto = std::lower_bound(celle.begin(), celle.end(), indirizzo.colonna, primaDi);
+    return posto != celle.end() && posto->colonna == indirizzo.colonna ? &*posto : nullptr;
+}
+
+QString Foglio::testoCella(const Cella& cella) const
+{
+    switch (cella.tipo) {
+    case TipoCella::Testo:
+    case TipoCella::Errore:
+        return cella.valore;
+    case TipoCella::Booleano:
+        return cella.valore == QLatin1String("1") ? QStringLiteral("VERO") : QStringLiteral("FALSO");
+    case TipoCella::DataIso:
+        return testoDataIso(cella.valore);
+    case TipoCella::Numero:
+        break;
+    }
+    const double numero = cella.valore.toDouble();
+    if (stili.mostraData(cella.stile)) {
+        const QString data = testoData(numero, sistema1904);
+        if (!data.isEmpty())
+            return data;
+    }
+    return testoNumero(numero);
+}
+
+QString Foglio::valore(const QString& indirizzo) const
+{
+    const Cella* cella = const_cast<Foglio*>(this)->trova(leggiIndirizzo(indirizzo));
+    return cella ? testoCella(*cella) : QString();
+}
+
+void Foglio::scrivi(const QString& indirizzo, const QString& testo)
+{
+    const IndirizzoCella dove = leggiIndirizzo(indirizzo);
+    if (Cella* cella = trova(dove)) {
+        cella->tipo = TipoCella::Testo;
+        cella->valore = testo;
+        return;
+    }
+    if (testo.isEmpty())
+        return;
+    // A new cell takes the format of its row, or else of its column.
+    qint64 stile = size_t(dove.riga) <= elenco.size() ? elenco[size_t(dove.riga - 1)].stile : -1;
+    if (stile < 0 && !elencoColonne.empty())
+        stile = elencoColonne[size_t(dove.colonna - 1)].stile;
+    poni(dove.riga, Cella{quint16(dove.colonna), TipoCella::Testo, quint32(std::max<qint64>(stile, 0)), testo});
+}
+
+void Foglio::formattaTesto()
+{
+    for (RigaFoglio& r : elenco) {
+        for (Cella& cella : r.celle)
+            cella.stile = stili.formatoTesto(cella.stile);
+        if (r.stile >= 0)
+            r.stile = stili.formatoTesto(quint32(r.stile));
+    }
+    colonna(1);
+    for (ColonnaFoglio& c : elencoColonne)
+        c.stile = stili.formatoTesto(quint32(std::max<qint64>(c.stile, 0)));
+}
+
+void Foglio::adattaColonne()
+{
+    std::vector<qsizetype> caratteri(ultimaColonna, 0);
+    for (const RigaFoglio& r : elenco)
+        for (const Cella& cella : r.celle) {
+            const QString testo = testoCella(cella);
+            qsizetype lunga = 0;
+            for (const QStringView linea : QStringView(testo).tokenize(QLatin1Char('\n')))
+                lunga = std::max(lunga, linea.size());
+            caratteri[cella.colonna - 1] = std::max(caratteri[cella.colonna - 1], lunga);
+        }
+    for (int c = 1; c <= ultimaColonna; ++c)
+        if (caratteri[size_t(c - 1)] > 0)
+            colonna(c).larghezza = std::min(255.0, double(caratteri[size_t(c - 1)]) * 1.1 + 2);
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include "contenuto_libro.h"
+#include "foglio.h"
+#include <QString>
+#include <memory>
+
+// An open workbook: an .xlsx (read and written) or an .xls (read only), and its sheet.
+class LibroExcel {
+public:
+    // Opens the file and takes the sheet that was active when it was saved (the first
+    // sheet of an .xls). Throws ErroreExcel with the operator's message.
+    static std::unique_ptr<LibroExcel> apri(const QString& percorso);
+
+    Foglio& foglio() { return *contenuto.foglio; }
+    const QString& percorso() const { return file; }
+    // Writes the workbook back to its file. Throws ErroreExcel.
+    void salva();
+
+private:
+    LibroExcel(QString file, ContenutoLibro contenuto);
+
+    QString file;
+    ContenutoLibro contenuto;
+};

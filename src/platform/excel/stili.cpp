@@ -1,0 +1,102 @@
+#include "stili.h"
+#include "errore_excel.h"
+#include "xml_parti.h"
+
+namespace {
+
+constexpr int formatoTestoId = 49; // the built-in "@"
+
+bool idDataPredefinito(int id)
+{
+    return (id >= 14 && id <= 17) || id == 22 || (id >= 27 && id <= 36) || (id >= 50 && id <= 58);
+}
+
+} // namespace
+
+bool codiceMostraData(const QString& codice)
+{
+    bool virgolette = false;
+    for (qsizetype i = 0; i < codice.size(); ++i) {
+        const QChar c = codice[i].toLower();
+        if (virgolette) {
+            virgolette = c != QLatin1Char('"');
+        } else if (c == QLatin1Char('"')) {
+            virgolette = true;
+        } else if (c == QLatin1Char('\\') || c == QLatin1Char('_') || c == QLatin1Char('*')) {
+            ++i; // the next character is shown as it is
+        } else if (c == QLatin1Char('[')) {
+            const qsizetype fine = codice.indexOf(QLatin1Char(']'), i);
+            if (fine < 0)
+                return false;
+            i = fine; // colour, condition or locale
+        } else if (c == QLatin1Char('d') || c == QLatin1Char('y')) {
+            return true;
+        } else if (c == QLatin1Char('m')) {
+            // m is the month unless it follows an hour or comes before seconds.
+            const QString resto = codice.mid(i).toLower();
+            const QString prima = codice.left(i).toLower();
+            if (!prima.contains(QLatin1Char('h')) && !resto.contains(QLatin1Char('s')))
+                return true;
+        }
+    }
+    return false;
+}
+
+Stili::Stili(const QByteArray& xml) : originale(xml)
+{
+    pugi::xml_document doc;
+    caricaParte(doc, xml, "degli stili");
+    const pugi::xml_node radice = doc.document_element();
+    for (pugi::xml_node f : figlio(radice, "numFmts").children())
+        if (codiceMostraData(QString::fromUtf8(f.attribute("formatCode").value())))
+            formatiData.insert(f.attribute("numFmtId").as_int(-1));
+    for (pugi::xml_node xf : figlio(radice, "cellXfs").children())
+        numeroFormato.push_back(xf.attribute("numFmtId").as_int(0));
+}
+
+bool Stili::mostraData(quint32 formato) const
+{
+    if (formato >= numeroFormato.size())
+        return false;
+    const int id = numeroFormato[formato];
+    return idDataPredefinito(id) || formatiData.count(id) > 0;
+}
+
+quint32 Stili::formatoTesto(quint32 formato)
+{
+    if (numeroFormato.empty())
+        throw ErroreExcel(QStringLiteral("la cartella di lavoro non ha formati di cella"));
+    if (formato >= numeroFormato.size())
+        formato = 0;
+    if (numeroFormato[formato] == formatoTestoId)
+        return formato;
+    const auto trovato = varianteTesto.find(formato);
+    if (trovato != varianteTesto.end())
+        return trovato->second;
+    const quint32 nuovo = quint32(numeroFormato.size());
+    numeroFormato.push_back(formatoTestoId);
+    aggiunti.push_back(formato);
+    varianteTesto[formato] = nuovo;
+    return nuovo;
+}
+
+QByteArray Stili::xmlAggiornato() const
+{
+    if (aggiunti.empty())
+        return originale;
+    pugi::xml_document doc;
+    doc.load_buffer(originale.constData(), size_t(originale.size()));
+    pugi::xml_node xfs = figlio(doc.document_element(), "cellXfs");
+    std::vector<pugi::xml_node> esistenti(xfs.children().begin(), xfs.children().end());
+    for (quint32 sorgente : aggiunti) {
+        pugi::xml_node copia = xfs.append_copy(esistenti[sorgente]);
+        copia.remove_attribute("numFmtId");
+        copia.remove_attribute("applyNumberFormat");
+        copia.append_attribute("numFmtId") = formatoTestoId;
+        copia.append_attribute("applyNumberFormat") = 1;
+        esistenti.push_back(copia);
+    }
+    if (pugi::xml_attribute conta = xfs.attribute("count"))
+        conta = unsigned(esistenti.size());
+    return testoXml(doc);
+}

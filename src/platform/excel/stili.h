@@ -1,0 +1,33 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <map>
+#include <set>
+#include <vector>
+
+// The cell formats of a workbook (cellXfs of its styles part): which show a date, and the
+// text-format ("@") variant of each, added to the part when the workbook is saved.
+class Stili {
+public:
+    Stili() = default;
+    // Reads the styles part; throws ErroreExcel when it is no styles part.
+    explicit Stili(const QByteArray& xml);
+
+    bool mostraData(quint32 formato) const;
+    // The format that is `formato` with the number format "@".
+    quint32 formatoTesto(quint32 formato);
+    bool modificati() const { return !aggiunti.empty(); }
+    // The styles part with the text formats added.
+    QByteArray xmlAggiornato() const;
+
+private:
+    QByteArray originale;
+    std::vector<int> numeroFormato; // numFmtId of each cell format
+    std::set<int> formatiData;      // the workbook's own number formats that show a date
+    std::map<quint32, quint32> varianteTesto;
+    std::vector<quint32> aggiunti; // the formats cloned, in the order their variants were added
+};
+
+// True for a number-format code that shows a date ("dd/mm/yyyy", "d-mmm-yy"); a time alone
+// ("hh:mm") is no date.
+bool codiceMostraData(const QString& codice);

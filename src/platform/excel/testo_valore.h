@@ -1,0 +1,13 @@
+#pragma once
+#include <QString>
+
+// How a cell's value reads as text, the way an Italian spreadsheet shows it.
+
+// A number: at most 15 significant digits, decimal comma, no exponent between 1E-10 and 1E+21
+// (1234567 gives "1234567", 0.5 "0,5", 1E+25 "1E+25").
+QString testoNumero(double valore);
+// A date serial of the workbook's date system as dd/MM/yyyy; the time of day is dropped.
+// Empty when the serial is outside the years 1900 (1904) to 9999.
+QString testoData(double seriale, bool sistema1904);
+// An ISO date ("2005-03-01", "2005-03-01T10:00:00") as dd/MM/yyyy; empty when it is none.
+QString testoDataIso(const QString& iso);

@@ -1,0 +1,286 @@
+#include "ambiente_test.h"
+#include "errore_excel.h"
+#include "lettori_esterni.h"
+#include "libro_excel.h"
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+QString fixture(const QString& nome)
+{
+    return QStringLiteral(FIXTURE_EXCEL "/") + nome;
+}
+
+// Texts that a careless writer loses or turns into something else.
+QList<QPair<QString, QString>> testiDifficili()
+{
+    return {
+        {QStringLiteral("A2"), QStringLiteral("00100")},
+        {QStringLiteral("B2"), QStringLiteral("01/03/2005")},
+        {QStringLiteral("C2"), QStringLiteral("1E5")},
+        {QStringLiteral("D2"), QStringLiteral("  blank ai lati  ")},
+        {QStringLiteral("E2"), QStringLiteral("a < b && c > \"d\" 'e'")},
+        {QStringLiteral("F2"), QStringLiteral("_x0041_ resta così")},
+        {QStringLiteral("G2"), QStringLiteral("Località àèìòù € 🔥")},
+        {QStringLiteral("H2"), QStringLiteral("riga uno\nriga due")},
+        {QStringLiteral("I2"), QStringLiteral("=SOMMA(A1:A2)")},
+        {QStringLiteral("AQ3"), QStringLiteral("ultima colonna")},
+        {QStringLiteral("R10001"), QStringLiteral("SERIALE")},
+    };
+}
+
+} // namespace
+
+// The workbook layer on workbooks of spreadsheet programs and on what it writes itself.
+class TestLibroExcel : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    QString copia(const QString& sorgente, const QString& nome)
+    {
+        const QString destinazione = dir.filePath(nome);
+        QFile::remove(destinazione);
+        QFile::copy(sorgente, destinazione);
+        QFile(destinazione).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        return destinazione;
+    }
+
+private slots:
+    void leggeLeCelle_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("indirizzo");
+        QTest::addColumn<QString>("atteso");
+        const QString x1900 = QStringLiteral("dati_1900.xlsx");
+        QTest::newRow("active sheet is the second") << x1900 << "A1" << "Matricola";
+        QTest::newRow("rich text runs, phonetic left out") << x1900 << "B1" << "Rossi Mario";
+        QTest::newRow("leading zeros in a shared string") << x1900 << "C1" << "00100";
+        QTest::newRow("escaped characters") << x1900 << "D1" << "A\rB & _x0041_";
+        QTest::newRow("accented letters") << x1900 << "E1" << "Località àèìòù €";
+        QTest::newRow("integer") << x1900 << "A2" << "1234567";
+        QTest::newRow("decimal") << x1900 << "B2" << "0,5";
+        QTest::newRow("negative decimal") << x1900 << "C2" << "-1234,25";
+        QTest::newRow("huge number") << x1900 << "D2" << "1E+25";
+        QTest::newRow("binary noise") << x1900 << "E2" << "0,3";
+        QTest::newRow("long serial as number") << x1900 << "F2" << "12345678901234";
+        QTest::newRow("exponent in the file") << x1900 << "G2" << "0,0015";
+        QTest::newRow("built-in date format") << x1900 << "A3" << "01/03/2005";
+        QTest::newRow("custom date format") << x1900 << "B3" << "02/01/1900";
+        QTest::newRow("day after 29 Feb 1900") << x1900 << "C3" << "01/03/1900";
+        QTest::newRow("29 Feb 1900") << x1900 << "D3" << "29/02/1900";
+        QTest::newRow("time alone is a number") << x1900 << "E3" << "0,5";
+        QTest::newRow("date and time") << x1900 << "F3" << "01/03/2005";
+        QTest::newRow("inline string keeps blanks") << x1900 << "A4" << "  spazi  ";
+        QTest::newRow("formula result") << x1900 << "B4" << "MatricolaX";
+        QTest::newRow("boolean") << x1900 << "C4" << "VERO";
+        QTest::newRow("format only") << x1900 << "D4" << "";
+        QTest::newRow("rich inline string") << x1900 << "E4" << "ricco";
+        QTest::newRow("missing row") << x1900 << "A5" << "";
+        QTest::newRow("cell past the row's last") << x1900 << "Z2" << "";
+        QTest::newRow("far column") << x1900 << "R6" << "00100";
+        QTest::newRow("last cell of a sheet") << x1900 << "XFD1048576" << "";
+        QTest::newRow("lower-case address") << x1900 << "a2" << "1234567";
+        QTest::newRow("1904: date format") << "dati_1904.xlsx" << "A1" << "01/03/2005";
+        QTest::newRow("1904: day 0") << "dati_1904.xlsx" << "B1" << "01/01/1904";
+        QTest::newRow("1904: plain number") << "dati_1904.xlsx" << "C1" << "36950";
+        QTest::newRow("xls: text") << "semplice.xls" << "A1" << "Matricola";
+        QTest::newRow("xls: integer") << "semplice.xls" << "B1" << "1234567";
+        QTest::newRow("xls: decimal") << "semplice.xls" << "C1" << "0,5";
+        QTest::newRow("xls: date") << "semplice.xls" << "D1" << "01/03/2005";
+        QTest::newRow("xls: text with zeros") << "semplice.xls" << "E1" << "00100";
+        QTest::newRow("xls: accented text") << "semplice.xls" << "R3" << "Località";
+        QTest::newRow("xls: empty") << "semplice.xls" << "R4" << "";
+        QTest::newRow("xls: the first sheet, though the second was active") << "dati_1900.xls" << "A1"
+                                                                            << "foglio sbagliato";
+    }
+    void leggeLeCelle()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, indirizzo);
+        QFETCH(QString, atteso);
+        const auto libro = LibroExcel::apri(fixture(file));
+        QCOMPARE(libro->foglio().valore(indirizzo), atteso);
+    }
+
+    // A copy of the template, filled, formatted and saved, reads back cell for cell in our
+    // layer, in openpyxl and in LibreOffice, with the text format and the widths.
+    void rileggeCioCheScrive()
+    {
+        const QString file = copia(QStringLiteral(TEMPLATE_XLSX), QStringLiteral("esporta.xlsx"));
+        const QString lungo(40000, QLatin1Char('x'));
+        {
+            const auto libro = LibroExcel::apri(file);
+            for (const auto& [indirizzo, testo] : testiDifficili())
+                libro->foglio().scrivi(indirizzo, testo);
+            libro->foglio().scrivi(QStringLiteral("B3"), lungo);
+            libro->foglio().scrivi(QStringLiteral("A1"), QString()); // a heading emptied
+            libro->foglio().formattaTesto();
+            libro->foglio().adattaColonne();
+            libro->salva();
+        }
+        QCOMPARE(QFileInfo(file).permissions() & ~QFile::Permissions(QFile::ReadUser | QFile::WriteUser),
+                 QFile::Permissions(QFile::ReadOwner | QFile::WriteOwner)); // the file's mode is kept
+        const auto riletto = LibroExcel::apri(file);
+        for (const auto& [indirizzo, testo] : testiDifficili())
+            QCOMPARE(riletto->foglio().valore(indirizzo), testo);
+        QCOMPARE(riletto->foglio().valore(QStringLiteral("B3")), lungo);
+        QCOMPARE(riletto->foglio().valore(QStringLiteral("A1")), QString());
+        QCOMPARE(riletto->foglio().valore(QStringLiteral("B1")), QStringLiteral("Cognome"));
+
+        const LettoOpenpyxl letto = leggiConOpenpyxl(file);
+        for (const auto& [indirizzo, testo] : testiDifficili()) {
+            // openpyxl does not decode "_xHHHH_" escapes, which Excel and LibreOffice do.
+            if (!testo.startsWith(QLatin1String("_x")))
+                QCOMPARE(letto.valori.value(indirizzo), testo);
+            QCOMPARE(letto.formati.value(indirizzo), QStringLiteral("@"));
+        }
+        QVERIFY(!letto.valori.contains(QStringLiteral("A1")));
+        QCOMPARE(letto.formati.value(QStringLiteral("A1")), QStringLiteral("@"));
+        QCOMPARE(letto.valori.value(QStringLiteral("B3")), lungo);
+        QCOMPARE(letto.larghezze.value(QStringLiteral("B")), 255.0); // the widest a column gets
+        QVERIFY(letto.larghezze.value(QStringLiteral("G")) > letto.larghezze.value(QStringLiteral("A")));
+        QVERIFY(letto.larghezze.value(QStringLiteral("AQ")) >= 14);
+
+        const QList<QStringList> righe = leggiConLibreOffice(file, dir.path());
+        QVERIFY2(righe.size() >= 10001, "LibreOffice did not convert the workbook");
+        for (const auto& [indirizzo, testo] : testiDifficili()) {
+            const QString lettere = indirizzo.left(indirizzo.indexOf(QRegularExpression(QStringLiteral("\\d"))));
+            int colonna = 0;
+            for (QChar c : lettere)
+                colonna = colonna * 26 + (c.unicode() - 'A' + 1);
+            const int riga = indirizzo.mid(lettere.size()).toInt();
+            QCOMPARE(righe.value(riga - 1).value(colonna - 1), testo);
+        }
+        QCOMPARE(righe[0].value(1), QStringLiteral("Cognome"));
+    }
+
+    // The template: the 43 headings of the layout in row 1, and a data cell written without
+    // any formatting takes the template's text format.
+    void template_()
+    {
+        const QString file = copia(QStringLiteral(TEMPLATE_XLSX), QStringLiteral("modello.xlsx"));
+        {
+            const auto libro = LibroExcel::apri(file);
+            for (int c = 1; c <= 43; ++c)
+                QVERIFY2(!libro->foglio().valore(lettereColonna(c) + QLatin1Char('1')).isEmpty(),
+                         qPrintable(lettereColonna(c)));
+            QCOMPARE(libro->foglio().valore(QStringLiteral("AR1")), QString());
+            QCOMPARE(libro->foglio().valore(QStringLiteral("R1")), QStringLiteral("Matricola"));
+            libro->foglio().scrivi(QStringLiteral("H2"), QStringLiteral("00100"));
+            libro->salva();
+        }
+        const LettoOpenpyxl letto = leggiConOpenpyxl(file);
+        QCOMPARE(letto.valori.value(QStringLiteral("H2")), QStringLiteral("00100"));
+        QCOMPARE(letto.formati.value(QStringLiteral("H2")), QStringLiteral("@"));
+    }
+
+    // Saving a workbook of a spreadsheet program keeps its other sheet and what the sheet
+    // held; the calculation chain goes, so that no program finds it stale.
+    void salvaUnLibroAltrui()
+    {
+        const QString file = copia(fixture(QStringLiteral("dati_1900.xlsx")), QStringLiteral("altrui.xlsx"));
+        {
+            const auto libro = LibroExcel::apri(file);
+            libro->foglio().scrivi(QStringLiteral("B5"), QStringLiteral("nuovo"));
+            libro->foglio().formattaTesto();
+            libro->salva();
+        }
+        const auto riletto = LibroExcel::apri(file);
+        QCOMPARE(riletto->foglio().valore(QStringLiteral("B5")), QStringLiteral("nuovo"));
+        QCOMPARE(riletto->foglio().valore(QStringLiteral("B1")), QStringLiteral("Rossi Mario"));
+        QCOMPARE(riletto->foglio().valore(QStringLiteral("B4")), QStringLiteral("MatricolaX"));
+        // Text format: a number no longer reads as a date.
+        QCOMPARE(riletto->foglio().valore(QStringLiteral("A3")), QStringLiteral("38412"));
+        const LettoOpenpyxl letto = leggiConOpenpyxl(file);
+        QCOMPARE(letto.foglio, QStringLiteral("Dati"));
+        QCOMPARE(letto.valori.value(QStringLiteral("A2")), QStringLiteral("1234567"));
+        QCOMPARE(letto.formati.value(QStringLiteral("A3")), QStringLiteral("@"));
+        const QList<QStringList> righe = leggiConLibreOffice(file, dir.path(), 2);
+        QCOMPARE(righe.value(4).value(1), QStringLiteral("nuovo"));
+        QCOMPARE(righe.value(0).value(1), QStringLiteral("Rossi Mario"));
+    }
+
+    void errori_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto"); // what the file holds; "<dir>" a folder, "<none>" nothing
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("missing file") << QByteArray("<none>") << "Impossibile aprire il file";
+        QTest::newRow("a folder") << QByteArray("<dir>") << "è una cartella";
+        QTest::newRow("empty file") << QByteArray() << "non è una cartella di lavoro Excel";
+        QTest::newRow("text file") << QByteArray("Matricola;Nome\n") << "non è una cartella di lavoro Excel";
+        QTest::newRow("zip header only") << QByteArray("PK\x03\x04 troncato") << "l'archivio non è leggibile";
+        QTest::newRow("xls header only") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 troncato")
+                                         << "il file .xls non è leggibile";
+    }
+    void errori()
+    {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(QString, messaggio);
+        const QString file = dir.filePath(QStringLiteral("guasto_%1").arg(QTest::currentDataTag()));
+        if (contenuto == QLatin1String("<dir>"))
+            QDir().mkpath(file);
+        else if (contenuto != QLatin1String("<none>")) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(contenuto);
+        }
+        try {
+            LibroExcel::apri(file);
+            QFAIL("opened");
+        } catch (const ErroreExcel& e) {
+            QVERIFY2(e.descrizione.contains(messaggio), qPrintable(e.descrizione));
+            QVERIFY2(e.descrizione.contains(file), qPrintable(e.descrizione));
+        }
+    }
+
+    void indirizzoNonValido_data()
+    {
+        QTest::addColumn<QString>("indirizzo");
+        for (const char* a : {"", "A", "12", "A0", "R 2", "XFE1", "A1048577", "A1:B2", "À1", "R2x"})
+            QTest::newRow(a) << QString::fromUtf8(a);
+        QTest::newRow("NUL inside") << QStringLiteral("A1") + QChar(0) + QStringLiteral("9");
+    }
+    void indirizzoNonValido()
+    {
+        QFETCH(QString, indirizzo);
+        const auto libro = LibroExcel::apri(fixture(QStringLiteral("semplice.xlsx")));
+        QVERIFY_THROWS_EXCEPTION(ErroreExcel, libro->foglio().valore(indirizzo));
+        QVERIFY_THROWS_EXCEPTION(ErroreExcel, libro->foglio().scrivi(indirizzo, QStringLiteral("x")));
+    }
+
+    // A read-only file, and an .xls, are not written: a message, and the file as it was.
+    void salvataggioRifiutato_data()
+    {
+        QTest::addColumn<QString>("sorgente");
+        QTest::addColumn<bool>("solaLettura");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("read-only file") << "semplice.xlsx" << true << "sola lettura";
+        QTest::newRow("xls") << "semplice.xls" << false << "si legge soltanto";
+    }
+    void salvataggioRifiutato()
+    {
+        QFETCH(QString, sorgente);
+        QFETCH(bool, solaLettura);
+        QFETCH(QString, messaggio);
+        const QString file = copia(fixture(sorgente), QStringLiteral("rifiuto_") + sorgente);
+        if (solaLettura)
+            QFile(file).setPermissions(QFile::ReadOwner);
+        const QByteArray prima = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        const auto libro = LibroExcel::apri(file);
+        libro->foglio().scrivi(QStringLiteral("A1"), QStringLiteral("cambiato"));
+        try {
+            libro->salva();
+            QFAIL("saved");
+        } catch (const ErroreExcel& e) {
+            QVERIFY2(e.descrizione.contains(messaggio), qPrintable(e.descrizione));
+        }
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), prima);
+    }
+};
+
+CORVEXT_TEST_MAIN(TestLibroExcel)
+#include "test_libro_excel.moc"

@@ -1,0 +1,59 @@
+#include "ambiente_test.h"
+#include "testo_valore.h"
+
+// Numbers and date serials as a cell reads them.
+class TestTestoValore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void numero_data()
+    {
+        QTest::addColumn<double>("valore");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("integer") << 1234567.0 << QStringLiteral("1234567");
+        QTest::newRow("zero") << 0.0 << QStringLiteral("0");
+        QTest::newRow("negative zero") << -0.0 << QStringLiteral("0");
+        QTest::newRow("decimal comma") << -1234.25 << QStringLiteral("-1234,25");
+        QTest::newRow("below one") << 0.0015 << QStringLiteral("0,0015");
+        QTest::newRow("binary noise rounded at 15 digits") << 0.30000000000000004 << QStringLiteral("0,3");
+        QTest::newRow("14-digit serial number") << 12345678901234.0 << QStringLiteral("12345678901234");
+        QTest::newRow("20 digits, no exponent") << 1e20 << QStringLiteral("100000000000000000000");
+        QTest::newRow("huge") << 1.5e25 << QStringLiteral("1,5E+25");
+        QTest::newRow("tiny") << -2.5e-12 << QStringLiteral("-2,5E-12");
+        QTest::newRow("round up carries") << 9.9999999999999999 << QStringLiteral("10");
+    }
+    void numero()
+    {
+        QFETCH(double, valore);
+        QFETCH(QString, testo);
+        QCOMPARE(testoNumero(valore), testo);
+    }
+
+    void data_data()
+    {
+        QTest::addColumn<double>("seriale");
+        QTest::addColumn<bool>("sistema1904");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("1900: 1 March 2005") << 38412.0 << false << QStringLiteral("01/03/2005");
+        QTest::newRow("1900: time of day dropped") << 38412.99 << false << QStringLiteral("01/03/2005");
+        QTest::newRow("1900: first day") << 1.0 << false << QStringLiteral("01/01/1900");
+        QTest::newRow("1900: the day that never was") << 60.0 << false << QStringLiteral("29/02/1900");
+        QTest::newRow("1900: after it") << 61.0 << false << QStringLiteral("01/03/1900");
+        QTest::newRow("1900: serial 0 is no date") << 0.0 << false << QString();
+        QTest::newRow("1900: last day") << 2958465.0 << false << QStringLiteral("31/12/9999");
+        QTest::newRow("1900: past 9999") << 2958466.0 << false << QString();
+        QTest::newRow("1904: 1 March 2005") << 36950.0 << true << QStringLiteral("01/03/2005");
+        QTest::newRow("1904: day 0") << 0.0 << true << QStringLiteral("01/01/1904");
+        QTest::newRow("1904: negative") << -1.0 << true << QString();
+    }
+    void data()
+    {
+        QFETCH(double, seriale);
+        QFETCH(bool, sistema1904);
+        QFETCH(QString, testo);
+        QCOMPARE(testoData(seriale, sistema1904), testo);
+    }
+};
+
+CORVEXT_TEST_MAIN(TestTestoValore)
+#include "test_testo_valore.moc"

@@ -24,7 +24,7 @@ class AltraPostazione {
 public:
     explicit AltraPostazione(const QString& file)
     {
-        p.start("python3", {"-u", "-c",
+        p.start("/usr/bin/python3", {"-u", "-c",
                             "import sqlite3, sys\n"
                             "c = sqlite3.connect(sys.argv[1], isolation_level=None, timeout=0)\n"
                             "for riga in sys.stdin:\n"

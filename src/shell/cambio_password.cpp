@@ -3,6 +3,8 @@
 #include "connessione.h"
 #include "forma_dialogo.h"
 #include "funzioni.h"
+#include "testi_sql.h"
+#include "utilita_form.h"
 #include "messaggi.h"
 #include "stato.h"
 #include <QHBoxLayout>

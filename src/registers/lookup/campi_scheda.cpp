@@ -4,7 +4,7 @@
 #include "connessione.h"
 #include "data_opzionale.h"
 #include "errore_db.h"
-#include "funzioni.h"
+#include "testi_sql.h"
 #include <QCheckBox>
 #include <QLineEdit>
 

@@ -5,6 +5,8 @@
 #include "griglia.h"
 #include "ricerca_prefisso.h"
 #include "tasti_funzione.h"
+#include "testi_sql.h"
+#include "utilita_form.h"
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -4,6 +4,7 @@
 #include "connessione.h"
 #include "forma_dialogo.h"
 #include "funzioni.h"
+#include "utilita_form.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>

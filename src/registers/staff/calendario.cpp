@@ -1,6 +1,6 @@
 #include "calendario.h"
 #include "connessione.h"
-#include "funzioni.h"
+#include "testi_sql.h"
 
 using namespace Qt::StringLiterals;
 

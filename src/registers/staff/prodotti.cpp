@@ -1,6 +1,6 @@
 #include "prodotti.h"
 #include "combo_dati.h"
-#include "funzioni.h"
+#include "testi_sql.h"
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;

@@ -4,6 +4,8 @@
 #include "forma_dialogo.h"
 #include "funzioni.h"
 #include "messaggi.h"
+#include "testi_sql.h"
+#include "utilita_form.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -3,6 +3,7 @@
 #include "connessione.h"
 #include "funzioni.h"
 #include "messaggi.h"
+#include "testi_sql.h"
 #include <QComboBox>
 #include <QLineEdit>
 

@@ -1,7 +1,4 @@
-#include "ambiente.h"
-#include "funzioni.h"
-#include <QCoreApplication>
-#include <QFile>
+#include "utilita_form.h"
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -17,25 +14,13 @@ void centraForm(QWidget* finestra)
     finestra->move(r.x() + (r.width() - d.width()) / 2, r.y() + (r.height() - d.height()) / 2);
 }
 
-namespace {
-QFile& fileLog()
+int filtraTastoDecimale(int codiceTasto, const QString& testo)
 {
-    static QFile f;
-    return f;
-}
-}
-
-void apriLog()
-{
-    QFile& f = fileLog();
-    if (f.isOpen())
-        f.close();
-    f.setFileName(cartellaProgramma() + QStringLiteral("/corvext.log"));
-    (void)f.open(QIODevice::Append); // without a log the program goes on
-    QCoreApplication::processEvents();
-}
-
-void chiudiLog()
-{
-    fileLog().close();
+    constexpr int punto = 46, virgola = 44, cancella = 8;
+    if (testo.contains(u',') && codiceTasto == punto)
+        return 0;
+    const bool cifra = codiceTasto >= '0' && codiceTasto <= '9';
+    if (!cifra && codiceTasto != punto && codiceTasto != cancella)
+        return 0;
+    return codiceTasto == punto ? virgola : codiceTasto;
 }

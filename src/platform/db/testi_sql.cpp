@@ -1,6 +1,5 @@
+#include "testi_sql.h"
 #include "ambiente.h"
-#include "connessione.h"
-#include "funzioni.h"
 #include <QRegularExpression>
 
 QString maiuscolo(const QString& testo)
@@ -52,33 +51,4 @@ QVariant nz(const QVariant& valore)
 QVariant seNullo(const QVariant& valore, const QVariant& predefinito)
 {
     return valore.isNull() ? predefinito : valore;
-}
-
-QString descrizioneAppartenenza(long idcli)
-{
-    Recordset rs = connessione.apriAvanti(QStringLiteral("SELECT * FROM clienti where idcli = ") + QString::number(idcli));
-    if (rs.eof())
-        return {};
-    const QVariant tipo = rs.campo(QStringLiteral("cod_tipo_appartenenza"));
-    switch (tipo.isNull() ? 0 : tipo.toInt()) {
-    case 1:
-        return QStringLiteral("Gruppo");
-    case 2:
-        return QStringLiteral("Proprietario");
-    case 3:
-        return QStringLiteral("Inquilino");
-    default:
-        return {};
-    }
-}
-
-int filtraTastoDecimale(int codiceTasto, const QString& testo)
-{
-    constexpr int punto = 46, virgola = 44, cancella = 8;
-    if (testo.contains(u',') && codiceTasto == punto)
-        return 0;
-    const bool cifra = codiceTasto >= '0' && codiceTasto <= '9';
-    if (!cifra && codiceTasto != punto && codiceTasto != cancella)
-        return 0;
-    return codiceTasto == punto ? virgola : codiceTasto;
 }

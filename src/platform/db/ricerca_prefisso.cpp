@@ -1,5 +1,5 @@
 #include "ricerca_prefisso.h"
-#include "funzioni.h"
+#include "testi_sql.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
-#include "errore_db.h"
-#include "funzioni.h"
-#include "messaggi.h"
+#include "common/funzioni.h"
+#include "platform/db/errore_db.h"
+#include "platform/ui/messaggi.h"
 
 void segnalaErrore(const ErroreDb& e)
 {

@@ -1,5 +1,5 @@
-#include "ambiente.h"
-#include "funzioni.h"
+#include "common/funzioni.h"
+#include "platform/ambiente/ambiente.h"
 #include <QCoreApplication>
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "stampa_report.h"
-#include "clessidra.h"
-#include "controllo_report.h"
-#include "stato.h"
+#include "common/stampa_report.h"
+#include "common/stato.h"
+#include "platform/report/controllo_report.h"
+#include "platform/ui/clessidra.h"
 
 void stampaReport(ControlloReport& controlloReport, const QString& formula, const QString& fileReport, int anteprima)
 {

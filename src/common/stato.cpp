@@ -1,4 +1,4 @@
-#include "stato.h"
+#include "common/stato.h"
 
 QString stringaConnessione;
 QString nomeOperatore;

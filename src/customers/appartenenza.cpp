@@ -1,5 +1,5 @@
-#include "appartenenza.h"
-#include "connessione.h"
+#include "customers/appartenenza.h"
+#include "platform/db/connessione.h"
 
 QString descrizioneAppartenenza(long idcli)
 {

@@ -1,8 +1,8 @@
 #include "ambiente_test.h"
-#include "connessione.h"
-#include "errore_db.h"
-#include "funzioni.h"
-#include "messaggi.h"
+#include "common/funzioni.h"
+#include "platform/db/connessione.h"
+#include "platform/db/errore_db.h"
+#include "platform/ui/messaggi.h"
 #include <QFile>
 
 class TestFunzioni : public QObject {

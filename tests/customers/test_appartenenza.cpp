@@ -1,6 +1,6 @@
 #include "ambiente_test.h"
-#include "appartenenza.h"
-#include "connessione.h"
+#include "customers/appartenenza.h"
+#include "platform/db/connessione.h"
 
 class TestAppartenenza : public QObject {
     Q_OBJECT

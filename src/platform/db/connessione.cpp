@@ -1,7 +1,7 @@
-#include "connessione.h"
-#include "ambiente.h"
-#include "errore_db.h"
-#include "letterali_jet.h"
+#include "platform/db/connessione.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/db/errore_db.h"
+#include "platform/db/letterali_jet.h"
 #include <QCoreApplication>
 #include <QSqlError>
 

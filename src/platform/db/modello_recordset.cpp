@@ -1,4 +1,4 @@
-#include "modello_recordset.h"
+#include "platform/db/modello_recordset.h"
 #include <QDate>
 #include <QDateTime>
 #include <QTime>

@@ -1,5 +1,5 @@
-#include "recordset.h"
-#include "errore_db.h"
+#include "platform/db/recordset.h"
+#include "platform/db/errore_db.h"
 #include <QDate>
 #include <QSqlRecord>
 #include <algorithm>

@@ -1,5 +1,5 @@
-#include "ricerca_prefisso.h"
-#include "testi_sql.h"
+#include "platform/db/ricerca_prefisso.h"
+#include "platform/db/testi_sql.h"
 
 using namespace Qt::StringLiterals;
 

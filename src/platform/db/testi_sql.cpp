@@ -1,5 +1,5 @@
-#include "testi_sql.h"
-#include "ambiente.h"
+#include "platform/db/testi_sql.h"
+#include "platform/ambiente/ambiente.h"
 #include <QRegularExpression>
 
 QString maiuscolo(const QString& testo)

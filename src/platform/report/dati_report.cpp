@@ -1,6 +1,6 @@
-#include "dati_report.h"
-#include "errore_db.h"
-#include "errori_report.h"
+#include "platform/report/dati_report.h"
+#include "platform/db/errore_db.h"
+#include "platform/report/errori_report.h"
 #include <QDate>
 #include <QDateTime>
 #include <QSqlError>

@@ -1,5 +1,5 @@
-#include "combo_dati.h"
-#include "modello_recordset.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/db/modello_recordset.h"
 #include <QKeyEvent>
 
 ComboDati::ComboDati(QWidget* parent) : QComboBox(parent)

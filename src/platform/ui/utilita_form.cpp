@@ -1,4 +1,4 @@
-#include "utilita_form.h"
+#include "platform/ui/utilita_form.h"
 #include <QGuiApplication>
 #include <QScreen>
 

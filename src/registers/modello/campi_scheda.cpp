@@ -1,10 +1,10 @@
-#include "campi_scheda.h"
-#include "ambiente.h"
-#include "combo_dati.h"
-#include "connessione.h"
-#include "data_opzionale.h"
-#include "errore_db.h"
-#include "testi_sql.h"
+#include "registers/modello/campi_scheda.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/db/connessione.h"
+#include "platform/db/errore_db.h"
+#include "platform/db/testi_sql.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/data_opzionale.h"
 #include <QCheckBox>
 #include <QLineEdit>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "descrizione_registro.h"
+#include "registers/modello/descrizione_registro.h"
 #include <QVariant>
 #include <QWidget>
 

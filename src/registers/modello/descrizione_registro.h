@@ -1,6 +1,6 @@
 #pragma once
-#include "messaggi.h"
-#include "modello_recordset.h"
+#include "platform/db/modello_recordset.h"
+#include "platform/ui/messaggi.h"
 #include <QList>
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
-#include "descrizione_registro.h"
-#include "finestra.h"
-#include "scheda_registro.h"
+#include "platform/ui/finestra.h"
+#include "registers/modello/descrizione_registro.h"
+#include "registers/modello/scheda_registro.h"
 
 class FormaDialogo;
 class Griglia;

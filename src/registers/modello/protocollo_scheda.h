@@ -1,5 +1,5 @@
 #pragma once
-#include "finestra.h"
+#include "platform/ui/finestra.h"
 
 // What a list asks of its card: which row to show, preparing it, and the window itself.
 class ProtocolloScheda {

@@ -1,10 +1,10 @@
-#include "scheda_registro.h"
-#include "campi_scheda.h"
-#include "colori_focus.h"
-#include "connessione.h"
-#include "forma_dialogo.h"
-#include "funzioni.h"
-#include "utilita_form.h"
+#include "registers/modello/scheda_registro.h"
+#include "common/funzioni.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/colori_focus.h"
+#include "platform/ui/forma_dialogo.h"
+#include "platform/ui/utilita_form.h"
+#include "registers/modello/campi_scheda.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>

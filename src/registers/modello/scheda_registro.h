@@ -1,7 +1,7 @@
 #pragma once
-#include "descrizione_registro.h"
-#include "finestra.h"
-#include "protocollo_scheda.h"
+#include "platform/ui/finestra.h"
+#include "registers/modello/descrizione_registro.h"
+#include "registers/modello/protocollo_scheda.h"
 #include <QList>
 #include <QVariant>
 

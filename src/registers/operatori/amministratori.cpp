@@ -1,4 +1,4 @@
-#include "amministratori.h"
+#include "registers/operatori/amministratori.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,5 +1,5 @@
-#include "frm_operatori.h"
-#include "amministratori.h"
+#include "registers/operatori/frm_operatori.h"
+#include "registers/operatori/amministratori.h"
 
 using namespace Qt::StringLiterals;
 

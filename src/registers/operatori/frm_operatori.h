@@ -1,6 +1,6 @@
 #pragma once
-#include "elenco_registro.h"
-#include "sch_operatori.h"
+#include "registers/modello/elenco_registro.h"
+#include "registers/operatori/sch_operatori.h"
 
 // The operators register, for administrators. Operators are deleted for real.
 class frmOperatori : public ElencoRegistro {

@@ -1,9 +1,9 @@
-#include "sch_operatori.h"
-#include "amministratori.h"
-#include "connessione.h"
-#include "funzioni.h"
-#include "messaggi.h"
-#include "testi_sql.h"
+#include "registers/operatori/sch_operatori.h"
+#include "common/funzioni.h"
+#include "platform/db/connessione.h"
+#include "platform/db/testi_sql.h"
+#include "platform/ui/messaggi.h"
+#include "registers/operatori/amministratori.h"
 #include <QComboBox>
 #include <QLineEdit>
 

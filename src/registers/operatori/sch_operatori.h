@@ -1,5 +1,5 @@
 #pragma once
-#include "scheda_registro.h"
+#include "registers/modello/scheda_registro.h"
 
 // The operator card: user name, password (in clear) and type.
 class schOperatori : public SchedaRegistro {

@@ -1,7 +1,7 @@
 #include "ambiente_test.h"
-#include "connessione.h"
-#include "errore_db.h"
-#include "modello_recordset.h"
+#include "platform/db/connessione.h"
+#include "platform/db/errore_db.h"
+#include "platform/db/modello_recordset.h"
 
 namespace {
 void creaProve()

@@ -1,6 +1,6 @@
-#include "ambiente.h"
 #include "ambiente_test.h"
-#include "testi_sql.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/db/testi_sql.h"
 
 class TestTestiSql : public QObject {
     Q_OBJECT

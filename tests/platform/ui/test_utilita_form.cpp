@@ -1,5 +1,5 @@
 #include "ambiente_test.h"
-#include "utilita_form.h"
+#include "platform/ui/utilita_form.h"
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVBoxLayout>

@@ -1,10 +1,10 @@
 #include "ambiente_test.h"
-#include "combo_dati.h"
-#include "connessione.h"
-#include "data_opzionale.h"
-#include "messaggi.h"
-#include "modale.h"
-#include "scheda_registro.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/data_opzionale.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/modale.h"
+#include "registers/modello/scheda_registro.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>

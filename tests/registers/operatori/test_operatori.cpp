@@ -1,9 +1,9 @@
 #include "ambiente_test.h"
-#include "connessione.h"
-#include "frm_operatori.h"
-#include "griglia.h"
-#include "messaggi.h"
-#include "modale.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/griglia.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/modale.h"
+#include "registers/operatori/frm_operatori.h"
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 // An export's worth of writing: 10,000 rows of 43 cells into a copy of the template, every
 // cell formatted as text, columns fitted, saved; and reading the saved workbook back.
-#include "libro_excel.h"
+#include "platform/excel/libro_excel.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // A static recordset of 100,000 rows x 10 columns through the shared connection,
 // against the same query read through the SQLite C API.
 #include "ambiente_test.h"
-#include "connessione.h"
+#include "platform/db/connessione.h"
 #include <QFile>
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>

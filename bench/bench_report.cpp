@@ -1,8 +1,8 @@
 // The labels and the customer list for 5,000 customers (one appliance each, with a
 // subscription and two maintenances) rendered to PDF through the report control.
 #include "ambiente_test.h"
-#include "connessione.h"
-#include "controllo_report.h"
+#include "platform/db/connessione.h"
+#include "platform/report/controllo_report.h"
 #include <QFileInfo>
 #include <benchmark/benchmark.h>
 

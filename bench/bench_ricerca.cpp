@@ -1,9 +1,9 @@
 // Time from a typed letter to the refreshed grid, on a register of 20,000 rows.
 // Run by hand: QT_QPA_PLATFORM=offscreen bench_ricerca
 #include "ambiente_test.h"
-#include "connessione.h"
-#include "griglia.h"
-#include "marche.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/griglia.h"
+#include "registers/lookup/marche.h"
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>

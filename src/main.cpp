@@ -1,4 +1,4 @@
-#include "avvio.h"
+#include "shell/avvio.h"
 #include <QApplication>
 
 int main(int argc, char** argv)

@@ -1,6 +1,6 @@
-#include "aggiornamenti.h"
-#include "errore_db.h"
-#include "istruzioni_sql.h"
+#include "schema/aggiornamenti.h"
+#include "platform/db/errore_db.h"
+#include "schema/istruzioni_sql.h"
 #include <QFile>
 
 namespace {

@@ -1,8 +1,8 @@
 // Build tool: the empty database shipped in the program folder, with the whole schema,
 // the counter row and the first administrator. A database already there is never touched.
-#include "connessione.h"
-#include "errore_db.h"
-#include "schema.h"
+#include "platform/db/connessione.h"
+#include "platform/db/errore_db.h"
+#include "schema/schema.h"
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "istruzioni_sql.h"
+#include "schema/istruzioni_sql.h"
 
 namespace {
 // The character that closes a quote opened by c, or a null character when c opens none.

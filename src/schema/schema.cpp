@@ -1,6 +1,6 @@
-#include "schema.h"
-#include "aggiornamenti.h"
-#include "connessione.h"
+#include "schema/schema.h"
+#include "platform/db/connessione.h"
+#include "schema/aggiornamenti.h"
 #include <algorithm>
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-#include "finestra.h"
+#include "platform/ui/finestra.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,11 +1,11 @@
-#include "compattazione.h"
-#include "ambiente.h"
-#include "clessidra.h"
-#include "connessione.h"
-#include "errore_db.h"
-#include "funzioni.h"
-#include "messaggi.h"
-#include "stato.h"
+#include "shell/compattazione.h"
+#include "common/funzioni.h"
+#include "common/stato.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/db/connessione.h"
+#include "platform/db/errore_db.h"
+#include "platform/ui/clessidra.h"
+#include "platform/ui/messaggi.h"
 #include <QFile>
 #include <sqlite3.h>
 

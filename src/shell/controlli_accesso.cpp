@@ -1,4 +1,4 @@
-#include "controlli_accesso.h"
+#include "shell/controlli_accesso.h"
 
 QLineEdit* nuovoCampoPassword(QWidget* padre)
 {

@@ -1,6 +1,6 @@
 #pragma once
-#include "controllo_report.h"
-#include "finestra.h"
+#include "platform/report/controllo_report.h"
+#include "platform/ui/finestra.h"
 #include <QAction>
 #include <QMap>
 

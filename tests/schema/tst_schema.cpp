@@ -1,7 +1,7 @@
 #include "ambiente_test.h"
-#include "connessione.h"
-#include "errore_db.h"
-#include "schema.h"
+#include "platform/db/connessione.h"
+#include "platform/db/errore_db.h"
+#include "schema/schema.h"
 #include <QDate>
 #include <QFile>
 #include <QTime>

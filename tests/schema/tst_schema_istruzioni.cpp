@@ -1,4 +1,4 @@
-#include "istruzioni_sql.h"
+#include "schema/istruzioni_sql.h"
 #include <QTest>
 
 class TestIstruzioniSql : public QObject {

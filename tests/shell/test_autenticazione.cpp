@@ -1,10 +1,10 @@
 #include "ambiente_test.h"
-#include "autenticazione.h"
-#include "cambio_password.h"
-#include "connessione.h"
-#include "mdi_principale.h"
-#include "messaggi.h"
-#include "stato.h"
+#include "common/stato.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/messaggi.h"
+#include "shell/autenticazione.h"
+#include "shell/cambio_password.h"
+#include "shell/mdi_principale.h"
 #include <QLineEdit>
 #include <QPushButton>
 

@@ -1,9 +1,9 @@
 #include "ambiente_test.h"
-#include "clessidra.h"
-#include "compattazione.h"
-#include "connessione.h"
-#include "messaggi.h"
-#include "stato.h"
+#include "common/stato.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/clessidra.h"
+#include "platform/ui/messaggi.h"
+#include "shell/compattazione.h"
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "ambiente_test.h"
-#include "connessione.h"
-#include "mdi_principale.h"
-#include "messaggi.h"
-#include "modale.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/modale.h"
+#include "shell/mdi_principale.h"
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>

@@ -1,12 +1,12 @@
 #include "ambiente_test.h"
-#include "ambiente.h"
-#include "connessione.h"
-#include "dialogo_file.h"
-#include "finestra.h"
-#include "messaggi.h"
-#include "modale.h"
-#include "origine_dati.h"
-#include "schema.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/db/connessione.h"
+#include "platform/odbc/origine_dati.h"
+#include "platform/ui/dialogo_file.h"
+#include "platform/ui/finestra.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/modale.h"
+#include "schema/schema.h"
 #include <QDir>
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "ambiente.h"
+#include "platform/ambiente/ambiente.h"
 #include <QCoreApplication>
 
 namespace {

@@ -1,9 +1,9 @@
-#include "connessione.h"
-#include "ambiente.h"
-#include "errore_db.h"
-#include "letterali_jet.h"
-#include "origine_dati.h"
-#include "valori_sqlite.h"
+#include "platform/db/connessione.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/db/errore_db.h"
+#include "platform/db/letterali_jet.h"
+#include "platform/odbc/origine_dati.h"
+#include "platform/db/valori_sqlite.h"
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlError>

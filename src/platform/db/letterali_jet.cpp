@@ -1,4 +1,4 @@
-#include "letterali_jet.h"
+#include "platform/db/letterali_jet.h"
 #include <QRegularExpression>
 
 namespace {

@@ -1,5 +1,5 @@
-#include "modello_recordset.h"
-#include "testo_valore.h"
+#include "platform/db/modello_recordset.h"
+#include "platform/db/formato_testo.h"
 
 ModelloRecordset::ModelloRecordset(QObject* parent) : QAbstractTableModel(parent) {}
 

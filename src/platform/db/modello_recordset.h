@@ -1,5 +1,5 @@
 #pragma once
-#include "recordset.h"
+#include "platform/db/recordset.h"
 #include <QAbstractTableModel>
 #include <functional>
 

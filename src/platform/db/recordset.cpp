@@ -1,6 +1,6 @@
-#include "recordset.h"
-#include "errore_db.h"
-#include "valori_sqlite.h"
+#include "platform/db/recordset.h"
+#include "platform/db/errore_db.h"
+#include "platform/db/valori_sqlite.h"
 #include <QDate>
 #include <QSqlRecord>
 #include <algorithm>

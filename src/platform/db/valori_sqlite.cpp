@@ -1,4 +1,4 @@
-#include "valori_sqlite.h"
+#include "platform/db/valori_sqlite.h"
 #include <QDate>
 #include <QDateTime>
 #include <QSqlRecord>

@@ -1,4 +1,4 @@
-#include "display.h"
+#include "platform/display/display.h"
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>

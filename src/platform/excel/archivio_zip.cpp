@@ -1,5 +1,5 @@
-#include "archivio_zip.h"
-#include "errore_excel.h"
+#include "platform/excel/archivio_zip.h"
+#include "platform/excel/errore_excel.h"
 #include <QFile>
 #include <QFileInfo>
 #include <zip.h>

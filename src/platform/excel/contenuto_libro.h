@@ -1,7 +1,7 @@
 #pragma once
-#include "archivio_zip.h"
-#include "foglio.h"
-#include "stili.h"
+#include "platform/excel/archivio_zip.h"
+#include "platform/excel/foglio.h"
+#include "platform/excel/stili.h"
 #include <QString>
 #include <memory>
 #include <pugixml.hpp>

@@ -1,4 +1,4 @@
-#include "errore_excel.h"
+#include "platform/excel/errore_excel.h"
 
 ErroreExcel::ErroreExcel(const QString& descrizione)
     : std::runtime_error(descrizione.toStdString()), descrizione(descrizione)

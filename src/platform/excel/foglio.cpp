@@ -1,6 +1,6 @@
-#include "foglio.h"
-#include "stili.h"
-#include "testo_valore.h"
+#include "platform/excel/foglio.h"
+#include "platform/excel/stili.h"
+#include "platform/excel/testo_valore.h"
 #include <algorithm>
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-#include "indirizzo_cella.h"
+#include "platform/excel/indirizzo_cella.h"
 #include <QByteArray>
 #include <QString>
 #include <vector>

@@ -1,5 +1,5 @@
-#include "indirizzo_cella.h"
-#include "errore_excel.h"
+#include "platform/excel/indirizzo_cella.h"
+#include "platform/excel/errore_excel.h"
 
 bool leggiIndirizzo(const char* testo, IndirizzoCella& cella)
 {

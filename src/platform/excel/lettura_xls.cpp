@@ -1,5 +1,5 @@
-#include "contenuto_libro.h"
-#include "errore_excel.h"
+#include "platform/excel/contenuto_libro.h"
+#include "platform/excel/errore_excel.h"
 #include <QFile>
 #include <cerrno>
 #include <csignal>

@@ -1,7 +1,7 @@
-#include "contenuto_libro.h"
-#include "errore_excel.h"
-#include "testo_xml.h"
-#include "xml_parti.h"
+#include "platform/excel/contenuto_libro.h"
+#include "platform/excel/errore_excel.h"
+#include "platform/excel/testo_xml.h"
+#include "platform/excel/xml_parti.h"
 #include <QStringList>
 #include <charconv>
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "libro_excel.h"
-#include "errore_excel.h"
+#include "platform/excel/libro_excel.h"
+#include "platform/excel/errore_excel.h"
 #include <QFile>
 #include <QFileInfo>
 #include <new>

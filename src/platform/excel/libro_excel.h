@@ -1,6 +1,6 @@
 #pragma once
-#include "contenuto_libro.h"
-#include "foglio.h"
+#include "platform/excel/contenuto_libro.h"
+#include "platform/excel/foglio.h"
 #include <QString>
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "stili.h"
-#include "errore_excel.h"
-#include "xml_parti.h"
+#include "platform/excel/stili.h"
+#include "platform/excel/errore_excel.h"
+#include "platform/excel/xml_parti.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "testo_valore.h"
+#include "platform/excel/testo_valore.h"
 #include <QDate>
 #include <cmath>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "testo_xml.h"
+#include "platform/excel/testo_xml.h"
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

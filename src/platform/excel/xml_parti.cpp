@@ -1,5 +1,5 @@
-#include "xml_parti.h"
-#include "errore_excel.h"
+#include "platform/excel/xml_parti.h"
+#include "platform/excel/errore_excel.h"
 #include <cstring>
 
 const char* nomeLocale(pugi::xml_node nodo)

@@ -1,4 +1,4 @@
-#include "origine_dati.h"
+#include "platform/odbc/origine_dati.h"
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>

@@ -1,10 +1,10 @@
-#include "controllo_report.h"
-#include "dati_report.h"
-#include "definizione_report.h"
-#include "destinazioni_report.h"
-#include "errore_db.h"
-#include "errori_report.h"
-#include "formula.h"
+#include "platform/report/controllo_report.h"
+#include "platform/db/errore_db.h"
+#include "platform/report/dati_report.h"
+#include "platform/report/definizione_report.h"
+#include "platform/report/destinazioni_report.h"
+#include "platform/report/errori_report.h"
+#include "platform/report/formula.h"
 
 ControlloReport::ControlloReport(Connessione& c) : c(c) {}
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "connessione.h"
+#include "platform/db/connessione.h"
 #include <QString>
 
 // The report control: it is given the report file, the connection, the selection formula and

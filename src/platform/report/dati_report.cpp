@@ -1,8 +1,8 @@
-#include "dati_report.h"
-#include "errore_db.h"
-#include "errori_report.h"
-#include "testo_valore.h"
-#include "valori_sqlite.h"
+#include "platform/report/dati_report.h"
+#include "platform/db/errore_db.h"
+#include "platform/report/errori_report.h"
+#include "platform/db/formato_testo.h"
+#include "platform/db/valori_sqlite.h"
 #include <QDate>
 #include <QDateTime>
 #include <QSqlError>

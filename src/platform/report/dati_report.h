@@ -1,6 +1,6 @@
 #pragma once
-#include "definizione_report.h"
-#include "formula.h"
+#include "platform/report/definizione_report.h"
+#include "platform/report/formula.h"
 #include <QList>
 #include <QSqlDatabase>
 #include <QStringList>

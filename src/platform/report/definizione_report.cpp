@@ -1,5 +1,5 @@
-#include "definizione_report.h"
-#include "errori_report.h"
+#include "platform/report/definizione_report.h"
+#include "platform/report/errori_report.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>

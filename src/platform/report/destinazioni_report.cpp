@@ -1,7 +1,7 @@
-#include "destinazioni_report.h"
-#include "disegno_report.h"
-#include "errori_report.h"
-#include "modale.h"
+#include "platform/report/destinazioni_report.h"
+#include "platform/report/disegno_report.h"
+#include "platform/report/errori_report.h"
+#include "platform/ui/modale.h"
 #include <QApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>

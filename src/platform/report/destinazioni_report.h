@@ -1,6 +1,6 @@
 #pragma once
-#include "dati_report.h"
-#include "definizione_report.h"
+#include "platform/report/dati_report.h"
+#include "platform/report/definizione_report.h"
 
 // A modal preview window of its own, over the active window, with the normal pointer while it is open.
 void mostraAnteprima(const DefinizioneReport& definizione, const DatiReport& dati);

@@ -1,7 +1,7 @@
-#include "disegno_elenco.h"
-#include "ambiente.h"
-#include "scala_mm.h"
-#include "testo_a_capo.h"
+#include "platform/report/disegno_elenco.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/report/scala_mm.h"
+#include "platform/report/testo_a_capo.h"
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>

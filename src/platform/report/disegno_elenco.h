@@ -1,6 +1,6 @@
 #pragma once
-#include "dati_report.h"
-#include "definizione_report.h"
+#include "platform/report/dati_report.h"
+#include "platform/report/definizione_report.h"
 
 class QPagedPaintDevice;
 class QPainter;

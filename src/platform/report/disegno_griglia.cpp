@@ -1,6 +1,6 @@
-#include "disegno_griglia.h"
-#include "scala_mm.h"
-#include "testo_a_capo.h"
+#include "platform/report/disegno_griglia.h"
+#include "platform/report/scala_mm.h"
+#include "platform/report/testo_a_capo.h"
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "disegno_report.h"
-#include "disegno_elenco.h"
-#include "disegno_griglia.h"
+#include "platform/report/disegno_report.h"
+#include "platform/report/disegno_elenco.h"
+#include "platform/report/disegno_griglia.h"
 #include <QPainter>
 #include <QPrinter>
 

@@ -1,5 +1,5 @@
-#include "errori_report.h"
-#include "errore_db.h"
+#include "platform/report/errori_report.h"
+#include "platform/db/errore_db.h"
 
 void erroreReport(long numero, const QString& descrizione)
 {

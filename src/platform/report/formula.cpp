@@ -1,6 +1,6 @@
-#include "formula.h"
-#include "errori_report.h"
-#include "formula_lessico.h"
+#include "platform/report/formula.h"
+#include "platform/report/errori_report.h"
+#include "platform/report/formula_lessico.h"
 #include <QDate>
 
 namespace {

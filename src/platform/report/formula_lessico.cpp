@@ -1,5 +1,5 @@
-#include "formula_lessico.h"
-#include "errori_report.h"
+#include "platform/report/formula_lessico.h"
+#include "platform/report/errori_report.h"
 
 void formulaNonValida(const QString& motivo, int posizione)
 {

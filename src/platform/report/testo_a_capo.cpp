@@ -1,4 +1,4 @@
-#include "testo_a_capo.h"
+#include "platform/report/testo_a_capo.h"
 #include <QFontMetricsF>
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "clessidra.h"
+#include "platform/ui/clessidra.h"
 #include <QCursor>
 #include <QGuiApplication>
 

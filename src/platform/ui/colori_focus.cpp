@@ -1,4 +1,4 @@
-#include "colori_focus.h"
+#include "platform/ui/colori_focus.h"
 #include <QEvent>
 
 namespace {

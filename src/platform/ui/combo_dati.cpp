@@ -1,5 +1,5 @@
-#include "combo_dati.h"
-#include "testo_valore.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/db/formato_testo.h"
 #include <QKeyEvent>
 
 ComboDati::ComboDati(QWidget* parent) : QComboBox(parent)

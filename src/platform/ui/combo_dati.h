@@ -1,5 +1,5 @@
 #pragma once
-#include "recordset.h"
+#include "platform/db/recordset.h"
 #include <QComboBox>
 
 // A lookup combo filled from a recordset: it shows one column and is bound to another

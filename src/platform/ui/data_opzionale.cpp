@@ -1,5 +1,5 @@
-#include "data_opzionale.h"
-#include "ambiente.h"
+#include "platform/ui/data_opzionale.h"
+#include "platform/ambiente/ambiente.h"
 #include <QHBoxLayout>
 
 DataOpzionale::DataOpzionale(bool conSpunta, QWidget* parent) : QWidget(parent), editor(new QDateEdit(this))

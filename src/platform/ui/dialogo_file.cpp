@@ -1,4 +1,4 @@
-#include "dialogo_file.h"
+#include "platform/ui/dialogo_file.h"
 #include <QFileDialog>
 
 namespace {

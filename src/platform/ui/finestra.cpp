@@ -1,5 +1,5 @@
-#include "finestra.h"
-#include "modale.h"
+#include "platform/ui/finestra.h"
+#include "platform/ui/modale.h"
 #include <QCloseEvent>
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "forma_dialogo.h"
+#include "platform/ui/forma_dialogo.h"
 #include <QKeyEvent>
 
 namespace {

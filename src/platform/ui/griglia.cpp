@@ -1,4 +1,4 @@
-#include "griglia.h"
+#include "platform/ui/griglia.h"
 #include <QHeaderView>
 
 Griglia::Griglia(QWidget* parent) : QTableView(parent), modello(new ModelloRecordset(this))

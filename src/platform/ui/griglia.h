@@ -1,5 +1,5 @@
 #pragma once
-#include "modello_recordset.h"
+#include "platform/db/modello_recordset.h"
 #include <QTableView>
 
 // A read-only grid over a static recordset; its current row is the recordset's current row.

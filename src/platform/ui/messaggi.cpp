@@ -1,5 +1,5 @@
-#include "messaggi.h"
-#include "ambiente.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ambiente/ambiente.h"
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "modale.h"
+#include "platform/ui/modale.h"
 #include <QDialog>
 #include <QEventLoop>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "tasti_funzione.h"
+#include "platform/ui/tasti_funzione.h"
 #include <QApplication>
 #include <QKeyEvent>
 

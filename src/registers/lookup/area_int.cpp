@@ -1,4 +1,4 @@
-#include "area_int.h"
+#include "registers/lookup/area_int.h"
 
 using namespace Qt::StringLiterals;
 

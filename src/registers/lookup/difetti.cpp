@@ -1,4 +1,4 @@
-#include "difetti.h"
+#include "registers/lookup/difetti.h"
 
 using namespace Qt::StringLiterals;
 

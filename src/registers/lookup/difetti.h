@@ -1,5 +1,5 @@
 #pragma once
-#include "elenco_registro.h"
+#include "registers/modello/elenco_registro.h"
 
 // Defects a technician can find on an appliance.
 class schDifetto : public SchedaRegistro {

@@ -1,4 +1,4 @@
-#include "marche.h"
+#include "registers/lookup/marche.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "elenco_registro.h"
+#include "registers/modello/elenco_registro.h"
 
 // Brands: the appliance makers of the catalogue.
 class schMarca : public SchedaRegistro {

@@ -1,4 +1,4 @@
-#include "posizioni.h"
+#include "registers/lookup/posizioni.h"
 
 using namespace Qt::StringLiterals;
 

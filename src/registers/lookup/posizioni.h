@@ -1,5 +1,5 @@
 #pragma once
-#include "elenco_registro.h"
+#include "registers/modello/elenco_registro.h"
 
 // Positions: where an appliance is installed in the customer's home.
 class schPosizione : public SchedaRegistro {

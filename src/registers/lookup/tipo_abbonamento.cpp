@@ -1,4 +1,4 @@
-#include "tipo_abbonamento.h"
+#include "registers/lookup/tipo_abbonamento.h"
 
 using namespace Qt::StringLiterals;
 

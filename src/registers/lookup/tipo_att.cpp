@@ -1,4 +1,4 @@
-#include "tipo_att.h"
+#include "registers/lookup/tipo_att.h"
 
 using namespace Qt::StringLiterals;
 

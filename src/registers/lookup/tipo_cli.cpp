@@ -1,4 +1,4 @@
-#include "tipo_cli.h"
+#include "registers/lookup/tipo_cli.h"
 
 using namespace Qt::StringLiterals;
 

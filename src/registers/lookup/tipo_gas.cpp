@@ -1,4 +1,4 @@
-#include "tipo_gas.h"
+#include "registers/lookup/tipo_gas.h"
 
 using namespace Qt::StringLiterals;
 

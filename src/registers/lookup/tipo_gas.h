@@ -1,5 +1,5 @@
 #pragma once
-#include "elenco_registro.h"
+#include "registers/modello/elenco_registro.h"
 
 // Gas supplies of an appliance, shown as "Alimentazioni".
 class schTipoGas : public SchedaRegistro {

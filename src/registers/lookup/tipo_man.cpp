@@ -1,4 +1,4 @@
-#include "tipo_man.h"
+#include "registers/lookup/tipo_man.h"
 
 using namespace Qt::StringLiterals;
 

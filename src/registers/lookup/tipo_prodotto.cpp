@@ -1,4 +1,4 @@
-#include "tipo_prodotto.h"
+#include "registers/lookup/tipo_prodotto.h"
 
 using namespace Qt::StringLiterals;
 

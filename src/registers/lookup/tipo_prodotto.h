@@ -1,5 +1,5 @@
 #pragma once
-#include "elenco_registro.h"
+#include "registers/modello/elenco_registro.h"
 
 // Product types: the kinds of appliance of the catalogue.
 class schTipoProdotto : public SchedaRegistro {

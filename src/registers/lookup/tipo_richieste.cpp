@@ -1,4 +1,4 @@
-#include "tipo_richieste.h"
+#include "registers/lookup/tipo_richieste.h"
 
 using namespace Qt::StringLiterals;
 

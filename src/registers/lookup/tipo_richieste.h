@@ -1,5 +1,5 @@
 #pragma once
-#include "elenco_registro.h"
+#include "registers/modello/elenco_registro.h"
 
 // Request types of a service call. Rows are deleted for real, but not while a request of a
 // call still uses the type.

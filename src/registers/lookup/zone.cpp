@@ -1,4 +1,4 @@
-#include "zone.h"
+#include "registers/lookup/zone.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "elenco_registro.h"
+#include "registers/modello/elenco_registro.h"
 
 // Zones of the territory, into which customers fall and which technicians cover.
 class schZona : public SchedaRegistro {

@@ -1,6 +1,6 @@
-#include "calendario.h"
-#include "connessione.h"
-#include "funzioni.h"
+#include "registers/staff/calendario.h"
+#include "platform/db/connessione.h"
+#include "platform/db/testi_sql.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,5 +1,5 @@
-#include "elenco_ordinato.h"
-#include "ricerca_prefisso.h"
+#include "registers/staff/elenco_ordinato.h"
+#include "platform/db/ricerca_prefisso.h"
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>

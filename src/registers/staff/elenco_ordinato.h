@@ -1,5 +1,5 @@
 #pragma once
-#include "elenco_registro.h"
+#include "registers/modello/elenco_registro.h"
 
 // A sort option of a list: its option button, the order it gives the full list, and how a
 // search text is matched while it is chosen.

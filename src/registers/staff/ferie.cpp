@@ -1,7 +1,7 @@
-#include "ferie.h"
-#include "combo_dati.h"
-#include "data_opzionale.h"
-#include "ricerca_prefisso.h"
+#include "registers/staff/ferie.h"
+#include "platform/db/ricerca_prefisso.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/data_opzionale.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "elenco_registro.h"
-#include "seconda_disposizione.h"
+#include "registers/modello/elenco_registro.h"
+#include "registers/staff/seconda_disposizione.h"
 
 // Technicians' leave periods, both ends included.
 class schFerie : public SchedaSecondaDisposizione {

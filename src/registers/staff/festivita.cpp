@@ -1,7 +1,7 @@
-#include "festivita.h"
-#include "ambiente.h"
-#include "data_opzionale.h"
-#include "messaggi.h"
+#include "registers/staff/festivita.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/ui/data_opzionale.h"
+#include "platform/ui/messaggi.h"
 #include <QLineEdit>
 #include <QLocale>
 

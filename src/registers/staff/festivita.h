@@ -1,6 +1,6 @@
 #pragma once
-#include "elenco_registro.h"
-#include "seconda_disposizione.h"
+#include "registers/modello/elenco_registro.h"
+#include "registers/staff/seconda_disposizione.h"
 
 // Public holidays. A holiday holds the year in which its card was last confirmed.
 class schFestivita : public SchedaSecondaDisposizione {

@@ -1,4 +1,4 @@
-#include "installatori.h"
+#include "registers/staff/installatori.h"
 
 using namespace Qt::StringLiterals;
 

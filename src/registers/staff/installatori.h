@@ -1,5 +1,5 @@
 #pragma once
-#include "elenco_registro.h"
+#include "registers/modello/elenco_registro.h"
 
 // The firms and persons that install appliances at customers' addresses.
 class schInstallatore : public SchedaRegistro {

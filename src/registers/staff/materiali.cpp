@@ -1,4 +1,4 @@
-#include "materiali.h"
+#include "registers/staff/materiali.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "elenco_ordinato.h"
-#include "seconda_disposizione.h"
+#include "registers/staff/elenco_ordinato.h"
+#include "registers/staff/seconda_disposizione.h"
 
 // Materials, each in an intervention area (its group).
 class schMateriale : public SchedaSecondaDisposizione {

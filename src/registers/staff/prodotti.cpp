@@ -1,6 +1,6 @@
-#include "prodotti.h"
-#include "combo_dati.h"
-#include "funzioni.h"
+#include "registers/staff/prodotti.h"
+#include "platform/db/testi_sql.h"
+#include "platform/ui/combo_dati.h"
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;

@@ -1,6 +1,6 @@
 #pragma once
-#include "elenco_ordinato.h"
-#include "seconda_disposizione.h"
+#include "registers/staff/elenco_ordinato.h"
+#include "registers/staff/seconda_disposizione.h"
 
 // The brand-model catalogue. After a confirmed insert the card tells its caller the new
 // model's type, brand and name (and its key, nNuovoID).

@@ -1,9 +1,11 @@
-#include "scheda_tec_zona.h"
-#include "combo_dati.h"
-#include "connessione.h"
-#include "forma_dialogo.h"
-#include "funzioni.h"
-#include "messaggi.h"
+#include "registers/staff/scheda_tec_zona.h"
+#include "common/funzioni.h"
+#include "platform/db/connessione.h"
+#include "platform/db/testi_sql.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/forma_dialogo.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/utilita_form.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>

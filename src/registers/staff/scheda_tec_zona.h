@@ -1,6 +1,6 @@
 #pragma once
-#include "finestra.h"
-#include "protocollo_scheda.h"
+#include "platform/ui/finestra.h"
+#include "registers/modello/protocollo_scheda.h"
 
 class ComboDati;
 class FormaDialogo;

@@ -1,4 +1,4 @@
-#include "seconda_disposizione.h"
+#include "registers/staff/seconda_disposizione.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "scheda_registro.h"
+#include "registers/modello/scheda_registro.h"
 
 // The card layout of the catalogue, materials, leave and holiday cards: "&Conferma" as the
 // default button, "&Annulla" as the cancel button, every failing rule listed in one box.

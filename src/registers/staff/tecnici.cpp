@@ -1,4 +1,4 @@
-#include "tecnici.h"
+#include "registers/staff/tecnici.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "elenco_registro.h"
+#include "registers/modello/elenco_registro.h"
 
 // The centre's technicians. For this table `eliminato` means disabled: the list shows every
 // technician, and the card sets and clears the flag.

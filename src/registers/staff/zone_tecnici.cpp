@@ -1,6 +1,6 @@
-#include "zone_tecnici.h"
-#include "forma_dialogo.h"
-#include "scheda_tec_zona.h"
+#include "registers/staff/zone_tecnici.h"
+#include "platform/ui/forma_dialogo.h"
+#include "registers/staff/scheda_tec_zona.h"
 
 using namespace Qt::StringLiterals;
 

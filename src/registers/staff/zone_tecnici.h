@@ -1,5 +1,5 @@
 #pragma once
-#include "elenco_ordinato.h"
+#include "registers/staff/elenco_ordinato.h"
 
 // The technician-zone pairs; its card (schTecZona) keeps the zones of one technician.
 class frmZoneTecnici : public ElencoOrdinato {

@@ -1,7 +1,7 @@
-#include "crea_dsn.h"
-#include "ambiente.h"
-#include "messaggi.h"
-#include "origine_dati.h"
+#include "shell/dsn/crea_dsn.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/odbc/origine_dati.h"
+#include "platform/ui/messaggi.h"
 #include <QCoreApplication>
 #include <QLocale>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "ambiente_test.h"
-#include "connessione.h"
-#include "errore_db.h"
-#include "modello_recordset.h"
-#include "origine_dati.h"
+#include "platform/db/connessione.h"
+#include "platform/db/errore_db.h"
+#include "platform/db/modello_recordset.h"
+#include "platform/odbc/origine_dati.h"
 
 namespace {
 void creaProve()

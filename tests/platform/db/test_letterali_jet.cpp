@@ -1,5 +1,5 @@
 #include "ambiente_test.h"
-#include "letterali_jet.h"
+#include "platform/db/letterali_jet.h"
 
 class TestLetteraliJet : public QObject {
     Q_OBJECT

@@ -1,5 +1,5 @@
 #include "ambiente_test.h"
-#include "display.h"
+#include "platform/display/display.h"
 #include <QGuiApplication>
 #include <QScreen>
 

@@ -1,6 +1,6 @@
 // cambiaRisoluzione on a real X server: a private Xvfb started by this test (skipped when
 // Xvfb is not installed), with the Qt platform "xcb".
-#include "display.h"
+#include "platform/display/display.h"
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>

@@ -1,7 +1,7 @@
 #include "ambiente_test.h"
-#include "archivio_zip.h"
-#include "errore_excel.h"
-#include "libro_excel.h"
+#include "platform/excel/archivio_zip.h"
+#include "platform/excel/errore_excel.h"
+#include "platform/excel/libro_excel.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <random>

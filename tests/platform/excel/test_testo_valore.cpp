@@ -1,5 +1,5 @@
 #include "ambiente_test.h"
-#include "testo_valore.h"
+#include "platform/excel/testo_valore.h"
 
 // Numbers and date serials as a cell reads them.
 class TestTestoValore : public QObject {

@@ -1,5 +1,5 @@
 #include "ambiente_test.h"
-#include "origine_dati.h"
+#include "platform/odbc/origine_dati.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 #include "fixture_report.h"
-#include "connessione.h"
+#include "platform/db/connessione.h"
 #include <QSqlError>
 #include <QSqlQuery>
 

@@ -1,9 +1,9 @@
 #include "ambiente_test.h"
-#include "connessione.h"
-#include "controllo_report.h"
-#include "errore_db.h"
-#include "errori_report.h"
 #include "fixture_report.h"
+#include "platform/db/connessione.h"
+#include "platform/db/errore_db.h"
+#include "platform/report/controllo_report.h"
+#include "platform/report/errori_report.h"
 #include <QDir>
 #include <QFile>
 #include <QPrinterInfo>

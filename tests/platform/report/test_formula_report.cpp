@@ -1,11 +1,11 @@
 #include "ambiente_test.h"
-#include "connessione.h"
-#include "dati_report.h"
-#include "definizione_report.h"
-#include "errore_db.h"
-#include "errori_report.h"
 #include "fixture_report.h"
-#include "formula.h"
+#include "platform/db/connessione.h"
+#include "platform/db/errore_db.h"
+#include "platform/report/dati_report.h"
+#include "platform/report/definizione_report.h"
+#include "platform/report/errori_report.h"
+#include "platform/report/formula.h"
 #include <memory>
 
 // The selection formula compiled against the route sheet's base query, over preparaGiro().

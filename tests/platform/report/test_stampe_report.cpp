@@ -1,9 +1,9 @@
-#include "ambiente.h"
 #include "ambiente_test.h"
-#include "connessione.h"
-#include "controllo_report.h"
 #include "fixture_report.h"
 #include "pdf_letto.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/db/connessione.h"
+#include "platform/report/controllo_report.h"
 #include <QRegularExpression>
 #include <QTime>
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "ambiente_test.h"
-#include "connessione.h"
-#include "dati_report.h"
-#include "definizione_report.h"
-#include "modello_recordset.h"
+#include "platform/db/connessione.h"
+#include "platform/report/dati_report.h"
+#include "platform/report/definizione_report.h"
+#include "platform/db/modello_recordset.h"
 #include <QDate>
 #include <QDateTime>
 #include <QTime>

@@ -1,11 +1,11 @@
 #include "ambiente_test.h"
-#include "combo_dati.h"
-#include "connessione.h"
-#include "data_opzionale.h"
-#include "finestra.h"
-#include "forma_dialogo.h"
-#include "modale.h"
-#include "tasti_funzione.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/data_opzionale.h"
+#include "platform/ui/finestra.h"
+#include "platform/ui/forma_dialogo.h"
+#include "platform/ui/modale.h"
+#include "platform/ui/tasti_funzione.h"
 #include <QLineEdit>
 #include <QPushButton>
 

@@ -1,9 +1,9 @@
 #include "ambiente_test.h"
-#include "connessione.h"
-#include "messaggi.h"
-#include "modale.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/modale.h"
+#include "registers/lookup/zone.h"
 #include "registri_prova.h"
-#include "zone.h"
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>

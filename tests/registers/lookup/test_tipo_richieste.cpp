@@ -1,9 +1,9 @@
 #include "ambiente_test.h"
-#include "connessione.h"
-#include "griglia.h"
-#include "messaggi.h"
-#include "modale.h"
-#include "tipo_richieste.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/griglia.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/modale.h"
+#include "registers/lookup/tipo_richieste.h"
 #include <QLineEdit>
 #include <QPushButton>
 

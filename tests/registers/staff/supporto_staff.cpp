@@ -1,7 +1,7 @@
 #include "supporto_staff.h"
-#include "connessione.h"
-#include "griglia.h"
-#include "messaggi.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/griglia.h"
+#include "platform/ui/messaggi.h"
 #include <QAbstractButton>
 #include <QTest>
 

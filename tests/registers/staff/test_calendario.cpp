@@ -1,7 +1,7 @@
-#include "ambiente.h"
 #include "ambiente_test.h"
-#include "calendario.h"
-#include "connessione.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/db/connessione.h"
+#include "registers/staff/calendario.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,11 +1,11 @@
 #include "ambiente_test.h"
-#include "calendario.h"
-#include "combo_dati.h"
-#include "connessione.h"
-#include "data_opzionale.h"
-#include "ferie.h"
-#include "messaggi.h"
-#include "modale.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/data_opzionale.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/modale.h"
+#include "registers/staff/calendario.h"
+#include "registers/staff/ferie.h"
 #include "supporto_staff.h"
 
 using namespace Qt::StringLiterals;

@@ -1,11 +1,11 @@
-#include "ambiente.h"
 #include "ambiente_test.h"
-#include "calendario.h"
-#include "connessione.h"
-#include "data_opzionale.h"
-#include "festivita.h"
-#include "messaggi.h"
-#include "modale.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/data_opzionale.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/modale.h"
+#include "registers/staff/calendario.h"
+#include "registers/staff/festivita.h"
 #include "supporto_staff.h"
 
 using namespace Qt::StringLiterals;

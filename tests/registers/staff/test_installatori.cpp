@@ -1,8 +1,8 @@
 #include "ambiente_test.h"
-#include "connessione.h"
-#include "installatori.h"
-#include "messaggi.h"
-#include "modale.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/modale.h"
+#include "registers/staff/installatori.h"
 #include "supporto_staff.h"
 #include <QLabel>
 

@@ -1,9 +1,9 @@
 #include "ambiente_test.h"
-#include "combo_dati.h"
-#include "connessione.h"
-#include "materiali.h"
-#include "messaggi.h"
-#include "modale.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/modale.h"
+#include "registers/staff/materiali.h"
 #include "supporto_staff.h"
 
 using namespace Qt::StringLiterals;

@@ -1,8 +1,8 @@
 #include "ambiente_test.h"
-#include "combo_dati.h"
-#include "connessione.h"
-#include "messaggi.h"
-#include "scheda_tec_zona.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/messaggi.h"
+#include "registers/staff/scheda_tec_zona.h"
 #include <QListWidget>
 #include <QPushButton>
 

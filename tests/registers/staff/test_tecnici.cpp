@@ -1,12 +1,12 @@
 #include "ambiente_test.h"
-#include "combo_dati.h"
-#include "connessione.h"
-#include "ferie.h"
-#include "messaggi.h"
-#include "modale.h"
-#include "scheda_tec_zona.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/modale.h"
+#include "registers/staff/ferie.h"
+#include "registers/staff/scheda_tec_zona.h"
+#include "registers/staff/tecnici.h"
 #include "supporto_staff.h"
-#include "tecnici.h"
 #include <QCheckBox>
 
 using namespace Qt::StringLiterals;

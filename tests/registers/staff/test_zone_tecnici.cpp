@@ -1,11 +1,11 @@
 #include "ambiente_test.h"
-#include "combo_dati.h"
-#include "connessione.h"
-#include "griglia.h"
-#include "messaggi.h"
-#include "modale.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/griglia.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/modale.h"
+#include "registers/staff/zone_tecnici.h"
 #include "supporto_staff.h"
-#include "zone_tecnici.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,8 @@
-#include "ambiente.h"
 #include "ambiente_test.h"
-#include "crea_dsn.h"
-#include "messaggi.h"
-#include "origine_dati.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/odbc/origine_dati.h"
+#include "platform/ui/messaggi.h"
+#include "shell/dsn/crea_dsn.h"
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSqlDatabase>

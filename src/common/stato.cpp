@@ -1,0 +1,5 @@
+#include "common/stato.h"
+
+QString stringaConnessione;
+QString nomeOperatore;
+long codiceOperatore = 0;

@@ -1,0 +1,8 @@
+#pragma once
+#include <QString>
+#include <QWidget>
+
+// Centres a window on the screen.
+void centraForm(QWidget* finestra);
+// The key filter of amount fields: the key to use, 0 to swallow it.
+int filtraTastoDecimale(int codiceTasto, const QString& testo);

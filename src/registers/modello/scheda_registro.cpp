@@ -1,0 +1,247 @@
+#include "registers/modello/scheda_registro.h"
+#include "common/funzioni.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/colori_focus.h"
+#include "platform/ui/forma_dialogo.h"
+#include "platform/ui/utilita_form.h"
+#include "registers/modello/campi_scheda.h"
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+SchedaRegistro::SchedaRegistro(DescrizioneScheda descrizione) : d(std::move(descrizione)) {}
+
+QWidget* SchedaRegistro::costruisci()
+{
+    auto* f = new FormaDialogo(d.titolo);
+    auto& c = nuoviControlli();
+    c.forma = f;
+    auto* l = new QVBoxLayout(f);
+    auto* campi = new QGridLayout;
+    QList<QWidget*> testi;
+    int riga = -1, colonna = 0;
+    for (const CampoScheda& campo : d.campi) {
+        QWidget* w = creaControllo(campo, f);
+        if (campo.accanto && riga >= 0) {
+            colonna += 2;
+        } else {
+            ++riga;
+            colonna = 0;
+        }
+        if (!campo.etichetta.isEmpty()) {
+            auto* e = new QLabel(campo.etichetta, f);
+            e->setObjectName(campo.nomeEtichetta);
+            e->setBuddy(w);
+            campi->addWidget(e, riga, colonna);
+        }
+        campi->addWidget(w, riga, colonna + 1);
+        c.campi << w;
+        if (campo.tipo == CampoScheda::Tipo::testo) {
+            if (campo.larghezza > 0)
+                w->setFixedWidth(campo.larghezza);
+            else
+                w->setMinimumWidth(180);
+            testi << w;
+        }
+    }
+    l->addLayout(campi);
+
+    c.cmdOk = new QPushButton(d.testoOk, f);
+    c.cmdOk->setObjectName(d.nomeOk);
+    f->impostaPredefinito(c.cmdOk);
+    c.cmdAnnulla = new QPushButton(u"&Annulla"_s, f);
+    c.cmdAnnulla->setObjectName(u"cmdAnnulla"_s);
+    f->impostaAnnulla(c.cmdAnnulla);
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addWidget(c.cmdOk);
+    pulsanti->addWidget(c.cmdAnnulla);
+    pulsanti->addStretch();
+    l->addLayout(pulsanti);
+
+    QWidget* prima = nullptr;
+    for (QWidget* w : c.campi + QList<QWidget*>{c.cmdOk, c.cmdAnnulla}) {
+        if (prima)
+            QWidget::setTabOrder(prima, w);
+        prima = w;
+    }
+    if (d.coloriFocus)
+        coloraFocus(testi);
+    if (d.ridimensionabile) {
+        // Resizing leaves the controls where they are.
+        campi->setColumnStretch(campi->columnCount(), 1);
+        l->addStretch(1);
+    } else {
+        l->setSizeConstraint(QLayout::SetFixedSize);
+    }
+
+    QObject::connect(c.cmdOk, &QPushButton::clicked, f, [this] { conferma(); });
+    QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { annulla(); });
+    return f;
+}
+
+void SchedaRegistro::alCaricamento()
+{
+    bConferma = false;
+    centraForm(ui().forma);
+    riempiCombo();
+}
+
+bool SchedaRegistro::chiusuraRichiesta()
+{
+    // The close box is Annulla: nothing is written.
+    bConferma = false;
+    return true;
+}
+
+void SchedaRegistro::annulla()
+{
+    bConferma = false;
+    chiudi();
+}
+
+void SchedaRegistro::conferma()
+{
+    if (!check())
+        return;
+    // A refused write keeps the card open with what was typed, unconfirmed.
+    if (!(nModalità == 0 ? inserisci() : modificaScheda()))
+        return;
+    bConferma = true;
+    chiudi();
+}
+
+void SchedaRegistro::riempiCombo()
+{
+    gestisci([this] {
+        for (int i = 0; i < d.campi.size(); ++i)
+            riempiVoci(d.campi[i], ui().campi[i]);
+    });
+}
+
+int SchedaRegistro::indice(const QString& colonna) const
+{
+    for (int i = 0; i < d.campi.size(); ++i)
+        if (d.campi[i].colonna.compare(colonna, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QWidget* SchedaRegistro::controllo(const QString& colonna)
+{
+    const int i = indice(colonna);
+    return i < 0 ? nullptr : ui().campi[i];
+}
+
+bool SchedaRegistro::check()
+{
+    QString testo;
+    for (int i = 0; i < d.campi.size(); ++i) {
+        const CampoScheda& campo = d.campi[i];
+        if (campo.messaggioVuoto.isEmpty() || !campoVuoto(campo, ui().campi[i]))
+            continue;
+        switch (d.controllo) {
+        case DescrizioneScheda::Controllo::sostituisce:
+            testo = campo.messaggioVuoto;
+            break;
+        case DescrizioneScheda::Controllo::accoda:
+            testo += campo.messaggioVuoto;
+            break;
+        case DescrizioneScheda::Controllo::elenca:
+            testo += campo.messaggioVuoto + u"\r\n"_s;
+            break;
+        }
+    }
+    if (testo.isEmpty())
+        return true;
+    if (d.controllo == DescrizioneScheda::Controllo::elenca)
+        elencaErrori(testo);
+    else
+        messaggio(testo);
+    return false;
+}
+
+void SchedaRegistro::elencaErrori(const QString& righe)
+{
+    messaggio(u"Attenzione ! si sono verificati i seguenti errori\r\n"_s + righe, stile::informazione);
+}
+
+bool SchedaRegistro::predisponi()
+{
+    return nModalità != 1 || ripristinaInformazione();
+}
+
+QString SchedaRegistro::istruzioneLettura() const
+{
+    return u"SELECT * FROM "_s + d.tabella + u" where "_s + d.chiave + u" = "_s + QString::number(nID);
+}
+
+bool SchedaRegistro::ripristinaInformazione()
+{
+    bool trovato = false;
+    const bool letto = gestisci([this, &trovato] {
+        Recordset rs = connessione.apriAvanti(istruzioneLettura());
+        if (rs.eof())
+            return;
+        for (int i = 0; i < d.campi.size(); ++i)
+            mostraValore(d.campi[i], ui().campi[i], rs.campo(d.campi[i].colonna));
+        trovato = true;
+    });
+    if (trovato)
+        return true;
+    // A row that no longer exists is not shown.
+    if (letto)
+        messaggio(d.messaggioInesistente, stile::esclamazione);
+    bConferma = false;
+    chiudi();
+    return false;
+}
+
+QVariantList SchedaRegistro::valoriDaScrivere()
+{
+    QVariantList valori;
+    for (int i = 0; i < d.campi.size(); ++i)
+        valori << valoreDaScrivere(d.campi[i], ui().campi[i]);
+    return valori;
+}
+
+// The fields travel as bound values; a value the card refuses is shown like a refused write.
+bool SchedaRegistro::inserisci()
+{
+    QStringList colonne, segnaposti;
+    for (const CampoScheda& campo : d.campi) {
+        colonne << campo.colonna;
+        segnaposti << u"?"_s;
+    }
+    return gestisci([&] {
+        connessione.esegui(u"INSERT INTO "_s + d.tabella + u" ("_s + colonne.join(u',') + u") VALUES ("_s
+                               + segnaposti.join(u',') + u")"_s,
+                           valoriDaScrivere());
+        nNuovoID = long(connessione.ultimoId());
+    });
+}
+
+bool SchedaRegistro::modificaScheda()
+{
+    QStringList assegnazioni;
+    for (const CampoScheda& campo : d.campi)
+        assegnazioni << campo.colonna + u"=?"_s;
+    int toccate = 0;
+    const bool eseguita = gestisci([&] {
+        toccate = connessione.esegui(u"Update "_s + d.tabella + u" set "_s + assegnazioni.join(u',') + u" where "_s
+                                         + d.chiave + u"= "_s + QString::number(nID),
+                                     valoriDaScrivere());
+    });
+    if (!eseguita)
+        return false;
+    // An update that touches no row did not save anything: the row has gone meanwhile.
+    if (toccate == 0) {
+        messaggio(d.messaggioInesistente, stile::esclamazione);
+        return false;
+    }
+    return true;
+}

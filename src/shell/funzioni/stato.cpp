@@ -1,5 +1,0 @@
-#include "stato.h"
-
-QString stringaConnessione;
-QString nomeOperatore;
-long codiceOperatore = 0;

@@ -63,58 +63,22 @@ bool campoVuoto(const CampoScheda& campo, QWidget* controllo)
     return false;
 }
 
-QVariant valoreDaScrivere(const CampoScheda& campo, QWidget* controllo)
+TipoCampo tipoCampo(const CampoScheda& campo)
 {
     switch (campo.tipo) {
     case Tipo::testo:
-        return maiuscolo(static_cast<QLineEdit*>(controllo)->text());
+        return TipoCampo::testo;
     case Tipo::elenco:
-        return maiuscolo(static_cast<QComboBox*>(controllo)->currentText());
+        return TipoCampo::elenco;
     case Tipo::spunta:
-        return static_cast<QCheckBox*>(controllo)->isChecked() ? 1 : 0;
-    case Tipo::combo: {
-        const QVariant k = static_cast<ComboDati*>(controllo)->valoreLegato();
-        return k.isNull() ? 0 : k.toLongLong();
-    }
-    case Tipo::data: {
-        const QVariant v = static_cast<DataOpzionale*>(controllo)->valore();
-        if (v.isNull())
-            return QVariant();
-        // The date as chosen, never through a text that could fall back to today; a picker
-        // that shows day and month only means that day of the current year.
-        QDate d = v.toDate();
-        if (!campo.formatoData.contains(u"yy"_s))
-            d = QDate(oggi().year(), d.month(), d.day());
-        if (!d.isValid())
-            throw ErroreDb(erroreComando, u"Scheda"_s,
-                           u"La data %1 non esiste nell'anno %2"_s.arg(v.toDate().toString(u"dd/MM"_s)).arg(oggi().year()));
-        return d;
-    }
-    }
-    return {};
-}
-
-void mostraValore(const CampoScheda& campo, QWidget* controllo, const QVariant& valore)
-{
-    switch (campo.tipo) {
-    case Tipo::testo:
-        static_cast<QLineEdit*>(controllo)->setText(nz(valore).toString());
-        break;
-    case Tipo::elenco: {
-        auto* c = static_cast<QComboBox*>(controllo);
-        c->setCurrentIndex(c->findText(nz(valore).toString(), Qt::MatchFixedString));
-        break;
-    }
-    case Tipo::spunta:
-        static_cast<QCheckBox*>(controllo)->setChecked(nz(valore).toInt() != 0);
-        break;
+        return TipoCampo::spunta;
     case Tipo::combo:
-        static_cast<ComboDati*>(controllo)->impostaValoreLegato(valore);
-        break;
+        return TipoCampo::combo;
     case Tipo::data:
-        static_cast<DataOpzionale*>(controllo)->impostaValore(valore);
-        break;
+        // A picker that shows day and month only means that day of the current year.
+        return campo.formatoData.contains(u"yy"_s) ? TipoCampo::data : TipoCampo::giornoMese;
     }
+    return TipoCampo::testo;
 }
 
 void riempiVoci(const CampoScheda& campo, QWidget* controllo)

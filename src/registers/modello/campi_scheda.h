@@ -1,5 +1,6 @@
 #pragma once
 #include "registers/modello/descrizione_registro.h"
+#include "registers/modello/legame_campi.h"
 #include <QVariant>
 #include <QWidget>
 
@@ -9,10 +10,7 @@
 QWidget* creaControllo(const CampoScheda& campo, QWidget* genitore);
 // True when the field holds nothing: an empty text, no entry, no key, no date.
 bool campoVuoto(const CampoScheda& campo, QWidget* controllo);
-// The field's value to bind to a statement: texts in capitals, keys (0 for none), 0/1, dates.
-// A day and month that do not exist in the current year are refused with an error.
-QVariant valoreDaScrivere(const CampoScheda& campo, QWidget* controllo);
-// Shows a stored value in the field (Null as empty).
-void mostraValore(const CampoScheda& campo, QWidget* controllo, const QVariant& valore);
+// How the field is bound to its column.
+TipoCampo tipoCampo(const CampoScheda& campo);
 // Fills a data combo from its statement; other fields are left alone.
 void riempiVoci(const CampoScheda& campo, QWidget* controllo);

@@ -41,6 +41,7 @@ QWidget* SchedaRegistro::costruisci()
         }
         campi->addWidget(w, riga, colonna + 1);
         c.campi << w;
+        c.legame.lega(campo.colonna, w, tipoCampo(campo));
         if (campo.tipo == CampoScheda::Tipo::testo) {
             if (campo.larghezza > 0)
                 w->setFixedWidth(campo.larghezza);
@@ -123,20 +124,6 @@ void SchedaRegistro::riempiCombo()
     });
 }
 
-int SchedaRegistro::indice(const QString& colonna) const
-{
-    for (int i = 0; i < d.campi.size(); ++i)
-        if (d.campi[i].colonna.compare(colonna, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
-}
-
-QWidget* SchedaRegistro::controllo(const QString& colonna)
-{
-    const int i = indice(colonna);
-    return i < 0 ? nullptr : ui().campi[i];
-}
-
 bool SchedaRegistro::check()
 {
     QString testo;
@@ -156,8 +143,14 @@ bool SchedaRegistro::check()
             break;
         }
     }
-    if (testo.isEmpty())
-        return true;
+    if (testo.isEmpty()) {
+        // A value that is not of its field's kind (pasted text, a day the year lacks).
+        const QStringList errori = ui().legame.errori();
+        if (errori.isEmpty())
+            return true;
+        messaggio(errori.first());
+        return false;
+    }
     if (d.controllo == DescrizioneScheda::Controllo::elenca)
         elencaErrori(testo);
     else
@@ -187,8 +180,7 @@ bool SchedaRegistro::ripristinaInformazione()
         Recordset rs = connessione.apriAvanti(istruzioneLettura());
         if (rs.eof())
             return;
-        for (int i = 0; i < d.campi.size(); ++i)
-            mostraValore(d.campi[i], ui().campi[i], rs.campo(d.campi[i].colonna));
+        ui().legame.mostra(rs);
         trovato = true;
     });
     if (trovato)
@@ -201,44 +193,35 @@ bool SchedaRegistro::ripristinaInformazione()
     return false;
 }
 
-QVariantList SchedaRegistro::valoriDaScrivere()
-{
-    QVariantList valori;
-    for (int i = 0; i < d.campi.size(); ++i)
-        valori << valoreDaScrivere(d.campi[i], ui().campi[i]);
-    return valori;
-}
-
-// The fields travel as bound values; a value the card refuses is shown like a refused write.
+// The fields travel as bound values; the row and the rows that hang on it are one write
+// group, and a value the card refuses is shown like a refused write.
 bool SchedaRegistro::inserisci()
 {
-    QStringList colonne, segnaposti;
-    for (const CampoScheda& campo : d.campi) {
-        colonne << campo.colonna;
-        segnaposti << u"?"_s;
-    }
     return gestisci([&] {
-        connessione.esegui(u"INSERT INTO "_s + d.tabella + u" ("_s + colonne.join(u',') + u") VALUES ("_s
-                               + segnaposti.join(u',') + u")"_s,
-                           valoriDaScrivere());
-        nNuovoID = long(connessione.ultimoId());
+        Transazione t(connessione);
+        connessione.esegui(ui().legame.istruzioneInserimento(d.tabella), ui().legame.valori());
+        const long nuovo = long(connessione.ultimoId());
+        scriviRigheCollegate();
+        t.conferma();
+        nNuovoID = nuovo;
     });
 }
 
 bool SchedaRegistro::modificaScheda()
 {
-    QStringList assegnazioni;
-    for (const CampoScheda& campo : d.campi)
-        assegnazioni << campo.colonna + u"=?"_s;
     int toccate = 0;
     const bool eseguita = gestisci([&] {
-        toccate = connessione.esegui(u"Update "_s + d.tabella + u" set "_s + assegnazioni.join(u',') + u" where "_s
-                                         + d.chiave + u"= "_s + QString::number(nID),
-                                     valoriDaScrivere());
+        Transazione t(connessione);
+        toccate = connessione.esegui(ui().legame.istruzioneModifica(d.tabella, d.chiave),
+                                     ui().legame.valori() << qlonglong(nID));
+        // An update that touches no row did not save anything: the row has gone meanwhile.
+        if (toccate == 0)
+            return;
+        scriviRigheCollegate();
+        t.conferma();
     });
     if (!eseguita)
         return false;
-    // An update that touches no row did not save anything: the row has gone meanwhile.
     if (toccate == 0) {
         messaggio(d.messaggioInesistente, stile::esclamazione);
         return false;

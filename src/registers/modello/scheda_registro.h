@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/ui/finestra.h"
 #include "registers/modello/descrizione_registro.h"
+#include "registers/modello/legame_campi.h"
 #include "registers/modello/protocollo_scheda.h"
 #include <QList>
 #include <QVariant>
@@ -11,6 +12,7 @@ class QPushButton;
 struct ControlliScheda {
     FormaDialogo* forma;
     QList<QWidget*> campi; // one per field of the description, in its order
+    LegameCampi legame;    // the same fields bound to their columns
     QPushButton* cmdOk;
     QPushButton* cmdAnnulla;
 };
@@ -33,16 +35,20 @@ public:
     void riempiCombo();                    // refills the data combos from their statements
 
     const DescrizioneScheda& descrizione() const { return d; }
-    // The control of a column (touching it loads the card).
-    QWidget* controllo(const QString& colonna);
+    // The control of a column as its class (touching it loads the card).
+    template <class T>
+    T* campo(const QString& colonna)
+    {
+        return ui().legame.template campo<T>(colonna);
+    }
 
 protected:
     explicit SchedaRegistro(DescrizioneScheda descrizione);
     QWidget* costruisci() override;
     void alCaricamento() override;
     bool chiusuraRichiesta() override;
-    // The fields' values, in field order, as the insert and the update bind them.
-    QVariantList valoriDaScrivere();
+    // Inside the write group of OK, after the card's own row: rows that hang on it.
+    virtual void scriviRigheCollegate() {}
     // The statement that reads row nID: "SELECT * FROM <table> where <key> = <nID>".
     virtual QString istruzioneLettura() const;
     // The box of the cards that list every failing rule under one heading.
@@ -52,6 +58,5 @@ protected:
     void annulla();
 
 private:
-    int indice(const QString& colonna) const;
     DescrizioneScheda d;
 };

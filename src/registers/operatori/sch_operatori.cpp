@@ -39,7 +39,7 @@ schOperatori::schOperatori()
 
 QString schOperatori::nome()
 {
-    return static_cast<QLineEdit*>(controllo(u"opUser"_s))->text();
+    return campo<QLineEdit>(u"opUser"_s)->text();
 }
 
 bool schOperatori::predisponi()
@@ -77,7 +77,7 @@ bool schOperatori::modificaScheda()
 {
     bool rifiutata = false;
     const bool letto = gestisci([&] {
-        const QString tipo = static_cast<QComboBox*>(controllo(u"opTipo"_s))->currentText();
+        const QString tipo = campo<QComboBox>(u"opTipo"_s)->currentText();
         if (tipo != amministratore
             && !connessione
                     .apriAvanti(u"SELECT 1 FROM operatori WHERE idOperatore = "_s + QString::number(nID)

@@ -44,14 +44,14 @@ schFerie::schFerie()
 
 bool schFerie::check()
 {
-    auto* da = static_cast<DataOpzionale*>(controllo(u"ferieDataDa"_s));
-    auto* a = static_cast<DataOpzionale*>(controllo(u"ferieDataA"_s));
+    auto* da = campo<DataOpzionale>(u"ferieDataDa"_s);
+    auto* a = campo<DataOpzionale>(u"ferieDataA"_s);
     if (a->data() < da->data()) {
         const QDate primo = a->data();
         a->impostaData(da->data());
         da->impostaData(primo);
     }
-    if (static_cast<ComboDati*>(controllo(u"ferieCodTecnico"_s))->valoreLegato().isNull())
+    if (campo<ComboDati>(u"ferieCodTecnico"_s)->valoreLegato().isNull())
         return rifiuta(u"Selezionare il tecnico"_s);
     return true;
 }

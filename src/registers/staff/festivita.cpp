@@ -1,7 +1,5 @@
 #include "registers/staff/festivita.h"
-#include "platform/ambiente/ambiente.h"
-#include "platform/ui/data_opzionale.h"
-#include "platform/ui/messaggi.h"
+#include <QDate>
 #include <QLineEdit>
 #include <QLocale>
 
@@ -31,29 +29,10 @@ schFestivita::schFestivita()
 
 bool schFestivita::check()
 {
-    if (static_cast<QLineEdit*>(controllo(u"desc_festivita"_s))->text().isEmpty())
+    if (campo<QLineEdit>(u"desc_festivita"_s)->text().isEmpty())
         return rifiuta(u"Selezionare il nome della festività"_s);
     // 29 February of a year that has none is refused, never stored as another day.
-    const QDate scelta = static_cast<DataOpzionale*>(controllo(u"dataFestivita"_s))->data();
-    const int anno = oggi().year();
-    if (!QDate::isValid(anno, scelta.month(), scelta.day())) {
-        messaggio(u"La data "_s + scelta.toString(u"dd/MM"_s) + u" non esiste nell'anno "_s + QString::number(anno));
-        return false;
-    }
-    return true;
-}
-
-bool schFestivita::ripristinaInformazione()
-{
-    if (!SchedaSecondaDisposizione::ripristinaInformazione())
-        return false;
-    // The picker's hidden year decides which days can be typed: 29/02 only in a leap year.
-    auto* picker = static_cast<DataOpzionale*>(controllo(u"dataFestivita"_s));
-    const QDate salvata = picker->data();
-    const QDate corrente(oggi().year(), salvata.month(), salvata.day());
-    if (corrente.isValid())
-        picker->impostaData(corrente);
-    return true;
+    return SchedaSecondaDisposizione::check();
 }
 
 frmFestivita::frmFestivita()

@@ -8,8 +8,6 @@ public:
     schFestivita();
     // The name is required, and the chosen day must exist in the current year.
     bool check() override;
-    // The stored day and month, shown in the current year where that day exists.
-    bool ripristinaInformazione() override;
 };
 
 class frmFestivita : public ElencoRegistro {

@@ -42,9 +42,9 @@ bool schProdotto::inserisci()
     if (!SchedaSecondaDisposizione::inserisci())
         return false;
     // Only a model that was stored is handed back to the caller.
-    codTipo = long(static_cast<ComboDati*>(controllo(u"cod_tipo_prodotto"_s))->valoreLegato().toLongLong());
-    codMarca = long(static_cast<ComboDati*>(controllo(u"cod_marca"_s))->valoreLegato().toLongLong());
-    prodotto = maiuscolo(static_cast<QLineEdit*>(controllo(u"modello"_s))->text());
+    codTipo = long(campo<ComboDati>(u"cod_tipo_prodotto"_s)->valoreLegato().toLongLong());
+    codMarca = long(campo<ComboDati>(u"cod_marca"_s)->valoreLegato().toLongLong());
+    prodotto = maiuscolo(campo<QLineEdit>(u"modello"_s)->text());
     return true;
 }
 

@@ -1,0 +1,227 @@
+#include "registers/modello/legame_campi.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/db/errore_db.h"
+#include "platform/db/testi_sql.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/data_opzionale.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTimeEdit>
+
+using namespace Qt::StringLiterals;
+
+bool leggiIntero(const QString& testo, qlonglong* valore)
+{
+    static const QRegularExpression intero(u"^[+-]?\\d{1,18}$"_s);
+    const QString t = testo.trimmed();
+    if (!intero.match(t).hasMatch())
+        return false;
+    *valore = t.toLongLong();
+    return true;
+}
+
+bool leggiDecimale(const QString& testo, double* valore)
+{
+    // The Italian comma or a point is the decimal mark; no grouping of thousands.
+    static const QRegularExpression decimale(u"^[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)$"_s);
+    QString t = testo.trimmed();
+    if (!decimale.match(t).hasMatch())
+        return false;
+    t.replace(u',', u'.');
+    bool ok = false;
+    *valore = t.toDouble(&ok);
+    return ok;
+}
+
+namespace {
+QString testoDecimale(const QVariant& v)
+{
+    return v.isNull() ? QString() : QString::number(v.toDouble(), 'g', 15).replace(u'.', u',');
+}
+
+// The day of a picker that shows day and month, in the current year; invalid when that
+// year has no such day.
+QDate nellAnnoCorrente(const QDate& d)
+{
+    return QDate(oggi().year(), d.month(), d.day());
+}
+} // namespace
+
+void LegameCampi::lega(Legame l)
+{
+    legami.append(std::move(l));
+}
+
+const LegameCampi::Legame* LegameCampi::trova(const QString& colonna) const
+{
+    for (const Legame& l : legami)
+        if (l.colonna.compare(colonna, Qt::CaseInsensitive) == 0)
+            return &l;
+    return nullptr;
+}
+
+QWidget* LegameCampi::controllo(const QString& colonna) const
+{
+    const Legame* l = trova(colonna);
+    return l ? l->controllo : nullptr;
+}
+
+void LegameCampi::nonTrovato(const QString& colonna)
+{
+    throw ErroreDb(erroreCampo, u"Scheda"_s, u"Nessun campo per la colonna "_s + colonna);
+}
+
+void LegameCampi::mostra(const Recordset& rs) const
+{
+    for (const Legame& l : legami)
+        if (rs.haCampo(l.colonna))
+            mostra(l.colonna, rs.campo(l.colonna));
+}
+
+void LegameCampi::mostra(const QString& colonna, const QVariant& v) const
+{
+    const Legame* l = trova(colonna);
+    if (!l)
+        nonTrovato(colonna);
+    QWidget* w = l->controllo;
+    switch (l->tipo) {
+    case TipoCampo::testo:
+    case TipoCampo::intero:
+        static_cast<QLineEdit*>(w)->setText(nz(v).toString());
+        break;
+    case TipoCampo::decimale:
+        static_cast<QLineEdit*>(w)->setText(testoDecimale(v));
+        break;
+    case TipoCampo::memo:
+        static_cast<QPlainTextEdit*>(w)->setPlainText(nz(v).toString());
+        break;
+    case TipoCampo::ora:
+        static_cast<QTimeEdit*>(w)->setTime(v.toTime().isValid() ? v.toTime() : QTime(0, 0));
+        break;
+    case TipoCampo::data:
+        static_cast<DataOpzionale*>(w)->impostaValore(v);
+        break;
+    case TipoCampo::giornoMese: {
+        // The stored day in the current year (29/02 of a leap year stays as it was).
+        const QDate d = v.toDate();
+        const QDate corrente = d.isValid() ? nellAnnoCorrente(d) : QDate();
+        static_cast<DataOpzionale*>(w)->impostaValore(corrente.isValid() ? QVariant(corrente) : v);
+        break;
+    }
+    case TipoCampo::spunta:
+        static_cast<QCheckBox*>(w)->setChecked(nz(v).toInt() != 0);
+        break;
+    case TipoCampo::elenco: {
+        auto* c = static_cast<QComboBox*>(w);
+        c->setCurrentIndex(c->findText(nz(v).toString(), Qt::MatchFixedString));
+        break;
+    }
+    case TipoCampo::combo:
+        static_cast<ComboDati*>(w)->impostaValoreLegato(v);
+        break;
+    }
+}
+
+void LegameCampi::svuota() const
+{
+    for (const Legame& l : legami)
+        mostra(l.colonna, QVariant());
+}
+
+QStringList LegameCampi::errori() const
+{
+    QStringList e;
+    for (const Legame& l : legami) {
+        try {
+            valore(l.colonna);
+        } catch (const ErroreDb& errore) {
+            e << errore.descrizione;
+        }
+    }
+    return e;
+}
+
+QVariant LegameCampi::valore(const QString& colonna) const
+{
+    const Legame* l = trova(colonna);
+    if (!l)
+        nonTrovato(colonna);
+    QWidget* w = l->controllo;
+    auto rifiuta = [l](const QString& predefinito) -> QVariant {
+        throw ErroreDb(erroreComando, u"Scheda"_s, l->messaggio.isEmpty() ? predefinito : l->messaggio);
+    };
+    switch (l->tipo) {
+    case TipoCampo::testo:
+        return maiuscolo(static_cast<QLineEdit*>(w)->text());
+    case TipoCampo::memo:
+        return maiuscolo(static_cast<QPlainTextEdit*>(w)->toPlainText());
+    case TipoCampo::intero: {
+        const QString t = static_cast<QLineEdit*>(w)->text();
+        qlonglong n = 0;
+        if (t.trimmed().isEmpty())
+            return l->vuoto;
+        return leggiIntero(t, &n) ? QVariant(n) : rifiuta(u"Il valore \""_s + t + u"\" non e' un numero intero"_s);
+    }
+    case TipoCampo::decimale: {
+        const QString t = static_cast<QLineEdit*>(w)->text();
+        double d = 0;
+        if (t.trimmed().isEmpty())
+            return l->vuoto;
+        return leggiDecimale(t, &d) ? QVariant(d) : rifiuta(u"Il valore \""_s + t + u"\" non e' un numero"_s);
+    }
+    case TipoCampo::ora:
+        return static_cast<QTimeEdit*>(w)->time();
+    case TipoCampo::data:
+        return static_cast<DataOpzionale*>(w)->valore();
+    case TipoCampo::giornoMese: {
+        const QVariant v = static_cast<DataOpzionale*>(w)->valore();
+        if (v.isNull())
+            return v;
+        const QDate d = nellAnnoCorrente(v.toDate());
+        if (!d.isValid())
+            return rifiuta(u"La data %1 non esiste nell'anno %2"_s.arg(v.toDate().toString(u"dd/MM"_s))
+                               .arg(oggi().year()));
+        return d;
+    }
+    case TipoCampo::spunta:
+        return static_cast<QCheckBox*>(w)->isChecked() ? 1 : 0;
+    case TipoCampo::elenco:
+        return maiuscolo(static_cast<QComboBox*>(w)->currentText());
+    case TipoCampo::combo: {
+        const QVariant k = static_cast<ComboDati*>(w)->valoreLegato();
+        return k.isNull() ? QVariant(0) : QVariant(k.toLongLong());
+    }
+    }
+    return {};
+}
+
+QStringList LegameCampi::colonne() const
+{
+    QStringList c;
+    for (const Legame& l : legami)
+        c << l.colonna;
+    return c;
+}
+
+QVariantList LegameCampi::valori() const
+{
+    QVariantList v;
+    for (const Legame& l : legami)
+        v << valore(l.colonna);
+    return v;
+}
+
+QString LegameCampi::istruzioneInserimento(const QString& tabella, const QStringList& prime) const
+{
+    const QStringList tutte = prime + colonne();
+    return u"INSERT INTO "_s + tabella + u" ("_s + tutte.join(u',') + u") VALUES ("_s
+           + QStringList(tutte.size(), u"?"_s).join(u',') + u")"_s;
+}
+
+QString LegameCampi::istruzioneModifica(const QString& tabella, const QString& chiave) const
+{
+    return u"UPDATE "_s + tabella + u" SET "_s + colonne().join(u"=?,"_s) + u"=? WHERE "_s + chiave + u"=?"_s;
+}

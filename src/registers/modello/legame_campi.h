@@ -1,0 +1,80 @@
+#pragma once
+#include "platform/db/recordset.h"
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QWidget>
+
+// What a control holds and how it is written to its column.
+enum class TipoCampo {
+    testo,    // QLineEdit: the text in capitals
+    memo,     // QPlainTextEdit: the text in capitals, line breaks kept
+    intero,   // QLineEdit: a whole number; empty is the field's empty value
+    decimale, // QLineEdit: a number with the Italian comma (a point is taken too)
+    ora,      // QTimeEdit: hh:mm
+    data,     // DataOpzionale: the date, Null when unticked
+    giornoMese, // DataOpzionale showing day and month: that day of the current year
+    spunta,   // QCheckBox: 1 or 0
+    elenco,   // QComboBox of fixed entries: the entry's text, in capitals
+    combo,    // ComboDati: the chosen key, 0 when none
+};
+
+// The fields of a card bound to the columns of its row: one list that shows a row, empties
+// the fields, checks the values against their kinds and gives the values that both the
+// INSERT and the UPDATE bind, in the same order.
+class LegameCampi {
+public:
+    struct Legame {
+        QString colonna;
+        QWidget* controllo = nullptr;
+        TipoCampo tipo = TipoCampo::testo;
+        // What a field of kind intero or decimale writes when it is empty.
+        QVariant vuoto = 0;
+        // The message for a value that is not of the field's kind.
+        QString messaggio{};
+    };
+
+    void lega(Legame l);
+    void lega(const QString& colonna, QWidget* controllo, TipoCampo tipo) { lega({colonna, controllo, tipo}); }
+    void svuotaLegami() { legami.clear(); }
+    const QList<Legame>& elenco() const { return legami; }
+
+    // The control of a column as its class; throws when there is none of that class.
+    template <class T>
+    T* campo(const QString& colonna) const
+    {
+        T* c = qobject_cast<T*>(controllo(colonna));
+        if (!c)
+            nonTrovato(colonna);
+        return c;
+    }
+    QWidget* controllo(const QString& colonna) const; // nullptr when not bound
+
+    // Shows the current row of rs in every field whose column it holds (Null as empty).
+    void mostra(const Recordset& rs) const;
+    void mostra(const QString& colonna, const QVariant& valore) const;
+    // Empties every field.
+    void svuota() const;
+    // The messages of the fields whose text is not of their kind, in field order.
+    QStringList errori() const;
+    // The value a column writes; throws ErroreDb when it cannot be written (errori() says why).
+    QVariant valore(const QString& colonna) const;
+    // Every column and its value, in field order.
+    QStringList colonne() const;
+    QVariantList valori() const;
+
+    // "INSERT INTO t (a,b,..) VALUES (?,?,..)" over the bound columns after `prime` columns
+    // of the caller's (whose values go first); "UPDATE t SET a=?,b=?,.. WHERE chiave=?".
+    QString istruzioneInserimento(const QString& tabella, const QStringList& prime = {}) const;
+    QString istruzioneModifica(const QString& tabella, const QString& chiave) const;
+
+private:
+    [[noreturn]] static void nonTrovato(const QString& colonna);
+    const Legame* trova(const QString& colonna) const;
+    QList<Legame> legami;
+};
+
+// Whole numbers and decimals as an operator types them ("-12", "12,5", "12.5").
+bool leggiIntero(const QString& testo, qlonglong* valore);
+bool leggiDecimale(const QString& testo, double* valore);

@@ -1,4 +1,5 @@
 #include "platform/ui/combo_dati.h"
+#include "platform/db/connessione.h"
 #include "platform/db/formato_testo.h"
 #include <QKeyEvent>
 
@@ -26,7 +27,7 @@ QVariant ComboDati::valoreLegato() const
 
 void ComboDati::impostaValoreLegato(const QVariant& chiave)
 {
-    if (chiave.isNull()) {
+    if (chiave.isNull() || chiave.toString() == QLatin1String("0")) {
         svuotaScelta();
         return;
     }
@@ -37,7 +38,29 @@ void ComboDati::impostaValoreLegato(const QVariant& chiave)
             return;
         }
     }
-    svuotaScelta();
+    if (!conserva) {
+        svuotaScelta();
+        return;
+    }
+    addItem(descrizioneMancante(chiave), chiave);
+    setCurrentIndex(count() - 1);
+}
+
+void ComboDati::conservaChiaviMancanti(const QString& sql)
+{
+    conserva = true;
+    sqlMancante = sql;
+}
+
+QString ComboDati::descrizioneMancante(const QVariant& chiave) const
+{
+    if (sqlMancante.isEmpty())
+        return chiave.toString();
+    const Recordset rs = connessione.apriAvanti(sqlMancante, {chiave});
+    if (rs.eof())
+        return chiave.toString();
+    const bool eliminato = rs.numeroCampi() > 1 && rs.campo(1).toInt() != 0;
+    return testoValore(rs.campo(0)) + (eliminato ? QStringLiteral(" (eliminato)") : QString());
 }
 
 void ComboDati::svuotaScelta()

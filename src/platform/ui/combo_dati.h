@@ -13,10 +13,22 @@ public:
     void riempi(Recordset rs, const QString& campoMostrato, const QString& campoLegato);
     // The key of the chosen row, or Null when nothing is chosen.
     QVariant valoreLegato() const;
-    // Chooses the row with that key; a key not in the list (or Null) clears the choice.
+    // Chooses the row with that key; Null or 0 clears the choice, and so does a key the rows
+    // do not list, unless the combo keeps such keys (below).
     void impostaValoreLegato(const QVariant& chiave);
+    // From now on a stored key the rows do not list (a deleted row, a parent of another kind)
+    // is shown as an extra entry and kept, so writing the combo back never loses it. `sql`
+    // describes it: one bound value (the key), the text in its first column and, when there
+    // is one, the soft-delete flag in its second; without it, or when no row has the key,
+    // the entry shows the bare key.
+    void conservaChiaviMancanti(const QString& sql = {});
     void svuotaScelta();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    QString descrizioneMancante(const QVariant& chiave) const;
+    bool conserva = false;
+    QString sqlMancante;
 };

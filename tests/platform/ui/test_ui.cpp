@@ -3,9 +3,12 @@
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/data_opzionale.h"
 #include "platform/ui/finestra.h"
+#include "platform/ui/limite_caratteri.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/modale.h"
 #include "platform/ui/tasti_funzione.h"
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -110,6 +113,74 @@ private slots:
         QVERIFY(c.valoreLegato().isNull());
         c.impostaValoreLegato(42);
         QVERIFY(c.valoreLegato().isNull());
+        c.impostaValoreLegato(0);
+        QVERIFY(c.valoreLegato().isNull());
+    }
+
+    // A stored key the combo does not list is shown and written back, never lost.
+    void comboConservaChiaviMancanti_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QVariant>("chiave");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("deleted row") << "SELECT nome, eliminato FROM z WHERE id = ?" << QVariant(5) << "EST (eliminato)";
+        QTest::newRow("row of another kind") << "SELECT nome, eliminato FROM z WHERE id = ?" << QVariant(6) << "OVEST";
+        QTest::newRow("no such row") << "SELECT nome, eliminato FROM z WHERE id = ?" << QVariant(42) << "42";
+        QTest::newRow("no description") << "" << QVariant(5) << "5";
+        QTest::newRow("zero is no choice") << "" << QVariant(0) << "";
+    }
+    void comboConservaChiaviMancanti()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QVariant, chiave);
+        QFETCH(QString, testo);
+        DatabaseTest db(false);
+        connessione.esegui("CREATE TABLE z (id INTEGER, nome TEXT, eliminato INTEGER)");
+        connessione.esegui("INSERT INTO z VALUES (7, 'NORD', 0), (5, 'EST', 1), (6, 'OVEST', 0)");
+        ComboDati c;
+        c.conservaChiaviMancanti(sql);
+        c.riempi(connessione.apriStatico("SELECT * FROM z WHERE id = 7"), "nome", "id");
+        c.impostaValoreLegato(chiave);
+        QCOMPARE(c.currentText(), testo);
+        QCOMPARE(c.valoreLegato().isNull(), testo.isEmpty());
+        if (!testo.isEmpty())
+            QCOMPARE(c.valoreLegato(), chiave);
+        // A refill lists the rows again, without the extra entry.
+        c.riempi(connessione.apriStatico("SELECT * FROM z WHERE id = 7"), "nome", "id");
+        QCOMPARE(c.count(), 1);
+    }
+
+    // Typing and pasting stop at the limit; a longer stored text is shown and kept whole.
+    void limiteCaratteri_data()
+    {
+        QTest::addColumn<QString>("iniziale");
+        QTest::addColumn<QString>("digitato");
+        QTest::addColumn<QString>("incollato");
+        QTest::addColumn<QString>("risultato");
+        QTest::newRow("typing") << "" << "ABCDEFG" << "" << "ABCDE";
+        QTest::newRow("pasting") << "AB" << "" << "123456" << "AB123";
+        QTest::newRow("stored longer text") << "ABCDEFGH" << "" << "" << "ABCDEFGH";
+        QTest::newRow("typing after a stored longer text") << "ABCDEFGH" << "XY" << "" << "ABCDEFGH";
+        QTest::newRow("emoji counts as typed") << "" << "" << "AB🔥CD" << "AB🔥C";
+        QTest::newRow("emoji never cut in half") << "" << "" << "ABCD🔥" << "ABCD";
+    }
+    void limiteCaratteri()
+    {
+        QFETCH(QString, iniziale);
+        QFETCH(QString, digitato);
+        QFETCH(QString, incollato);
+        QFETCH(QString, risultato);
+        QLineEdit e;
+        limitaCaratteri(&e, 5);
+        e.setText(iniziale);
+        e.end(false);
+        QTest::keyClicks(&e, digitato);
+        if (!incollato.isEmpty()) {
+            QApplication::clipboard()->setText(incollato);
+            e.paste();
+        }
+        QCOMPARE(e.text(), risultato);
+        QCOMPARE(e.maxLength(), 32767);
     }
 
     void dataOpzionale()

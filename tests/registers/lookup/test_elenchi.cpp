@@ -5,6 +5,7 @@
 #include "platform/ui/modale.h"
 #include "registers/lookup/zone.h"
 #include "registri_prova.h"
+#include "supporto_finestre.h"
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,11 +27,6 @@ void riempi(const RegistroProva& r)
         connessione.esegui(u"UPDATE "_s + r.tabella + u" SET eliminato = 1 WHERE "_s + r.chiave + u" = 5"_s);
 }
 
-QLineEdit* ricerca(ElencoRegistro& l)
-{
-    return l.forma()->findChild<QLineEdit*>(u"txtNome"_s);
-}
-
 Griglia* griglia(ElencoRegistro& l)
 {
     return l.forma()->findChild<Griglia*>(u"griglia"_s);
@@ -38,16 +34,7 @@ Griglia* griglia(ElencoRegistro& l)
 
 QStringList codici(ElencoRegistro& l)
 {
-    QStringList c;
-    const QAbstractItemModel* m = griglia(l)->model();
-    for (int i = 0; i < m->rowCount(); ++i)
-        c << m->index(i, 0).data().toString();
-    return c;
-}
-
-int contaRighe(const QString& sql)
-{
-    return connessione.apriAvanti(sql).campo(0).toInt();
+    return colonna(l, 0);
 }
 
 QString ultimoMessaggio()
@@ -111,9 +98,9 @@ private slots:
         QCOMPARE(ricerca(l)->text(), u"DA"_s);
         const QString riga = u" FROM "_s + r.tabella + u" WHERE "_s + r.chiave + u" = "_s + QString::number(chiavePrima);
         if (r.conEliminato)
-            QCOMPARE(contaRighe(u"SELECT count(*)"_s + riga + u" AND eliminato = 1"_s), 1);
+            QCOMPARE(conta(u"SELECT count(*)"_s + riga + u" AND eliminato = 1"_s), 1);
         else
-            QCOMPARE(contaRighe(u"SELECT count(*)"_s + riga), 0);
+            QCOMPARE(conta(u"SELECT count(*)"_s + riga), 0);
     }
 
     void rispostaNoNonElimina()
@@ -126,7 +113,7 @@ private slots:
         seamMessaggi::rispondi(Risposta::No);
         l.cancella();
         QCOMPARE(codici(l), prima);
-        QCOMPARE(contaRighe(u"SELECT count(*) FROM marche WHERE eliminato = 1"_s), 1);
+        QCOMPARE(conta(u"SELECT count(*) FROM marche WHERE eliminato = 1"_s), 1);
     }
 
     void prefissoLetterale_data()

@@ -4,6 +4,7 @@
 #include "platform/ui/modale.h"
 #include "registers/lookup/zone.h"
 #include "registri_prova.h"
+#include "supporto_finestre.h"
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -65,11 +66,6 @@ void aggiungiRegistri()
 QLineEdit* casella(QWidget* scheda, const QString& nome)
 {
     return scheda->findChild<QLineEdit*>(nome);
-}
-
-void premi(QWidget* scheda, const QString& pulsante)
-{
-    QTest::mouseClick(scheda->findChild<QPushButton*>(pulsante), Qt::LeftButton);
 }
 
 // Fills the card shown next and presses OK; tells whether the card was still open then.

@@ -6,7 +6,7 @@
 #include "platform/ui/modale.h"
 #include "registers/staff/calendario.h"
 #include "registers/staff/ferie.h"
-#include "supporto_staff.h"
+#include "supporto_finestre.h"
 
 using namespace Qt::StringLiterals;
 

@@ -3,7 +3,7 @@
 #include "platform/ui/messaggi.h"
 #include "platform/ui/modale.h"
 #include "registers/staff/installatori.h"
-#include "supporto_staff.h"
+#include "supporto_finestre.h"
 #include <QLabel>
 
 using namespace Qt::StringLiterals;

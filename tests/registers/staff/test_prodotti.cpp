@@ -4,7 +4,7 @@
 #include "platform/ui/messaggi.h"
 #include "platform/ui/modale.h"
 #include "registers/staff/prodotti.h"
-#include "supporto_staff.h"
+#include "supporto_finestre.h"
 
 using namespace Qt::StringLiterals;
 

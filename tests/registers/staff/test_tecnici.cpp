@@ -6,7 +6,7 @@
 #include "registers/staff/ferie.h"
 #include "registers/staff/scheda_tec_zona.h"
 #include "registers/staff/tecnici.h"
-#include "supporto_staff.h"
+#include "supporto_finestre.h"
 #include <QCheckBox>
 
 using namespace Qt::StringLiterals;

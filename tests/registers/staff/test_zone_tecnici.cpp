@@ -5,7 +5,7 @@
 #include "platform/ui/messaggi.h"
 #include "platform/ui/modale.h"
 #include "registers/staff/zone_tecnici.h"
-#include "supporto_staff.h"
+#include "supporto_finestre.h"
 
 using namespace Qt::StringLiterals;
 

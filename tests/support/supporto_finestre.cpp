@@ -1,7 +1,8 @@
-#include "supporto_staff.h"
+#include "supporto_finestre.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/griglia.h"
 #include "platform/ui/messaggi.h"
+#include "registers/modello/elenco_registro.h"
 #include <QAbstractButton>
 #include <QTest>
 
@@ -36,9 +37,9 @@ void premi(QWidget* finestra, const QString& nome)
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
-QStringList riga(const QString& sql)
+QStringList riga(const QString& sql, const QVariantList& valori)
 {
-    Recordset rs = connessione.apriAvanti(sql);
+    Recordset rs = connessione.apriAvanti(sql, valori);
     QStringList r;
     if (!rs.eof())
         for (int i = 0; i < rs.numeroCampi(); ++i)
@@ -46,9 +47,9 @@ QStringList riga(const QString& sql)
     return r;
 }
 
-int conta(const QString& sql)
+int conta(const QString& sql, const QVariantList& valori)
 {
-    return connessione.apriAvanti(sql).campo(0).toInt();
+    return connessione.apriAvanti(sql, valori).campo(0).toInt();
 }
 
 QString unicoMessaggio()

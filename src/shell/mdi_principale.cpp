@@ -20,6 +20,7 @@
 #include "registers/lookup/tipo_prodotto.h"
 #include "registers/lookup/tipo_richieste.h"
 #include "registers/lookup/zone.h"
+#include "customers/scheda_cliente.h"
 #include "shell/compattazione.h"
 #include "platform/db/connessione.h"
 #include "common/funzioni.h"
@@ -143,7 +144,15 @@ void MDIprincipale::costruisciMenu(QMainWindow* f)
 
     QMenu* clienti = barra->addMenu(QStringLiteral("Gestione Clienti"));
     clienti->setObjectName(QStringLiteral("mnuClienti"));
-    voce(clienti, QStringLiteral("mnuClientiNuovo"), QStringLiteral("Nuovo"));
+    voce(clienti, QStringLiteral("mnuClientiNuovo"), QStringLiteral("Nuovo"), [] {
+        gestisci([] {
+            schCliente& s = istanza<schCliente>();
+            s.nModalità = 0;
+            // No number, no card.
+            if (s.predisponi())
+                s.mostraModale();
+        });
+    });
     voce(clienti, QStringLiteral("mnuRicTotale"), QStringLiteral("Ricerca"));
 
     voce(nullptr, QStringLiteral("mnuPlanning"), QStringLiteral("Planning"));
@@ -190,7 +199,8 @@ void MDIprincipale::costruisciPulsanti(QMainWindow* f)
                            QStyle::SP_DialogCloseButton);
     // Buttons whose window is not here yet mirror their menu entries.
     c.cmdRicerca->setEnabled(c.voci.value(QStringLiteral("mnuRicTotale"))->isEnabled());
-    c.cmdNuovoCliente->setEnabled(c.voci.value(QStringLiteral("mnuClientiNuovo"))->isEnabled());
+    QObject::connect(c.cmdNuovoCliente, &QToolButton::clicked, c.voci.value(QStringLiteral("mnuClientiNuovo")),
+                     &QAction::trigger);
     c.cmdPlanner->setEnabled(c.voci.value(QStringLiteral("mnuPlanning"))->isEnabled());
     QObject::connect(c.cmdNascondi, &QToolButton::clicked, f, [f] { f->showMinimized(); });
     QObject::connect(c.cmdUscita, &QToolButton::clicked, f, [this] { uscita(); });

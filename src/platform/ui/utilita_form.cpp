@@ -24,3 +24,9 @@ int filtraTastoDecimale(int codiceTasto, const QString& testo)
         return 0;
     return codiceTasto == punto ? virgola : codiceTasto;
 }
+
+void ordineTab(const QList<QWidget*>& controlli)
+{
+    for (qsizetype i = 1; i < controlli.size(); ++i)
+        QWidget::setTabOrder(controlli[i - 1], controlli[i]);
+}

@@ -4,5 +4,7 @@
 
 // Centres a window on the screen.
 void centraForm(QWidget* finestra);
+// The tab order of a window's controls, first to last.
+void ordineTab(const QList<QWidget*>& controlli);
 // The key filter of amount fields: the key to use, 0 to swallow it.
 int filtraTastoDecimale(int codiceTasto, const QString& testo);

@@ -155,9 +155,11 @@ QVariant LegameCampi::valore(const QString& colonna) const
     };
     switch (l->tipo) {
     case TipoCampo::testo:
-        return maiuscolo(static_cast<QLineEdit*>(w)->text());
-    case TipoCampo::memo:
-        return maiuscolo(static_cast<QPlainTextEdit*>(w)->toPlainText());
+    case TipoCampo::memo: {
+        const QString t = l->tipo == TipoCampo::testo ? static_cast<QLineEdit*>(w)->text()
+                                                      : static_cast<QPlainTextEdit*>(w)->toPlainText();
+        return l->maiuscolo ? maiuscolo(t) : t;
+    }
     case TipoCampo::intero: {
         const QString t = static_cast<QLineEdit*>(w)->text();
         qlonglong n = 0;
@@ -221,7 +223,7 @@ QString LegameCampi::istruzioneInserimento(const QString& tabella, const QString
            + QStringList(tutte.size(), u"?"_s).join(u',') + u")"_s;
 }
 
-QString LegameCampi::istruzioneModifica(const QString& tabella, const QString& chiave) const
+QString LegameCampi::istruzioneModifica(const QString& tabella, const QString& chiave, const QStringList& prime) const
 {
-    return u"UPDATE "_s + tabella + u" SET "_s + colonne().join(u"=?,"_s) + u"=? WHERE "_s + chiave + u"=?"_s;
+    return u"UPDATE "_s + tabella + u" SET "_s + (prime + colonne()).join(u"=?,"_s) + u"=? WHERE "_s + chiave + u"=?"_s;
 }

@@ -33,6 +33,8 @@ public:
         QVariant vuoto = 0;
         // The message for a value that is not of the field's kind.
         QString messaggio{};
+        // testo, memo: written in capitals; false: written as it stands.
+        bool maiuscolo = true;
     };
 
     void lega(Legame l);
@@ -64,10 +66,10 @@ public:
     QStringList colonne() const;
     QVariantList valori() const;
 
-    // "INSERT INTO t (a,b,..) VALUES (?,?,..)" over the bound columns after `prime` columns
-    // of the caller's (whose values go first); "UPDATE t SET a=?,b=?,.. WHERE chiave=?".
+    // "INSERT INTO t (a,b,..) VALUES (?,?,..)" and "UPDATE t SET a=?,b=?,.. WHERE chiave=?"
+    // over `prime`, columns the caller gives values for (first), and the bound columns.
     QString istruzioneInserimento(const QString& tabella, const QStringList& prime = {}) const;
-    QString istruzioneModifica(const QString& tabella, const QString& chiave) const;
+    QString istruzioneModifica(const QString& tabella, const QString& chiave, const QStringList& prime = {}) const;
 
 private:
     [[noreturn]] static void nonTrovato(const QString& colonna);

@@ -64,12 +64,7 @@ QWidget* SchedaRegistro::costruisci()
     pulsanti->addStretch();
     l->addLayout(pulsanti);
 
-    QWidget* prima = nullptr;
-    for (QWidget* w : c.campi + QList<QWidget*>{c.cmdOk, c.cmdAnnulla}) {
-        if (prima)
-            QWidget::setTabOrder(prima, w);
-        prima = w;
-    }
+    ordineTab(c.campi + QList<QWidget*>{c.cmdOk, c.cmdAnnulla});
     if (d.coloriFocus)
         coloraFocus(testi);
     if (d.ridimensionabile) {

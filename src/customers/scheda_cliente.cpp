@@ -1,0 +1,680 @@
+#include "customers/scheda_cliente.h"
+#include "common/funzioni.h"
+#include "common/prossimo_numero.h"
+#include "customers/appartenenza.h"
+#include "customers/elimina_prodotto.h"
+#include "customers/note.h"
+#include "customers/scheda_prodotto_cliente.h"
+#include "platform/db/connessione.h"
+#include "platform/db/testi_sql.h"
+#include "platform/ui/colori_focus.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/forma_dialogo.h"
+#include "platform/ui/griglia.h"
+#include "platform/ui/limite_caratteri.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/tasti_funzione.h"
+#include "platform/ui/utilita_form.h"
+#include "registers/lookup/zone.h"
+#include "registers/modello/aggiunta_rapida.h"
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QColor rosso(255, 0, 0);
+const QColor ciano(0, 255, 255);
+const QColor grigioChiaro(0xC0, 0xC0, 0xC0);
+
+QColor facciaPulsante()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
+
+void coloraPulsante(QPushButton* p, const QColor& colore)
+{
+    QPalette pal = p->palette();
+    pal.setColor(QPalette::Button, colore);
+    p->setPalette(pal);
+    p->setAutoFillBackground(true);
+}
+
+QLineEdit* casella(QWidget* f, const QString& nome, int limite)
+{
+    auto* e = new QLineEdit(f);
+    e->setObjectName(nome);
+    if (limite > 0)
+        limitaCaratteri(e, limite);
+    return e;
+}
+
+// A label, the control's buddy, and the control, on one row of a grid.
+void riga(QGridLayout* g, int r, int c, const QString& etichetta, QWidget* controllo, int colonne = 1)
+{
+    auto* l = new QLabel(etichetta, controllo->parentWidget());
+    l->setBuddy(controllo);
+    g->addWidget(l, r, c);
+    g->addWidget(controllo, r, c + 1, 1, colonne);
+}
+
+// Every time the card becomes the active window.
+class Attivazione : public QObject {
+public:
+    Attivazione(QObject* padre, std::function<void()> f) : QObject(padre), f(std::move(f)) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::WindowActivate)
+            f();
+        return false;
+    }
+
+private:
+    std::function<void()> f;
+};
+
+// The parent combo: a click on it shows the parent's kind, any key blanks it.
+class FiltroAppartenenza : public QObject {
+public:
+    FiltroAppartenenza(QObject* padre, QLabel* etichetta) : QObject(padre), etichetta(etichetta) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::KeyPress)
+            etichetta->clear();
+        return false;
+    }
+
+private:
+    QLabel* etichetta;
+};
+} // namespace
+
+QWidget* schCliente::costruisci()
+{
+    auto* f = new FormaDialogo(u"Scheda Cliente"_s);
+    auto& c = nuoviControlli();
+    c.forma = f;
+    auto* l = new QVBoxLayout(f);
+    auto* alto = new QHBoxLayout;
+    l->addLayout(alto);
+    costruisciAnagrafica(f);
+    costruisciCategoria(f);
+    costruisciProdotti(f);
+
+    c.cmdConferma = new QPushButton(u"Conferma (F10)"_s, f);
+    c.cmdConferma->setObjectName(u"cmdConferma"_s);
+    c.cmdAnnulla = new QPushButton(u"Annulla (ESC)"_s, f);
+    c.cmdAnnulla->setObjectName(u"cmdAnnulla"_s);
+    f->impostaAnnulla(c.cmdAnnulla);
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch();
+    pulsanti->addWidget(c.cmdConferma);
+    pulsanti->addWidget(c.cmdAnnulla);
+
+    auto* sinistra = new QVBoxLayout;
+    sinistra->addWidget(f->findChild<QGroupBox*>(u"fraAnagrafica"_s));
+    auto* destra = new QVBoxLayout;
+    destra->addWidget(f->findChild<QGroupBox*>(u"fraContatti"_s));
+    destra->addWidget(f->findChild<QGroupBox*>(u"fraCategoria"_s));
+    destra->addStretch();
+    alto->addLayout(sinistra, 3);
+    alto->addLayout(destra, 2);
+    l->addWidget(f->findChild<QGroupBox*>(u"fraProdotti"_s), 1);
+    l->addLayout(pulsanti);
+
+    QObject::connect(c.cmdConferma, &QPushButton::clicked, f, [this] { cmdConferma_Click(); });
+    QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { cmdAnnulla_Click(); });
+    filtraTasti(f, FiltroTasti::Momento::rilascio, [this](int k, Qt::KeyboardModifiers) { return tasto(k); });
+    f->installEventFilter(new Attivazione(f, [this] {
+        ui().txtCognome->setFocus();
+        if (!cNotePagamento.isEmpty())
+            coloraPulsante(ui().txtNotePagamento, rosso);
+    }));
+    coloraFocus({c.txtCognome, c.txtNome, c.txtRagione, c.txtIndirizzo, c.txtIndirizzo2, c.txtCap, c.txtCitta,
+                 c.txtProvincia, c.txtNaz, c.txtCondFraz, c.txtNote, c.txtGruppo, c.txtCodGas, c.txtTelCasa,
+                 c.txtTelCellulare, c.txtAltro});
+    coloraFocus({c.grigliaProdotti}, facciaPulsante());
+    ordineTab({c.txtCognome, c.txtNome, c.txtRagione, c.txtIndirizzo, c.txtIndirizzo2, c.txtCap,
+                          c.txtCitta, c.txtProvincia, c.txtNaz, c.txtCondFraz, c.txtNote, c.txtGruppo, c.txtCodGas,
+                          c.cmbZona, c.cmdNuovaZona, c.chkContatto, c.txtNotePagamento, c.cmdNoteUlteriori,
+                          c.txtTelCasa, c.txtTelCellulare, c.txtAltro, c.optGruppo, c.optProprietario,
+                          c.optInquilino, c.cmbTipoCliente, c.cmbAppartenenza, c.grigliaProdotti, c.cmdAggiungi,
+                          c.cmdModifica, c.cmdRimuovi, c.cmdConferma, c.cmdAnnulla});
+    lega();
+    f->resize(780, 560);
+    centraForm(f);
+    return f;
+}
+
+void schCliente::costruisciAnagrafica(QWidget* f)
+{
+    auto& c = ui();
+    auto* fra = new QGroupBox(u"ANAGRAFICA CLIENTE"_s, f);
+    fra->setObjectName(u"fraAnagrafica"_s);
+    auto* g = new QGridLayout(fra);
+    c.txtCognome = casella(fra, u"txtCognome"_s, 25);
+    c.txtNome = casella(fra, u"txtNome"_s, 25);
+    c.txtRagione = casella(fra, u"txtRagione"_s, 30);
+    c.txtIndirizzo = casella(fra, u"txtIndirizzo"_s, 40);
+    c.txtIndirizzo2 = casella(fra, u"txtIndirizzo2"_s, 40);
+    c.txtCap = casella(fra, u"txtCap"_s, 5);
+    c.txtCitta = casella(fra, u"txtCitta"_s, 25);
+    c.txtProvincia = casella(fra, u"txtProvincia"_s, 2);
+    c.txtNaz = casella(fra, u"txtNaz"_s, 2);
+    c.txtCondFraz = casella(fra, u"txtCondFraz"_s, 90);
+    c.txtNote = new QPlainTextEdit(fra);
+    c.txtNote->setObjectName(u"txtNote"_s);
+    c.txtNote->setTabChangesFocus(true);
+    c.txtNote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    c.txtNote->setMaximumHeight(60);
+    c.txtGruppo = casella(fra, u"txtGruppo"_s, 0);
+    c.txtCodGas = casella(fra, u"txtCodGas"_s, 0);
+    // Shown, never edited: written back as they were.
+    for (QLineEdit* e : {c.txtIndirizzo2, c.txtGruppo, c.txtCodGas})
+        e->setEnabled(false);
+    c.cmbZona = new ComboDati(fra);
+    c.cmbZona->setObjectName(u"cmbZona"_s);
+    c.cmbZona->conservaChiaviMancanti(u"SELECT sigla_zona || ' - ' || desc_zona, eliminato FROM zone WHERE idzona = ?"_s);
+    c.cmdNuovaZona = new QPushButton(fra);
+    c.cmdNuovaZona->setObjectName(u"cmdNuovaZona"_s);
+    c.cmdNuovaZona->setIcon(fra->style()->standardIcon(QStyle::SP_FileDialogNewFolder));
+    c.cmdNuovaZona->setToolTip(u"Crea una nuova zona"_s);
+    c.cmdNuovaZona->setAccessibleName(u"Crea una nuova zona"_s);
+    c.chkContatto = new QCheckBox(u"Escludere"_s, fra);
+    c.chkContatto->setObjectName(u"chkContatto"_s);
+    c.txtNotePagamento = new QPushButton(u"Pag."_s, fra);
+    c.txtNotePagamento->setObjectName(u"txtNotePagamento"_s);
+    c.txtNotePagamento->setToolTip(u"Inserisci note sullo stato dei pagamenti"_s);
+    c.cmdNoteUlteriori = new QPushButton(u"Note"_s, fra);
+    c.cmdNoteUlteriori->setObjectName(u"cmdNoteUlteriori"_s);
+    c.cmdNoteUlteriori->setToolTip(u"Inserisci note aggiuntive"_s);
+    coloraPulsante(c.txtNotePagamento, grigioChiaro);
+    coloraPulsante(c.cmdNoteUlteriori, facciaPulsante());
+
+    riga(g, 0, 0, u"Cognome"_s, c.txtCognome, 3);
+    riga(g, 1, 0, u"Nome"_s, c.txtNome, 3);
+    riga(g, 2, 0, u"Rag Soc"_s, c.txtRagione, 3);
+    riga(g, 3, 0, u"Indirizzo"_s, c.txtIndirizzo, 3);
+    riga(g, 4, 0, u"Indirizzo 2"_s, c.txtIndirizzo2, 3);
+    riga(g, 5, 0, u"CAP"_s, c.txtCap);
+    riga(g, 5, 2, u"Città"_s, c.txtCitta);
+    riga(g, 6, 0, u"Provincia"_s, c.txtProvincia);
+    riga(g, 6, 2, u"Nazionalità"_s, c.txtNaz);
+    riga(g, 7, 0, u"Cond Fraz"_s, c.txtCondFraz, 3);
+    riga(g, 8, 0, u"Note"_s, c.txtNote, 3);
+    riga(g, 9, 0, u"Gruppo"_s, c.txtGruppo);
+    riga(g, 9, 2, u"Gas Cod"_s, c.txtCodGas);
+    riga(g, 10, 0, u"Zona"_s, c.cmbZona, 2);
+    g->addWidget(c.cmdNuovaZona, 10, 3);
+    auto* sotto = new QHBoxLayout;
+    sotto->addWidget(c.chkContatto);
+    sotto->addStretch();
+    sotto->addWidget(c.txtNotePagamento);
+    sotto->addWidget(c.cmdNoteUlteriori);
+    g->addLayout(sotto, 11, 0, 1, 4);
+
+    auto* contatti = new QGroupBox(u"CONTATTI"_s, f);
+    contatti->setObjectName(u"fraContatti"_s);
+    auto* gc = new QGridLayout(contatti);
+    c.txtTelCasa = casella(contatti, u"txtTelCasa"_s, 40);
+    c.txtTelCellulare = casella(contatti, u"txtTelCellulare"_s, 40);
+    c.txtAltro = casella(contatti, u"txtAltro"_s, 40);
+    riga(gc, 0, 0, u"Telefono"_s, c.txtTelCasa);
+    riga(gc, 1, 0, u"Cellulare"_s, c.txtTelCellulare);
+    riga(gc, 2, 0, u"Altro"_s, c.txtAltro);
+
+    QObject::connect(c.cmdNuovaZona, &QPushButton::clicked, f, [this] { cmdNuovaZona_Click(); });
+    QObject::connect(c.txtNotePagamento, &QPushButton::clicked, f, [this] { note_Click(cNotePagamento); });
+    QObject::connect(c.cmdNoteUlteriori, &QPushButton::clicked, f, [this] { note_Click(cNoteUlteriori); });
+}
+
+void schCliente::costruisciCategoria(QWidget* f)
+{
+    auto& c = ui();
+    auto* fra = new QGroupBox(u"CATEGORIA CLIENTE"_s, f);
+    fra->setObjectName(u"fraCategoria"_s);
+    auto* g = new QGridLayout(fra);
+    c.optGruppo = new QRadioButton(u"Gruppo"_s, fra);
+    c.optGruppo->setObjectName(u"optGruppo"_s);
+    c.optProprietario = new QRadioButton(u"Proprietario"_s, fra);
+    c.optProprietario->setObjectName(u"optProprietario"_s);
+    c.optInquilino = new QRadioButton(u"Inquilino"_s, fra);
+    c.optInquilino->setObjectName(u"optInquilino"_s);
+    c.optInquilino->setChecked(true);
+    auto* opzioni = new QHBoxLayout;
+    for (QRadioButton* o : {c.optGruppo, c.optProprietario, c.optInquilino}) {
+        opzioni->addWidget(o);
+        QObject::connect(o, &QRadioButton::clicked, f, [this] { gestisci([this] { riempiGruppo(); }); });
+    }
+    g->addLayout(opzioni, 0, 0, 1, 3);
+    c.cmbTipoCliente = new ComboDati(fra);
+    c.cmbTipoCliente->setObjectName(u"cmbTipoCliente"_s);
+    c.cmbTipoCliente->conservaChiaviMancanti();
+    c.cmbAppartenenza = new ComboDati(fra);
+    c.cmbAppartenenza->setObjectName(u"cmbAppartenenza"_s);
+    c.cmbAppartenenza->conservaChiaviMancanti(u"SELECT ifnull(cognome,'') || ' - ' || ifnull(nome,'') FROM clienti WHERE idcli = ?"_s);
+    c.lblTipo = new QLabel(fra);
+    c.lblTipo->setObjectName(u"lblTipo"_s);
+    riga(g, 1, 0, u"Tipo Cliente"_s, c.cmbTipoCliente, 2);
+    riga(g, 2, 0, u"Appartiene a "_s, c.cmbAppartenenza);
+    g->addWidget(c.lblTipo, 2, 2);
+    c.cmbAppartenenza->installEventFilter(new FiltroAppartenenza(c.cmbAppartenenza, c.lblTipo));
+    QObject::connect(c.cmbAppartenenza, &QComboBox::activated, f, [this] { mostraTipoAppartenenza(); });
+}
+
+void schCliente::costruisciProdotti(QWidget* f)
+{
+    auto& c = ui();
+    auto* fra = new QGroupBox(u"PRODOTTI INSTALLATI"_s, f);
+    fra->setObjectName(u"fraProdotti"_s);
+    auto* l = new QHBoxLayout(fra);
+    c.grigliaProdotti = new Griglia(fra);
+    c.grigliaProdotti->setObjectName(u"grigliaProdotti"_s);
+    c.grigliaProdotti->setAccessibleName(u"PRODOTTI INSTALLATI"_s);
+    l->addWidget(c.grigliaProdotti, 1);
+    auto* pulsanti = new QVBoxLayout;
+    c.cmdAggiungi = new QPushButton(u"Aggiungi (F5)"_s, fra);
+    c.cmdAggiungi->setObjectName(u"cmdAggiungi"_s);
+    c.cmdAggiungi->setToolTip(u"Aggiunge un prodotto al cliente"_s);
+    c.cmdModifica = new QPushButton(u"Modifica (F6)"_s, fra);
+    c.cmdModifica->setObjectName(u"cmdModifica"_s);
+    c.cmdModifica->setToolTip(u"Modifica la scheda del prodotto selezionato"_s);
+    c.cmdRimuovi = new QPushButton(u"Elimina (F8)"_s, fra);
+    c.cmdRimuovi->setObjectName(u"cmdRimuovi"_s);
+    c.cmdRimuovi->setToolTip(u"Elimina il prodotto selezionato"_s);
+    for (QPushButton* p : {c.cmdAggiungi, c.cmdModifica, c.cmdRimuovi})
+        pulsanti->addWidget(p);
+    pulsanti->addStretch();
+    l->addLayout(pulsanti);
+    QObject::connect(c.cmdAggiungi, &QPushButton::clicked, f, [this] { cmdAggiungi_Click(); });
+    QObject::connect(c.cmdModifica, &QPushButton::clicked, f, [this] { cmdModifica_Click(); });
+    QObject::connect(c.cmdRimuovi, &QPushButton::clicked, f, [this] { cmdRimuovi_Click(); });
+    QObject::connect(c.grigliaProdotti, &QAbstractItemView::doubleClicked, f, [this] { ui().cmdModifica->click(); });
+}
+
+// The columns the card writes from its controls, in the order of the row.
+void schCliente::lega()
+{
+    auto& c = ui();
+    auto& l = c.legame;
+    l.lega(u"cod_tipo_cli"_s, c.cmbTipoCliente, TipoCampo::combo);
+    for (auto [colonna, casella] : {std::pair{u"cognome"_s, c.txtCognome}, {u"nome"_s, c.txtNome},
+                                    {u"rag_soc"_s, c.txtRagione}, {u"indirizzo"_s, c.txtIndirizzo}})
+        l.lega(colonna, casella, TipoCampo::testo);
+    l.lega({.colonna = u"indirizzo2"_s, .controllo = c.txtIndirizzo2, .maiuscolo = false});
+    l.lega(u"cond_fraz"_s, c.txtCondFraz, TipoCampo::testo);
+    l.lega(u"note_ind"_s, c.txtNote, TipoCampo::memo);
+    for (auto [colonna, casella] :
+         {std::pair{u"tel_casa"_s, c.txtTelCasa}, {u"tel_cel"_s, c.txtTelCellulare}, {u"tel_old"_s, c.txtAltro},
+          {u"cap"_s, c.txtCap}, {u"citta"_s, c.txtCitta}, {u"pv"_s, c.txtProvincia}, {u"nazcli"_s, c.txtNaz}})
+        l.lega(colonna, casella, TipoCampo::testo);
+    l.lega({.colonna = u"gruppo"_s, .controllo = c.txtGruppo, .maiuscolo = false});
+    l.lega({.colonna = u"gas_cod"_s, .controllo = c.txtCodGas, .maiuscolo = false});
+    l.lega(u"contatto"_s, c.chkContatto, TipoCampo::spunta);
+    l.lega(u"cod_appartenenza"_s, c.cmbAppartenenza, TipoCampo::combo);
+    l.lega(u"cod_zona"_s, c.cmbZona, TipoCampo::combo);
+}
+
+void schCliente::alCaricamento()
+{
+    cNotePagamento.clear();
+    cNoteUlteriori.clear();
+    bConferma = false;
+    prodottiModificati = false;
+    grigliaLegata = false;
+    gestisci([this] { riempiCombo(); });
+    gestisci([this] { riempiGruppo(); });
+    ui().forma->setWindowTitle(u"SCHEDA CLIENTE - MODIFICA"_s);
+    istanza<schProdottoCliente>().bConferma = false;
+}
+
+void schCliente::riempiCombo()
+{
+    riempiTipoCli();
+    riempiZona();
+}
+
+void schCliente::riempiTipoCli()
+{
+    ui().cmbTipoCliente->riempi(
+        connessione.apriStatico(u"SELECT idTipoCli,cli_nome_tipo FROM tipoCli ORDER BY cli_nome_tipo asc"_s),
+        u"cli_nome_tipo"_s, u"idTipoCli"_s);
+}
+
+void schCliente::riempiZona()
+{
+    Recordset rs = connessione.apriStatico(u"SELECT idzona,desc_zona from zone order by idzona desc"_s);
+    if (!rs.eof()) {
+        nCodZona = rs.campo(u"idzona"_s).toLongLong();
+        rs = connessione.apriStatico(u"SELECT idzona,(sigla_zona || ' - ' || desc_zona) as listazone from zone "
+                                     "where eliminato=0 order by desc_zona"_s);
+    }
+    ui().cmbZona->riempi(rs, u"listazone"_s, u"idzona"_s);
+}
+
+void schCliente::riempiGruppo()
+{
+    auto& c = ui();
+    c.cmbAppartenenza->svuotaScelta();
+    QString sql;
+    if (c.optInquilino->isChecked())
+        sql = u"SELECT idcli,(cognome || ' - ' || nome) as descr from clienti where cod_tipo_appartenenza=1 or "
+              "cod_tipo_appartenenza=2 order by cognome"_s;
+    else if (c.optProprietario->isChecked())
+        sql = u"SELECT idcli,(ifnull(cognome,'') || ' - ' || ifnull(nome,'')) as descr from clienti where "
+              "cod_tipo_appartenenza=1 order by cognome"_s;
+    else
+        sql = u"SELECT idcli,(ifnull(cognome,'') || ' - ' || ifnull(nome,'')) as descr from clienti where "
+              "cod_tipo_appartenenza=0 order by cognome"_s;
+    c.cmbAppartenenza->riempi(connessione.apriStatico(sql), u"descr"_s, u"idcli"_s);
+}
+
+void schCliente::mostraTipoAppartenenza()
+{
+    auto& c = ui();
+    const QVariant genitore = c.cmbAppartenenza->valoreLegato();
+    c.lblTipo->setText(genitore.isNull() ? QString() : descrizioneAppartenenza(long(genitore.toLongLong())));
+}
+
+long schCliente::incCliente()
+{
+    // A number already used by a customer, or by appliances whose customer row is missing,
+    // is skipped.
+    return long(prossimoNumero(u"cliente"_s, [](qint64 n) {
+        return !connessione
+                    .apriAvanti(u"SELECT 1 FROM clienti WHERE idCli = ? UNION ALL "
+                                "SELECT 1 FROM prodotti_ai_clienti WHERE cod_cliente = ?"_s,
+                                {n, n})
+                    .eof();
+    }));
+}
+
+bool schCliente::predisponi()
+{
+    if (nModalità != 0)
+        return true;
+    ui().forma->setWindowTitle(u"SCHEDA CLIENTE - NUOVO INSERIMENTO"_s);
+    // A card without a number of its own is not shown.
+    return gestisci([this] { nIDcliente = incCliente(); });
+}
+
+bool schCliente::ripristinaCliente(long id)
+{
+    nIDcliente = id;
+    bool trovato = false;
+    const bool letto = gestisci([&] {
+        auto& c = ui();
+        Recordset rs = connessione.apriStatico(u"SELECT * FROM clienti where idcli=?"_s, {qlonglong(id)});
+        if (rs.eof())
+            return;
+        trovato = true;
+        cNoteUlteriori = nz(rs[u"note_cli"_s]).toString();
+        cNotePagamento = nz(rs[u"note_pag"_s]).toString();
+        switch (rs[u"cod_tipo_appartenenza"_s].toInt()) {
+        case 1:
+            c.optGruppo->setChecked(true);
+            break;
+        case 2:
+            c.optProprietario->setChecked(true);
+            break;
+        case 3:
+            c.optInquilino->setChecked(true);
+            break;
+        default:
+            break;
+        }
+        riempiGruppo();
+        c.legame.mostra(rs);
+        mostraTipoAppartenenza();
+        coloraNote();
+        aggiornaProdotti();
+    });
+    if (trovato || !letto)
+        return trovato;
+    messaggio(u"Cliente non trovato!"_s, stile::esclamazione);
+    chiudi();
+    return false;
+}
+
+void schCliente::coloraNote()
+{
+    auto& c = ui();
+    coloraPulsante(c.txtNotePagamento, cNotePagamento.isEmpty() ? facciaPulsante() : rosso);
+    coloraPulsante(c.cmdNoteUlteriori, cNoteUlteriori.isEmpty() ? facciaPulsante() : ciano);
+}
+
+bool schCliente::check()
+{
+    auto& c = ui();
+    QString testo;
+    if (c.txtCognome->text().isEmpty())
+        testo = u"Mancato inserimento del Cognome del cliente\r\n"_s;
+    nCodAppartenenza = long(c.legame.valore(u"cod_appartenenza"_s).toLongLong());
+    nCodZona = long(c.legame.valore(u"cod_zona"_s).toLongLong());
+    nCodTipoCliente = long(c.legame.valore(u"cod_tipo_cli"_s).toLongLong());
+    nTipoGruppo = c.optInquilino->isChecked() ? 3 : (c.optGruppo->isChecked() ? 1 : 2);
+    if (testo.isEmpty())
+        return true;
+    messaggio(u"Attenzione si sono commessi i seguenti errori:\r\n"_s + testo);
+    return false;
+}
+
+// The values of the columns the card keeps in members, in the order of valoriMembri.
+static const QStringList colonneMembri = {u"cod_tipo_appartenenza"_s, u"note_cli"_s, u"note_pag"_s};
+
+QVariantList schCliente::valoriMembri() const
+{
+    return {qlonglong(nTipoGruppo), maiuscolo(cNoteUlteriori), maiuscolo(cNotePagamento)};
+}
+
+bool schCliente::inserisciCliente()
+{
+    return gestisci([this] {
+        auto& l = ui().legame;
+        Transazione t(connessione);
+        connessione.esegui(l.istruzioneInserimento(u"clienti"_s, QStringList{u"idCli"_s} + colonneMembri),
+                           QVariantList{qlonglong(nIDcliente)} + valoriMembri() + l.valori());
+        t.conferma();
+    });
+}
+
+bool schCliente::modificaCliente()
+{
+    int toccate = 0;
+    const bool eseguita = gestisci([&] {
+        auto& l = ui().legame;
+        Transazione t(connessione);
+        toccate = connessione.esegui(l.istruzioneModifica(u"clienti"_s, u"idCli"_s, colonneMembri),
+                                     valoriMembri() + l.valori() << qlonglong(nIDcliente));
+        t.conferma();
+    });
+    if (!eseguita)
+        return false;
+    // The customer was deleted meanwhile (another workstation): nothing was saved.
+    if (toccate == 0) {
+        messaggio(u"Cliente non trovato!"_s, stile::esclamazione);
+        return false;
+    }
+    return true;
+}
+
+void schCliente::cmdConferma_Click()
+{
+    bool valida = false;
+    if (!gestisci([&] { valida = check(); }) || !valida)
+        return;
+    // A refused write keeps the card open with what was typed.
+    if (nModalità == 0 && !inserisciCliente())
+        return;
+    if (nModalità == 1 && !modificaCliente())
+        return;
+    bConferma = true;
+    chiudi();
+}
+
+void schCliente::abbandona()
+{
+    if (nModalità == 0) {
+        // The appliances stored under the reserved number go with the card, unless a
+        // customer row holds that number.
+        if (prodottiModificati)
+            gestisci([this] {
+                if (connessione.apriAvanti(u"SELECT 1 FROM clienti WHERE idCli = ?"_s, {qlonglong(nIDcliente)}).eof())
+                    eliminaProdottiCliente(nIDcliente);
+            });
+        bConferma = false;
+    } else {
+        // The opener refreshes when an appliance changed, even though the card was cancelled.
+        bConferma = prodottiModificati;
+    }
+}
+
+void schCliente::cmdAnnulla_Click()
+{
+    abbandona();
+    chiudi();
+}
+
+bool schCliente::chiusuraRichiesta()
+{
+    // The close box is Annulla.
+    abbandona();
+    return true;
+}
+
+void schCliente::cmdNuovaZona_Click()
+{
+    gestisci([this] {
+        schZona& zona = istanza<schZona>();
+        aggiuntaRapida(zona, ui().cmbZona, [this] { riempiZona(); });
+        zona.chiudi();
+    });
+}
+
+void schCliente::note_Click(QString& testo)
+{
+    gestisci([&] {
+        if (modificaNote(testo))
+            coloraNote();
+    });
+}
+
+void schCliente::aggiornaProdotti()
+{
+    Recordset rs = connessione.apriStatico(
+        u"SELECT * FROM ((PRODOTTI_AI_CLIENTI LEFT JOIN PRODOTTI ON PRODOTTI_AI_CLIENTI.COD_PRODOTTO=PRODOTTI.IDMODELLO) "
+        "LEFT JOIN MARCHE ON prodotti.COD_marca= marche.idMarca) LEFT JOIN tipoProd ON "
+        "prodotti.COD_tipo_Prodotto= tipoProd.idTpProd WHERE prodotti_ai_clienti.cod_cliente=? ORDER BY DATA_COLL"_s,
+        {qlonglong(nIDcliente)});
+    ui().grigliaProdotti->imposta(rs, {{u"tipo_nome"_s, u"Tipo"_s},
+                                       {u"marca"_s, u"Marca"_s},
+                                       {u"modello"_s, u"Modello"_s},
+                                       {u"codice_interno"_s, u"COD.INT."_s}});
+    grigliaLegata = true;
+}
+
+void schCliente::cmdAggiungi_Click()
+{
+    gestisci([this] {
+        schProdottoCliente& p = istanza<schProdottoCliente>();
+        p.nModalità = 0;
+        p.carica();
+        p.nIDcliente = nIDcliente;
+        p.nModalità = 0;
+        p.mostraModale();
+        if (!p.bConferma)
+            return;
+        prodottiModificati = true;
+        aggiornaProdotti();
+    });
+}
+
+void schCliente::cmdModifica_Click()
+{
+    gestisci([this] {
+        Griglia* g = ui().grigliaProdotti;
+        if (!grigliaLegata)
+            return;
+        if (!g->haRigaCorrente()) {
+            messaggio(u"Selezionare il prodotto da modificare!"_s, stile::esclamazione);
+            return;
+        }
+        const QVariant prodotto = g->valore(u"id_pro_cli"_s);
+        schProdottoCliente& p = istanza<schProdottoCliente>();
+        p.nModalità = 1;
+        p.carica();
+        p.nIdProdotto = long(prodotto.toLongLong());
+        p.nIDcliente = long(g->valore(u"cod_cliente"_s).toLongLong());
+        // An appliance that no longer loads is not shown, and nothing is refreshed.
+        if (!p.ripristinaProdotto())
+            return;
+        p.mostraModale();
+        if (!p.bConferma)
+            return;
+        prodottiModificati = true;
+        aggiornaProdotti();
+        Recordset& rs = g->recordset();
+        if (!rs.cerca(u"id_pro_cli"_s, prodotto) && rs.recordCount() > 0)
+            rs.moveFirst();
+        g->sincronizza();
+    });
+}
+
+void schCliente::cmdRimuovi_Click()
+{
+    gestisci([this] {
+        Griglia* g = ui().grigliaProdotti;
+        if (!grigliaLegata) {
+            messaggio(u"Nessun elemento selezionato"_s, stile::esclamazione);
+            return;
+        }
+        if (!g->haRigaCorrente()) {
+            messaggio(u"Selezionare il prodotto da eliminare"_s, stile::informazione);
+            return;
+        }
+        const Risposta r = messaggio(u"Questa operazione eliminerà il prodotto e tutti gli interventi ad esso "
+                                     "collegati.\r\nConfermi l'operazione ?"_s,
+                                     stile::siNo | stile::domanda,
+                                     u"ELIMINAZIONE PRODOTTO : "_s + nz(g->valore(u"modello"_s)).toString());
+        if (r != Risposta::Si)
+            return;
+        eliminaProdottoCliente(g->valore(u"id_pro_cli"_s).toLongLong());
+        prodottiModificati = true;
+        aggiornaProdotti();
+    });
+}
+
+bool schCliente::tasto(int tasto)
+{
+    auto& c = ui();
+    QPushButton* p = nullptr;
+    switch (tasto) {
+    case Qt::Key_F5:
+        p = c.cmdAggiungi;
+        break;
+    case Qt::Key_F6:
+        p = c.cmdModifica;
+        break;
+    case Qt::Key_F8:
+        p = c.cmdRimuovi;
+        break;
+    case Qt::Key_F10:
+        p = c.cmdConferma;
+        break;
+    default:
+        return false;
+    }
+    p->click();
+    return true;
+}

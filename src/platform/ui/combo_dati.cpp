@@ -2,21 +2,35 @@
 #include "platform/db/connessione.h"
 #include "platform/db/formato_testo.h"
 #include <QKeyEvent>
+#include <QListView>
 
-ComboDati::ComboDati(QWidget* parent) : QComboBox(parent)
+ComboDati::ComboDati(QWidget* parent) : QComboBox(parent), voci(new ModelloVoci(this))
 {
     setInsertPolicy(QComboBox::NoInsert);
+    setModel(voci);
+    // Sized by a typical entry, not by measuring every one of a long list.
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(12);
+    if (auto* lista = qobject_cast<QListView*>(view()))
+        lista->setUniformItemSizes(true);
 }
 
 void ComboDati::riempi(Recordset rs, const QString& campoMostrato, const QString& campoLegato)
 {
-    clear();
-    if (rs.statico())
+    // The entries in one go: a list of tens of thousands of customers fills at once.
+    QVector<QString> testi;
+    QVector<QVariant> chiavi;
+    if (rs.statico()) {
         rs.moveFirst();
+        testi.reserve(rs.recordCount());
+        chiavi.reserve(rs.recordCount());
+    }
     while (!rs.eof()) {
-        addItem(testoValore(rs.campo(campoMostrato)), rs.campo(campoLegato));
+        testi.append(testoValore(rs.campo(campoMostrato)));
+        chiavi.append(rs.campo(campoLegato));
         rs.moveNext();
     }
+    voci->imposta(std::move(testi), std::move(chiavi));
     svuotaScelta();
 }
 
@@ -42,7 +56,7 @@ void ComboDati::impostaValoreLegato(const QVariant& chiave)
         svuotaScelta();
         return;
     }
-    addItem(descrizioneMancante(chiave), chiave);
+    voci->aggiungi(descrizioneMancante(chiave), chiave);
     setCurrentIndex(count() - 1);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/db/recordset.h"
+#include "platform/ui/modello_voci.h"
 #include <QComboBox>
 
 // A lookup combo filled from a recordset: it shows one column and is bound to another
@@ -29,6 +30,7 @@ protected:
 
 private:
     QString descrizioneMancante(const QVariant& chiave) const;
+    ModelloVoci* voci;
     bool conserva = false;
     QString sqlMancante;
 };

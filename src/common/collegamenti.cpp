@@ -1,0 +1,5 @@
+#include "common/collegamenti.h"
+
+namespace collegamenti {
+std::function<void()> apriRicercaClienti;
+}

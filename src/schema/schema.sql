@@ -341,7 +341,8 @@ CREATE TABLE movImportazioniCAT (
 );
 
 -- Read and written by position: the key fields, then the workbook columns A to AQ in order.
--- Nothing may be added before, between or after them.
+-- Nothing may be added before, between or after them. A test date that is not a
+-- 'yyyy-mm-dd' date is refused, as the test-date range compares it as one.
 CREATE TABLE accensioniCAT (
     idPrimaAccensione  INTEGER PRIMARY KEY AUTOINCREMENT,
     codCAT             INTEGER,
@@ -379,7 +380,7 @@ CREATE TABLE accensioniCAT (
     emailInst          TEXT(255) COLLATE NOCASE,
     dataInstallazione  TEXT(255) COLLATE NOCASE,
     conformita         TEXT(255) COLLATE NOCASE,
-    dataCollaudo       DATE,
+    dataCollaudo       DATE CHECK (dataCollaudo IS date(dataCollaudo)),
     luogoInstallazione TEXT(255) COLLATE NOCASE,
     tipoScarico        TEXT(255) COLLATE NOCASE,
     alimentazione      TEXT(255) COLLATE NOCASE,
@@ -431,7 +432,7 @@ CREATE TABLE accensioniDoppie (
     emailInst             TEXT(255) COLLATE NOCASE,
     dataInstallazione     TEXT(255) COLLATE NOCASE,
     conformita            TEXT(255) COLLATE NOCASE,
-    dataCollaudo          DATE,
+    dataCollaudo          DATE CHECK (dataCollaudo IS date(dataCollaudo)),
     luogoInstallazione    TEXT(255) COLLATE NOCASE,
     tipoScarico           TEXT(255) COLLATE NOCASE,
     alimentazione         TEXT(255) COLLATE NOCASE,

@@ -1,5 +1,6 @@
 #include "ignitions/esportazione_excel.h"
 #include "common/funzioni.h"
+#include "ignitions/avanzamento.h"
 #include "ignitions/date_accensioni.h"
 #include "ignitions/mod_excel.h"
 #include "platform/ambiente/ambiente.h"
@@ -7,7 +8,6 @@
 #include "platform/excel/errore_excel.h"
 #include "platform/excel/foglio.h"
 #include "platform/ui/messaggi.h"
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -91,9 +91,9 @@ void esportaExcel(const Esportazione& e, Recordset& rs)
     std::exception_ptr errore;
     int riga = 2;
     e.lblNum->setVisible(true);
+    Avanzamento avanzamento(e.lblNum);
     for (rs.moveFirst(); !rs.eof(); rs.moveNext(), ++riga) {
-        e.lblNum->setText(QString::number(riga - 1));
-        QCoreApplication::processEvents();
+        avanzamento.segna(riga - 1);
         try {
             scriviRiga(e.riga(rs), riga);
         } catch (const std::exception&) {

@@ -1,5 +1,6 @@
 #include "ignitions/frm_importa_accensioni_cat.h"
 #include "common/funzioni.h"
+#include "ignitions/avanzamento.h"
 #include "ignitions/importazione_cat.h"
 #include "ignitions/mod_excel.h"
 #include "ignitions/sch_dettagli_riga.h"
@@ -14,7 +15,6 @@
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/griglia.h"
 #include "platform/ui/messaggi.h"
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -74,6 +74,8 @@ QWidget* frmImportaAccensioniCAT::costruisci()
     Label3->setObjectName(u"Label3"_s);
     c.lblNum = new QLabel(u"0"_s, f);
     c.lblNum->setObjectName(u"lblNum"_s);
+    // As wide as the largest count, so that counting repaints the label alone.
+    c.lblNum->setFixedWidth(c.lblNum->fontMetrics().horizontalAdvance(u"0000000"_s));
     comandi->addWidget(c.cmdImporta);
     comandi->addWidget(c.cmdChiudi);
     comandi->addStretch();
@@ -202,6 +204,8 @@ int frmImportaAccensioniCAT::importaRighe(long run, long cat, const QHash<QStrin
 {
     // The rows are stored together: a run cut short leaves none of them.
     Transazione t(connessione);
+    RigheImportate righe(cat, run);
+    Avanzamento avanzamento(ui().lblNum);
     int doppie = 0;
     for (int riga = 2;; ++riga) {
         const Foglio* foglio = foglioExcel();
@@ -214,9 +218,9 @@ int frmImportaAccensioniCAT::importaRighe(long run, long cat, const QHash<QStrin
         try {
             if (trovata != archivio.cend()) {
                 ++doppie;
-                inserisciMatricolaDoppia(valori, cat, run, *trovata);
+                righe.inserisciMatricolaDoppia(valori, *trovata);
             } else {
-                inserisciMatricolaBuona(valori, cat, run);
+                righe.inserisciMatricolaBuona(valori);
             }
         } catch (const ErroreDb& e) {
             // A row the database refuses is shown and dropped; the run goes on.
@@ -224,8 +228,7 @@ int frmImportaAccensioniCAT::importaRighe(long run, long cat, const QHash<QStrin
                 throw;
             segnalaErrore(e);
         }
-        ui().lblNum->setText(QString::number(riga - 1));
-        QCoreApplication::processEvents();
+        avanzamento.segna(riga - 1);
     }
     t.conferma();
     return doppie;
@@ -235,7 +238,9 @@ void frmImportaAccensioniCAT::aggiornaMatricole(long run)
 {
     gestisci([&] {
         ui().griglia->imposta(
-            connessione.apriStatico(u"SELECT * from accensioniCAT where codMov=? order by cognome,nome"_s, {qlonglong(run)}),
+            connessione.apriStatico(u"SELECT idPrimaAccensione,cognome,nome,marchio,modello,matricola from accensioniCAT "
+                                    "where codMov=? order by cognome,nome"_s,
+                                    {qlonglong(run)}),
             {{u"cognome"_s, u"Cognome"_s},
              {u"nome"_s, u"Nome"_s},
              {u"marchio"_s, u"Marca"_s},
@@ -295,17 +300,24 @@ void frmImportaAccensioniCAT::mostraDettaglio(const Recordset& rs, const QString
     scheda.mostraModale();
 }
 
+bool frmImportaAccensioniCAT::rigaScelta(Griglia* g, const QString& nessunaRiga)
+{
+    if (!g->recordset().statico()) {
+        messaggio(u"Selezionare la riga per vedere i dettagli..."_s, stile::esclamazione);
+        return false;
+    }
+    if (!g->haRigaCorrente()) {
+        messaggio(nessunaRiga, stile::esclamazione);
+        return false;
+    }
+    return true;
+}
+
 void frmImportaAccensioniCAT::dettaglioRiga()
 {
     Griglia* g = ui().griglia;
-    if (!g->recordset().statico()) {
-        messaggio(u"Selezionare la riga per vedere i dettagli..."_s, stile::esclamazione);
+    if (!rigaScelta(g, u"Nessuna riga selezionata..."_s))
         return;
-    }
-    if (!g->haRigaCorrente()) {
-        messaggio(u"Nessuna riga selezionata..."_s, stile::esclamazione);
-        return;
-    }
     mostraDettaglio(connessione.apriAvanti(u"SELECT * FROM accensioniCAT inner join movImportazioniCAT on "
                                            "accensioniCAT.codMov=movImportazioniCAT.idMov where idPrimaAccensione=?"_s,
                                            {g->valore(u"idPrimaAccensione"_s)}),
@@ -325,14 +337,8 @@ void frmImportaAccensioniCAT::dettaglioDoppia()
 void frmImportaAccensioniCAT::cmdArchivio_Click()
 {
     Griglia* g = ui().grigliaDoppia;
-    if (!g->recordset().statico()) {
-        messaggio(u"Selezionare la riga per vedere i dettagli..."_s, stile::esclamazione);
+    if (!rigaScelta(g, u"Nessuna riga selezionata nella tabella delle matricole doppie..."_s))
         return;
-    }
-    if (!g->haRigaCorrente()) {
-        messaggio(u"Nessuna riga selezionata nella tabella delle matricole doppie..."_s, stile::esclamazione);
-        return;
-    }
     // Mended: the serial is bound, and compared without its surrounding blanks as the import did.
     mostraDettaglio(connessione.apriAvanti(u"SELECT * FROM accensioniCAT inner join movImportazioniCAT on "
                                            "accensioniCAT.codMov=movImportazioniCAT.idMov where matricola=? "

@@ -53,6 +53,8 @@ private:
     int importaRighe(long run, long cat, const QHash<QString, qint64>& archivio);
     void abilita(bool abilitati);
     void cmdSfoglia_Click();
+    // False, after saying so, when the grid has no rows or no current row.
+    static bool rigaScelta(Griglia* g, const QString& nessunaRiga);
     void dettaglioRiga();
     void dettaglioDoppia();
     void cmdArchivio_Click();

@@ -26,18 +26,6 @@ QString istruzioneInserimento(const QString& tabella, const QStringList& chiavi)
            + QStringList(nomi.size(), u"?"_s).join(u',') + u")"_s;
 }
 
-const QString& inserimentoBuona()
-{
-    static const QString sql = istruzioneInserimento(u"accensioniCAT"_s, {u"codCAT"_s, u"codMov"_s});
-    return sql;
-}
-
-const QString& inserimentoDoppia()
-{
-    static const QString sql =
-        istruzioneInserimento(u"accensioniDoppie"_s, {u"codCAT"_s, u"codMov"_s, u"riferimentoAccensione"_s});
-    return sql;
-}
 } // namespace
 
 long prossimoNumeroImportazione()
@@ -110,16 +98,24 @@ QVariantList valoriRiga(const Foglio& foglio, int riga)
     return valori;
 }
 
-void inserisciMatricolaBuona(const QVariantList& valori, long codCAT, long idMov)
+RigheImportate::RigheImportate(long codCAT, long idMov)
+    : codCAT(codCAT),
+      idMov(idMov),
+      buona(connessione, istruzioneInserimento(u"accensioniCAT"_s, {u"codCAT"_s, u"codMov"_s})),
+      doppia(connessione,
+             istruzioneInserimento(u"accensioniDoppie"_s, {u"codCAT"_s, u"codMov"_s, u"riferimentoAccensione"_s}))
 {
-    // A refused row undoes itself alone (SQLite rolls back the one statement).
-    connessione.esegui(inserimentoBuona(), QVariantList{qlonglong(codCAT), qlonglong(idMov)} + valori);
 }
 
-void inserisciMatricolaDoppia(const QVariantList& valori, long codCAT, long idMov, qint64 riferimento)
+void RigheImportate::inserisciMatricolaBuona(const QVariantList& valori)
 {
-    connessione.esegui(inserimentoDoppia(),
-                       QVariantList{qlonglong(codCAT), qlonglong(idMov), qlonglong(riferimento)} + valori);
+    // A refused row undoes itself alone (SQLite rolls back the one statement).
+    buona.esegui(QVariantList{qlonglong(codCAT), qlonglong(idMov)} + valori);
+}
+
+void RigheImportate::inserisciMatricolaDoppia(const QVariantList& valori, qint64 riferimento)
+{
+    doppia.esegui(QVariantList{qlonglong(codCAT), qlonglong(idMov), qlonglong(riferimento)} + valori);
 }
 
 void eliminaImportazione(long idMov)

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/db/connessione.h"
 #include <QDate>
 #include <QHash>
 #include <QString>
@@ -27,9 +28,21 @@ bool fineRighe(const Foglio& foglio, int riga);
 // test date as a date when it is one (any other text is refused by the database).
 QVariantList valoriRiga(const Foglio& foglio, int riga);
 
-// Stores a row as new in the archive, or as a duplicate of the archived row riferimento.
-void inserisciMatricolaBuona(const QVariantList& valori, long codCAT, long idMov);
-void inserisciMatricolaDoppia(const QVariantList& valori, long codCAT, long idMov, qint64 riferimento);
+// The rows of one run, stored through two inserts prepared once for all of them.
+class RigheImportate {
+public:
+    RigheImportate(long codCAT, long idMov);
+    // Stores a row as new in the archive.
+    void inserisciMatricolaBuona(const QVariantList& valori);
+    // Stores a row as a duplicate of the archived row riferimento.
+    void inserisciMatricolaDoppia(const QVariantList& valori, qint64 riferimento);
+
+private:
+    long codCAT;
+    long idMov;
+    IstruzioneRipetuta buona;
+    IstruzioneRipetuta doppia;
+};
 
 // Deletes a run with the rows it stored, all or nothing.
 void eliminaImportazione(long idMov);

@@ -60,6 +60,15 @@ frmImportaAccensioniCAT& finestra(const QString& file)
     return w;
 }
 
+// The import window on the workbook of righeDiProva, the centre chosen.
+frmImportaAccensioniCAT& conRigheDiProva(const DatabaseTest& db)
+{
+    fixture();
+    const QString file = db.cartella() + u"/cat.xlsx"_s;
+    creaLibro(file, righeDiProva());
+    return finestra(file);
+}
+
 QStringList colonna(const QString& sql)
 {
     QStringList l;
@@ -86,10 +95,7 @@ private slots:
     void importazione()
     {
         DatabaseTest db;
-        fixture();
-        const QString file = db.cartella() + u"/cat.xlsx"_s;
-        creaLibro(file, righeDiProva());
-        auto& w = finestra(file);
+        auto& w = conRigheDiProva(db);
         w.controlli().cmdImporta->click();
 
         const QStringList testi = seamMessaggi::testi();
@@ -150,10 +156,7 @@ private slots:
     void interrottaAMeta()
     {
         DatabaseTest db;
-        fixture();
-        const QString file = db.cartella() + u"/cat.xlsx"_s;
-        creaLibro(file, righeDiProva());
-        auto& w = finestra(file);
+        auto& w = conRigheDiProva(db);
         QTimer::singleShot(0, [] { chiudiExcel(); });
         w.controlli().cmdImporta->click();
         QCOMPARE(seamMessaggi::testi().last(),
@@ -168,10 +171,7 @@ private slots:
     void chiusuraDuranteLImportazione()
     {
         DatabaseTest db;
-        fixture();
-        const QString file = db.cartella() + u"/cat.xlsx"_s;
-        creaLibro(file, righeDiProva());
-        auto& w = finestra(file);
+        auto& w = conRigheDiProva(db);
         bool bloccati = false;
         QTimer::singleShot(0, [&] {
             bloccati = !w.controlli().cmdChiudi->isEnabled() && !w.controlli().cmbCAT->isEnabled();
@@ -205,11 +205,9 @@ private slots:
     void rinuncia()
     {
         DatabaseTest db;
-        fixture();
-        const QString file = db.cartella() + u"/cat.xlsx"_s;
-        creaLibro(file, righeDiProva());
+        auto& w = conRigheDiProva(db);
         seamMessaggi::rispondi(Risposta::No);
-        finestra(file).controlli().cmdImporta->click();
+        w.controlli().cmdImporta->click();
         QCOMPARE(seamMessaggi::testi(), QStringList({conferma, u"Procedura interrotta"_s}));
         QCOMPARE(colonna(u"SELECT count(*) FROM movImportazioniCAT"_s), QStringList{u"1"_s});
     }
@@ -246,10 +244,7 @@ private slots:
     void revisioneEDettagli()
     {
         DatabaseTest db;
-        fixture();
-        const QString file = db.cartella() + u"/cat.xlsx"_s;
-        creaLibro(file, righeDiProva());
-        finestra(file).controlli().cmdImporta->click();
+        conRigheDiProva(db).controlli().cmdImporta->click();
         rilascia<frmImportaAccensioniCAT>();
         seamMessaggi::azzera();
 

@@ -16,12 +16,27 @@ QStringList schemaBase()
                                  "VALUES ('ADMIN', 'ADMIN', 'AMMINISTRATORE')");
     return istruzioni;
 }
+
+// The imported first ignitions refuse a test date that is not a 'yyyy-mm-dd' date: the
+// test-date ranges compare it as one.
+QStringList dataCollaudoValida()
+{
+    QStringList istruzioni;
+    for (const QString tabella : {QStringLiteral("accensioniCAT"), QStringLiteral("accensioniDoppie")})
+        for (const QString evento : {QStringLiteral("INSERT"), QStringLiteral("UPDATE")})
+            istruzioni << QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1_dataCollaudo_%2 BEFORE %2 ON %1 "
+                                         "WHEN NEW.dataCollaudo IS NOT date(NEW.dataCollaudo) "
+                                         "BEGIN SELECT RAISE(ABORT, 'Data di collaudo non valida'); END")
+                              .arg(tabella, evento);
+    return istruzioni;
+}
 } // namespace
 
 const QList<Aggiornamento>& aggiornamenti()
 {
     static const QList<Aggiornamento> passi = {
         {1, schemaBase()},
+        {2, dataCollaudoValida()},
     };
     return passi;
 }

@@ -21,6 +21,11 @@
 #include "registers/lookup/tipo_richieste.h"
 #include "registers/lookup/zone.h"
 #include "customers/scheda_cliente.h"
+#include "ignitions/centri_cat.h"
+#include "ignitions/frm_importa_accensioni_cat.h"
+#include "ignitions/frm_storico_importazioni_cat.h"
+#include "ignitions/sch_ex_dededod.h"
+#include "ignitions/sch_ex_prime_accensioni.h"
 #include "shell/compattazione.h"
 #include "platform/db/connessione.h"
 #include "common/funzioni.h"
@@ -110,10 +115,12 @@ void MDIprincipale::costruisciMenu(QMainWindow* f)
 
     c.mnuDUZ = barra->addMenu(QStringLiteral("DUZ"));
     c.mnuDUZ->setObjectName(QStringLiteral("mnuDUZ"));
-    voce(c.mnuDUZ, QStringLiteral("mnuGestioneCAT"), QStringLiteral("Gestione CAT"));
-    voce(c.mnuDUZ, QStringLiteral("mnuImportaAccensioniCAT"), QStringLiteral("Importa I° Accensioni"));
-    voce(c.mnuDUZ, QStringLiteral("mnuEsportaAccensioniRUR"), QStringLiteral("Esporta I° Accensioni"));
-    voce(c.mnuDUZ, QStringLiteral("mnuStoricoManutenzioni"), QStringLiteral("Storico Importazioni"));
+    voce(c.mnuDUZ, QStringLiteral("mnuGestioneCAT"), QStringLiteral("Gestione CAT"), apri<frmElencoCAT>());
+    voce(c.mnuDUZ, QStringLiteral("mnuImportaAccensioniCAT"), QStringLiteral("Importa I° Accensioni"),
+         apri<frmImportaAccensioniCAT>());
+    voce(c.mnuDUZ, QStringLiteral("mnuEsportaAccensioniRUR"), QStringLiteral("Esporta I° Accensioni"), apri<schExDededod>());
+    voce(c.mnuDUZ, QStringLiteral("mnuStoricoManutenzioni"), QStringLiteral("Storico Importazioni"),
+         apri<frmStoricoImportazioniCAT>());
     // Hidden and disabled for the whole run.
     c.mnuDUZ->menuAction()->setVisible(false);
     c.mnuDUZ->menuAction()->setEnabled(false);
@@ -159,7 +166,11 @@ void MDIprincipale::costruisciMenu(QMainWindow* f)
 
     QMenu* strumenti = barra->addMenu(QStringLiteral("Strumenti"));
     strumenti->setObjectName(QStringLiteral("mnuStrumenti"));
-    voce(strumenti, QStringLiteral("expAccensioni"), QStringLiteral("Esporta I° Accensioni"));
+    voce(strumenti, QStringLiteral("expAccensioni"), QStringLiteral("Esporta I° Accensioni"), [] {
+        messaggio(QStringLiteral("Per poter esportare le prime accensioni, devi avere Excel installato sul tuo computer"),
+                  stile::soloOK, QStringLiteral("Corvext - Messaggio di avviso"));
+        apri<schExPrimeAccensioni>()();
+    });
     voce(strumenti, QStringLiteral("mnuCompatta"), QStringLiteral("Compatta Archivio"), [] { mnuCompatta_Click(); });
     voce(strumenti, QStringLiteral("mnuAutenticazione"), QStringLiteral("Cambia Password"), apri<frmCambioPassword>());
     voce(strumenti, QStringLiteral("mnuOperatori"), QStringLiteral("Operatori"), apri<frmOperatori>());

@@ -177,7 +177,7 @@ private slots:
                  1);
         // The operator card looks names up as typed, in any case.
         QCOMPARE(intero("SELECT count(*) FROM operatori WHERE opUser = 'admin'"), 1);
-        QCOMPARE(intero("SELECT user_version FROM pragma_user_version"), 1);
+        QCOMPARE(intero("SELECT user_version FROM pragma_user_version"), 2);
     }
 
     // The database the build puts in the program folder is a new database, ready for the login.
@@ -197,7 +197,7 @@ private slots:
     void secondaPreparazione_data()
     {
         QTest::addColumn<int>("versione");
-        QTest::newRow("prepared") << 1;
+        QTest::newRow("prepared") << 2;
         QTest::newRow("without version") << 0;
     }
     void secondaPreparazione()
@@ -215,7 +215,23 @@ private slots:
         QCOMPARE(intero("SELECT count(*) FROM contatori WHERE cliente = 1 AND chiamata = 0"), 1);
         QCOMPARE(intero("SELECT count(*) FROM contatori"), 1);
         QCOMPARE(intero("SELECT count(*) FROM operatori"), 1);
-        QCOMPARE(intero("SELECT user_version FROM pragma_user_version"), 1);
+        QCOMPARE(intero("SELECT user_version FROM pragma_user_version"), 2);
+    }
+
+    // A database of the first version gets the later steps at open, its rows kept.
+    void aggiornamentoDallaVersione1()
+    {
+        for (const char* innesco : {"accensioniCAT_dataCollaudo_INSERT", "accensioniCAT_dataCollaudo_UPDATE",
+                                    "accensioniDoppie_dataCollaudo_INSERT", "accensioniDoppie_dataCollaudo_UPDATE"})
+            connessione.esegui(QString("DROP TRIGGER %1").arg(innesco));
+        connessione.esegui("PRAGMA user_version = 1");
+        connessione.esegui("INSERT INTO accensioniCAT (matricola, dataCollaudo) VALUES ('M1', '2024-05-01')");
+        preparaDatabase(connessione);
+        QCOMPARE(intero("SELECT user_version FROM pragma_user_version"), 2);
+        QCOMPARE(intero("SELECT count(*) FROM accensioniCAT WHERE matricola = 'M1'"), 1);
+        QVERIFY_THROWS_EXCEPTION(ErroreDb, connessione.esegui("INSERT INTO accensioniCAT (dataCollaudo) VALUES ('3/5/24')"));
+        QVERIFY_THROWS_EXCEPTION(ErroreDb, connessione.esegui("INSERT INTO accensioniDoppie (dataCollaudo) VALUES ('x')"));
+        connessione.esegui("INSERT INTO accensioniDoppie (dataCollaudo) VALUES (null)");
     }
 
     // A statement of the schema failing halfway leaves the file as it was, so the next

@@ -73,7 +73,9 @@ private slots:
         QTest::addColumn<QString>("finestra");
         const QList<QPair<QString, QString>> voci{
             {"mnuTipoMarche", "TABELLA - MARCHE"}, {"mnuZone", "TABELLA - ZONE"}, {"mnuFerie", "TABELLA - FERIE"},
-            {"mnuProdotti", "TABELLA - ASSOCIAZIONE TIPO / MARCA / MODELLO"}, {"mnuOperatori", "OPERATORI"}};
+            {"mnuProdotti", "TABELLA - ASSOCIAZIONE TIPO / MARCA / MODELLO"}, {"mnuOperatori", "OPERATORI"},
+            {"mnuGestioneCAT", "Elenco CAT"}, {"mnuImportaAccensioniCAT", "Importazione prime Accensioni da CAT"},
+            {"mnuEsportaAccensioniRUR", "Esporta file per DEDEDOD"}, {"mnuStoricoManutenzioni", "Storico Importazioni CAT"}};
         for (const auto& [v, f] : voci)
             QTest::newRow(qPrintable(v)) << v << f;
     }
@@ -84,6 +86,18 @@ private slots:
         DatabaseTest db;
         istanza<MDIprincipale>().voce(voce)->trigger();
         QCOMPARE(seamModale::mostrate(), QStringList{finestra});
+    }
+
+    // The notice comes first, every time, then the export window.
+    void esportaAccensioniAvvisaPrima()
+    {
+        DatabaseTest db;
+        istanza<MDIprincipale>().voce("expAccensioni")->trigger();
+        QCOMPARE(seamMessaggi::testi(),
+                 QStringList{"Per poter esportare le prime accensioni, devi avere Excel installato sul tuo computer"});
+        QCOMPARE(seamMessaggi::mostrati().at(0).stile, stile::soloOK);
+        QCOMPARE(seamMessaggi::mostrati().at(0).titolo, QString("Corvext - Messaggio di avviso"));
+        QCOMPARE(seamModale::mostrate(), QStringList{"Esporta Prime Accensioni"});
     }
 
     void finestraCheNonSiCaricaNonFermaIlProgramma()

@@ -199,6 +199,22 @@ void Connessione::annullaTransazione()
     QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
 }
 
+IstruzioneRipetuta::IstruzioneRipetuta(Connessione& c, const QString& sql) : q(c.database())
+{
+    q.setForwardOnly(true);
+    if (!q.prepare(riscriviLetteraliJet(sql, oggi())))
+        throw errore(q.lastError());
+}
+
+int IstruzioneRipetuta::esegui(const QVariantList& valori)
+{
+    for (int i = 0; i < valori.size(); ++i)
+        q.bindValue(i, valoreDaLegare(valori[i]));
+    if (!q.exec())
+        throw errore(q.lastError());
+    return q.numRowsAffected();
+}
+
 Transazione::Transazione(Connessione& c) : c(c)
 {
     c.iniziaTransazione();

@@ -1,0 +1,106 @@
+#include "ignitions/finestra_esportazione.h"
+#include "common/funzioni.h"
+#include "ignitions/esportazione_excel.h"
+#include "ignitions/mod_excel.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/forma_dialogo.h"
+#include "platform/ui/messaggi.h"
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+FinestraEsportazione::FinestraEsportazione(QString titolo) : titolo(std::move(titolo)) {}
+
+QWidget* FinestraEsportazione::costruisci()
+{
+    auto* f = new FormaDialogo(titolo);
+    auto& c = nuoviControlli();
+    c.forma = f;
+    auto* l = new QVBoxLayout(f);
+
+    auto* date = new QGroupBox(u"Data Collaudo"_s, f);
+    date->setObjectName(u"Frame1"_s);
+    auto* ld = new QHBoxLayout(date);
+    const auto data = [&](const QString& nome, const QString& etichetta) {
+        auto* e = new QLabel(etichetta, date);
+        auto* d = new QDateEdit(QDate(2003, 4, 16), date);
+        d->setObjectName(nome);
+        d->setDisplayFormat(u"dd/MM/yyyy"_s);
+        d->setCalendarPopup(true);
+        e->setBuddy(d);
+        ld->addWidget(e);
+        ld->addWidget(d);
+        return d;
+    };
+    c.dtpDataDa = data(u"dtpDataDa"_s, u"&Da"_s);
+    c.dtpDataA = data(u"dtpDataA"_s, u"&A"_s);
+    l->addWidget(date);
+
+    if (QWidget* scelte = costruisciScelte(f))
+        l->addWidget(scelte);
+
+    auto* dati = new QGroupBox(u"Dati Esportati"_s, f);
+    dati->setObjectName(u"Frame3"_s);
+    c.lblNum = new QLabel(u"0"_s, dati);
+    c.lblNum->setObjectName(u"lblNum"_s);
+    c.lblNum->setVisible(false);
+    (new QHBoxLayout(dati))->addWidget(c.lblNum);
+    l->addWidget(dati);
+
+    c.cmdEsporta = new QPushButton(u"Esporta"_s, f);
+    c.cmdEsporta->setObjectName(u"cmdEsporta"_s);
+    c.cmdAnnulla = new QPushButton(u"Annulla"_s, f);
+    c.cmdAnnulla->setObjectName(u"cmdAnnulla"_s);
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch();
+    pulsanti->addWidget(c.cmdEsporta);
+    pulsanti->addWidget(c.cmdAnnulla);
+    l->addLayout(pulsanti);
+
+    QObject::connect(c.cmdEsporta, &QPushButton::clicked, f, [this] { cmdEsporta_Click(); });
+    QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { chiudi(); });
+    return f;
+}
+
+void FinestraEsportazione::cmdEsporta_Click()
+{
+    // The buttons and the close box wait while the rows are written.
+    auto& c = ui();
+    inCorso = true;
+    c.cmdEsporta->setEnabled(false);
+    c.cmdAnnulla->setEnabled(false);
+    gestisci([this] {
+        if (check())
+            recuperaDati();
+    });
+    inCorso = false;
+    c.cmdEsporta->setEnabled(true);
+    c.cmdAnnulla->setEnabled(true);
+}
+
+void FinestraEsportazione::recuperaDati()
+{
+    // A selection that fails shows the common error box (the caller's handler).
+    Recordset rs = connessione.apriStatico(componiSELECT());
+    if (rs.recordCount() == 0)
+        return;
+    if (messaggio(u"Verranno esportati nr:"_s + QString::number(rs.recordCount()) + u" informazioni... proseguire?"_s,
+                  stile::siNo | stile::domanda)
+        != Risposta::Si)
+        return;
+    chiudiExcel();
+    esportaSelezione(rs);
+    chiudiExcel();
+}
+
+void FinestraEsportazione::esporta(const QString& prefisso, Recordset& rs,
+                                   std::function<RigaTracciato(const Recordset&)> riga)
+{
+    auto& c = ui();
+    esportaExcel({prefisso, c.dtpDataDa->date(), c.dtpDataA->date(), c.lblNum, std::move(riga)}, rs);
+}

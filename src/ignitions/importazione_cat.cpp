@@ -1,0 +1,128 @@
+#include "ignitions/importazione_cat.h"
+#include "ignitions/date_accensioni.h"
+#include "ignitions/mod_excel.h"
+#include "ignitions/tracciato_accensioni.h"
+#include "platform/db/connessione.h"
+#include "platform/db/testi_sql.h"
+#include "platform/excel/foglio.h"
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// AH, the test date: the one column stored as a date.
+constexpr int colonnaDataCollaudo = 33;
+
+// "INSERT INTO <table> (<leading>,<the fields from position primo>) VALUES (?,...)": the
+// workbook columns are the table's fields from that position on, in order.
+QString istruzioneInserimento(const QString& tabella, const QStringList& chiavi)
+{
+    Recordset campi = connessione.apriAvanti(u"SELECT name FROM pragma_table_info('"_s + tabella + u"')"_s);
+    QStringList nomi;
+    for (; !campi.eof(); campi.moveNext())
+        nomi << campi.campo(0).toString();
+    nomi = chiavi + nomi.mid(chiavi.size() + 1);
+    return u"INSERT INTO "_s + tabella + u" ("_s + nomi.join(u',') + u") VALUES ("_s
+           + QStringList(nomi.size(), u"?"_s).join(u',') + u")"_s;
+}
+
+} // namespace
+
+long prossimoNumeroImportazione()
+{
+    Transazione t(connessione);
+    const long numero =
+        long(connessione.apriAvanti(u"select ifnull(max(idMov),0)+1 from movImportazioniCAT"_s).campo(0).toLongLong());
+    t.conferma();
+    return numero;
+}
+
+long apriImportazione(long codCAT, const QDate& giorno)
+{
+    Transazione t(connessione);
+    const long numero = prossimoNumeroImportazione();
+    connessione.esegui(u"insert into movImportazioniCAT (idMov,codCAT,dataImp,esitoImportazione) "
+                       "values (?,?,?,'IN CORSO...')"_s,
+                       {qlonglong(numero), qlonglong(codCAT), giorno});
+    t.conferma();
+    return numero;
+}
+
+void chiudiImportazione(long idMov, bool positiva)
+{
+    connessione.esegui(u"update movImportazioniCAT set esitoImportazione=? WHERE idmov=?"_s,
+                       {positiva ? u"CONCLUSA POSITIVAMENTE"_s : u"CONCLUSA NEGATIVAMENTE"_s, qlonglong(idMov)});
+}
+
+QHash<QString, qint64> matricoleArchiviate()
+{
+    QHash<QString, qint64> archivio;
+    Recordset rs = connessione.apriAvanti(
+        u"SELECT idPrimaAccensione, matricola FROM accensioniCAT where matricola is not null order by idPrimaAccensione"_s);
+    for (; !rs.eof(); rs.moveNext()) {
+        const QString matricola = maiuscolo(rs.campo(1).toString());
+        if (!archivio.contains(matricola))
+            archivio.insert(matricola, rs.campo(0).toLongLong());
+    }
+    return archivio;
+}
+
+QString matricolaDaConfrontare(const Foglio& foglio, int riga)
+{
+    return maiuscolo(foglio.valore(u"R"_s + QString::number(riga))).trimmed();
+}
+
+bool fineRighe(const Foglio& foglio, int riga)
+{
+    for (int r = riga; r < riga + 3; ++r)
+        if (!foglio.valore(u"R"_s + QString::number(r)).isEmpty())
+            return false;
+    return true;
+}
+
+QVariantList valoriRiga(const Foglio& foglio, int riga)
+{
+    QVariantList valori;
+    valori.reserve(colonneTracciato);
+    const QString numero = QString::number(riga);
+    QString colonna = u"A"_s;
+    for (int i = 0; i < colonneTracciato; ++i, colonna = colonnaSuccessiva(colonna)) {
+        const QString testo = foglio.valore(colonna + numero);
+        if (testo.isEmpty())
+            valori << QVariant();
+        else if (const QDate d = dataCompleta(testo); i == colonnaDataCollaudo && d.isValid())
+            valori << d;
+        else
+            valori << testo;
+    }
+    return valori;
+}
+
+RigheImportate::RigheImportate(long codCAT, long idMov)
+    : codCAT(codCAT),
+      idMov(idMov),
+      buona(connessione, istruzioneInserimento(u"accensioniCAT"_s, {u"codCAT"_s, u"codMov"_s})),
+      doppia(connessione,
+             istruzioneInserimento(u"accensioniDoppie"_s, {u"codCAT"_s, u"codMov"_s, u"riferimentoAccensione"_s}))
+{
+}
+
+void RigheImportate::inserisciMatricolaBuona(const QVariantList& valori)
+{
+    // A refused row undoes itself alone (SQLite rolls back the one statement).
+    buona.esegui(QVariantList{qlonglong(codCAT), qlonglong(idMov)} + valori);
+}
+
+void RigheImportate::inserisciMatricolaDoppia(const QVariantList& valori, qint64 riferimento)
+{
+    doppia.esegui(QVariantList{qlonglong(codCAT), qlonglong(idMov), qlonglong(riferimento)} + valori);
+}
+
+void eliminaImportazione(long idMov)
+{
+    Transazione t(connessione);
+    for (const QString& sql : {u"DELETE FROM accensioniCAT where codMov=?"_s, u"DELETE FROM accensioniDoppie where codMov=?"_s,
+                               u"DELETE FROM movImportazioniCAT where idMov=?"_s})
+        connessione.esegui(sql, {qlonglong(idMov)});
+    t.conferma();
+}

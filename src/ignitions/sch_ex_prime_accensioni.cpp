@@ -1,0 +1,116 @@
+#include "ignitions/sch_ex_prime_accensioni.h"
+#include "common/funzioni.h"
+#include "platform/db/connessione.h"
+#include "platform/db/testi_sql.h"
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+schExPrimeAccensioni::schExPrimeAccensioni() : FinestraEsportazione(u"Esporta Prime Accensioni"_s) {}
+
+QWidget* schExPrimeAccensioni::costruisciScelte(QWidget* forma)
+{
+    auto* w = new QWidget(forma);
+    auto* l = new QVBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    auto* etichetta = new QLabel(u"&Marca"_s, w);
+    marche = new QListWidget(w);
+    marche->setObjectName(u"lstElencoMarche"_s);
+    marche->setSelectionMode(QAbstractItemView::MultiSelection);
+    etichetta->setBuddy(marche);
+    l->addWidget(etichetta);
+    l->addWidget(marche);
+
+    auto* tipo = new QGroupBox(u"Tipo di esportazione"_s, w);
+    auto* lt = new QHBoxLayout(tipo);
+    completa = new QRadioButton(u"Completa"_s, tipo);
+    completa->setObjectName(u"optCompleta"_s);
+    completa->setChecked(true);
+    rur = new QRadioButton(u"RUR - DUZ"_s, tipo);
+    rur->setObjectName(u"optRUR"_s);
+    lt->addWidget(completa);
+    lt->addWidget(rur);
+    l->addWidget(tipo);
+    return w;
+}
+
+QListWidget* schExPrimeAccensioni::lstElencoMarche()
+{
+    forma();
+    return marche;
+}
+
+QRadioButton* schExPrimeAccensioni::optCompleta()
+{
+    forma();
+    return completa;
+}
+
+QRadioButton* schExPrimeAccensioni::optRUR()
+{
+    forma();
+    return rur;
+}
+
+void schExPrimeAccensioni::alCaricamento()
+{
+    riempiMarche();
+}
+
+void schExPrimeAccensioni::riempiMarche()
+{
+    // Every brand, deleted ones too; a Null code or name gives an empty entry.
+    gestisci([this] {
+        Recordset rs = connessione.apriAvanti(
+            u"SELECT idMarca,(sigla_marca || ' - ' || marca) as descrMarca from marche order by sigla_marca"_s);
+        QListWidget* lista = lstElencoMarche();
+        lista->clear();
+        for (; !rs.eof(); rs.moveNext()) {
+            auto* voce = new QListWidgetItem(nz(rs[u"descrMarca"_s]).toString(), lista);
+            voce->setData(Qt::UserRole, rs[u"idMarca"_s]);
+        }
+    });
+}
+
+bool schExPrimeAccensioni::check()
+{
+    return !lstElencoMarche()->selectedItems().isEmpty();
+}
+
+QString schExPrimeAccensioni::componiSELECT()
+{
+    QStringList chiavi;
+    QListWidget* lista = lstElencoMarche();
+    for (int i = 0; i < lista->count(); ++i)
+        if (lista->item(i)->isSelected())
+            chiavi << QString::number(lista->item(i)->data(Qt::UserRole).toLongLong());
+    auto& c = controlli();
+    return u"SELECT * FROM primeAccensioni where (data_coll >=#"_s + dataSQL(c.dtpDataDa->date())
+           + u"# and data_coll <=#"_s + dataSQL(c.dtpDataA->date()) + u"#) and idMarca in ("_s + chiavi.join(u',')
+           + u")"_s;
+}
+
+void schExPrimeAccensioni::esportaSelezione(Recordset& rs)
+{
+    esportaExcelCompleta(rs);
+    if (optRUR()->isChecked())
+        esportaExcelDUZ(rs);
+}
+
+void schExPrimeAccensioni::esportaExcelCompleta(Recordset& rs)
+{
+    const TracciatoAccensioni tracciato(rs, TracciatoAccensioni::Tipo::completo);
+    esporta(u"completa da "_s, rs, [&tracciato](const Recordset& r) { return tracciato.riga(r); });
+}
+
+void schExPrimeAccensioni::esportaExcelDUZ(Recordset& rs)
+{
+    const TracciatoAccensioni tracciato(rs, TracciatoAccensioni::Tipo::duz);
+    esporta(u"DUZ da "_s, rs, [&tracciato](const Recordset& r) { return tracciato.riga(r); });
+}

@@ -1,0 +1,306 @@
+#include "ambiente_test.h"
+#include "fixture_accensioni.h"
+#include "ignitions/frm_importa_accensioni_cat.h"
+#include "ignitions/mod_excel.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/griglia.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/modale.h"
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+using Riga = QMap<QString, QString>;
+
+namespace {
+const QDate giorno(2005, 4, 16);
+
+// A centre, and two archived rows of an earlier run: "abc" and " XY " (with its blanks).
+qint64 archiviata = 0;
+void fixture()
+{
+    impostaOrologio([] { return giorno; });
+    inserisci(u"CAT"_s, {{u"nomeCAT"_s, u"ALFA"_s}});
+    inserisci(u"CAT"_s, {{u"nomeCAT"_s, u"BETA"_s}});
+    inserisci(u"movImportazioniCAT"_s, {{u"idMov"_s, 7}, {u"codCAT"_s, 2}, {u"dataImp"_s, QDate(2005, 1, 1)},
+                                        {u"esitoImportazione"_s, u"CONCLUSA POSITIVAMENTE"_s}});
+    archiviata = inserisci(u"accensioniCAT"_s, {{u"codCAT"_s, 2}, {u"codMov"_s, 7}, {u"matricola"_s, u"abc"_s},
+                                                {u"marchio"_s, u"BAXI"_s}, {u"modello"_s, u"LUNA"_s}});
+    inserisci(u"accensioniCAT"_s, {{u"codCAT"_s, 2}, {u"codMov"_s, 7}, {u"matricola"_s, u" XY "_s}});
+}
+
+// The rows of the workbook of most cases, from row 2.
+QList<Riga> righeDiProva()
+{
+    return {
+        {{u"R"_s, u" abc "_s}, {u"B"_s, u"DOPPIA"_s}, {u"Q"_s, u"ARISTON"_s}},                  // 2: archived
+        {{u"R"_s, u"NEW1"_s}, {u"B"_s, u"rossi "_s}, {u"AH"_s, u"1/3/2005"_s}, {u"H"_s, u"00100"_s}}, // 3
+        {{u"B"_s, u"VUOTA1"_s}},                                                                 // 4: no serial
+        {{u"B"_s, u"VUOTA2"_s}},                                                                 // 5: no serial
+        {{u"R"_s, u"NEW1"_s}, {u"B"_s, u"ANCORA"_s}},                                            // 6: not archived before
+        {{u"R"_s, u"O'HARA"_s}, {u"B"_s, u"APOSTROFO"_s}},                                       // 7
+        {{u"R"_s, u"XY"_s}, {u"B"_s, u"SPAZI"_s}},                                               // 8: " XY " is no match
+        {{u"R"_s, u"BAD"_s}, {u"B"_s, u"DATA"_s}, {u"AH"_s, u"31/02/2005"_s}},                   // 9: refused
+        {}, {}, {},                                                                              // 10-12: the end
+        {{u"R"_s, u"DOPO"_s}},                                                                   // 13: never read
+    };
+}
+
+frmImportaAccensioniCAT& finestra(const QString& file)
+{
+    auto& w = istanza<frmImportaAccensioniCAT>();
+    w.controlli().cmbCAT->impostaValoreLegato(1);
+    w.controlli().txtNomeFile->setText(file);
+    return w;
+}
+
+// The import window on the workbook of righeDiProva, the centre chosen.
+frmImportaAccensioniCAT& conRigheDiProva(const DatabaseTest& db)
+{
+    fixture();
+    const QString file = db.cartella() + u"/cat.xlsx"_s;
+    creaLibro(file, righeDiProva());
+    return finestra(file);
+}
+
+QStringList colonna(const QString& sql)
+{
+    QStringList l;
+    for (Recordset rs = connessione.apriAvanti(sql); !rs.eof(); rs.moveNext())
+        l << (rs.campo(0).isNull() ? u"<null>"_s : rs.campo(0).toString());
+    return l;
+}
+
+QString esito(long run)
+{
+    return connessione.apriAvanti(u"SELECT esitoImportazione FROM movImportazioniCAT WHERE idMov = ?"_s, {qlonglong(run)})
+        .campo(0)
+        .toString();
+}
+
+const QString conferma = u"Il sistema si appresta ad importare i dati relativi alle prime accensioni del catALFA... continuare ?"_s;
+} // namespace
+
+class TestImportazione : public QObject {
+    Q_OBJECT
+private slots:
+    // Duplicates against the archive only, empty serials, a refused date, the end of the rows,
+    // the counts, the outcome and the messages.
+    void importazione()
+    {
+        DatabaseTest db;
+        auto& w = conRigheDiProva(db);
+        w.controlli().cmdImporta->click();
+
+        const QStringList testi = seamMessaggi::testi();
+        QCOMPARE(testi.size(), 4);
+        QCOMPARE(testi[0], conferma);
+        QVERIFY(testi[1].contains(u"Data di collaudo non valida"_s));
+        QCOMPARE(testi[2], u"Procedura di importazione conclusa con successo..."_s);
+        QCOMPARE(testi[3], u"Attenzione! sono state trovate matricole ripetute durante la procedura di importazione..."_s);
+        QCOMPARE(seamMessaggi::mostrati()[3].stile, stile::informazione);
+        QCOMPARE(w.controlli().SSTab1->currentIndex(), 1);
+        QCOMPARE(w.controlli().lblNum->text(), u"8"_s);
+
+        // Run 8, after the highest on file; today; the centre chosen.
+        QCOMPARE(colonna(u"SELECT idMov || ' ' || codCAT || ' ' || dataImp FROM movImportazioniCAT WHERE idMov = 8"_s),
+                 QStringList{u"8 1 2005-04-16"_s});
+        QCOMPARE(esito(8), u"CONCLUSA POSITIVAMENTE"_s);
+        // Cells stored as they were, empty ones as Null, the test date as a date.
+        QCOMPARE(colonna(u"SELECT cognome FROM accensioniCAT WHERE codMov = 8 ORDER BY idPrimaAccensione"_s),
+                 QStringList({u"rossi "_s, u"VUOTA1"_s, u"VUOTA2"_s, u"ANCORA"_s, u"APOSTROFO"_s, u"SPAZI"_s}));
+        QCOMPARE(colonna(u"SELECT matricola FROM accensioniCAT WHERE codMov = 8 ORDER BY idPrimaAccensione"_s),
+                 QStringList({u"NEW1"_s, u"<null>"_s, u"<null>"_s, u"NEW1"_s, u"O'HARA"_s, u"XY"_s}));
+        QCOMPARE(colonna(u"SELECT dataCollaudo || caplocalita || codCAT FROM accensioniCAT WHERE matricola = 'NEW1' "
+                         "AND dataCollaudo IS NOT NULL"_s),
+                 QStringList{u"2005-03-01001001"_s});
+        QCOMPARE(colonna(u"SELECT ifnull(nome, 'N') || ifnull(dataCollaudo, 'N') FROM accensioniCAT WHERE cognome = 'VUOTA1'"_s),
+                 QStringList{u"NN"_s});
+        QCOMPARE(colonna(u"SELECT matricola || '|' || riferimentoAccensione || '|' || codCAT || '|' || marchio "
+                         "FROM accensioniDoppie WHERE codMov = 8"_s),
+                 QStringList{u" abc |"_s + QString::number(archiviata) + u"|1|ARISTON"_s});
+        QCOMPARE(colonna(u"SELECT count(*) FROM accensioniCAT WHERE matricola IN ('BAD', 'DOPO')"_s), QStringList{u"0"_s});
+
+        // The grids show the run.
+        QCOMPARE(w.controlli().griglia->model()->rowCount(), 6);
+        QAbstractItemModel* doppie = w.controlli().grigliaDoppia->model();
+        QCOMPARE(doppie->rowCount(), 1);
+        QCOMPARE(doppie->index(0, 3).data().toString(), u"BAXI"_s);
+        QCOMPARE(doppie->headerData(3, Qt::Horizontal).toString(), u"Marca già presente"_s);
+        QVERIFY(w.controlli().cmdImporta->isEnabled());
+        QVERIFY(!libroExcel());
+    }
+
+    // Three empty serials at once: nothing imported, a positive run, no duplicates box.
+    void soloRigheVuote()
+    {
+        DatabaseTest db;
+        fixture();
+        const QString file = db.cartella() + u"/vuoto.xlsx"_s;
+        creaLibro(file, {{{u"B"_s, u"SENZA"_s}}, {}, {}, {{u"R"_s, u"DOPO"_s}}});
+        auto& w = finestra(file);
+        w.controlli().cmdImporta->click();
+        QCOMPARE(seamMessaggi::testi(), QStringList({conferma, u"Procedura di importazione conclusa con successo..."_s}));
+        QCOMPARE(esito(8), u"CONCLUSA POSITIVAMENTE"_s);
+        QCOMPARE(colonna(u"SELECT count(*) FROM accensioniCAT WHERE codMov = 8"_s), QStringList{u"0"_s});
+        QCOMPARE(w.controlli().SSTab1->currentIndex(), 0);
+    }
+
+    // A run cut short stores none of its rows and ends as failed.
+    void interrottaAMeta()
+    {
+        DatabaseTest db;
+        auto& w = conRigheDiProva(db);
+        QTimer::singleShot(0, [] { chiudiExcel(); });
+        w.controlli().cmdImporta->click();
+        QCOMPARE(seamMessaggi::testi().last(),
+                 u"La cartella di lavoro non è più aperta\r\nProcedura di importazione conclusa con errori..."_s);
+        QCOMPARE(seamMessaggi::mostrati().last().stile, stile::esclamazione);
+        QCOMPARE(esito(8), u"CONCLUSA NEGATIVAMENTE"_s);
+        QCOMPARE(colonna(u"SELECT count(*) FROM accensioniCAT WHERE codMov = 8"_s), QStringList{u"0"_s});
+        QCOMPARE(colonna(u"SELECT count(*) FROM accensioniDoppie"_s), QStringList{u"0"_s});
+    }
+
+    // The close box waits while the rows are written; the buttons come back after.
+    void chiusuraDuranteLImportazione()
+    {
+        DatabaseTest db;
+        auto& w = conRigheDiProva(db);
+        bool bloccati = false;
+        QTimer::singleShot(0, [&] {
+            bloccati = !w.controlli().cmdChiudi->isEnabled() && !w.controlli().cmbCAT->isEnabled();
+            w.forma()->close();
+        });
+        w.controlli().cmdImporta->click();
+        QVERIFY(bloccati);
+        QVERIFY(w.caricata());
+        QCOMPARE(esito(8), u"CONCLUSA POSITIVAMENTE"_s);
+        QVERIFY(w.controlli().cmdChiudi->isEnabled());
+    }
+
+    // A file that is no workbook: its error box, the refusal, and the run recorded as failed.
+    void libroIllegibile()
+    {
+        DatabaseTest db;
+        fixture();
+        const QString file = db.cartella() + u"/finto.xlsx"_s;
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("non sono un libro");
+        f.close();
+        auto& w = finestra(file);
+        QVERIFY(!w.importa());
+        const QStringList testi = seamMessaggi::testi();
+        QCOMPARE(testi.size(), 3);
+        QCOMPARE(testi[2], u"Impossibilità di aprire il file "_s + file + u"... procedura interrotta!"_s);
+        QCOMPARE(esito(8), u"CONCLUSA NEGATIVAMENTE"_s);
+    }
+
+    void rinuncia()
+    {
+        DatabaseTest db;
+        auto& w = conRigheDiProva(db);
+        seamMessaggi::rispondi(Risposta::No);
+        w.controlli().cmdImporta->click();
+        QCOMPARE(seamMessaggi::testi(), QStringList({conferma, u"Procedura interrotta"_s}));
+        QCOMPARE(colonna(u"SELECT count(*) FROM movImportazioniCAT"_s), QStringList{u"1"_s});
+    }
+
+    void controllo_data()
+    {
+        QTest::addColumn<bool>("centro");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("messaggio");
+        const QString testa = u"Si sono verificati i seguenti errori:\r\n"_s;
+        QTest::newRow("nothing") << false << QString()
+                                 << testa + u"Selezionare il cat\r\nSelezionare il nome del file da importare\r\n"_s;
+        QTest::newRow("missing file") << true << u"/non/esiste.xlsx"_s
+                                      << testa + u"Il file non esiste ho possiede nome diverso...\r\n"_s;
+        QTest::newRow("a folder") << true << u"/tmp"_s << testa + u"Il file non esiste ho possiede nome diverso...\r\n"_s;
+    }
+    void controllo()
+    {
+        QFETCH(bool, centro);
+        QFETCH(QString, file);
+        QFETCH(QString, messaggio);
+        DatabaseTest db;
+        fixture();
+        auto& w = istanza<frmImportaAccensioniCAT>();
+        if (centro)
+            w.controlli().cmbCAT->impostaValoreLegato(1);
+        w.controlli().txtNomeFile->setText(file);
+        w.controlli().cmdImporta->click();
+        QCOMPARE(seamMessaggi::testi(), QStringList{messaggio});
+        QCOMPARE(seamMessaggi::mostrati()[0].stile, stile::soloOK);
+    }
+
+    // The run reopened for review; the detail card of a row, of a duplicate and of its archived row.
+    void revisioneEDettagli()
+    {
+        DatabaseTest db;
+        conRigheDiProva(db).controlli().cmdImporta->click();
+        rilascia<frmImportaAccensioniCAT>();
+        seamMessaggi::azzera();
+
+        auto& w = istanza<frmImportaAccensioniCAT>();
+        w.carica();
+        w.nID = 8;
+        w.codCAT = 1;
+        w.predisponi();
+        auto& c = w.controlli();
+        QCOMPARE(c.cmbCAT->currentText(), u"ALFA"_s);
+        QVERIFY(!c.cmdImporta->isEnabled());
+        QVERIFY(c.txtNomeFile->text().isEmpty());
+        QCOMPARE(c.griglia->model()->rowCount(), 6);
+
+        QStringList letti;
+        const auto leggi = [&letti](QWidget* f) {
+            letti << f->windowTitle();
+            for (const char* n : {"lblDataImp", "lblCognome", "lblMatricola", "lblMarca", "lblDataCollaudo", "lblNome"})
+                letti << f->findChild<QLabel*>(QString::fromLatin1(n))->text();
+        };
+        c.griglia->recordset().cerca(u"cognome"_s, u"rossi "_s);
+        c.griglia->sincronizza();
+        seamModale::accoda(leggi);
+        emit c.griglia->doubleClicked(c.griglia->currentIndex());
+        seamModale::accoda(leggi);
+        emit c.grigliaDoppia->doubleClicked(c.grigliaDoppia->currentIndex());
+        seamModale::accoda(leggi);
+        c.cmdArchivio->click();
+        QCOMPARE(letti, QStringList({u"Scheda dettaglio Riga Attuale"_s, u"16/04/2005"_s, u"rossi "_s, u"NEW1"_s, QString(),
+                                     u"01/03/2005"_s, QString(),
+                                     u"Scheda dettaglio Riga Attuale"_s, u"16/04/2005"_s, u"DOPPIA"_s, u" abc "_s,
+                                     u"ARISTON"_s, QString(), QString(),
+                                     u"Scheda dettaglio Riga in archivio"_s, u"01/01/2005"_s, QString(), u"abc"_s,
+                                     u"BAXI"_s, QString(), QString()}));
+        QVERIFY(seamMessaggi::testi().isEmpty());
+    }
+
+    // The detail openers with nothing to open.
+    void dettagliSenzaRighe()
+    {
+        DatabaseTest db;
+        fixture();
+        auto& c = istanza<frmImportaAccensioniCAT>().controlli();
+        emit c.griglia->doubleClicked({});
+        c.cmdArchivio->click();
+        emit c.grigliaDoppia->doubleClicked({});
+        QCOMPARE(seamMessaggi::testi().mid(0, 2), QStringList({u"Selezionare la riga per vedere i dettagli..."_s,
+                                                               u"Selezionare la riga per vedere i dettagli..."_s}));
+        QCOMPARE(seamMessaggi::testi().size(), 3); // the duplicates grid has no test of its own: the error box
+        istanza<frmImportaAccensioniCAT>().aggiornaMatricoleDoppie(7);
+        seamMessaggi::azzera();
+        c.cmdArchivio->click();
+        QCOMPARE(seamMessaggi::testi(), QStringList{u"Nessuna riga selezionata nella tabella delle matricole doppie..."_s});
+        QVERIFY(seamModale::mostrate().isEmpty());
+    }
+};
+
+CORVEXT_TEST_MAIN(TestImportazione)
+#include "test_importazione.moc"

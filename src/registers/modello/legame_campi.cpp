@@ -36,6 +36,11 @@ bool leggiDecimale(const QString& testo, double* valore)
     return ok;
 }
 
+QString testoColonna(const QString& testo)
+{
+    return testo.isEmpty() ? QStringLiteral("") : maiuscolo(testo);
+}
+
 double numeroIniziale(const QString& testo)
 {
     static const QRegularExpression iniziale(u"^\\s*[+-]?\\d*(\\.\\d*)?"_s);
@@ -178,9 +183,9 @@ QVariant LegameCampi::valore(const QString& colonna) const
     };
     switch (l->tipo) {
     case TipoCampo::testo:
-        return maiuscolo(static_cast<QLineEdit*>(w)->text());
+        return testoColonna(static_cast<QLineEdit*>(w)->text());
     case TipoCampo::memo:
-        return maiuscolo(static_cast<QPlainTextEdit*>(w)->toPlainText());
+        return testoColonna(static_cast<QPlainTextEdit*>(w)->toPlainText());
     case TipoCampo::intero: {
         const QString t = static_cast<QLineEdit*>(w)->text();
         qlonglong n = 0;

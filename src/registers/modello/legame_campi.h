@@ -84,6 +84,9 @@ private:
 QString sqlInserimento(const QString& tabella, const QStringList& colonne);
 QString sqlModifica(const QString& tabella, const QStringList& colonne, const QString& chiave);
 
+// A text as its column takes it: in capitals; an empty text is '' and never Null.
+QString testoColonna(const QString& testo);
+
 // Whole numbers and decimals as an operator types them ("-12", "12,5", "12.5").
 bool leggiIntero(const QString& testo, qlonglong* valore);
 bool leggiDecimale(const QString& testo, double* valore);

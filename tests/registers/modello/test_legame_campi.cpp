@@ -126,6 +126,8 @@ private slots:
 
         altri.legame.svuota();
         QVERIFY(altri.testo->text().isEmpty() && altri.combo->valoreLegato().isNull());
+        // An empty text is written '', never Null.
+        QVERIFY(!altri.legame.valore(u"testo"_s).isNull() && !altri.legame.valore(u"memo"_s).isNull());
         QVERIFY(altri.legame.valore(u"data"_s).isNull());
         QCOMPARE(altri.legame.valore(u"combo"_s), QVariant(0));
         QCOMPARE(altri.legame.valore(u"intero"_s), QVariant(0));

@@ -157,12 +157,6 @@ void schProdottoCliente::cancellaMarca()
     elencaModelli({});
 }
 
-// The new row is chosen by its key.
-void schProdottoCliente::aggiungi(SchedaRegistro& scheda, ComboDati* combo, void (schProdottoCliente::*riempi)())
-{
-    gestisci([&] { aggiuntaRapida(scheda, combo, [&] { (this->*riempi)(); }); });
-}
-
 // A new catalogue model, offered this card's type and brand; afterwards its type, its brand
 // and the model itself are chosen here.
 void schProdottoCliente::nuovoModello()

@@ -46,19 +46,6 @@ QButtonGroup* coppia(QGridLayout* g, const QString& testo, const QString& nome, 
     return gruppo;
 }
 
-void mostraRisposta(QButtonGroup* g, int risposta)
-{
-    if (QAbstractButton* b = g->button(risposta))
-        b->setChecked(true);
-}
-
-// A pair or a list left without a choice keeps what the card was given.
-void leggiRisposta(const QButtonGroup* g, int& risposta)
-{
-    if (g->checkedId() >= 0)
-        risposta = g->checkedId();
-}
-
 void leggiVoce(const QComboBox* c, int& voce)
 {
     if (c->currentIndex() >= 0)
@@ -145,14 +132,22 @@ QWidget* schPrimaAccensione::costruisci()
     return f;
 }
 
+QList<std::pair<QButtonGroup*, int*>> schPrimaAccensione::risposte()
+{
+    auto& c = ui();
+    return {{c.grpPressioneValvola, &nPressioneValvola},
+            {c.grpPressioneEntrata, &nPressioneCaldaia},
+            {c.grpTensione, &nTensione},
+            {c.grpConsumoGas, &nConsumo},
+            {c.grpPrimaVerifica, &nPrimaVerifica}};
+}
+
 void schPrimaAccensione::predisponi()
 {
     auto& c = ui();
-    mostraRisposta(c.grpPressioneValvola, nPressioneValvola);
-    mostraRisposta(c.grpPressioneEntrata, nPressioneCaldaia);
-    mostraRisposta(c.grpTensione, nTensione);
-    mostraRisposta(c.grpConsumoGas, nConsumo);
-    mostraRisposta(c.grpPrimaVerifica, nPrimaVerifica);
+    for (auto [gruppo, risposta] : risposte())
+        if (QAbstractButton* b = gruppo->button(*risposta))
+            b->setChecked(true);
     // No date: the picker is empty and offers today's date once ticked.
     if (nNoDataInstallazione) {
         c.dtpDataInstallazione->impostaData(oggi());
@@ -169,11 +164,10 @@ void schPrimaAccensione::predisponi()
 void schPrimaAccensione::ok()
 {
     auto& c = ui();
-    leggiRisposta(c.grpPressioneValvola, nPressioneValvola);
-    leggiRisposta(c.grpPressioneEntrata, nPressioneCaldaia);
-    leggiRisposta(c.grpTensione, nTensione);
-    leggiRisposta(c.grpConsumoGas, nConsumo);
-    leggiRisposta(c.grpPrimaVerifica, nPrimaVerifica);
+    // A pair or a list left without a choice keeps what the card was given.
+    for (auto [gruppo, risposta] : risposte())
+        if (gruppo->checkedId() >= 0)
+            *risposta = gruppo->checkedId();
     // An emptied date keeps the old one; only the flag says it is not given.
     nNoDataInstallazione = !c.dtpDataInstallazione->spuntata();
     if (!nNoDataInstallazione)

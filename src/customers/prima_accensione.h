@@ -1,6 +1,8 @@
 #pragma once
 #include "customers/dati_accensione.h"
 #include "platform/ui/finestra.h"
+#include <QList>
+#include <utility>
 
 class DataOpzionale;
 class FormaDialogo;
@@ -38,6 +40,7 @@ protected:
     bool chiusuraRichiesta() override;
 
 private:
+    QList<std::pair<QButtonGroup*, int*>> risposte(); // each yes/no pair and its member
     void ok();
     void annulla();
 };

@@ -11,6 +11,7 @@
 #include "platform/ui/messaggi.h"
 #include "platform/ui/tasti_funzione.h"
 #include "platform/ui/utilita_form.h"
+#include "registers/modello/aggiunta_rapida.h"
 #include "registers/lookup/marche.h"
 #include "registers/lookup/posizioni.h"
 #include "registers/lookup/tipo_abbonamento.h"
@@ -248,6 +249,15 @@ QWidget* schProdottoCliente::costruisci()
     return f;
 }
 
+// The button opens the register's card for a new row; the refilled list chooses it by its key.
+template <class Scheda>
+void schProdottoCliente::aggiuntaDa(QPushButton* pulsante, ComboDati* combo, void (schProdottoCliente::*riempi)())
+{
+    QObject::connect(pulsante, &QPushButton::clicked, ui().forma, [this, combo, riempi] {
+        gestisci([&] { aggiuntaRapida(istanza<Scheda>(), combo, [&] { (this->*riempi)(); }); });
+    });
+}
+
 void schProdottoCliente::collega()
 {
     auto& c = ui();
@@ -285,25 +295,13 @@ void schProdottoCliente::collega()
     suCanc(c.cmbMese, [this] { ui().legame.mostra(u"mm_man"_s, {}); });
     QObject::connect(c.dtpDataStipulazione, &DataOpzionale::cambiato, f, [this] { proponiScadenza(); });
 
-    QObject::connect(c.cmdNuovaMarca, &QPushButton::clicked, f, [this] {
-        aggiungi(istanza<schMarca>(), ui().cmbMarcaProdotto, &schProdottoCliente::riempiMarche);
-    });
-    QObject::connect(c.cmdNuovaPosizione, &QPushButton::clicked, f, [this] {
-        aggiungi(istanza<schPosizione>(), ui().cmbPosizione, &schProdottoCliente::riempiPosizioni);
-    });
-    QObject::connect(c.cmdNuovoTipoGas, &QPushButton::clicked, f, [this] {
-        aggiungi(istanza<schTipoGas>(), ui().cmbTipoGas, &schProdottoCliente::riempiTipogas);
-    });
-    QObject::connect(c.cmdNuovoAbbonamento, &QPushButton::clicked, f, [this] {
-        aggiungi(istanza<schTipoAbbonamento>(), ui().cmbTipoAbbonamento, &schProdottoCliente::riempiAbbonamenti);
-    });
-    QObject::connect(c.cmdNuovoInstallatore, &QPushButton::clicked, f, [this] {
-        aggiungi(istanza<schInstallatore>(), ui().cmbInstallatore, &schProdottoCliente::riempiInstallatori);
-    });
+    aggiuntaDa<schMarca>(c.cmdNuovaMarca, c.cmbMarcaProdotto, &schProdottoCliente::riempiMarche);
+    aggiuntaDa<schPosizione>(c.cmdNuovaPosizione, c.cmbPosizione, &schProdottoCliente::riempiPosizioni);
+    aggiuntaDa<schTipoGas>(c.cmdNuovoTipoGas, c.cmbTipoGas, &schProdottoCliente::riempiTipogas);
+    aggiuntaDa<schTipoAbbonamento>(c.cmdNuovoAbbonamento, c.cmbTipoAbbonamento, &schProdottoCliente::riempiAbbonamenti);
+    aggiuntaDa<schInstallatore>(c.cmdNuovoInstallatore, c.cmbInstallatore, &schProdottoCliente::riempiInstallatori);
     // Enabled technicians only, also when modifying.
-    QObject::connect(c.cmdNuovoTecnico, &QPushButton::clicked, f, [this] {
-        aggiungi(istanza<schTecnico>(), ui().cmbTecnico, &schProdottoCliente::riempiTecniciAbilitati);
-    });
+    aggiuntaDa<schTecnico>(c.cmdNuovoTecnico, c.cmbTecnico, &schProdottoCliente::riempiTecniciAbilitati);
     QObject::connect(c.cmdNuovaTipologia, &QPushButton::clicked, f, [this] { gestisci([this] { nuovoModello(); }); });
     QObject::connect(c.cmdDatiAccensione, &QPushButton::clicked, f, [this] { datiAccensione(); });
     QObject::connect(c.cmConferma, &QPushButton::clicked, f, [this] { conferma(); });

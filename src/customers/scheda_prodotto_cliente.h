@@ -11,7 +11,6 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class SchedaRegistro;
 
 struct ControlliProdottoCliente {
     FormaDialogo* forma;
@@ -108,7 +107,8 @@ private:
     void cambioTipo();
     void cambioMarca();
     void cancellaMarca();
-    void aggiungi(SchedaRegistro& scheda, ComboDati* combo, void (schProdottoCliente::*riempi)());
+    template <class Scheda>
+    void aggiuntaDa(QPushButton* pulsante, ComboDati* combo, void (schProdottoCliente::*riempi)());
     void nuovoModello();
     void datiAccensione();
     void proponiScadenza();

@@ -239,6 +239,35 @@ private slots:
         QCOMPARE(tutte(), prima);
     }
 
+    // Leaving the cost or the diameter with a text that is not a number: its message, the focus
+    // back in the box. The year is checked only at confirmation.
+    void uscitaDallaCasella_data()
+    {
+        QTest::addColumn<QString>("casella");
+        QTest::addColumn<QStringList>("messaggi");
+        QTest::newRow("cost") << u"txtCosto"_s << QStringList{u"Espressione non valida, inserire un numero"_s};
+        QTest::newRow("diameter") << u"txtDimAria"_s
+                                  << QStringList{u"Espressione non valida! inserire un valore numerico"_s};
+        QTest::newRow("year") << u"txtAnno"_s << QStringList{};
+    }
+    void uscitaDallaCasella()
+    {
+        QFETCH(QString, casella);
+        QFETCH(QStringList, messaggi);
+        QWidget* focale = nullptr;
+        nuovo([&](QWidget* f) {
+            f->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(f));
+            txt(f, casella)->setText(u"1,2,3"_s);
+            txt(f, casella)->setFocus(Qt::TabFocusReason);
+            txt(f, u"txtCrono"_s)->setFocus(Qt::TabFocusReason);
+            QCoreApplication::processEvents();
+            focale = f->focusWidget();
+        });
+        QCOMPARE(seamMessaggi::testi(), messaggi);
+        QCOMPARE(focale->objectName(), messaggi.isEmpty() ? u"txtCrono"_s : casella);
+    }
+
     // A write the database refuses keeps the card open, unconfirmed.
     void scritturaRifiutata()
     {

@@ -1,5 +1,7 @@
 #include "platform/ui/utilita_form.h"
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QScreen>
 
 void centraForm(QWidget* finestra)
@@ -29,4 +31,37 @@ void ordineTab(const QList<QWidget*>& controlli)
 {
     for (qsizetype i = 1; i < controlli.size(); ++i)
         QWidget::setTabOrder(controlli[i - 1], controlli[i]);
+}
+
+namespace {
+class FiltroDecimali : public QObject {
+public:
+    explicit FiltroDecimali(QLineEdit* campo) : QObject(campo), campo(campo) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        const QString t = k->text();
+        if (t.size() != 1 || !t[0].isPrint())
+            return false;
+        const bool decimaleTastierino = (k->modifiers() & Qt::KeypadModifier)
+                                        && (k->key() == Qt::Key_Comma || k->key() == Qt::Key_Period);
+        const int codice = decimaleTastierino ? '.' : t[0].unicode();
+        const int filtrato = filtraTastoDecimale(codice, campo->text());
+        if (filtrato == codice && !decimaleTastierino)
+            return false;
+        if (filtrato != 0)
+            campo->insert(QString(QChar(filtrato)));
+        return true;
+    }
+
+private:
+    QLineEdit* campo;
+};
+} // namespace
+
+void filtraDecimali(QLineEdit* campo)
+{
+    campo->installEventFilter(new FiltroDecimali(campo));
 }

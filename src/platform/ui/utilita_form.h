@@ -8,3 +8,7 @@ void centraForm(QWidget* finestra);
 void ordineTab(const QList<QWidget*>& controlli);
 // The key filter of amount fields: the key to use, 0 to swallow it.
 int filtraTastoDecimale(int codiceTasto, const QString& testo);
+class QLineEdit;
+// An amount box: every character typed goes through filtraTastoDecimale (the keypad's decimal
+// key counts as a point); editing keys and shortcuts are left alone.
+void filtraDecimali(QLineEdit* campo);

@@ -36,7 +36,23 @@ bool leggiDecimale(const QString& testo, double* valore)
     return ok;
 }
 
+QString testoColonna(const QString& testo)
+{
+    return testo.isEmpty() ? QStringLiteral("") : maiuscolo(testo);
+}
+
+double numeroIniziale(const QString& testo)
+{
+    static const QRegularExpression iniziale(u"^\\s*[+-]?\\d*(\\.\\d*)?"_s);
+    bool ok = false;
+    const double n = iniziale.match(testo).captured().trimmed().toDouble(&ok);
+    return ok ? n : 0;
+}
+
 namespace {
+// The property of a `voce` field that keeps a stored number its entries do not list.
+constexpr char voceConservata[] = "voceConservata";
+
 QString testoDecimale(const QVariant& v)
 {
     return v.isNull() ? QString() : QString::number(v.toDouble(), 'g', 15).replace(u'.', u',');
@@ -95,6 +111,10 @@ void LegameCampi::mostra(const QString& colonna, const QVariant& v) const
     case TipoCampo::decimale:
         static_cast<QLineEdit*>(w)->setText(testoDecimale(v));
         break;
+    case TipoCampo::numeroIniziale:
+        // With a point, so that the text writes back the same number.
+        static_cast<QLineEdit*>(w)->setText(v.isNull() ? QString() : QString::number(v.toDouble(), 'g', 15));
+        break;
     case TipoCampo::memo:
         static_cast<QPlainTextEdit*>(w)->setPlainText(nz(v).toString());
         break;
@@ -117,6 +137,14 @@ void LegameCampi::mostra(const QString& colonna, const QVariant& v) const
     case TipoCampo::elenco: {
         auto* c = static_cast<QComboBox*>(w);
         c->setCurrentIndex(c->findText(nz(v).toString(), Qt::MatchFixedString));
+        break;
+    }
+    case TipoCampo::voce: {
+        auto* c = static_cast<QComboBox*>(w);
+        const qlonglong n = nz(v).toLongLong();
+        c->setCurrentIndex(n >= 1 && n <= c->count() ? int(n - 1) : -1);
+        // Kept while no entry is chosen; showing Null (emptying the field) forgets it.
+        c->setProperty(voceConservata, n != 0 && c->currentIndex() < 0 ? QVariant(n) : QVariant());
         break;
     }
     case TipoCampo::combo:
@@ -158,7 +186,7 @@ QVariant LegameCampi::valore(const QString& colonna) const
     case TipoCampo::memo: {
         const QString t = l->tipo == TipoCampo::testo ? static_cast<QLineEdit*>(w)->text()
                                                       : static_cast<QPlainTextEdit*>(w)->toPlainText();
-        return l->maiuscolo ? maiuscolo(t) : t;
+        return l->maiuscolo ? testoColonna(t) : (t.isEmpty() ? QStringLiteral("") : t);
     }
     case TipoCampo::intero: {
         const QString t = static_cast<QLineEdit*>(w)->text();
@@ -167,12 +195,15 @@ QVariant LegameCampi::valore(const QString& colonna) const
             return l->vuoto;
         return leggiIntero(t, &n) ? QVariant(n) : rifiuta(u"Il valore \""_s + t + u"\" non e' un numero intero"_s);
     }
-    case TipoCampo::decimale: {
+    case TipoCampo::decimale:
+    case TipoCampo::numeroIniziale: {
         const QString t = static_cast<QLineEdit*>(w)->text();
         double d = 0;
         if (t.trimmed().isEmpty())
             return l->vuoto;
-        return leggiDecimale(t, &d) ? QVariant(d) : rifiuta(u"Il valore \""_s + t + u"\" non e' un numero"_s);
+        if (!leggiDecimale(t, &d))
+            return rifiuta(u"Il valore \""_s + t + u"\" non e' un numero"_s);
+        return l->tipo == TipoCampo::decimale ? d : numeroIniziale(t);
     }
     case TipoCampo::ora:
         return static_cast<QTimeEdit*>(w)->time();
@@ -192,6 +223,13 @@ QVariant LegameCampi::valore(const QString& colonna) const
         return static_cast<QCheckBox*>(w)->isChecked() ? 1 : 0;
     case TipoCampo::elenco:
         return maiuscolo(static_cast<QComboBox*>(w)->currentText());
+    case TipoCampo::voce: {
+        const auto* c = static_cast<QComboBox*>(w);
+        const QVariant conservata = c->property(voceConservata);
+        if (c->currentIndex() >= 0)
+            return qlonglong(c->currentIndex() + 1);
+        return conservata.isValid() ? conservata : QVariant(0LL);
+    }
     case TipoCampo::combo: {
         const QVariant k = static_cast<ComboDati*>(w)->valoreLegato();
         return k.isNull() ? QVariant(0) : QVariant(k.toLongLong());
@@ -218,12 +256,21 @@ QVariantList LegameCampi::valori() const
 
 QString LegameCampi::istruzioneInserimento(const QString& tabella, const QStringList& prime) const
 {
-    const QStringList tutte = prime + colonne();
-    return u"INSERT INTO "_s + tabella + u" ("_s + tutte.join(u',') + u") VALUES ("_s
-           + QStringList(tutte.size(), u"?"_s).join(u',') + u")"_s;
+    return sqlInserimento(tabella, prime + colonne());
 }
 
 QString LegameCampi::istruzioneModifica(const QString& tabella, const QString& chiave, const QStringList& prime) const
 {
-    return u"UPDATE "_s + tabella + u" SET "_s + (prime + colonne()).join(u"=?,"_s) + u"=? WHERE "_s + chiave + u"=?"_s;
+    return sqlModifica(tabella, prime + colonne(), chiave);
+}
+
+QString sqlInserimento(const QString& tabella, const QStringList& colonne)
+{
+    return u"INSERT INTO "_s + tabella + u" ("_s + colonne.join(u',') + u") VALUES ("_s
+           + QStringList(colonne.size(), u"?"_s).join(u',') + u")"_s;
+}
+
+QString sqlModifica(const QString& tabella, const QStringList& colonne, const QString& chiave)
+{
+    return u"UPDATE "_s + tabella + u" SET "_s + colonne.join(u"=?,"_s) + u"=? WHERE "_s + chiave + u"=?"_s;
 }

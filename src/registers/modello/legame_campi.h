@@ -12,11 +12,16 @@ enum class TipoCampo {
     memo,     // QPlainTextEdit: the text in capitals, line breaks kept
     intero,   // QLineEdit: a whole number; empty is the field's empty value
     decimale, // QLineEdit: a number with the Italian comma (a point is taken too)
+    numeroIniziale, // QLineEdit: checked as decimale; writes the number its leading digits form
+                    // (a point as decimal mark, reading stops at any other character)
     ora,      // QTimeEdit: hh:mm
     data,     // DataOpzionale: the date, Null when unticked
     giornoMese, // DataOpzionale showing day and month: that day of the current year
     spunta,   // QCheckBox: 1 or 0
     elenco,   // QComboBox of fixed entries: the entry's text, in capitals
+    voce,     // QComboBox of fixed entries: the entry's number from 1, 0 when none; a stored
+              // number it does not list shows no entry and is written back until one is chosen
+              // or the field is emptied
     combo,    // ComboDati: the chosen key, 0 when none
 };
 
@@ -77,6 +82,15 @@ private:
     QList<Legame> legami;
 };
 
+// The same statements over a given list of columns, one `?` each (and the key last).
+QString sqlInserimento(const QString& tabella, const QStringList& colonne);
+QString sqlModifica(const QString& tabella, const QStringList& colonne, const QString& chiave);
+
+// A text as its column takes it: in capitals; an empty text is '' and never Null.
+QString testoColonna(const QString& testo);
+
 // Whole numbers and decimals as an operator types them ("-12", "12,5", "12.5").
 bool leggiIntero(const QString& testo, qlonglong* valore);
 bool leggiDecimale(const QString& testo, double* valore);
+// The number the leading digits of a text form, a point as decimal mark ("12,5" gives 12).
+double numeroIniziale(const QString& testo);

@@ -1,6 +1,7 @@
 #include "ambiente_test.h"
 #include "platform/ui/utilita_form.h"
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -27,6 +28,28 @@ private slots:
         QFETCH(int, tasto);
         QFETCH(int, atteso);
         QCOMPARE(filtraTastoDecimale(tasto, testo), atteso);
+    }
+
+    void casellaImporto_data()
+    {
+        QTest::addColumn<QString>("digitato");
+        QTest::addColumn<QString>("atteso");
+        QTest::newRow("point becomes comma") << "12.5" << "12,5";
+        QTest::newRow("one comma only") << "1.2.3" << "1,23";
+        QTest::newRow("letters, blanks and commas refused") << "1a 2,3-" << "123";
+    }
+    void casellaImporto()
+    {
+        QFETCH(QString, digitato);
+        QFETCH(QString, atteso);
+        QLineEdit campo;
+        filtraDecimali(&campo);
+        QTest::keyClicks(&campo, digitato);
+        QCOMPARE(campo.text(), atteso);
+        QTest::keyClick(&campo, Qt::Key_Backspace);
+        QCOMPARE(campo.text(), atteso.chopped(1));
+        QTest::keyClick(&campo, Qt::Key_Period, Qt::KeypadModifier);
+        QCOMPARE(campo.text().count(u','), 1);
     }
 
     void centraAncoraPrimaDiMostrare()

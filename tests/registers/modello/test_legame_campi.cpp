@@ -6,6 +6,7 @@
 #include "platform/ui/data_opzionale.h"
 #include "registers/modello/legame_campi.h"
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTimeEdit>
@@ -125,6 +126,8 @@ private slots:
 
         altri.legame.svuota();
         QVERIFY(altri.testo->text().isEmpty() && altri.combo->valoreLegato().isNull());
+        // An empty text is written '', never Null.
+        QVERIFY(!altri.legame.valore(u"testo"_s).isNull() && !altri.legame.valore(u"memo"_s).isNull());
         QVERIFY(altri.legame.valore(u"data"_s).isNull());
         QCOMPARE(altri.legame.valore(u"combo"_s), QVariant(0));
         QCOMPARE(altri.legame.valore(u"intero"_s), QVariant(0));
@@ -143,6 +146,72 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ErroreDb, c.legame.valori());
         QVERIFY_THROWS_EXCEPTION(ErroreDb, c.legame.campo<QCheckBox>(u"testo"_s));
         QCOMPARE(c.legame.campo<QLineEdit>(u"testo"_s), c.testo);
+    }
+
+    // The leading number: what a typed text writes, and a stored value shown so that it writes
+    // back the same.
+    void numeroIniziale_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QVariant>("scritto");
+        QTest::newRow("comma stops the reading") << "12,5" << QVariant(12.0);
+        QTest::newRow("point is the mark") << "12.5" << QVariant(12.5);
+        QTest::newRow("sign") << "-3" << QVariant(-3.0);
+        QTest::newRow("mark first") << ",5" << QVariant(0.0);
+        QTest::newRow("empty") << "" << QVariant(0);
+        QTest::newRow("not a number") << "12 cm" << QVariant();
+    }
+    void numeroIniziale()
+    {
+        QFETCH(QString, testo);
+        QFETCH(QVariant, scritto);
+        QWidget w;
+        auto* campo = new QLineEdit(testo, &w);
+        LegameCampi l;
+        l.lega({u"dim"_s, campo, TipoCampo::numeroIniziale, 0, u"Espressione non valida"_s});
+        if (!scritto.isValid()) {
+            QCOMPARE(l.errori(), QStringList{u"Espressione non valida"_s});
+            return;
+        }
+        QCOMPARE(l.valore(u"dim"_s), scritto);
+        l.mostra(u"dim"_s, scritto);
+        QCOMPARE(l.valore(u"dim"_s).toDouble(), scritto.toDouble());
+    }
+
+    // An entry's number; a stored number the entries lack is kept until an entry is chosen.
+    void voce_data()
+    {
+        QTest::addColumn<QVariant>("memorizzato");
+        QTest::addColumn<int>("mostrata");
+        QTest::addColumn<qlonglong>("riscritto");
+        QTest::newRow("none") << QVariant(0) << -1 << 0LL;
+        QTest::newRow("null") << QVariant() << -1 << 0LL;
+        QTest::newRow("first") << QVariant(1) << 0 << 1LL;
+        QTest::newRow("last") << QVariant(12) << 11 << 12LL;
+        QTest::newRow("out of range") << QVariant(13) << -1 << 13LL;
+        QTest::newRow("negative") << QVariant(-2) << -1 << -2LL;
+    }
+    void voce()
+    {
+        QFETCH(QVariant, memorizzato);
+        QFETCH(int, mostrata);
+        QFETCH(qlonglong, riscritto);
+        QWidget w;
+        auto* mese = new QComboBox(&w);
+        for (int i = 1; i <= 12; ++i)
+            mese->addItem(QString::number(i));
+        LegameCampi l;
+        l.lega(u"mese"_s, mese, TipoCampo::voce);
+        l.mostra(u"mese"_s, memorizzato);
+        QCOMPARE(mese->currentIndex(), mostrata);
+        QCOMPARE(l.valore(u"mese"_s), QVariant(riscritto));
+        mese->setCurrentIndex(2);
+        QCOMPARE(l.valore(u"mese"_s), QVariant(3LL));
+        l.mostra(u"mese"_s, memorizzato);
+        mese->setCurrentIndex(-1);
+        QCOMPARE(l.valore(u"mese"_s), QVariant(mostrata < 0 ? riscritto : 0LL));
+        l.mostra(u"mese"_s, {});
+        QCOMPARE(l.valore(u"mese"_s), QVariant(0LL));
     }
 
     void giornoEMeseNellAnnoCorrente()

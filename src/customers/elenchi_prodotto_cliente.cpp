@@ -1,0 +1,179 @@
+#include "common/funzioni.h"
+#include "customers/scheda_prodotto_cliente.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/combo_dati.h"
+#include "registers/modello/aggiunta_rapida.h"
+#include "registers/staff/prodotti.h"
+#include <QScopeGuard>
+
+// The lists of the appliance card: the fillers, the type -> brand -> model cascade and the
+// quick-adds.
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QString chiave(const QVariant& v)
+{
+    return QString::number(v.toLongLong());
+}
+} // namespace
+
+void schProdottoCliente::elenca(ComboDati* combo, const Recordset& rs, const QString& mostrato, const QString& legato)
+{
+    riempiendo = true;
+    const auto fine = qScopeGuard([this] { riempiendo = false; });
+    combo->riempi(rs, mostrato, legato);
+}
+
+// A table without live rows leaves the list as it was.
+void schProdottoCliente::riempiDa(ComboDati* combo, const QString& sql, const QString& mostrato, const QString& legato)
+{
+    gestisci([&] {
+        const Recordset rs = connessione.apriStatico(sql);
+        if (rs.recordCount() > 0)
+            elenca(combo, rs, mostrato, legato);
+    });
+}
+
+void schProdottoCliente::riempiCombo()
+{
+    riempiTipoProdotti();
+    riempiMarche();
+    riempiModelli();
+    riempiTipogas();
+    riempiInstallatori();
+    riempiPosizioni();
+    if (nModalità != 0)
+        riempiTecniciDisabilitati();
+    else
+        riempiTecniciAbilitati();
+    riempiAbbonamenti();
+}
+
+void schProdottoCliente::riempiTipoProdotti()
+{
+    riempiDa(ui().cmbTipoProdotto,
+             u"SELECT idTpProd ,(sigla_tipo_prodotto || ' - ' || tipo_nome) as tipo FROM tipoprod where eliminato = 0 "
+             u"order by tipo_nome "_s,
+             u"tipo"_s, u"idTpProd"_s);
+}
+
+void schProdottoCliente::riempiMarche()
+{
+    riempiDa(ui().cmbMarcaProdotto,
+             u"SELECT idMarca ,(sigla_marca || ' - ' || marca) as listamarche FROM marche where eliminato = 0 "
+             u"order by sigla_marca "_s,
+             u"listamarche"_s, u"idMarca"_s);
+}
+
+void schProdottoCliente::riempiModelli()
+{
+    riempiDa(ui().cmbModello, u"SELECT idModello , modello FROM prodotti where eliminato = 0 order by modello "_s,
+             u"modello"_s, u"idModello"_s);
+}
+
+void schProdottoCliente::riempiPosizioni()
+{
+    riempiDa(ui().cmbPosizione,
+             u"SELECT idPos ,(sigla_posizione || ' - ' || posizione) as posiz FROM posizione where eliminato = 0 "
+             u"order by posizione "_s,
+             u"posiz"_s, u"idPos"_s);
+}
+
+void schProdottoCliente::riempiTecniciAbilitati()
+{
+    riempiDa(ui().cmbTecnico,
+             u"SELECT idTecn, (sigla_tecnico || ' - ' || tecnico) as tec FROM tecnici WHERE eliminato = 0 "
+             u"order by tecnico "_s,
+             u"tec"_s, u"idTecn"_s);
+}
+
+void schProdottoCliente::riempiTecniciDisabilitati()
+{
+    riempiDa(ui().cmbTecnico,
+             u"SELECT idTecn, (sigla_tecnico || ' - ' || tecnico) as tec FROM tecnici order by tecnico "_s, u"tec"_s,
+             u"idTecn"_s);
+}
+
+void schProdottoCliente::riempiInstallatori()
+{
+    riempiDa(ui().cmbInstallatore,
+             u"SELECT idInst ,nome_ins FROM installatori where eliminato = 0 order by nome_ins "_s, u"nome_ins"_s,
+             u"idInst"_s);
+}
+
+void schProdottoCliente::riempiAbbonamenti()
+{
+    riempiDa(ui().cmbTipoAbbonamento,
+             u"SELECT idTpAbb ,(sigla_abbonamento || ' - ' || desc_abb)as abb FROM tipoabb where eliminato = 0 "
+             u"order by sigla_abbonamento "_s,
+             u"abb"_s, u"idTpAbb"_s);
+}
+
+void schProdottoCliente::riempiTipogas()
+{
+    riempiDa(ui().cmbTipoGas,
+             u"SELECT idTpGas ,(sigla_tipo_gas || ' - ' || tipogas)as gas FROM tipogas where eliminato = 0 "
+             u"order by sigla_tipo_gas "_s,
+             u"gas"_s, u"idTpGas"_s);
+}
+
+// The live models of the brand (when given) and of the chosen type (when there is one).
+void schProdottoCliente::elencaModelli(const QVariant& marca)
+{
+    const QVariant tipo = ui().cmbTipoProdotto->valoreLegato();
+    QString sql = u"SELECT idModello, modello FROM prodotti where eliminato = 0"_s;
+    if (!marca.isNull())
+        sql += u" and cod_marca = "_s + chiave(marca);
+    if (!tipo.isNull())
+        sql += u" AND cod_tipo_prodotto="_s + chiave(tipo);
+    elenca(ui().cmbModello, connessione.apriStatico(sql + u" order by modello"_s), u"modello"_s, u"idModello"_s);
+}
+
+// A type chosen: every brand with a model of that type (deleted ones too) and the type's models.
+void schProdottoCliente::cambioTipo()
+{
+    const QVariant tipo = ui().cmbTipoProdotto->valoreLegato();
+    if (tipo.isNull())
+        return;
+    elenca(ui().cmbMarcaProdotto,
+           connessione.apriStatico(u"SELECT idMarca , (sigla_marca || ' - ' || marca) as listamarche from marche "
+                                   u"where idMarca in ( select cod_Marca from prodotti where cod_tipo_prodotto = "_s
+                                   + chiave(tipo) + u") order by marca"_s),
+           u"listamarche"_s, u"idMarca"_s);
+    elencaModelli({});
+}
+
+void schProdottoCliente::cambioMarca()
+{
+    const QVariant marca = ui().cmbMarcaProdotto->valoreLegato();
+    if (!marca.isNull())
+        elencaModelli(marca);
+}
+
+void schProdottoCliente::cancellaMarca()
+{
+    ui().cmbMarcaProdotto->svuotaScelta();
+    elencaModelli({});
+}
+
+// A new catalogue model, offered this card's type and brand; afterwards its type, its brand
+// and the model itself are chosen here.
+void schProdottoCliente::nuovoModello()
+{
+    auto& c = ui();
+    schProdotto& s = istanza<schProdotto>();
+    s.carica();
+    if (!c.cmbMarcaProdotto->valoreLegato().isNull())
+        s.campo<ComboDati>(u"cod_marca"_s)->impostaValoreLegato(c.cmbMarcaProdotto->valoreLegato());
+    if (!c.cmbTipoProdotto->valoreLegato().isNull())
+        s.campo<ComboDati>(u"cod_tipo_prodotto"_s)->impostaValoreLegato(c.cmbTipoProdotto->valoreLegato());
+    aggiuntaRapida(s, c.cmbModello, [&] {
+        c.cmbTipoProdotto->svuotaScelta();
+        c.cmbMarcaProdotto->svuotaScelta();
+        c.cmbModello->svuotaScelta();
+        riempiTipoProdotti();
+        c.cmbTipoProdotto->impostaValoreLegato(qlonglong(s.codTipo));
+        c.cmbMarcaProdotto->impostaValoreLegato(qlonglong(s.codMarca));
+    });
+}

@@ -1,12 +1,15 @@
 #include "ambiente_test.h"
 #include "customers/elimina_prodotto.h"
 #include "customers/scheda_cliente.h"
+#include "customers/scheda_prodotto_cliente.h"
+#include "platform/ui/combo_dati.h"
 #include "platform/db/connessione.h"
 #include "platform/db/errore_db.h"
 #include "platform/ui/griglia.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/modale.h"
 #include "supporto_finestre.h"
+#include <QLineEdit>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -52,6 +55,14 @@ QList<int> righe()
 const QList<int> tutte{2, 3, 3, 3, 4, 3, 3, 2, 2, 1};
 // Appliance 1 and everything of it gone; the calls, their interventions and appliance 2 stay.
 const QList<int> senzaIlPrimo{1, 1, 1, 1, 1, 1, 1, 2, 2, 1};
+
+QStringList colonnaGriglia(Griglia* g, int colonna)
+{
+    QStringList t;
+    for (int r = 0; r < g->model()->rowCount(); ++r)
+        t << g->model()->index(r, colonna).data().toString();
+    return t;
+}
 
 ControlliCliente& c()
 {
@@ -140,6 +151,85 @@ private slots:
         QCOMPARE(righe(), dopo);
         // The opener refreshes when an appliance went, though the card was cancelled.
         QCOMPARE(confermata, dopo == senzaIlPrimo);
+    }
+
+    // Leaving a new customer's card without confirming takes away the appliances stored under
+    // its number, unless a customer row holds that number; nobody else's appliances.
+    void annullaNuovoCliente_data()
+    {
+        QTest::addColumn<QStringList>("azioni");
+        QTest::addColumn<int>("rimasti");
+        QTest::newRow("one add") << QStringList{u"aggiungi"_s} << 0;
+        QTest::newRow("an add, then a cancelled modify") << QStringList{u"aggiungi"_s, u"modifica annullata"_s} << 0;
+        QTest::newRow("no appliance") << QStringList{} << 0;
+        QTest::newRow("an add, then a delete") << QStringList{u"aggiungi"_s, u"elimina"_s} << 0;
+        QTest::newRow("two adds, closed with the close box") << QStringList{u"aggiungi"_s, u"aggiungi"_s, u"chiudi"_s}
+                                                            << 0;
+        QTest::newRow("a customer took the number meanwhile") << QStringList{u"aggiungi"_s, u"collisione"_s} << 1;
+    }
+    void annullaNuovoCliente()
+    {
+        QFETCH(QStringList, azioni);
+        QFETCH(int, rimasti);
+        DatabaseTest db;
+        riempi();
+        schCliente& s = istanza<schCliente>();
+        seamModale::accoda([&](QWidget*) {
+            ControlliCliente& k = c();
+            for (const QString& azione : azioni) {
+                if (azione == u"aggiungi"_s) {
+                    seamModale::accoda([](QWidget* p) {
+                        p->findChild<ComboDati*>(u"cmbModello"_s)->impostaValoreLegato(1);
+                        premi(p, u"cmConferma"_s);
+                    });
+                    k.cmdAggiungi->click();
+                } else if (azione == u"modifica annullata"_s) {
+                    seamModale::accoda([](QWidget* p) { premi(p, u"cmdAnnulla"_s); });
+                    k.cmdModifica->click();
+                } else if (azione == u"elimina"_s) {
+                    seamMessaggi::rispondi(Risposta::Si);
+                    k.cmdRimuovi->click();
+                } else if (azione == u"collisione"_s) {
+                    connessione.esegui(u"INSERT INTO clienti (idCli, cognome) VALUES (?, 'ALTRO')"_s,
+                                       {qlonglong(s.nIDcliente)});
+                }
+            }
+            if (!azioni.contains(u"chiudi"_s))
+                k.cmdAnnulla->click();
+        });
+        s.nModalità = 0;
+        QVERIFY(s.predisponi());
+        s.mostraModale();
+        QVERIFY(!s.bConferma);
+        QCOMPARE(conta(u"SELECT count(*) FROM prodotti_ai_clienti WHERE cod_cliente = ?"_s, {qlonglong(s.nIDcliente)}),
+                 rimasti);
+        QCOMPARE(conta(u"SELECT count(*) FROM prodotti_ai_clienti WHERE cod_cliente = 5"_s), 2);
+    }
+
+    // An appliance added and changed on an edit card reaches the grid, and the opener hears of it.
+    void aggiungiEModifica()
+    {
+        DatabaseTest db;
+        riempi();
+        QStringList codici;
+        apri(5, [&](ControlliCliente& k) {
+            seamModale::accoda([](QWidget* p) {
+                p->findChild<ComboDati*>(u"cmbModello"_s)->impostaValoreLegato(2);
+                premi(p, u"cmConferma"_s);
+            });
+            k.cmdAggiungi->click();
+            k.grigliaProdotti->selectRow(1);
+            seamModale::accoda([](QWidget* p) {
+                p->findChild<QLineEdit*>(u"txtCodiceInterno"_s)->setText(u"z9"_s);
+                premi(p, u"cmConferma"_s);
+            });
+            QTest::keyClick(k.grigliaProdotti, Qt::Key_F6);
+            codici = colonnaGriglia(k.grigliaProdotti, 3);
+            codici << k.grigliaProdotti->valore(u"codice_interno"_s).toString();
+            k.cmdAnnulla->click();
+        });
+        QVERIFY(istanza<schCliente>().bConferma);
+        QCOMPARE(codici, (QStringList{u"B2"_s, u"Z9"_s, u"A1"_s, u"Z9"_s}));
     }
 
     // Modify and delete with nothing to act on.

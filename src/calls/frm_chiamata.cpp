@@ -1,4 +1,5 @@
 #include "calls/frm_chiamata.h"
+#include "calls/alla_comparsa.h"
 #include "calls/campi.h"
 #include "calls/manutenzioni.h"
 #include "calls/mod_planning.h"
@@ -60,20 +61,6 @@ T* controllo(QWidget* padre, const QString& nome)
     return c;
 }
 
-// The focus on the call notes each time the card is shown.
-class AllaComparsa : public QObject {
-public:
-    AllaComparsa(QObject* padre, std::function<void()> f) : QObject(padre), f(std::move(f)) {}
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Show)
-            f();
-        return false;
-    }
-
-private:
-    std::function<void()> f;
-};
 } // namespace
 
 QWidget* frmChiamata::costruisci()
@@ -120,6 +107,7 @@ QWidget* frmChiamata::costruisci()
     QObject::connect(c.grigliaProdotti->selectionModel(), &QItemSelectionModel::currentRowChanged, f,
                      [this] { gestisci([this] { aggiornaRichieste(); }); });
     filtraTasti(f, FiltroTasti::Momento::rilascio, [this](int k, Qt::KeyboardModifiers) { return tasto(k); });
+    // The focus on the call notes each time the card is shown.
     f->installEventFilter(new AllaComparsa(f, [this] { ui().txtNoteChiamata->setFocus(); }));
     coloraFocus({c.txtNoteChiamata, c.txtNoteIntervento, c.cmbStato, c.cmbTecnico, c.cmbProdotti, c.cmbRichieste});
     ordineTab({c.dtpDataChiamata, c.txtNoteChiamata, c.cmbStato, c.cmbTecnico, c.dtpDataIntervento, c.dtpOraDa,

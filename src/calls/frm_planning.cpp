@@ -1,4 +1,5 @@
 #include "calls/frm_planning.h"
+#include "calls/alla_comparsa.h"
 #include "calls/campi.h"
 #include "calls/celle_planning.h"
 #include "calls/frm_chiamata.h"
@@ -90,20 +91,6 @@ QTableWidgetItem* cellaGiorno(const CellaPlanning& c)
     return i;
 }
 
-// The first fill happens when the window is first shown.
-class AllaComparsa : public QObject {
-public:
-    AllaComparsa(QObject* padre, std::function<void()> f) : QObject(padre), f(std::move(f)) {}
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Show)
-            f();
-        return false;
-    }
-
-private:
-    std::function<void()> f;
-};
 } // namespace
 
 QWidget* frmPlanning::costruisci()
@@ -143,6 +130,7 @@ QWidget* frmPlanning::costruisci()
                              ui().griglia->setFocus();
                      });
     filtraTasti(f, FiltroTasti::Momento::rilascio, [this](int k, Qt::KeyboardModifiers) { return tasto(k); });
+    // The first fill happens when the window is first shown.
     f->installEventFilter(new AllaComparsa(f, [this] { primaAttivazione(); }));
     ordineTab({c.dtpData, c.cmbZona, c.cmdResetZone, c.cmbGiorniVisualizzati, c.cmdIndietro, c.cmdAggiorna,
                c.cmdAvanti, c.cmdChiudi, c.griglia, c.grigliaInterventi, c.cmdNuovoAppuntamento, c.cmdModificaApp,

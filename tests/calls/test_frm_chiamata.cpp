@@ -137,6 +137,30 @@ private slots:
         db.reset();
     }
 
+    // The number skips one already used by a call or by appliance rows of a call not saved.
+    void numero_data()
+    {
+        QTest::addColumn<QString>("prima");
+        QTest::addColumn<long>("numero");
+        QTest::addColumn<QString>("dopo");
+        QTest::newRow("empty counter table") << QString() << 1L << u"0,1"_s;
+        QTest::newRow("next") << u"3,41"_s << 42L << u"3,42"_s;
+        QTest::newRow("used numbers skipped") << u"3,42"_s << 45L << u"3,45"_s;
+    }
+    void numero()
+    {
+        QFETCH(QString, prima);
+        QFETCH(long, numero);
+        QFETCH(QString, dopo);
+        connessione.esegui(u"DELETE FROM contatori"_s);
+        if (!prima.isEmpty())
+            connessione.esegui(u"INSERT INTO contatori (cliente, chiamata) VALUES ("_s + prima + u")"_s);
+        connessione.esegui(u"INSERT INTO chiamate (idChiamata) VALUES (43)"_s);
+        connessione.esegui(u"INSERT INTO prodotti_in_chiamata (cod_chiamata) VALUES (44)"_s);
+        QCOMPARE(scheda().incChiamata(), numero);
+        QCOMPARE(riga(u"SELECT group_concat(cliente || ',' || chiamata, ';') FROM contatori"_s), QStringList{dopo});
+    }
+
     void controlli_data()
     {
         QTest::addColumn<int>("tecnico");

@@ -2,4 +2,6 @@
 
 namespace collegamenti {
 std::function<void()> apriRicercaClienti;
+std::function<void()> aggiornaPrincipale;
+ControlloReport* stampa = nullptr;
 }

@@ -26,6 +26,8 @@
 #include "ignitions/frm_storico_importazioni_cat.h"
 #include "ignitions/sch_ex_dededod.h"
 #include "ignitions/sch_ex_prime_accensioni.h"
+#include "calls/frm_planning.h"
+#include "common/collegamenti.h"
 #include "shell/compattazione.h"
 #include "platform/db/connessione.h"
 #include "common/funzioni.h"
@@ -94,6 +96,12 @@ QWidget* MDIprincipale::costruisci()
     f->setGeometry(std::max(0, destraSchermo - larghezza), 0, larghezza, px(1590));
     f->installEventFilter(new FiltroAttivazione(f, ui().cmdRicerca));
     f->installEventFilter(new AllineamentoADestra(f));
+    collegamenti::stampa = &stampa;
+    // After the planner: the main window comes to the front again.
+    collegamenti::aggiornaPrincipale = [finestra = QPointer<QMainWindow>(f)] {
+        if (finestra)
+            finestra->activateWindow();
+    };
     return f;
 }
 
@@ -162,7 +170,8 @@ void MDIprincipale::costruisciMenu(QMainWindow* f)
     });
     voce(clienti, QStringLiteral("mnuRicTotale"), QStringLiteral("Ricerca"));
 
-    voce(nullptr, QStringLiteral("mnuPlanning"), QStringLiteral("Planning"));
+    // The menu entry keeps the planner's instance: its members stay until the next opening.
+    voce(nullptr, QStringLiteral("mnuPlanning"), QStringLiteral("Planning"), apri<frmPlanning>());
 
     QMenu* strumenti = barra->addMenu(QStringLiteral("Strumenti"));
     strumenti->setObjectName(QStringLiteral("mnuStrumenti"));
@@ -212,7 +221,14 @@ void MDIprincipale::costruisciPulsanti(QMainWindow* f)
     c.cmdRicerca->setEnabled(c.voci.value(QStringLiteral("mnuRicTotale"))->isEnabled());
     QObject::connect(c.cmdNuovoCliente, &QToolButton::clicked, c.voci.value(QStringLiteral("mnuClientiNuovo")),
                      &QAction::trigger);
-    c.cmdPlanner->setEnabled(c.voci.value(QStringLiteral("mnuPlanning"))->isEnabled());
+    // The button gives a fresh planner each time; a failure of its own is not shown.
+    QObject::connect(c.cmdPlanner, &QToolButton::clicked, f, [] {
+        try {
+            istanza<frmPlanning>().mostraModale();
+        } catch (const std::exception&) {
+        }
+        rilascia<frmPlanning>();
+    });
     QObject::connect(c.cmdNascondi, &QToolButton::clicked, f, [f] { f->showMinimized(); });
     QObject::connect(c.cmdUscita, &QToolButton::clicked, f, [this] { uscita(); });
     f->setCentralWidget(Picture1);

@@ -67,13 +67,22 @@ private slots:
     }
 
     // Two workstations drawing at once never receive the same number.
+    void duePostazioni_data()
+    {
+        QTest::addColumn<QString>("contatore");
+        QTest::addColumn<QString>("dopo");
+        QTest::newRow("customers") << "cliente" << "1000,0";
+        QTest::newRow("calls") << "chiamata" << "0,1000";
+    }
     void duePostazioni()
     {
+        QFETCH(QString, contatore);
+        QFETCH(QString, dopo);
         DatabaseTest db;
         connessione.chiudi();
         QProcess a, b;
         for (QProcess* p : {&a, &b})
-            p->start(QCoreApplication::applicationDirPath() + "/estrai_numeri", {db.file(), "500"});
+            p->start(QCoreApplication::applicationDirPath() + "/estrai_numeri", {db.file(), "500", contatore});
         QSet<qint64> numeri;
         for (QProcess* p : {&a, &b}) {
             QVERIFY(p->waitForFinished(60000));
@@ -85,7 +94,7 @@ private slots:
         }
         QCOMPARE(numeri.size(), 1000);
         connessione.apri("dsn=corvext");
-        QCOMPARE(contatori(), QString("1000,0"));
+        QCOMPARE(contatori(), dopo);
     }
 };
 

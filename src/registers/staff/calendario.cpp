@@ -23,7 +23,9 @@ bool tecnicoInFerie(long idTecnico, const QDate& giorno)
 
 QString descrizioneFestivita(const QDate& giorno)
 {
-    Recordset rs = connessione.apriAvanti(u"SELECT desc_festivita FROM festivita where dataFestivita="_s
-                                          + letterale(giorno));
+    // Day and month in the current year: holidays are stored with the year they were saved in.
+    Recordset rs = connessione.apriAvanti(u"SELECT desc_festivita FROM festivita where dataFestivita=#%1/%2#"_s
+                                              .arg(giorno.month())
+                                              .arg(giorno.day()));
     return rs.eof() ? QString() : nz(rs.campo(u"desc_festivita"_s)).toString();
 }

@@ -7,5 +7,5 @@
 
 // True when the technician has a live leave period that holds the day, both ends included.
 bool tecnicoInFerie(long idTecnico, const QDate& giorno);
-// The holiday stored for exactly that date (year included); empty when the day is none.
+// The holiday stored for the day's day and month in the current year; empty when there is none.
 QString descrizioneFestivita(const QDate& giorno);

@@ -47,12 +47,26 @@ private slots:
         QCOMPARE(tecnicoInFerie(tecnico, giorno), inFerie);
     }
 
-    void festivitaPerDataEsatta()
+    // Day and month in the current year: a December planner shows next January's holidays.
+    void festivitaDellAnnoCorrente_data()
     {
-        connessione.esegui(u"INSERT INTO festivita (dataFestivita,desc_festivita) VALUES (#12/25/2026#,'NATALE')"_s);
-        QCOMPARE(descrizioneFestivita(QDate(2026, 12, 25)), u"NATALE"_s);
-        QCOMPARE(descrizioneFestivita(QDate(2027, 12, 25)), QString());
-        QCOMPARE(descrizioneFestivita(QDate(2026, 12, 24)), QString());
+        QTest::addColumn<QDate>("giorno");
+        QTest::addColumn<QString>("descrizione");
+        QTest::newRow("the stored date") << QDate(2026, 12, 25) << u"NATALE"_s;
+        QTest::newRow("the same day next year") << QDate(2027, 12, 25) << u"NATALE"_s;
+        QTest::newRow("next January") << QDate(2027, 1, 6) << u"EPIFANIA"_s;
+        QTest::newRow("stored with last year") << QDate(2026, 11, 1) << QString();
+        QTest::newRow("the day before") << QDate(2026, 12, 24) << QString();
+    }
+    void festivitaDellAnnoCorrente()
+    {
+        QFETCH(QDate, giorno);
+        QFETCH(QString, descrizione);
+        impostaOrologio([] { return QDate(2026, 12, 10); });
+        connessione.esegui(u"INSERT INTO festivita (dataFestivita,desc_festivita) VALUES (#12/25/2026#,'NATALE'), "
+                           u"(#1/6/2026#,'EPIFANIA'), (#11/1/2025#,'OGNISSANTI')"_s);
+        QCOMPARE(descrizioneFestivita(giorno), descrizione);
+        impostaOrologio({});
     }
 
 private:

@@ -1,0 +1,586 @@
+#include "calls/frm_chiamata.h"
+#include "calls/alla_comparsa.h"
+#include "calls/campi.h"
+#include "calls/manutenzioni.h"
+#include "calls/mod_planning.h"
+#include "calls/stati_intervento.h"
+#include "common/funzioni.h"
+#include "common/prossimo_numero.h"
+#include "common/stato.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/db/connessione.h"
+#include "platform/db/errore_db.h"
+#include "platform/db/testi_sql.h"
+#include "platform/ui/clessidra.h"
+#include "platform/ui/colori_focus.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/forma_dialogo.h"
+#include "platform/ui/griglia.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/tasti_funzione.h"
+#include "platform/ui/utilita_form.h"
+#include "registers/lookup/tipo_richieste.h"
+#include "registers/modello/aggiunta_rapida.h"
+#include "registers/staff/calendario.h"
+#include <QComboBox>
+#include <QDateEdit>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QPushButton* pulsanteIcona(QWidget* padre, const QString& nome, QStyle::StandardPixmap icona, const QString& suggerimento)
+{
+    auto* b = new QPushButton(padre);
+    b->setObjectName(nome);
+    b->setIcon(padre->style()->standardIcon(icona));
+    b->setToolTip(suggerimento);
+    b->setAccessibleName(suggerimento);
+    return b;
+}
+
+QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& testo)
+{
+    auto* b = new QPushButton(testo, padre);
+    b->setObjectName(nome);
+    return b;
+}
+
+template <class T>
+T* controllo(QWidget* padre, const QString& nome)
+{
+    auto* c = new T(padre);
+    c->setObjectName(nome);
+    return c;
+}
+
+} // namespace
+
+QWidget* frmChiamata::costruisci()
+{
+    auto* f = new FormaDialogo(u"SCHEDA CHIAMATA"_s);
+    auto& c = nuoviControlli();
+    c.forma = f;
+    auto* l = new QVBoxLayout(f);
+    auto* cliente = new QHBoxLayout;
+    c.lblCliente = controllo<QLabel>(f, u"lblCliente"_s);
+    c.lblCliente->setAccessibleName(u"CLIENTE : "_s);
+    cliente->addWidget(new QLabel(u"CLIENTE : "_s, f));
+    cliente->addWidget(c.lblCliente, 1);
+    l->addLayout(cliente);
+    auto* dati = new QHBoxLayout;
+    dati->addWidget(costruisciChiamata(f));
+    dati->addWidget(costruisciIntervento(f));
+    l->addLayout(dati);
+    auto* elenchi = new QHBoxLayout;
+    elenchi->addWidget(costruisciProdotti(f), 3);
+    elenchi->addWidget(costruisciRichieste(f), 2);
+    l->addLayout(elenchi, 1);
+
+    c.cmdConferma = pulsante(f, u"cmdConferma"_s, u"CONFERMA (F10)"_s);
+    c.cmdRientro = pulsante(f, u"cmdRientro"_s, u"RIENTRO (F2)"_s);
+    // The return report comes with its own window.
+    c.cmdRientro->setEnabled(false);
+    c.cmdElimina = pulsante(f, u"cmdElimina"_s, u"ELIMINA (F8)"_s);
+    c.cmdAnnulla = pulsante(f, u"cmdAnnulla"_s, u"ANNULLA (ESC)"_s);
+    f->impostaAnnulla(c.cmdAnnulla);
+    auto* pulsanti = new QHBoxLayout;
+    for (QPushButton* b : {c.cmdConferma, c.cmdRientro, c.cmdElimina, c.cmdAnnulla})
+        pulsanti->addWidget(b);
+    l->addLayout(pulsanti);
+
+    QObject::connect(c.cmdConferma, &QPushButton::clicked, f, [this] { cmdConferma_Click(); });
+    QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { cmdAnnulla_Click(); });
+    QObject::connect(c.cmdElimina, &QPushButton::clicked, f, [this] { cmdElimina_Click(); });
+    QObject::connect(c.cmdAggiungiProdotto, &QPushButton::clicked, f, [this] { cmdAggiungiProdotto_Click(); });
+    QObject::connect(c.cmdRimuoviProdotto, &QPushButton::clicked, f, [this] { cmdRimuoviProdotto_Click(); });
+    QObject::connect(c.cmdAggiungiRichiesta, &QPushButton::clicked, f, [this] { cmdAggiungiRichiesta_Click(); });
+    QObject::connect(c.cmdRimuoviRichiesta, &QPushButton::clicked, f, [this] { cmdRimuoviRichiesta_Click(); });
+    QObject::connect(c.cmdNuovaRichiesta, &QPushButton::clicked, f, [this] { cmdNuovaRichiesta_Click(); });
+    QObject::connect(c.grigliaProdotti->selectionModel(), &QItemSelectionModel::currentRowChanged, f,
+                     [this] { gestisci([this] { aggiornaRichieste(); }); });
+    filtraTasti(f, FiltroTasti::Momento::rilascio, [this](int k, Qt::KeyboardModifiers) { return tasto(k); });
+    // The focus on the call notes each time the card is shown.
+    f->installEventFilter(new AllaComparsa(f, [this] { ui().txtNoteChiamata->setFocus(); }));
+    coloraFocus({c.txtNoteChiamata, c.txtNoteIntervento, c.cmbStato, c.cmbTecnico, c.cmbProdotti, c.cmbRichieste});
+    ordineTab({c.dtpDataChiamata, c.txtNoteChiamata, c.cmbStato, c.cmbTecnico, c.dtpDataIntervento, c.dtpOraDa,
+               c.dtpOraA, c.txtNoteIntervento, c.cmbProdotti, c.cmdAggiungiProdotto, c.cmdRimuoviProdotto,
+               c.grigliaProdotti, c.cmbRichieste, c.cmdAggiungiRichiesta, c.cmdRimuoviRichiesta, c.cmdNuovaRichiesta,
+               c.grigliaRichieste, c.cmdConferma, c.cmdRientro, c.cmdElimina, c.cmdAnnulla});
+    f->resize(780, 540);
+    centraForm(f);
+    return f;
+}
+
+QWidget* frmChiamata::costruisciChiamata(QWidget* f)
+{
+    auto& c = ui();
+    auto* fra = new QGroupBox(u"DATI CHIAMATA"_s, f);
+    auto* g = new QGridLayout(fra);
+    c.dtpDataChiamata = controllo<QDateEdit>(fra, u"dtpDataChiamata"_s);
+    c.dtpDataChiamata->setDisplayFormat(u"dd/MM/yyyy"_s);
+    c.dtpDataChiamata->setCalendarPopup(true);
+    c.lblOperatore = controllo<QLabel>(fra, u"lblOperatore"_s);
+    c.lblOperatore->setAccessibleName(u"Operatore : "_s);
+    c.txtNoteChiamata = controllo<QLineEdit>(fra, u"txtNoteChiamata"_s);
+    c.cmbStato = controllo<QComboBox>(fra, u"cmbStato"_s);
+    c.cmbStato->addItems(statiIntervento);
+    campo(g, 0, 0, u"Data Chiamata :"_s, c.dtpDataChiamata);
+    g->addWidget(new QLabel(u"Operatore : "_s, fra), 1, 0);
+    g->addWidget(c.lblOperatore, 1, 1);
+    campo(g, 2, 0, u"Note chiamata :"_s, c.txtNoteChiamata);
+    campo(g, 3, 0, u"Stato Intervento :"_s, c.cmbStato);
+    return fra;
+}
+
+QWidget* frmChiamata::costruisciIntervento(QWidget* f)
+{
+    auto& c = ui();
+    auto* fra = new QGroupBox(u"DATI INTERVENTO"_s, f);
+    auto* g = new QGridLayout(fra);
+    c.cmbTecnico = controllo<ComboDati>(fra, u"cmbTecnico"_s);
+    c.dtpDataIntervento = controllo<QDateEdit>(fra, u"dtpDataIntervento"_s);
+    c.dtpDataIntervento->setDisplayFormat(u"dd/MM/yyyy"_s);
+    c.dtpDataIntervento->setCalendarPopup(true);
+    c.dtpOraDa = controllo<QTimeEdit>(fra, u"dtpOraDa"_s);
+    c.dtpOraA = controllo<QTimeEdit>(fra, u"dtpOraA"_s);
+    for (QTimeEdit* t : {c.dtpOraDa, c.dtpOraA})
+        t->setDisplayFormat(u"HH:mm"_s);
+    c.txtNoteIntervento = controllo<QLineEdit>(fra, u"txtNoteIntervento"_s);
+    campo(g, 0, 0, u"Tecnico :"_s, c.cmbTecnico, 3);
+    campo(g, 1, 0, u"Data Intervento :"_s, c.dtpDataIntervento, 3);
+    campo(g, 2, 0, u"Ora Inizio :"_s, c.dtpOraDa);
+    campo(g, 2, 2, u"Ora Fine :"_s, c.dtpOraA);
+    campo(g, 3, 0, u"Note intervento :"_s, c.txtNoteIntervento, 3);
+    return fra;
+}
+
+QWidget* frmChiamata::costruisciProdotti(QWidget* f)
+{
+    auto& c = ui();
+    auto* fra = new QGroupBox(u"PRODOTTI IN CHIAMATA"_s, f);
+    auto* g = new QGridLayout(fra);
+    c.cmbProdotti = controllo<ComboDati>(fra, u"cmbProdotti"_s);
+    c.cmdAggiungiProdotto = pulsanteIcona(fra, u"cmdAggiungiProdotto"_s, QStyle::SP_ArrowDown,
+                                          u"Aggiunge il prodotto nell'elenco"_s);
+    c.cmdRimuoviProdotto = pulsanteIcona(fra, u"cmdRimuoviProdotto"_s, QStyle::SP_TrashIcon,
+                                         u"Elimina il prodotto dall'elenco"_s);
+    c.grigliaProdotti = controllo<Griglia>(fra, u"grigliaProdotti"_s);
+    campo(g, 0, 0, u"Prodotto:"_s, c.cmbProdotti);
+    g->addWidget(c.cmdAggiungiProdotto, 0, 2);
+    g->addWidget(c.cmdRimuoviProdotto, 0, 3);
+    g->addWidget(c.grigliaProdotti, 1, 0, 1, 4);
+    g->setColumnStretch(1, 1);
+    return fra;
+}
+
+QWidget* frmChiamata::costruisciRichieste(QWidget* f)
+{
+    auto& c = ui();
+    auto* fra = new QGroupBox(u"ELENCO RICHIESTE"_s, f);
+    auto* g = new QGridLayout(fra);
+    c.cmbRichieste = controllo<ComboDati>(fra, u"cmbRichieste"_s);
+    c.cmdAggiungiRichiesta = pulsanteIcona(fra, u"cmdAggiungiRichiesta"_s, QStyle::SP_ArrowDown,
+                                           u"Aggiunge la richiesta nell'elenco"_s);
+    c.cmdRimuoviRichiesta = pulsanteIcona(fra, u"cmdRimuoviRichiesta"_s, QStyle::SP_TrashIcon,
+                                          u"Elimina la richieste dall'elenco"_s);
+    c.cmdNuovaRichiesta = pulsanteIcona(fra, u"cmdNuovaRichiesta"_s, QStyle::SP_FileDialogNewFolder,
+                                        u"Crea una nuova richiesta"_s);
+    c.grigliaRichieste = controllo<Griglia>(fra, u"grigliaRichieste"_s);
+    campo(g, 0, 0, u"Richiesta :"_s, c.cmbRichieste);
+    g->addWidget(c.cmdAggiungiRichiesta, 0, 2);
+    g->addWidget(c.cmdRimuoviRichiesta, 0, 3);
+    g->addWidget(c.cmdNuovaRichiesta, 0, 4);
+    g->addWidget(c.grigliaRichieste, 1, 0, 1, 5);
+    g->setColumnStretch(1, 1);
+    return fra;
+}
+
+void frmChiamata::alCaricamento()
+{
+    auto& c = ui();
+    c.cmbStato->setCurrentIndex(0);
+    c.lblCliente->setText(strCliente);
+    c.dtpDataChiamata->setDate(oggi());
+    c.dtpDataIntervento->setDate(oggi());
+    c.dtpOraDa->setTime(QTime(8, 0));
+    c.dtpOraA->setTime(QTime(9, 0));
+    if (nModalita == 0) {
+        nOperatore = codiceOperatore;
+        c.lblOperatore->setText(nomeOperatore);
+    }
+}
+
+long frmChiamata::incChiamata()
+{
+    long numero = 0;
+    // A number already used by a call, or by appliance rows of a call not yet saved, is skipped:
+    // reusing it would merge another call's rows into this one.
+    gestisci([&numero] {
+        numero = long(prossimoNumero(u"chiamata"_s, [](qint64 n) {
+            return !connessione
+                        .apriAvanti(u"SELECT 1 FROM chiamate WHERE idChiamata = ? UNION ALL "
+                                    "SELECT 1 FROM prodotti_in_chiamata WHERE cod_chiamata = ?"_s,
+                                    {n, n})
+                        .eof();
+        }));
+    });
+    return numero;
+}
+
+void frmChiamata::riempiCombo()
+{
+    const Clessidra clessidra;
+    gestisci([this] {
+        riempiTecnici();
+        riempiProdotti();
+        riempiRichieste();
+    });
+}
+
+void frmChiamata::riempiTecnici()
+{
+    const QString filtro = nModalita == 1 ? QString() : u"where eliminato = 0 "_s;
+    ui().cmbTecnico->riempi(connessione.apriStatico(u"SELECT idTecn , ifnull(sigla_tecnico,'') || ' ' || "
+                                                    "ifnull(tecnico,'') as Nominativo from tecnici "_s
+                                                    + filtro + u"order by sigla_tecnico , tecnico"_s),
+                            u"Nominativo"_s, u"idTecn"_s);
+}
+
+void frmChiamata::riempiProdotti()
+{
+    auto& c = ui();
+    c.cmbProdotti->svuotaScelta();
+    if (nIDcliente <= 0)
+        return;
+    const Recordset rs = connessione.apriStatico(
+        u"SELECT id_pro_cli, ifnull(sigla_Tipo_Prodotto,'') || ' - ' || ifnull(marca,'') || ' - ' || "
+        "ifnull(modello,'') || ' - ' || ifnull(codice_interno,'') as pro FROM marche "
+        "inner join prodotti on marche.idMarca = prodotti.cod_marca "
+        "inner join tipoProd on prodotti.cod_tipo_prodotto = tipoProd.idTpProd "
+        "inner join prodotti_ai_clienti on prodotti_ai_clienti.cod_prodotto = prodotti.idModello "
+        "where cod_cliente=? order by id_pro_cli"_s,
+        {qlonglong(nIDcliente)});
+    c.cmbProdotti->riempi(rs, u"pro"_s, u"id_pro_cli"_s);
+    // The only appliance of the customer goes into a new call at once.
+    if (rs.recordCount() == 1 && nModalita == 0) {
+        c.cmbProdotti->setCurrentIndex(0);
+        cmdAggiungiProdotto_Click();
+    }
+}
+
+void frmChiamata::riempiRichieste()
+{
+    auto& c = ui();
+    c.cmbRichieste->svuotaScelta();
+    if (nIDcliente <= 0)
+        return;
+    c.cmbRichieste->riempi(connessione.apriStatico(u"SELECT idTipoRichiesta , ifnull(tipoRicSigla,'') || ' - ' || "
+                                                   "ifnull(tipoRicNome,'') as ric from tipoRichiesta order by tipoRicSigla"_s),
+                           u"ric"_s, u"idTipoRichiesta"_s);
+}
+
+bool frmChiamata::predisponi()
+{
+    bool trovata = false;
+    gestisci([&] {
+        auto& c = ui();
+        Recordset ch = connessione.apriStatico(u"select * from chiamate where idChiamata=?"_s, {qlonglong(nIdChiamata)});
+        if (ch.eof())
+            return;
+        trovata = true;
+        c.lblCliente->setText(strCliente);
+        c.dtpDataChiamata->setDate(ch[u"ch_data"_s].toDate());
+        c.txtNoteChiamata->setText(nz(ch[u"ch_note"_s]).toString());
+        // The operator who took the call is kept as stored.
+        const QVariant operatore = ch[u"ch_operatore"_s];
+        nOperatore = operatore.isNull() ? codiceOperatore : long(operatore.toLongLong());
+        c.lblOperatore->setText(trovaNomeOperatore(nz(operatore).toLongLong()));
+
+        Recordset in = connessione.apriStatico(u"SELECT * from interventi where cod_chiamata=?"_s,
+                                               {qlonglong(nIdChiamata)});
+        if (!in.eof()) {
+            c.dtpDataIntervento->setDate(in[u"data_int"_s].toDate());
+            c.dtpOraDa->setTime(in[u"ora_inizio"_s].toTime());
+            c.dtpOraA->setTime(in[u"ora_fine"_s].toTime());
+            c.cmbTecnico->impostaValoreLegato(in[u"cod_tecnico"_s]);
+            c.txtNoteIntervento->setText(nz(in[u"note_int"_s]).toString());
+            c.cmbStato->setCurrentIndex(
+                std::max(0, int(statiIntervento.indexOf(maiuscolo(nz(in[u"cod_stato_int"_s]).toString())))));
+        }
+        aggiornaProdotti();
+        aggiornaRichieste();
+    });
+    return trovata;
+}
+
+QString frmChiamata::trovaNomeOperatore(long id)
+{
+    const Recordset rs = connessione.apriAvanti(u"SELECT opUser FROM operatori where idOperatore=?"_s, {qlonglong(id)});
+    return rs.eof() ? QString() : nz(rs.campo(0)).toString();
+}
+
+void frmChiamata::aggiornaProdotti()
+{
+    ui().grigliaProdotti->imposta(
+        connessione.apriStatico(
+            u"SELECT * FROM prodotti_in_chiamata "
+            "inner join prodotti_ai_clienti on prodotti_in_chiamata.cod_ch_prodotto = prodotti_ai_clienti.id_pro_cli "
+            "inner join prodotti on prodotti_ai_clienti.cod_prodotto = prodotti.idModello "
+            "inner join tipoProd on prodotti.cod_tipo_prodotto = tipoProd.idTpProd "
+            "inner join marche on prodotti.cod_marca = marche.idmarca "
+            "where prodotti_in_chiamata.cod_chiamata=? ORDER BY idProdChiamata DESC"_s,
+            {qlonglong(nIdChiamata)}),
+        {{u"sigla_tipo_prodotto"_s, u"TIPO"_s},
+         {u"marca"_s, u"MARCA"_s},
+         {u"Modello"_s, u"MODELLO"_s},
+         {u"codice_interno"_s, u"COD.INT."_s}});
+}
+
+void frmChiamata::aggiornaRichieste()
+{
+    auto& c = ui();
+    const QVariant riga = c.grigliaProdotti->valore(u"idProdChiamata"_s);
+    c.grigliaRichieste->imposta(
+        connessione.apriStatico(u"SELECT * from richieste inner join tipoRichiesta on "
+                                "richieste.ricCodRichiesta=tipoRichiesta.idTipoRichiesta where ricCodChiamata=? "
+                                "order by idRichiesta"_s,
+                                {riga.isNull() ? QVariant(qlonglong(-1)) : riga}),
+        {{u"tipoRicSigla"_s, u"SIGLA"_s}, {u"tipoRicNome"_s, u"RICHIESTA"_s}});
+}
+
+bool frmChiamata::check()
+{
+    bool valida = false;
+    gestisci([&] {
+        auto& c = ui();
+        if (c.txtNoteChiamata->text().isEmpty())
+            c.txtNoteChiamata->setText(u"Nessuna nota"_s);
+        QString testo;
+        const QVariant tecnico = c.cmbTecnico->valoreLegato();
+        const QDate giorno = c.dtpDataIntervento->date();
+        if (tecnico.isNull())
+            testo += u"Selezionare il tecnico\r\n"_s;
+        if (giorno.dayOfWeek() == Qt::Sunday)
+            testo += u"Impossibile impostare l'intervento di domenica\r\n"_s;
+        if (!tecnico.isNull() && tecnicoInFerie(long(tecnico.toLongLong()), giorno))
+            testo += u"Impossibile impostare l'intervento ad un tecnico in ferie\r\n"_s;
+        const QString festa = descrizioneFestivita(giorno);
+        if (!festa.isEmpty())
+            testo += u"Impossibile impostare l'intervento in un giorno di festa ("_s + festa + u")\r\n"_s;
+        if (c.grigliaProdotti->recordset().recordCount() < 1)
+            testo += u"Selezionare almeno un prodotto"_s;
+        if (!testo.isEmpty()) {
+            messaggio(testo, stile::soloOK);
+            return;
+        }
+        valida = true;
+    });
+    return valida;
+}
+
+void frmChiamata::inserisci()
+{
+    auto& c = ui();
+    connessione.esegui(u"insert into chiamate ( idChiamata , cod_cliente , ch_data , ch_operatore , ch_note ) "
+                       "values (?,?,?,?,?)"_s,
+                       {qlonglong(nIdChiamata), qlonglong(nIDcliente), c.dtpDataChiamata->date(), qlonglong(nOperatore),
+                        maiuscolo(c.txtNoteChiamata->text())});
+    connessione.esegui(u"insert into interventi (cod_tecnico , data_int ,note_int , cod_chiamata , cod_stato_int , "
+                       "ora_inizio , ora_fine ) values (?,?,?,?,?,?,?)"_s,
+                       {c.cmbTecnico->valoreLegato(), c.dtpDataIntervento->date(),
+                        maiuscolo(c.txtNoteIntervento->text()), qlonglong(nIdChiamata), c.cmbStato->currentText(),
+                        c.dtpOraDa->time(), c.dtpOraA->time()});
+}
+
+void frmChiamata::modificaChiamata()
+{
+    auto& c = ui();
+    // An update that touches no row means the call is gone: a failure, not a save.
+    const auto controlla = [](int righe) {
+        if (righe == 0)
+            throw ErroreDb(erroreComando, u"frmChiamata"_s, u"La chiamata non esiste più nell'archivio."_s);
+    };
+    controlla(connessione.esegui(u"update chiamate set cod_cliente=?, ch_data=?, ch_operatore=?, ch_note=? "
+                                 "where idChiamata=?"_s,
+                                 {qlonglong(nIDcliente), c.dtpDataChiamata->date(), qlonglong(nOperatore),
+                                  maiuscolo(c.txtNoteChiamata->text()), qlonglong(nIdChiamata)}));
+    controlla(connessione.esegui(u"update interventi set cod_tecnico=? , data_int=?, note_int=?, cod_stato_int=?, "
+                                 "ora_inizio=?, ora_fine=? where cod_chiamata=?"_s,
+                                 {c.cmbTecnico->valoreLegato(), c.dtpDataIntervento->date(),
+                                  maiuscolo(c.txtNoteIntervento->text()), c.cmbStato->currentText(),
+                                  c.dtpOraDa->time(), c.dtpOraA->time(), qlonglong(nIdChiamata)}));
+}
+
+void frmChiamata::costruisciRichieste()
+{
+    QList<qint64> righe;
+    for (Recordset rs = connessione.apriAvanti(u"SELECT idProdChiamata FROM prodotti_in_chiamata where cod_chiamata=?"_s,
+                                               {qlonglong(nIdChiamata)});
+         !rs.eof(); rs.moveNext())
+        righe << rs.campo(0).toLongLong();
+    for (const qint64 riga : righe) {
+        QStringList sigle;
+        for (Recordset rs = connessione.apriAvanti(
+                 u"SELECT tipoRicSigla from tipoRichiesta inner join richieste on "
+                 "tipoRichiesta.idTipoRichiesta =richieste.ricCodRichiesta where ricCodChiamata=? order by idRichiesta"_s,
+                 {riga});
+             !rs.eof(); rs.moveNext())
+            sigle << nz(rs.campo(0)).toString();
+        connessione.esegui(u"UPDATE prodotti_in_chiamata SET lista_richieste=? WHERE idProdChiamata=?"_s,
+                           {sigle.isEmpty() ? u""_s : maiuscolo(sigle.join(u" - "_s)), riga});
+    }
+}
+
+void frmChiamata::cancellaChiamata()
+{
+    Transazione t(connessione);
+    connessione.esegui(u"delete from interventi where cod_chiamata=?"_s, {qlonglong(nIdChiamata)});
+    connessione.esegui(u"delete from richieste where ricCodChiamata in "
+                       "(SELECT idProdChiamata FROM prodotti_in_chiamata where cod_chiamata=?)"_s,
+                       {qlonglong(nIdChiamata)});
+    connessione.esegui(u"delete from prodotti_in_chiamata where cod_chiamata=?"_s, {qlonglong(nIdChiamata)});
+    connessione.esegui(u"delete from chiamate where idChiamata=?"_s, {qlonglong(nIdChiamata)});
+    t.conferma();
+}
+
+void frmChiamata::cmdConferma_Click()
+{
+    if (!check())
+        return;
+    // Call, intervention and request codes in one group; a refused write keeps the card open.
+    const bool salvata = gestisci([this] {
+        Transazione t(connessione);
+        if (nModalita == 0)
+            inserisci();
+        else
+            modificaChiamata();
+        costruisciRichieste();
+        t.conferma();
+    });
+    if (!salvata)
+        return;
+    bConferma = true;
+    bElimina = false;
+    chiudi();
+}
+
+bool frmChiamata::cmdAnnulla_Click()
+{
+    if (nModalita == 0) {
+        if (messaggio(u"Attenzione! annullando verranno persi i dati raccolti in questa chiamata... continuare ?"_s,
+                      stile::siNo | stile::domanda)
+            != Risposta::Si)
+            return false;
+        if (!gestisci([this] { cancellaChiamata(); }))
+            return false;
+    }
+    bConferma = false;
+    chiudi();
+    return true;
+}
+
+bool frmChiamata::chiusuraRichiesta()
+{
+    // The close box is ANNULLA.
+    return cmdAnnulla_Click();
+}
+
+void frmChiamata::cmdElimina_Click()
+{
+    if (messaggio(u"Confermare l'eliminazione dell'appuntamento ?"_s, stile::siNo | stile::domanda) != Risposta::Si)
+        return;
+    bConferma = false;
+    bElimina = true;
+    chiudi();
+}
+
+void frmChiamata::cmdAggiungiProdotto_Click()
+{
+    gestisci([this] {
+        const QVariant prodotto = ui().cmbProdotti->valoreLegato();
+        if (prodotto.isNull())
+            return;
+        connessione.esegui(u"INSERT INTO PRODOTTI_IN_CHIAMATA (COD_CHIAMATA , COD_CH_PRODOTTO) VALUES (?,?)"_s,
+                           {qlonglong(nIdChiamata), prodotto});
+        aggiornaProdotti();
+        aggiornaRichieste();
+    });
+}
+
+void frmChiamata::cmdRimuoviProdotto_Click()
+{
+    gestisci([this] {
+        const QVariant riga = ui().grigliaProdotti->valore(u"idProdChiamata"_s);
+        if (riga.isNull())
+            return;
+        // What the return report recorded on the row goes with it: nothing could reach it afterwards.
+        // The appliance's maintenances stay with the appliance.
+        Transazione t(connessione);
+        eliminaAttivitaProdotto(riga.toLongLong());
+        eliminaDatiRiga(riga.toLongLong());
+        connessione.esegui(u"DELETE from prodotti_in_chiamata where idProdChiamata=?"_s, {riga});
+        t.conferma();
+        aggiornaProdotti();
+        aggiornaRichieste();
+    });
+}
+
+void frmChiamata::cmdAggiungiRichiesta_Click()
+{
+    gestisci([this] {
+        auto& c = ui();
+        const QVariant riga = c.grigliaProdotti->valore(u"idProdChiamata"_s);
+        const QVariant tipo = c.cmbRichieste->valoreLegato();
+        if (riga.isNull() || tipo.isNull())
+            return;
+        connessione.esegui(u"INSERT INTO richieste (ricCodChiamata,ricCodRichiesta) VALUES (?,?)"_s, {riga, tipo});
+        aggiornaRichieste();
+    });
+}
+
+void frmChiamata::cmdRimuoviRichiesta_Click()
+{
+    gestisci([this] {
+        const QVariant richiesta = ui().grigliaRichieste->valore(u"idRichiesta"_s);
+        if (richiesta.isNull())
+            return;
+        connessione.esegui(u"DELETE from richieste where idRichiesta =?"_s, {richiesta});
+        aggiornaRichieste();
+    });
+}
+
+void frmChiamata::cmdNuovaRichiesta_Click()
+{
+    gestisci([this] {
+        schTipoRic& scheda = istanza<schTipoRic>();
+        aggiuntaRapida(scheda, ui().cmbRichieste, [this] { riempiRichieste(); });
+        scheda.chiudi();
+    });
+}
+
+bool frmChiamata::tasto(int tasto)
+{
+    auto& c = ui();
+    switch (tasto) {
+    case Qt::Key_F2:
+        c.cmdRientro->click();
+        return true;
+    case Qt::Key_F10:
+        c.cmdConferma->setFocus();
+        c.cmdConferma->click();
+        return true;
+    case Qt::Key_F8:
+        c.cmdElimina->click();
+        return true;
+    default:
+        return false;
+    }
+}

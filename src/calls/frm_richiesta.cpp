@@ -1,0 +1,128 @@
+#include "calls/frm_richiesta.h"
+#include "calls/campi.h"
+#include "common/funzioni.h"
+#include "platform/db/connessione.h"
+#include "platform/db/errore_db.h"
+#include "platform/db/testi_sql.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/forma_dialogo.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/utilita_form.h"
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+QWidget* frmRichiesta::costruisci()
+{
+    auto* f = new FormaDialogo(u"Richiesta"_s);
+    auto& c = nuoviControlli();
+    c.forma = f;
+    auto* l = new QVBoxLayout(f);
+    auto* g = new QGridLayout;
+    c.cmbTipologia = new ComboDati(f);
+    c.cmbTipologia->setObjectName(u"cmbTipologia"_s);
+    c.txtNote = new QLineEdit(f);
+    c.txtNote->setObjectName(u"txtNote"_s);
+    campo(g, 0, 0, u"Tipologia"_s, c.cmbTipologia);
+    campo(g, 1, 0, u"Note"_s, c.txtNote);
+    l->addLayout(g);
+    c.cmdOk = new QPushButton(u"Ok"_s, f);
+    c.cmdOk->setObjectName(u"cmdOk"_s);
+    c.cmdAnnulla = new QPushButton(u"Annulla"_s, f);
+    c.cmdAnnulla->setObjectName(u"cmdAnnulla"_s);
+    f->impostaPredefinito(c.cmdOk);
+    f->impostaAnnulla(c.cmdAnnulla);
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch();
+    pulsanti->addWidget(c.cmdOk);
+    pulsanti->addWidget(c.cmdAnnulla);
+    l->addLayout(pulsanti);
+    QObject::connect(c.cmdOk, &QPushButton::clicked, f, [this] { cmdOk_Click(); });
+    QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { cmdAnnulla_Click(); });
+    f->resize(420, 130);
+    centraForm(f);
+    return f;
+}
+
+void frmRichiesta::alCaricamento()
+{
+    riempiCombo();
+}
+
+void frmRichiesta::riempiCombo()
+{
+    gestisci([this] {
+        ui().cmbTipologia->riempi(
+            connessione.apriStatico(u"SELECT idTipoRichiesta  , tipoRicNome from tipoRichiesta order by tipoRicNome"_s),
+            u"tipoRicNome"_s, u"idTipoRichiesta"_s);
+    });
+}
+
+void frmRichiesta::predisponi()
+{
+    if (nModalità == 1)
+        gestisci([this] { ripristinaRichiesta(); });
+}
+
+void frmRichiesta::ripristinaRichiesta()
+{
+    auto& c = ui();
+    const Recordset rs = connessione.apriStatico(u"SELECT * FROM richieste where idRichiesta= ?"_s, {qlonglong(nID)});
+    if (rs.eof())
+        return;
+    c.cmbTipologia->impostaValoreLegato(nz(rs[u"ricCodRichiesta"_s]));
+    c.txtNote->setText(nz(rs[u"ricNote"_s]).toString());
+}
+
+bool frmRichiesta::check()
+{
+    if (ui().cmbTipologia->valoreLegato().isNull()) {
+        messaggio(u"Selezionare il tipo di richiesta"_s, stile::soloOK);
+        return false;
+    }
+    return true;
+}
+
+void frmRichiesta::inserisci()
+{
+    auto& c = ui();
+    connessione.esegui(u"INSERT INTO richieste (ricCodChiamata,ricCodRichiesta, ricNote) VALUES (?,?,?)"_s,
+                       {qlonglong(nIdChiamata), c.cmbTipologia->valoreLegato(), maiuscolo(c.txtNote->text())});
+}
+
+void frmRichiesta::modificaScheda()
+{
+    auto& c = ui();
+    if (connessione.esegui(u"Update richieste set ricCodChiamata=?, ricCodRichiesta=?,ricNote=? where idRichiesta=?"_s,
+                           {qlonglong(nIdChiamata), c.cmbTipologia->valoreLegato(), maiuscolo(c.txtNote->text()),
+                            qlonglong(nID)})
+        == 0)
+        throw ErroreDb(erroreComando, u"frmRichiesta"_s, u"La richiesta non esiste più nell'archivio."_s);
+}
+
+void frmRichiesta::cmdOk_Click()
+{
+    if (!check())
+        return;
+    // A refused write keeps the card open with what was typed.
+    if (!gestisci([this] { nModalità == 0 ? inserisci() : modificaScheda(); }))
+        return;
+    bConferma = true;
+    chiudi();
+}
+
+void frmRichiesta::cmdAnnulla_Click()
+{
+    bConferma = false;
+    chiudi();
+}
+
+bool frmRichiesta::chiusuraRichiesta()
+{
+    // The close box is Annulla.
+    bConferma = false;
+    return true;
+}

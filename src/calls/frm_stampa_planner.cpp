@@ -1,0 +1,151 @@
+#include "calls/frm_stampa_planner.h"
+#include "calls/campi.h"
+#include "calls/formula_giro.h"
+#include "common/collegamenti.h"
+#include "common/funzioni.h"
+#include "common/stampa_report.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/db/connessione.h"
+#include "platform/db/errore_db.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/forma_dialogo.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/tasti_funzione.h"
+#include "platform/ui/utilita_form.h"
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+template <class T>
+T* controllo(T* c, const QString& nome)
+{
+    c->setObjectName(nome);
+    return c;
+}
+
+// "Tutti" ticked clears its combo and disables it.
+void legaTutti(QCheckBox* tutti, ComboDati* combo)
+{
+    QObject::connect(tutti, &QCheckBox::toggled, combo, [combo](bool spuntato) {
+        if (spuntato)
+            combo->svuotaScelta();
+        combo->setEnabled(!spuntato);
+    });
+    tutti->setChecked(true);
+    combo->setEnabled(false);
+}
+} // namespace
+
+QWidget* frmStampaPlanner::costruisci()
+{
+    auto* f = new FormaDialogo(u"Stampa Planner"_s);
+    auto& c = nuoviControlli();
+    c.forma = f;
+    auto* l = new QVBoxLayout(f);
+
+    auto* frame1 = new QGroupBox(u"Intervallo date"_s, f);
+    auto* g1 = new QGridLayout(frame1);
+    c.dtpDataDa = controllo(new QDateEdit(frame1), u"dtpDataDa"_s);
+    c.dtpDataA = controllo(new QDateEdit(frame1), u"dtpDataA"_s);
+    for (QDateEdit* d : {c.dtpDataDa, c.dtpDataA}) {
+        d->setDisplayFormat(u"dd/MM/yyyy"_s);
+        d->setCalendarPopup(true);
+    }
+    campo(g1, 0, 0, u"Da"_s, c.dtpDataDa);
+    campo(g1, 0, 2, u"A"_s, c.dtpDataA);
+    l->addWidget(frame1);
+
+    auto* g = new QGridLayout;
+    c.cmbTecnici = controllo(new ComboDati(f), u"cmbTecnici"_s);
+    c.chkTutti = controllo(new QCheckBox(u"Tutti"_s, f), u"chkTutti"_s);
+    c.cmbZona = controllo(new ComboDati(f), u"cmbZona"_s);
+    c.chkTutteZone = controllo(new QCheckBox(u"Tutti"_s, f), u"chkTutteZone"_s);
+    campo(g, 0, 0, u"Tecnico"_s, c.cmbTecnici);
+    g->addWidget(c.chkTutti, 0, 2);
+    campo(g, 1, 0, u"Zona"_s, c.cmbZona);
+    g->addWidget(c.chkTutteZone, 1, 2);
+    g->setColumnStretch(1, 1);
+    l->addLayout(g);
+    legaTutti(c.chkTutti, c.cmbTecnici);
+    legaTutti(c.chkTutteZone, c.cmbZona);
+
+    auto* frame2 = new QGroupBox(u"Stato intervento"_s, f);
+    auto* g2 = new QHBoxLayout(frame2);
+    c.chkDaSvolgere = controllo(new QCheckBox(u"Da svolgere"_s, frame2), u"chkDaSvolgere"_s);
+    c.chkSospeso = controllo(new QCheckBox(u"Sospeso"_s, frame2), u"chkSospeso"_s);
+    c.chkAnnullato = controllo(new QCheckBox(u"Annullato"_s, frame2), u"chkAnnullato"_s);
+    c.chkSvolto = controllo(new QCheckBox(u"Svolto"_s, frame2), u"chkSvolto"_s);
+    for (QCheckBox* b : {c.chkDaSvolgere, c.chkSospeso, c.chkAnnullato, c.chkSvolto})
+        g2->addWidget(b);
+    c.chkDaSvolgere->setChecked(true);
+    l->addWidget(frame2);
+
+    c.cmdAnteprima = controllo(new QPushButton(u"ANTEPRIMA (F10)"_s, f), u"cmdAnteprima"_s);
+    c.cmdStampa = controllo(new QPushButton(u"STAMPA (F12)"_s, f), u"cmdStampa"_s);
+    c.cmdChiudi = controllo(new QPushButton(u"CHIUDI (ESC)"_s, f), u"cmdChiudi"_s);
+    auto* pulsanti = new QHBoxLayout;
+    for (QPushButton* b : {c.cmdAnteprima, c.cmdStampa, c.cmdChiudi})
+        pulsanti->addWidget(b);
+    l->addLayout(pulsanti);
+
+    QObject::connect(c.dtpDataDa, &QDateEdit::dateChanged, f, [this](const QDate& d) { ui().dtpDataA->setDate(d); });
+    QObject::connect(c.cmdAnteprima, &QPushButton::clicked, f, [this] { stampa(true); });
+    QObject::connect(c.cmdStampa, &QPushButton::clicked, f, [this] { stampa(false); });
+    QObject::connect(c.cmdChiudi, &QPushButton::clicked, f, [this] { chiudi(); });
+    filtraTasti(f, FiltroTasti::Momento::rilascio, [this](int k, Qt::KeyboardModifiers) {
+        auto& c = ui();
+        QPushButton* b = k == Qt::Key_F10 ? c.cmdAnteprima : k == Qt::Key_F12 ? c.cmdStampa
+                                                         : k == Qt::Key_Escape ? c.cmdChiudi
+                                                                               : nullptr;
+        if (b)
+            b->click();
+        return b != nullptr;
+    });
+    centraForm(f);
+    return f;
+}
+
+void frmStampaPlanner::alCaricamento()
+{
+    riempiCombo();
+    ui().dtpDataDa->setDate(oggi());
+    ui().dtpDataA->setDate(oggi());
+}
+
+void frmStampaPlanner::riempiCombo()
+{
+    gestisci([this] {
+        auto& c = ui();
+        c.cmbTecnici->riempi(connessione.apriStatico(u"SELECT idTecn , ifnull(sigla_tecnico,'') || ' - ' || "
+                                                     "ifnull(tecnico,'') as tec from tecnici where eliminato=0"_s),
+                             u"tec"_s, u"idTecn"_s);
+        c.cmbZona->riempi(connessione.apriStatico(u"SELECT idZona, ifnull(sigla_zona,'') || ' - ' || ifnull(desc_zona,'') "
+                                                  "as zona from zone where eliminato = 0  order by sigla_zona"_s),
+                          u"zona"_s, u"idZona"_s);
+    });
+}
+
+void frmStampaPlanner::stampa(bool anteprima)
+{
+    gestisci([&] {
+        auto& c = ui();
+        const std::optional<QString> formula =
+            formulaGiro(c.cmbTecnici->valoreLegato(), c.cmbZona->valoreLegato(), c.dtpDataDa->date(),
+                        c.dtpDataA->date(),
+                        {c.chkDaSvolgere->isChecked(), c.chkSospeso->isChecked(), c.chkAnnullato->isChecked(),
+                         c.chkSvolto->isChecked()});
+        if (!formula) {
+            messaggio(u"Selezionare uno stato intervento"_s, stile::soloOK);
+            return;
+        }
+        if (!collegamenti::stampa)
+            throw ErroreDb(erroreConnessione, u"frmStampaPlanner"_s, u"Controllo di stampa non disponibile"_s);
+        stampaReport(*collegamenti::stampa, *formula, cartellaProgramma() + u"/stampe/giro.rpt"_s, anteprima ? 1 : 0);
+    });
+}

@@ -10,10 +10,12 @@ DataOpzionale::DataOpzionale(bool conSpunta, QWidget* parent) : QWidget(parent),
         spunta = new QCheckBox(this);
         l->addWidget(spunta);
         connect(spunta, &QCheckBox::toggled, editor, &QDateEdit::setEnabled);
+        connect(spunta, &QCheckBox::toggled, this, &DataOpzionale::cambiato);
     }
     editor->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     editor->setCalendarPopup(true);
     editor->setDate(oggi());
+    connect(editor, &QDateEdit::dateChanged, this, &DataOpzionale::cambiato);
     l->addWidget(editor, 1);
     setFocusProxy(editor);
     if (spunta)

@@ -20,6 +20,10 @@ public:
 
     QDateEdit* campoData() const { return editor; }
 
+signals:
+    // The value changed: the date, or the tick.
+    void cambiato();
+
 private:
     QCheckBox* spunta = nullptr;
     QDateEdit* editor;

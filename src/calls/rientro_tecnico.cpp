@@ -113,18 +113,9 @@ void schRientroTecnico::riempiCombo()
     auto& c = ui();
     c.cmbProdotti->riempi(prodottiChiamata(nID), u"txtModello"_s, u"idProdChiamata"_s);
     elencoProdotti = true;
-    c.cmbArea->riempi(connessione.apriStatico(u"SELECT idGruppo, ifnull(gruppo_nome,'') || ' - ' || "
-                                              "ifnull(gruppo_descrizione,'') as area FROM area_int where eliminato = 0 "
-                                              "order by gruppo_nome"_s),
-                      u"area"_s, u"idGruppo"_s);
-    c.cmbDifetti->riempi(connessione.apriStatico(u"SELECT idDifetto, ifnull(df_nome,'') || ' - ' || "
-                                                 "ifnull(df_descrizione,'') as difetto from difetti where eliminato=0 "
-                                                 "order by df_nome"_s),
-                         u"difetto"_s, u"idDifetto"_s);
-    c.cmbTipoAttivita->riempi(connessione.apriStatico(u"SELECT idTipoAttività, ifnull(at_codice,'') || ' - ' || "
-                                                      "ifnull(at_nome,'') as attivita from tipologia_attivita where "
-                                                      "eliminato=0 order by at_codice"_s),
-                              u"attivita"_s, u"idTipoAttività"_s);
+    riempiArea(u" - "_s);
+    riempiDifetti(u" - "_s);
+    riempiTipologiaAttività(u" - "_s);
     c.cmbMateriale->riempi(connessione.apriStatico(u"SELECT idMat, ifnull(mat_nome,'') || ' - ' || "
                                                    "ifnull(mat_descrizione,'') as materiale from materiali where "
                                                    "eliminato = 0 order by mat_nome"_s),

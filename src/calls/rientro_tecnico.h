@@ -67,9 +67,10 @@ public:
     bool* bSvoltoChiamata = nullptr;      // the call card's bSvolto
 
     void riempiCombo();
-    void riempiArea();
-    void riempiDifetti();
-    void riempiTipologiaAttività();
+    // Code and name joined by the separator (the first filling uses " - ").
+    void riempiArea(const QString& separatore = QStringLiteral("-"));
+    void riempiDifetti(const QString& separatore = QStringLiteral(" "));
+    void riempiTipologiaAttività(const QString& separatore = QStringLiteral(" "));
     void riempiMat();
     void predisponi();
     // Writes the panel to the appliance it was loaded for; false when refused (already said).

@@ -478,6 +478,36 @@ private slots:
         QCOMPARE(conta(u"SELECT count(*) FROM attività_svolte WHERE cod_prodotto = 2"_s), 0);
         QCOMPARE(conta(u"SELECT count(*) FROM matAtt WHERE codAtt NOT IN (1, 2, 4)"_s), 0);
     }
+
+    // A refresh with no appliance selected reads no rows; an empty selector leaves the
+    // activities unread, which adding a material tells apart.
+    void senzaProdotto_data()
+    {
+        QTest::addColumn<qint64>("chiamata");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("call without appliances") << qint64(102) << u"Selezionare il tipo di attività svolto"_s;
+        QTest::newRow("nothing selected") << qint64(100) << u"Selezionare il tipo di attività svolto "_s;
+    }
+    void senzaProdotto()
+    {
+        QFETCH(qint64, chiamata);
+        QFETCH(QString, messaggio);
+        DatabaseTest db;
+        riempi();
+        connessione.esegui(u"INSERT INTO chiamate (idChiamata) VALUES (102)"_s);
+        schRientroTecnico& r = istanza<schRientroTecnico>();
+        r.nID = chiamata;
+        r.predisponi();
+        r.aggiornaGrigliaDifetti();
+        r.aggiornaMan();
+        auto& k = c();
+        k.cmbMateriale->setCurrentIndex(0);
+        k.cmdAggiungiMateriale->click();
+        QCOMPARE(unicoMessaggio(), messaggio);
+        QCOMPARE(k.grigliaDifetti->model()->rowCount() + k.grigliaTipologia->model()->rowCount()
+                     + k.grigliaManutenzioni->model()->rowCount(),
+                 0);
+    }
 };
 
 CORVEXT_TEST_MAIN(TestRientroTecnico)

@@ -1,0 +1,387 @@
+// The defects, activities and materials of the return report.
+#include "calls/campi_rientro.h"
+#include "calls/dati_rientro.h"
+#include "calls/rientro_tecnico.h"
+#include "common/funzioni.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/griglia.h"
+#include "platform/ui/messaggi.h"
+#include "platform/db/testi_sql.h"
+#include "registers/lookup/area_int.h"
+#include "registers/lookup/difetti.h"
+#include "registers/lookup/tipo_att.h"
+#include "registers/modello/aggiunta_rapida.h"
+#include "registers/staff/materiali.h"
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// A quick-add through a register card, which is unloaded afterwards.
+template <class Scheda>
+void nuovaVoce(ComboDati* combo, const std::function<void()>& riempi)
+{
+    gestisci([&] {
+        Scheda& scheda = istanza<Scheda>();
+        aggiuntaRapida(scheda, combo, riempi);
+        scheda.chiudi();
+    });
+}
+
+bool conferma(const QString& domanda)
+{
+    return messaggio(domanda, stile::siNo | stile::domanda) == Risposta::Si;
+}
+
+// A frame with a combo, a note box (or a second combo) and its buttons over a grid.
+struct Riquadro {
+    QGroupBox* fra;
+    QGridLayout* g;
+};
+
+Riquadro riquadro(QWidget* f, const QString& titolo, Griglia*& griglia, const QString& nome)
+{
+    auto* fra = new QGroupBox(titolo, f);
+    auto* g = new QGridLayout(fra);
+    griglia = new Griglia(fra);
+    griglia->setObjectName(nome);
+    griglia->setAccessibleName(titolo);
+    g->addWidget(griglia, 2, 0, 1, 8);
+    g->setColumnStretch(1, 1);
+    g->setColumnStretch(3, 1);
+    return {fra, g};
+}
+
+void pulsantiRiquadro(QGridLayout* g, std::initializer_list<QPushButton*> pulsanti)
+{
+    auto* riga = new QHBoxLayout;
+    riga->addStretch();
+    for (QPushButton* p : pulsanti)
+        riga->addWidget(p);
+    g->addLayout(riga, 1, 0, 1, 8);
+}
+} // namespace
+
+QWidget* schRientroTecnico::costruisciDifetti(QWidget* f)
+{
+    auto& c = ui();
+    auto [fra, g] = riquadro(f, u"Difetti riscontrati sul prodotto selezionato al punto 1"_s, c.grigliaDifetti,
+                             u"grigliaDifetti"_s);
+    c.cmbDifetti = new ComboDati(fra);
+    c.cmbDifetti->setObjectName(u"cmbDifetti"_s);
+    c.txtNoteDifetto = new QLineEdit(fra);
+    c.txtNoteDifetto->setObjectName(u"txtNoteDifetto"_s);
+    c.cmdNuovoDifetto = pulsanteNuovo(fra, u"cmdNuovoDifetto"_s, u"Crea un nuovo difetto"_s);
+    c.cmdAggiungiDifetto = pulsante(fra, u"&Aggiungi"_s, u"cmdAggiungiDifetto"_s);
+    c.cmdRimuoviDifetto = pulsante(fra, u"&Rimuovi"_s, u"cmdRimuoviDifetto"_s);
+    c.cmdAggiornaNotaDifetto = pulsante(fra, u"A&g. Nota"_s, u"cmdAggiornaNotaDifetto"_s, u"Aggiorna le note"_s);
+    conEtichetta(g, 0, 0, u"Difetto"_s, c.cmbDifetti);
+    g->addWidget(c.cmdNuovoDifetto, 0, 2);
+    conEtichetta(g, 0, 3, u"Note"_s, c.txtNoteDifetto, 5);
+    pulsantiRiquadro(g, {c.cmdAggiungiDifetto, c.cmdRimuoviDifetto, c.cmdAggiornaNotaDifetto});
+
+    alTastoCanc(c.cmbDifetti, [this] {
+        ui().cmbDifetti->svuotaScelta();
+        ui().txtNoteDifetto->clear();
+    });
+    QObject::connect(c.cmdAggiungiDifetto, &QPushButton::clicked, fra, [this] { cmdAggiungiDifetto_Click(); });
+    QObject::connect(c.cmdRimuoviDifetto, &QPushButton::clicked, fra, [this] { cmdRimuoviDifetto_Click(); });
+    QObject::connect(c.cmdAggiornaNotaDifetto, &QPushButton::clicked, fra, [this] { cmdAggiornaNotaDifetto_Click(); });
+    QObject::connect(c.cmdNuovoDifetto, &QPushButton::clicked, fra,
+                     [this] { nuovaVoce<schDifetto>(ui().cmbDifetti, [this] { riempiDifetti(); }); });
+    QObject::connect(c.grigliaDifetti->selectionModel(), &QItemSelectionModel::currentRowChanged, fra,
+                     [this] { grigliaDifetti_Riga(); });
+    return fra;
+}
+
+QWidget* schRientroTecnico::costruisciAttivita(QWidget* f)
+{
+    auto& c = ui();
+    auto [fra, g] = riquadro(f, u"Interventi Svolti sul prodotto selezionato"_s, c.grigliaTipologia,
+                             u"grigliaTipologia"_s);
+    c.cmbTipoAttivita = new ComboDati(fra);
+    c.cmbTipoAttivita->setObjectName(u"cmbTipoAttivita"_s);
+    c.txtNoteAttivita = new QLineEdit(fra);
+    c.txtNoteAttivita->setObjectName(u"txtNoteAttivita"_s);
+    c.txtNoteAttivita->setToolTip(
+        u"Inserire in questa casella eventuali annotazioni relative l'intervento svolto"_s);
+    c.cmdNuovoIntervento = pulsanteNuovo(fra, u"cmdNuovoIntervento"_s, u"Crea un nuovo tipo di intervento"_s);
+    c.cmdAggiungiAttivita = pulsante(fra, u"&Aggiungi"_s, u"cmdAggiungiAttivita"_s);
+    c.cmdRimuoviAttivita = pulsante(fra, u"&Rimuovi"_s, u"cmdRimuoviAttivita"_s);
+    c.cmdAggiornaNotaAttivita = pulsante(fra, u"A&g. Nota"_s, u"cmdAggiornaNotaAttivita"_s, u"Aggiorna le note"_s);
+    conEtichetta(g, 0, 0, u"Tipologia"_s, c.cmbTipoAttivita);
+    g->addWidget(c.cmdNuovoIntervento, 0, 2);
+    conEtichetta(g, 0, 3, u"Note"_s, c.txtNoteAttivita, 5);
+    pulsantiRiquadro(g, {c.cmdAggiungiAttivita, c.cmdRimuoviAttivita, c.cmdAggiornaNotaAttivita});
+
+    alTastoCanc(c.cmbTipoAttivita, [this] {
+        ui().cmbTipoAttivita->svuotaScelta();
+        ui().txtNoteAttivita->clear();
+    });
+    QObject::connect(c.cmbTipoAttivita, &QComboBox::activated, fra, [this] { ui().txtNoteAttivita->clear(); });
+    QObject::connect(c.cmdAggiungiAttivita, &QPushButton::clicked, fra, [this] { cmdAggiungiAttivita_Click(); });
+    QObject::connect(c.cmdRimuoviAttivita, &QPushButton::clicked, fra, [this] { cmdRimuoviAttivita_Click(); });
+    QObject::connect(c.cmdAggiornaNotaAttivita, &QPushButton::clicked, fra,
+                     [this] { cmdAggiornaNotaAttivita_Click(); });
+    QObject::connect(c.cmdNuovoIntervento, &QPushButton::clicked, fra,
+                     [this] { nuovaVoce<schTipoAtt>(ui().cmbTipoAttivita, [this] { riempiTipologiaAttività(); }); });
+    QObject::connect(c.grigliaTipologia->selectionModel(), &QItemSelectionModel::currentRowChanged, fra,
+                     [this] { grigliaTipologia_Riga(); });
+    return fra;
+}
+
+QWidget* schRientroTecnico::costruisciMateriali(QWidget* f)
+{
+    auto& c = ui();
+    auto [fra, g] = riquadro(f, u"Materiali relativi l'intervento svolto (punto 2)"_s, c.grigliaMateriale,
+                             u"grigliaMateriale"_s);
+    c.cmbArea = new ComboDati(fra);
+    c.cmbArea->setObjectName(u"cmbArea"_s);
+    c.cmbMateriale = new ComboDati(fra);
+    c.cmbMateriale->setObjectName(u"cmbMateriale"_s);
+    c.cmdNuovaArea = pulsanteNuovo(fra, u"cmdNuovaArea"_s, u"Crea una nuova area di intervento"_s);
+    c.cmdNuovoMateriale = pulsanteNuovo(fra, u"cmdNuovoMateriale"_s, u"Crea un nuovo ricambio"_s);
+    c.cmdAggiungiMateriale = pulsante(fra, u"&Aggiungi"_s, u"cmdAggiungiMateriale"_s);
+    c.cmdRimuoviMateriale = pulsante(fra, u"&Rimuovi"_s, u"cmdRimuoviMateriale"_s);
+    conEtichetta(g, 0, 0, u"Area"_s, c.cmbArea);
+    g->addWidget(c.cmdNuovaArea, 0, 2);
+    conEtichetta(g, 0, 3, u"Ricambio"_s, c.cmbMateriale);
+    g->addWidget(c.cmdNuovoMateriale, 0, 5);
+    pulsantiRiquadro(g, {c.cmdAggiungiMateriale, c.cmdRimuoviMateriale});
+
+    alTastoCanc(c.cmbArea, [this] {
+        ui().cmbArea->svuotaScelta();
+        ui().cmbMateriale->svuotaScelta();
+        riempiMat();
+    });
+    QObject::connect(c.cmbArea, &QComboBox::activated, fra, [this] {
+        if (!ui().cmbArea->valoreLegato().isNull())
+            riempiMat();
+    });
+    QObject::connect(c.cmdAggiungiMateriale, &QPushButton::clicked, fra, [this] { cmdAggiungiMateriale_Click(); });
+    QObject::connect(c.cmdRimuoviMateriale, &QPushButton::clicked, fra, [this] { cmdRimuoviMateriale_Click(); });
+    QObject::connect(c.cmdNuovaArea, &QPushButton::clicked, fra,
+                     [this] { nuovaVoce<schAreaInt>(ui().cmbArea, [this] { riempiArea(); }); });
+    QObject::connect(c.cmdNuovoMateriale, &QPushButton::clicked, fra,
+                     [this] { nuovaVoce<schMateriale>(ui().cmbMateriale, [this] { riempiMat(); }); });
+    return fra;
+}
+
+void schRientroTecnico::riempiArea(const QString& separatore)
+{
+    ui().cmbArea->riempi(connessione.apriStatico(u"SELECT idGruppo, ifnull(gruppo_nome,'') || ? || "
+                                                 "ifnull(gruppo_descrizione,'') as area FROM area_int where "
+                                                 "eliminato = 0 order by gruppo_nome"_s,
+                                                 {separatore}),
+                         u"area"_s, u"idGruppo"_s);
+}
+
+void schRientroTecnico::riempiDifetti(const QString& separatore)
+{
+    ui().cmbDifetti->riempi(connessione.apriStatico(u"SELECT idDifetto, ifnull(df_nome,'') || ? || "
+                                                    "ifnull(df_descrizione,'') as difetto from difetti where "
+                                                    "eliminato=0 order by df_nome"_s,
+                                                    {separatore}),
+                            u"difetto"_s, u"idDifetto"_s);
+}
+
+void schRientroTecnico::riempiTipologiaAttività(const QString& separatore)
+{
+    ui().cmbTipoAttivita->riempi(connessione.apriStatico(u"SELECT idTipoAttività, ifnull(at_codice,'') || ? || "
+                                                         "ifnull(at_nome,'') as attivita from tipologia_attivita "
+                                                         "where eliminato=0 order by at_codice"_s,
+                                                         {separatore}),
+                                 u"attivita"_s, u"idTipoAttività"_s);
+}
+
+// The materials of the chosen area; none without an area.
+void schRientroTecnico::riempiMat()
+{
+    gestisci([this] {
+        auto& c = ui();
+        c.cmbMateriale->riempi(materialiArea(c.cmbArea->valoreLegato()), u"materiale"_s, u"idMat"_s);
+    });
+}
+
+void schRientroTecnico::aggiornaGrigliaDifetti()
+{
+    gestisci([this] {
+        auto& c = ui();
+        c.txtNoteDifetto->clear();
+        c.grigliaDifetti->imposta(difettiProdotto(prodottoSelezionato()), {{u"df_nome"_s, u"Difetto"_s},
+                                                                           {u"df_descrizione"_s, u"Descrizione"_s},
+                                                                           {u"at_note"_s, u"Note riscontrate"_s}});
+        aggiornaGrigliaAttivita();
+    });
+}
+
+void schRientroTecnico::aggiornaGrigliaAttivita()
+{
+    gestisci([this] {
+        auto& c = ui();
+        c.txtNoteAttivita->clear();
+        // An empty selector leaves the grid as it was; one never filled lists no activity.
+        if (elencoProdotti && c.cmbProdotti->count() == 0)
+            return;
+        const QVariant prodotto = elencoProdotti ? prodottoSelezionato() : QVariant();
+        c.grigliaTipologia->imposta(attivitaProdotto(prodotto, nID), {{u"at_codice"_s, u"Sigla"_s},
+                                                                      {u"at_nome"_s, u"Attività svolta"_s},
+                                                                      {u"note_att"_s, u"Descrizione"_s}});
+        attivitaLette = true;
+        aggiornaGrigliaMateriali();
+    });
+}
+
+void schRientroTecnico::aggiornaGrigliaMateriali()
+{
+    gestisci([this] {
+        auto& c = ui();
+        const Recordset rs = attivitaLette ? materialiAttivita(c.grigliaTipologia->valore(u"idAttivita"_s))
+                                           : materialiSenzaAttivita();
+        c.grigliaMateriale->imposta(rs, {{u"gruppo_nome"_s, u"Gruppo"_s},
+                                         {u"Mat_nome"_s, u"Materiale"_s},
+                                         {u"mat_descrizione"_s, u"Descrizione"_s}});
+    });
+}
+
+void schRientroTecnico::grigliaDifetti_Riga()
+{
+    auto& c = ui();
+    if (!c.grigliaDifetti->haRigaCorrente())
+        return;
+    c.txtNoteDifetto->setText(nz(c.grigliaDifetti->valore(u"at_note"_s)).toString());
+    aggiornaGrigliaAttivita();
+}
+
+void schRientroTecnico::grigliaTipologia_Riga()
+{
+    auto& c = ui();
+    if (!c.grigliaTipologia->haRigaCorrente())
+        return;
+    c.txtNoteAttivita->setText(nz(c.grigliaTipologia->valore(u"note_att"_s)).toString());
+    aggiornaGrigliaMateriali();
+}
+
+void schRientroTecnico::cmdAggiungiDifetto_Click()
+{
+    gestisci([this] {
+        auto& c = ui();
+        const QVariant prodotto = prodottoSelezionato();
+        if (prodotto.isNull()) {
+            messaggio(u"Selezionare il prodotto"_s, stile::informazione);
+            return;
+        }
+        const QVariant difetto = c.cmbDifetti->valoreLegato();
+        if (difetto.isNull()) {
+            messaggio(u"Selezionare il difetto riscontrato"_s, stile::informazione);
+            return;
+        }
+        aggiungiDifetto(prodotto.toLongLong(), difetto.toLongLong(), c.txtNoteDifetto->text());
+        c.txtNoteDifetto->clear();
+        aggiornaGrigliaDifetti();
+    });
+}
+
+void schRientroTecnico::cmdAggiornaNotaDifetto_Click()
+{
+    gestisci([this] {
+        auto& c = ui();
+        if (!c.grigliaDifetti->haRigaCorrente())
+            return;
+        aggiornaNotaDifetto(c.grigliaDifetti->valore(u"idAttProd"_s).toLongLong(), c.txtNoteDifetto->text());
+        c.txtNoteDifetto->clear();
+        aggiornaGrigliaDifetti();
+    });
+}
+
+void schRientroTecnico::cmdRimuoviDifetto_Click()
+{
+    gestisci([this] {
+        Griglia* g = ui().grigliaDifetti;
+        if (!g->haRigaCorrente() || !conferma(u"Eliminare il difetto riscontrato ?"_s))
+            return;
+        eliminaDifetto(g->valore(u"idAttProd"_s).toLongLong());
+        aggiornaGrigliaDifetti();
+    });
+}
+
+void schRientroTecnico::cmdAggiungiAttivita_Click()
+{
+    gestisci([this] {
+        auto& c = ui();
+        const QVariant prodotto = prodottoSelezionato();
+        if (prodotto.isNull())
+            return;
+        const QVariant tipo = c.cmbTipoAttivita->valoreLegato();
+        if (tipo.isNull()) {
+            messaggio(u"Selezionare la tipologia di azione effettuata"_s, stile::informazione);
+            return;
+        }
+        aggiungiAttivita(prodotto.toLongLong(), tipo.toLongLong(), c.txtNoteAttivita->text());
+        c.txtNoteAttivita->clear();
+        aggiornaGrigliaAttivita();
+    });
+}
+
+void schRientroTecnico::cmdAggiornaNotaAttivita_Click()
+{
+    gestisci([this] {
+        auto& c = ui();
+        if (!c.grigliaTipologia->haRigaCorrente())
+            return;
+        aggiornaNotaAttivita(c.grigliaTipologia->valore(u"idAttivita"_s).toLongLong(), c.txtNoteAttivita->text());
+        c.txtNoteAttivita->clear();
+        aggiornaGrigliaAttivita();
+    });
+}
+
+void schRientroTecnico::cmdRimuoviAttivita_Click()
+{
+    gestisci([this] {
+        auto& c = ui();
+        Griglia* g = c.grigliaTipologia;
+        if (!g->haRigaCorrente() || !conferma(u"Eliminare l'azione effettuata ?"_s))
+            return;
+        eliminaAttivita(g->valore(u"idAttivita"_s).toLongLong());
+        c.txtNoteAttivita->clear();
+        aggiornaGrigliaAttivita();
+    });
+}
+
+void schRientroTecnico::cmdAggiungiMateriale_Click()
+{
+    gestisci([this] {
+        auto& c = ui();
+        if (!attivitaLette) {
+            messaggio(u"Selezionare il tipo di attività svolto"_s, stile::informazione);
+            return;
+        }
+        if (!c.grigliaTipologia->haRigaCorrente()) {
+            messaggio(u"Selezionare il tipo di attività svolto "_s, stile::informazione);
+            return;
+        }
+        const QVariant materiale = c.cmbMateriale->valoreLegato();
+        if (materiale.isNull()) {
+            messaggio(u"Selezionare il materiale"_s, stile::informazione);
+            return;
+        }
+        aggiungiMateriale(c.grigliaTipologia->valore(u"idAttivita"_s).toLongLong(), materiale.toLongLong());
+        aggiornaGrigliaMateriali();
+    });
+}
+
+void schRientroTecnico::cmdRimuoviMateriale_Click()
+{
+    gestisci([this] {
+        Griglia* g = ui().grigliaMateriale;
+        if (!g->haRigaCorrente() || !conferma(u"Eliminare materiale selezionato ?"_s))
+            return;
+        eliminaMateriale(g->valore(u"idMatAtt"_s).toLongLong());
+        aggiornaGrigliaMateriali();
+    });
+}

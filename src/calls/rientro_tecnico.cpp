@@ -1,0 +1,231 @@
+#include "calls/rientro_tecnico.h"
+#include "calls/campi_rientro.h"
+#include "calls/dati_rientro.h"
+#include "common/funzioni.h"
+#include "customers/scheda_cliente.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/clessidra.h"
+#include "platform/ui/colori_focus.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/data_opzionale.h"
+#include "platform/ui/forma_dialogo.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/tasti_funzione.h"
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// The appliance selector: a click on it (which opens its list) is offered first to `primaDiAprire`,
+// which may keep the list closed.
+class SelettoreProdotti : public ComboDati {
+public:
+    using ComboDati::ComboDati;
+    std::function<bool()> primaDiAprire;
+    void showPopup() override
+    {
+        if (!primaDiAprire || primaDiAprire())
+            ComboDati::showPopup();
+    }
+};
+} // namespace
+
+QWidget* schRientroTecnico::costruisci()
+{
+    auto* f = new FormaDialogo(u"Scheda Rientro Tecnico"_s);
+    auto& c = nuoviControlli();
+    c.forma = f;
+
+    auto* fra1 = new QGroupBox(u"Seleziona il prodotto"_s, f);
+    auto* g1 = new QGridLayout(fra1);
+    auto* selettore = new SelettoreProdotti(fra1);
+    selettore->setObjectName(u"cmbProdotti"_s);
+    selettore->setMinimumContentsLength(30);
+    selettore->primaDiAprire = [this] { return offriSalvataggio(); };
+    c.cmbProdotti = selettore;
+    c.cmdCliente = pulsante(fra1, u"SCHEDA CLIENTE (F6)"_s, u"cmdCliente"_s, u"Apre la scheda del cliente"_s);
+    conEtichetta(g1, 0, 0, u"&Prodotto"_s, c.cmbProdotti);
+    g1->addWidget(c.cmdCliente, 0, 2);
+    g1->setColumnStretch(1, 1);
+
+    c.txtNote = new QPlainTextEdit(f);
+    c.txtNote->setObjectName(u"txtNote"_s);
+    c.txtNote->setTabChangesFocus(true);
+    c.txtNote->setMaximumHeight(70);
+    auto* lblNote = new QLabel(u"&Note relative all'intervento su tutti i prodotti"_s, f);
+    lblNote->setBuddy(c.txtNote);
+    c.cmdChiudi = pulsante(f, u"CONFERMA (F10)"_s, u"cmdChiudi"_s, u"Conferma la scheda di rientro"_s);
+
+    auto* sinistra = new QVBoxLayout;
+    sinistra->addWidget(fra1);
+    sinistra->addWidget(costruisciDifetti(f), 1);
+    sinistra->addWidget(costruisciAttivita(f), 1);
+    sinistra->addWidget(costruisciMateriali(f), 1);
+    auto* destra = new QVBoxLayout;
+    destra->addWidget(costruisciAbbonamento(f));
+    destra->addWidget(costruisciManutenzioneProgrammata(f));
+    destra->addWidget(c.cmdAggiorna);
+    destra->addWidget(costruisciManutenzioni(f), 1);
+    destra->addWidget(lblNote);
+    destra->addWidget(c.txtNote);
+    destra->addWidget(c.cmdChiudi);
+    auto* l = new QHBoxLayout(f);
+    l->addLayout(sinistra, 3);
+    l->addLayout(destra, 2);
+    legaPannello();
+
+    QObject::connect(c.cmbProdotti, &QComboBox::activated, f, [this] { cmbProdotti_Scelta(); });
+    QObject::connect(c.cmdCliente, &QPushButton::clicked, f, [this] { cmdCliente_Click(); });
+    QObject::connect(c.cmdChiudi, &QPushButton::clicked, f, [this] { cmdChiudi_Click(); });
+    QObject::connect(c.txtNote, &QPlainTextEdit::textChanged, f, [this] { modificato(); });
+    filtraTasti(f, FiltroTasti::Momento::rilascio, [this](int k, Qt::KeyboardModifiers) { return tasto(k); });
+    // Out of focus the boxes take the window's own background again.
+    coloraFocus({c.txtCosto, c.txtNumRicevuta, c.txtAnno, c.txtNote, c.txtNoteAttivita, c.txtNoteDifetto},
+                QApplication::palette().color(QPalette::Base));
+    f->resize(1000, 720);
+    return f;
+}
+
+void schRientroTecnico::alCaricamento()
+{
+    elencoProdotti = false;
+    attivitaLette = false;
+    prodottoPannello.clear();
+    gestisci([this] { riempiCombo(); });
+    ++caricamentoPannello;
+    for (DataOpzionale* d : {ui().dtpDataScadenza, ui().dtpUltimaCombustione, ui().dtpDataStipulazione})
+        d->impostaValore(QVariant());
+    --caricamentoPannello;
+    bGiaAggiornato = true;
+}
+
+void schRientroTecnico::riempiCombo()
+{
+    Clessidra clessidra;
+    auto& c = ui();
+    c.cmbProdotti->riempi(prodottiChiamata(nID), u"txtModello"_s, u"idProdChiamata"_s);
+    elencoProdotti = true;
+    riempiArea(u" - "_s);
+    riempiDifetti(u" - "_s);
+    riempiTipologiaAttività(u" - "_s);
+    c.cmbMateriale->riempi(connessione.apriStatico(u"SELECT idMat, ifnull(mat_nome,'') || ' - ' || "
+                                                   "ifnull(mat_descrizione,'') as materiale from materiali where "
+                                                   "eliminato = 0 order by mat_nome"_s),
+                           u"materiale"_s, u"idMat"_s);
+}
+
+void schRientroTecnico::predisponi()
+{
+    gestisci([this] {
+        const QString note = noteRientro(nID);
+        ++caricamentoPannello;
+        ui().txtNote->setPlainText(note);
+        --caricamentoPannello;
+    });
+}
+
+QVariant schRientroTecnico::prodottoSelezionato()
+{
+    return ui().cmbProdotti->valoreLegato();
+}
+
+void schRientroTecnico::aggiornaProdottoSelezionato()
+{
+    aggiornaGrigliaDifetti();
+    aggiornaGrigliaAttivita();
+    aggiornaGrigliaMateriali();
+    aggiornaDettProdotto();
+    aggiornaMan();
+    bGiaAggiornato = true;
+}
+
+bool schRientroTecnico::offriSalvataggio()
+{
+    if (prodottoSelezionato().isNull()) {
+        bGiaAggiornato = true;
+        return true;
+    }
+    if (bGiaAggiornato
+        || messaggio(u"Attenzione! vuoi modificare i dati del prodotto?"_s, stile::siNo | stile::domanda) != Risposta::Si)
+        return true;
+    return cmdAggiorna_Click();
+}
+
+void schRientroTecnico::cmbProdotti_Scelta()
+{
+    // A save refused keeps the appliance whose data the panel shows, as typed.
+    if (!offriSalvataggio()) {
+        ui().cmbProdotti->impostaValoreLegato(prodottoPannello);
+        return;
+    }
+    if (!prodottoSelezionato().isNull())
+        aggiornaProdottoSelezionato();
+}
+
+void schRientroTecnico::cmdCliente_Click()
+{
+    gestisci([this] {
+        const QVariant cliente = clienteChiamata(nID);
+        if (cliente.isNull())
+            return;
+        schCliente& scheda = istanza<schCliente>();
+        scheda.carica();
+        scheda.nModalità = 1;
+        // A customer no longer on file is not shown (the card has said so).
+        if (!scheda.ripristinaCliente(long(cliente.toLongLong())))
+            return;
+        scheda.mostraModale();
+        // The appliance may have been changed there; areas, defects, types and materials too.
+        aggiornaDettProdotto();
+        const QVariant prodotto = prodottoSelezionato();
+        riempiCombo();
+        ui().cmbProdotti->impostaValoreLegato(prodotto);
+    });
+}
+
+void schRientroTecnico::cmdChiudi_Click()
+{
+    // A panel save that was refused stops the confirmation: what was typed stays on screen.
+    const bool conProdotto = !prodottoSelezionato().isNull();
+    if (!cmdAggiorna_Click() && conProdotto)
+        return;
+    QCoreApplication::processEvents();
+    const bool fatto = gestisci([this] {
+        salvaNoteRientro(nID, ui().txtNote->toPlainText());
+        if (cmbStatoChiamata && cmbStatoChiamata->currentIndex() == 1)
+            return;
+        if (messaggio(u"Considerare l'intervento 'SVOLTO' ed eliminare la sua visualizzazione nel planner ?"_s,
+                      stile::siNo | stile::domanda)
+            != Risposta::Si)
+            return;
+        segnaEseguito(nID);
+        if (cmbStatoChiamata)
+            cmbStatoChiamata->setCurrentIndex(1);
+        if (bSvoltoChiamata)
+            *bSvoltoChiamata = true;
+    });
+    if (fatto)
+        chiudi();
+}
+
+bool schRientroTecnico::tasto(int tasto)
+{
+    QPushButton* p = nullptr;
+    if (tasto == Qt::Key_F10)
+        p = ui().cmdChiudi;
+    else if (tasto == Qt::Key_F6)
+        p = ui().cmdCliente;
+    if (!p)
+        return false;
+    p->setFocus();
+    p->click();
+    return true;
+}

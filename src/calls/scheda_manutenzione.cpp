@@ -1,0 +1,88 @@
+#include "calls/scheda_manutenzione.h"
+#include "calls/registro_manutenzioni.h"
+#include "common/funzioni.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/forma_dialogo.h"
+#include "platform/ui/messaggi.h"
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+QWidget* schMan::costruisci()
+{
+    auto* f = new FormaDialogo(u"Scheda Manutenzione"_s);
+    auto& c = nuoviControlli();
+    c.forma = f;
+    auto* fra = new QGroupBox(u"Tipo Manutenzione"_s, f);
+    auto* lf = new QHBoxLayout(fra);
+    c.cmbTipoMan = new ComboDati(fra);
+    c.cmbTipoMan->setObjectName(u"cmbTipoMan"_s);
+    c.cmbTipoMan->setMinimumContentsLength(30);
+    auto* etichetta = new QLabel(u"&Tipo"_s, fra);
+    etichetta->setBuddy(c.cmbTipoMan);
+    lf->addWidget(etichetta);
+    lf->addWidget(c.cmbTipoMan, 1);
+    c.cmdConferma = new QPushButton(u"&Conferma"_s, f);
+    c.cmdConferma->setObjectName(u"cmdConferma"_s);
+    c.cmdAnnulla = new QPushButton(u"&Annulla"_s, f);
+    c.cmdAnnulla->setObjectName(u"cmdAnnulla"_s);
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch();
+    pulsanti->addWidget(c.cmdConferma);
+    pulsanti->addWidget(c.cmdAnnulla);
+    auto* l = new QVBoxLayout(f);
+    l->addWidget(fra);
+    l->addLayout(pulsanti);
+    QObject::connect(c.cmdConferma, &QPushButton::clicked, f, [this] { cmdConferma_Click(); });
+    QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { cmdAnnulla_Click(); });
+    return f;
+}
+
+void schMan::alCaricamento()
+{
+    gestisci([this] { riempiCombo(); });
+    dataMan.clear();
+    nIdChiamata = 0;
+    nIdProdotto = 0;
+}
+
+// Every type, the deleted ones too.
+void schMan::riempiCombo()
+{
+    ui().cmbTipoMan->riempi(
+        connessione.apriStatico(u"SELECT idTipoMan , ifnull(sigla_tipo_man,'') || '-' || ifnull(desc_tipo_man,'') "
+                                "as man from tipoManutenzioni order by sigla_tipo_man"_s),
+        u"man"_s, u"idTipoMan"_s);
+}
+
+void schMan::cmdConferma_Click()
+{
+    const QVariant tipo = ui().cmbTipoMan->valoreLegato();
+    if (tipo.isNull()) {
+        messaggio(u"Selezionare il tipo di manutenzione"_s, stile::informazione);
+        return;
+    }
+    // A refused write keeps the card open.
+    if (!gestisci([&] { inserisciManutenzione(dataMan, tipo.toLongLong(), nIdChiamata, nIdProdotto); }))
+        return;
+    bConferma = true;
+    chiudi();
+}
+
+void schMan::cmdAnnulla_Click()
+{
+    bConferma = false;
+    chiudi();
+}
+
+bool schMan::chiusuraRichiesta()
+{
+    // The close box is Annulla.
+    bConferma = false;
+    return true;
+}

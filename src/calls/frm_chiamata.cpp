@@ -1,4 +1,5 @@
 #include "calls/frm_chiamata.h"
+#include "calls/rientro_chiamata.h"
 #include "calls/alla_comparsa.h"
 #include "calls/campi.h"
 #include "calls/manutenzioni.h"
@@ -86,8 +87,6 @@ QWidget* frmChiamata::costruisci()
 
     c.cmdConferma = pulsante(f, u"cmdConferma"_s, u"CONFERMA (F10)"_s);
     c.cmdRientro = pulsante(f, u"cmdRientro"_s, u"RIENTRO (F2)"_s);
-    // The return report comes with its own window.
-    c.cmdRientro->setEnabled(false);
     c.cmdElimina = pulsante(f, u"cmdElimina"_s, u"ELIMINA (F8)"_s);
     c.cmdAnnulla = pulsante(f, u"cmdAnnulla"_s, u"ANNULLA (ESC)"_s);
     f->impostaAnnulla(c.cmdAnnulla);
@@ -99,6 +98,7 @@ QWidget* frmChiamata::costruisci()
     QObject::connect(c.cmdConferma, &QPushButton::clicked, f, [this] { cmdConferma_Click(); });
     QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { cmdAnnulla_Click(); });
     QObject::connect(c.cmdElimina, &QPushButton::clicked, f, [this] { cmdElimina_Click(); });
+    QObject::connect(c.cmdRientro, &QPushButton::clicked, f, [this] { cmdRientro_Click(); });
     QObject::connect(c.cmdAggiungiProdotto, &QPushButton::clicked, f, [this] { cmdAggiungiProdotto_Click(); });
     QObject::connect(c.cmdRimuoviProdotto, &QPushButton::clicked, f, [this] { cmdRimuoviProdotto_Click(); });
     QObject::connect(c.cmdAggiungiRichiesta, &QPushButton::clicked, f, [this] { cmdAggiungiRichiesta_Click(); });
@@ -563,6 +563,22 @@ void frmChiamata::cmdNuovaRichiesta_Click()
         schTipoRic& scheda = istanza<schTipoRic>();
         aggiuntaRapida(scheda, ui().cmbRichieste, [this] { riempiRichieste(); });
         scheda.chiudi();
+    });
+}
+
+void frmChiamata::cmdRientro_Click()
+{
+    // Mended: a failure to open the report shows the error box.
+    gestisci([this] {
+        auto& c = ui();
+        rientroTecnico({.nIdChiamata = nIdChiamata,
+                        .nuova = nModalita == 0,
+                        .dataIntervento = c.dtpDataIntervento->date(),
+                        .grigliaProdotti = c.grigliaProdotti,
+                        .cmbStato = c.cmbStato,
+                        .bSvolto = &bSvolto,
+                        .aggiornaProdotti = [this] { aggiornaProdotti(); },
+                        .conferma = [this] { ui().cmdConferma->click(); }});
     });
 }
 

@@ -87,6 +87,7 @@ private:
     // False when the operator chose to stay.
     bool cmdAnnulla_Click();
     void cmdElimina_Click();
+    void cmdRientro_Click();
     void cmdAggiungiProdotto_Click();
     void cmdRimuoviProdotto_Click();
     void cmdAggiungiRichiesta_Click();

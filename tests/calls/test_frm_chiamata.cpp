@@ -1,5 +1,6 @@
 #include "ambiente_test.h"
 #include "calls/frm_chiamata.h"
+#include "calls/mod_planning.h"
 #include "common/stato.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
@@ -253,6 +254,29 @@ private slots:
         QCOMPARE(chiamata(41), u"1|2026-08-03|2|RICHIAMARE|1|2026-08-05||SOSPESO|08:00|09:00"_s);
         QCOMPARE(riga(u"SELECT lista_richieste FROM prodotti_in_chiamata WHERE cod_chiamata = 41"_s), QStringList{u"A"_s});
         QVERIFY(!modificaChiamata(99, [] {}));
+    }
+
+    // RIENTRO on a saved call: the report marks the intervention done, the card confirms
+    // itself, and the planner no longer lists the call.
+    void rientroSvolto()
+    {
+        nuovaChiamata(1, QDate(2026, 8, 4), 2, [] {
+            aggiungiProdotto(7);
+            c().cmdConferma->click();
+        });
+        QCOMPARE(appuntamentiTecnico(2, QDate(2026, 8, 4)).eof(), false);
+        QVERIFY(modificaChiamata(41, [] {
+            seamModale::accoda([](QWidget* r) {
+                seamMessaggi::rispondi(Risposta::Si);
+                premi(r, u"cmdChiudi"_s);
+            });
+            QTest::keyClick(c().grigliaProdotti, Qt::Key_F2);
+        }));
+        QCOMPARE(seamModale::mostrate().mid(1), (QStringList{u"SCHEDA CHIAMATA"_s, u"Scheda Rientro Tecnico"_s}));
+        QVERIFY(scheda().bConferma);
+        QVERIFY(!aperta());
+        QCOMPARE(riga(u"SELECT cod_stato_int FROM interventi WHERE cod_chiamata = 41"_s), QStringList{u"ESEGUITO"_s});
+        QVERIFY(appuntamentiTecnico(2, QDate(2026, 8, 4)).eof());
     }
 
     // The only appliance of a customer is in a new call as the card opens.

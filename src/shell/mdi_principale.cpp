@@ -21,6 +21,8 @@
 #include "registers/lookup/tipo_richieste.h"
 #include "registers/lookup/zone.h"
 #include "customers/scheda_cliente.h"
+#include "search/scheda_ricerca.h"
+#include "common/controllo_stampa.h"
 #include "shell/compattazione.h"
 #include "platform/db/connessione.h"
 #include "common/funzioni.h"
@@ -82,6 +84,8 @@ QWidget* MDIprincipale::costruisci()
     auto* f = new QMainWindow;
     f->setWindowTitle(QStringLiteral("Corvext Professional (V1.24)"));
     nuoviControlli();
+    // Every print goes through this window's report control.
+    impostaControlloStampa(&stampa);
     costruisciMenu(f);
     costruisciPulsanti(f);
     // The bar in the top right corner of an 800 x 600 screen, wide enough for its whole menu.
@@ -153,7 +157,7 @@ void MDIprincipale::costruisciMenu(QMainWindow* f)
                 s.mostraModale();
         });
     });
-    voce(clienti, QStringLiteral("mnuRicTotale"), QStringLiteral("Ricerca"));
+    voce(clienti, QStringLiteral("mnuRicTotale"), QStringLiteral("Ricerca"), [] { istanza<schRicCliente>().apri(); });
 
     voce(nullptr, QStringLiteral("mnuPlanning"), QStringLiteral("Planning"));
 
@@ -198,7 +202,8 @@ void MDIprincipale::costruisciPulsanti(QMainWindow* f)
     c.cmdUscita = pulsante(QStringLiteral("cmdUscita"), QStringLiteral("Uscita"), QStringLiteral("Uscita dal programma..."),
                            QStyle::SP_DialogCloseButton);
     // Buttons whose window is not here yet mirror their menu entries.
-    c.cmdRicerca->setEnabled(c.voci.value(QStringLiteral("mnuRicTotale"))->isEnabled());
+    QObject::connect(c.cmdRicerca, &QToolButton::clicked, c.voci.value(QStringLiteral("mnuRicTotale")),
+                     &QAction::trigger);
     QObject::connect(c.cmdNuovoCliente, &QToolButton::clicked, c.voci.value(QStringLiteral("mnuClientiNuovo")),
                      &QAction::trigger);
     c.cmdPlanner->setEnabled(c.voci.value(QStringLiteral("mnuPlanning"))->isEnabled());

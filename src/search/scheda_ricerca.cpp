@@ -139,17 +139,6 @@ void schRicCliente::mostra()
 bool schRicCliente::tasto(int tasto)
 {
     auto& c = ui();
-    if (tasto == Qt::Key_Delete) {
-        // The Delete key has already emptied the combo (on its press).
-        QWidget* w = QApplication::focusWidget();
-        if (w == c.cmbMarcaProdotto)
-            gestisci([&] { ricostruisciModelli(false, c.cmbTipoProdotto->currentIndex() >= 0); });
-        else if (w == c.cmbTipoProdotto)
-            gestisci([&] { ricostruisciModelli(c.cmbMarcaProdotto->currentIndex() >= 0, false); });
-        else if (w == c.cmbAppartenenza)
-            c.lblTipo->clear();
-        return false;
-    }
     const QMap<int, QPushButton*> pulsanti = {
         {Qt::Key_F1, c.cmdReset},          {Qt::Key_F2, c.cmdChiamata}, {Qt::Key_F4, c.cmdModChiamata},
         {Qt::Key_F5, c.cmdNuovo},          {Qt::Key_F6, c.cmbModificaCliente},

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,31 @@
 
 using namespace Qt::StringLiterals;
 using namespace elementi;
+
+namespace {
+// The release of Delete on a combo, which its press has already emptied.
+class RilascioCanc : public QObject {
+public:
+    RilascioCanc(QObject* combo, std::function<void()> f) : QObject(combo), f(std::move(f)) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::KeyRelease) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            if (k->key() == Qt::Key_Delete && !k->isAutoRepeat())
+                f();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> f;
+};
+
+void dopoCanc(QWidget* combo, std::function<void()> f)
+{
+    combo->installEventFilter(new RilascioCanc(combo, std::move(f)));
+}
+} // namespace
 
 // Tab "Cliente": the customer's data, the product of the first frame and the category.
 QWidget* schRicCliente::costruisciCliente()
@@ -120,6 +146,13 @@ QWidget* schRicCliente::costruisciCliente()
     QObject::connect(c.cmbMarcaProdotto, &QComboBox::activated, f, [this] {
         gestisci([this] { ricostruisciModelli(true, ui().cmbTipoProdotto->currentIndex() >= 0); });
     });
+    dopoCanc(c.cmbMarcaProdotto, [this] {
+        gestisci([this] { ricostruisciModelli(false, ui().cmbTipoProdotto->currentIndex() >= 0); });
+    });
+    dopoCanc(c.cmbTipoProdotto, [this] {
+        gestisci([this] { ricostruisciModelli(ui().cmbMarcaProdotto->currentIndex() >= 0, false); });
+    });
+    dopoCanc(c.cmbAppartenenza, [this] { ui().lblTipo->clear(); });
     // A fresh notes window each time: a stale confirmed text never comes back.
     QObject::connect(c.cmdNoteUlteriori, &QPushButton::clicked, f, [this] { gestisci([this] { modificaNote(cNoteUlteriori); }); });
     QObject::connect(c.txtNotePagamento, &QPushButton::clicked, f, [this] { gestisci([this] { modificaNote(cNotePagamento); }); });

@@ -1,6 +1,7 @@
 #include "search/scheda_ricerca.h"
 #include "common/funzioni.h"
 #include "platform/ambiente/ambiente.h"
+#include "platform/ui/attivazione.h"
 #include "platform/ui/colori_focus.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/data_opzionale.h"
@@ -21,23 +22,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-// Every time the window becomes the active window.
-class Attivazione : public QObject {
-public:
-    Attivazione(QObject* padre, std::function<void()> f) : QObject(padre), f(std::move(f)) {}
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::WindowActivate)
-            f();
-        return false;
-    }
-
-private:
-    std::function<void()> f;
-};
-} // namespace
 
 QWidget* schRicCliente::costruisci()
 {
@@ -87,10 +71,10 @@ QWidget* schRicCliente::costruisci()
     QObject::connect(c.cmdChiudi, &QPushButton::clicked, f, [this] { cmdChiudi_Click(); });
     QObject::connect(c.TabStrip, &QTabWidget::currentChanged, f, [this](int i) { tabCambiata(i); });
     filtraTasti(f, FiltroTasti::Momento::rilascio, [this](int k, Qt::KeyboardModifiers) { return tasto(k); });
-    f->installEventFilter(new Attivazione(f, [this] {
+    alAttivarsi(f, [this] {
         ui().txtCognome->setFocus();
         mostrata = true;
-    }));
+    });
     collegaSwitch();
     collegaElenco();
 

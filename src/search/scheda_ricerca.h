@@ -116,6 +116,7 @@ private:
     void mostraTipoAppartenenza();
     void ricostruisciModelli(bool conMarca, bool conTipo);
     void mostraRisultato(const Recordset& rs);
+    void presentaRisultato(const Recordset& rs, const QString& didascaliaConteggio);
     bool rieseguiCercando(qint64 idCli);
     void didascalia(const QString& testo, int righe);
 

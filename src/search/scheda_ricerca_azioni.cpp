@@ -22,7 +22,6 @@ using namespace Qt::StringLiterals;
 void schRicCliente::cmdNuovo_Click()
 {
     gestisci([this] {
-        auto& c = ui();
         schCliente& card = istanza<schCliente>();
         card.nModalità = 0;
         if (!card.predisponi())
@@ -30,15 +29,7 @@ void schRicCliente::cmdNuovo_Click()
         card.mostraModale();
         if (!card.bConferma)
             return;
-        const Recordset rs = connessione.apriStatico(istruzioneCliente(card.nIDcliente));
-        mostraRisultato(rs);
-        if (rs.recordCount() < 1) {
-            messaggio(u"Nessun record soddisfa il criterio di ricerca"_s);
-            return;
-        }
-        c.TabStrip->setCurrentIndex(2);
-        didascalia(u"Risultato della ricerca = "_s, rs.recordCount());
-        c.griglia->setFocus();
+        presentaRisultato(connessione.apriStatico(istruzioneCliente(card.nIDcliente)), u"Risultato della ricerca = "_s);
     });
 }
 

@@ -29,7 +29,6 @@ void schRicCliente::cmdRicerca_Click()
 
 void schRicCliente::Ricerca()
 {
-    auto& c = ui();
     const CriteriRicerca cr = criteri();
     if (const QString errore = verificaCriteri(cr); !errore.isEmpty()) {
         messaggio(errore, stile::esclamazione);
@@ -44,14 +43,22 @@ void schRicCliente::Ricerca()
         // A refused statement leaves the previous result as it was.
         rs = connessione.apriStatico(sql);
         csqlRic = sql;
-        mostraRisultato(rs);
     }
+    presentaRisultato(rs, u"RISULTATO DELLA RICERCA = "_s);
+}
+
+// Binds a result: with no rows a message and nothing more; else the tab "Elenco", the count
+// in the caption and the focus on the grid.
+void schRicCliente::presentaRisultato(const Recordset& rs, const QString& didascaliaConteggio)
+{
+    auto& c = ui();
+    mostraRisultato(rs);
     if (rs.recordCount() < 1) {
         messaggio(u"Nessun record soddisfa il criterio di ricerca"_s);
         return;
     }
     c.TabStrip->setCurrentIndex(2);
-    didascalia(u"RISULTATO DELLA RICERCA = "_s, rs.recordCount());
+    didascalia(didascaliaConteggio, rs.recordCount());
     c.griglia->setFocus();
 }
 

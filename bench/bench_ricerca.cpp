@@ -1,6 +1,7 @@
 // Time from a typed letter to the refreshed grid, on a register of 20,000 rows.
 // Run by hand: QT_QPA_PLATFORM=offscreen bench_ricerca
 #include "ambiente_test.h"
+#include "misure.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/griglia.h"
 #include "registers/lookup/marche.h"
@@ -33,16 +34,6 @@ void riempi()
     t.conferma();
 }
 
-double mediana(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double ms(QElapsedTimer& t)
-{
-    return double(t.nsecsElapsed()) / 1e6;
-}
 } // namespace
 
 int main(int argc, char** argv)

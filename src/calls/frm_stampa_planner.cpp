@@ -1,12 +1,11 @@
 #include "calls/frm_stampa_planner.h"
 #include "calls/campi.h"
 #include "calls/formula_giro.h"
-#include "common/collegamenti.h"
+#include "common/controllo_stampa.h"
 #include "common/funzioni.h"
 #include "common/stampa_report.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
-#include "platform/db/errore_db.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/messaggi.h"
@@ -144,8 +143,6 @@ void frmStampaPlanner::stampa(bool anteprima)
             messaggio(u"Selezionare uno stato intervento"_s, stile::soloOK);
             return;
         }
-        if (!collegamenti::stampa)
-            throw ErroreDb(erroreConnessione, u"frmStampaPlanner"_s, u"Controllo di stampa non disponibile"_s);
-        stampaReport(*collegamenti::stampa, *formula, cartellaProgramma() + u"/stampe/giro.rpt"_s, anteprima ? 1 : 0);
+        stampaReport(controlloStampa(), *formula, cartellaProgramma() + u"/stampe/giro.rpt"_s, anteprima ? 1 : 0);
     });
 }

@@ -3,5 +3,4 @@
 namespace collegamenti {
 std::function<void()> apriRicercaClienti;
 std::function<void()> aggiornaPrincipale;
-ControlloReport* stampa = nullptr;
 }

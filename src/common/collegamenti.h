@@ -1,8 +1,6 @@
 #pragma once
 #include <functional>
 
-class ControlloReport;
-
 // What a window of a lower layer opens in a higher one: set by the shell at start-up; an
 // empty hook means the window is not available.
 namespace collegamenti {
@@ -10,6 +8,4 @@ namespace collegamenti {
 extern std::function<void()> apriRicercaClienti;
 // The main window again, after the planner has closed.
 extern std::function<void()> aggiornaPrincipale;
-// The main window's report control, through which every print goes; null before start-up.
-extern ControlloReport* stampa;
 }

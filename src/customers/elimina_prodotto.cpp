@@ -1,26 +1,16 @@
 #include "customers/elimina_prodotto.h"
 #include "platform/db/connessione.h"
-#include <QList>
-
-namespace {
-QList<qint64> chiavi(const QString& sql, qint64 chiave)
-{
-    QList<qint64> c;
-    for (Recordset rs = connessione.apriAvanti(sql, {chiave}); !rs.eof(); rs.moveNext())
-        c << rs.campo(0).toLongLong();
-    return c;
-}
-} // namespace
+#include "platform/db/elenco_chiavi.h"
 
 void eliminaProdottoCliente(qint64 idProdotto)
 {
     Transazione t(connessione);
     connessione.esegui(QStringLiteral("delete from manutenzioni where codProdotto=?"), {idProdotto});
     const QList<qint64> righe =
-        chiavi(QStringLiteral("SELECT idProdChiamata FROM prodotti_in_chiamata where cod_ch_prodotto=?"), idProdotto);
+        elencoChiavi(QStringLiteral("SELECT idProdChiamata FROM prodotti_in_chiamata where cod_ch_prodotto=?"), {idProdotto});
     for (const qint64 riga : righe) {
         for (const qint64 attivita :
-             chiavi(QStringLiteral("select idAttivita from attività_svolte where cod_prodotto=?"), riga))
+             elencoChiavi(QStringLiteral("select idAttivita from attività_svolte where cod_prodotto=?"), {riga}))
             connessione.esegui(QStringLiteral("delete from matAtt where codAtt=?"), {attivita});
         connessione.esegui(QStringLiteral("delete from attività_svolte where cod_prodotto=?"), {riga});
         connessione.esegui(QStringLiteral("delete from riscontro_su_prodotto where at_pr_codice=?"), {riga});
@@ -35,7 +25,7 @@ void eliminaProdottiCliente(qint64 idCliente)
 {
     Transazione t(connessione);
     for (const qint64 prodotto :
-         chiavi(QStringLiteral("SELECT id_pro_cli FROM prodotti_ai_clienti where cod_cliente=?"), idCliente))
+         elencoChiavi(QStringLiteral("SELECT id_pro_cli FROM prodotti_ai_clienti where cod_cliente=?"), {idCliente}))
         eliminaProdottoCliente(prodotto);
     t.conferma();
 }

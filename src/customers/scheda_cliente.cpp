@@ -7,6 +7,7 @@
 #include "customers/scheda_prodotto_cliente.h"
 #include "platform/db/connessione.h"
 #include "platform/db/testi_sql.h"
+#include "platform/ui/attivazione.h"
 #include "platform/ui/colori_focus.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/forma_dialogo.h"
@@ -69,20 +70,6 @@ void riga(QGridLayout* g, int r, int c, const QString& etichetta, QWidget* contr
     g->addWidget(controllo, r, c + 1, 1, colonne);
 }
 
-// Every time the card becomes the active window.
-class Attivazione : public QObject {
-public:
-    Attivazione(QObject* padre, std::function<void()> f) : QObject(padre), f(std::move(f)) {}
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::WindowActivate)
-            f();
-        return false;
-    }
-
-private:
-    std::function<void()> f;
-};
 
 // The parent combo: a click on it shows the parent's kind, any key blanks it.
 class FiltroAppartenenza : public QObject {
@@ -136,11 +123,11 @@ QWidget* schCliente::costruisci()
     QObject::connect(c.cmdConferma, &QPushButton::clicked, f, [this] { cmdConferma_Click(); });
     QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { cmdAnnulla_Click(); });
     filtraTasti(f, FiltroTasti::Momento::rilascio, [this](int k, Qt::KeyboardModifiers) { return tasto(k); });
-    f->installEventFilter(new Attivazione(f, [this] {
+    alAttivarsi(f, [this] {
         ui().txtCognome->setFocus();
         if (!cNotePagamento.isEmpty())
             coloraPulsante(ui().txtNotePagamento, rosso);
-    }));
+    });
     coloraFocus({c.txtCognome, c.txtNome, c.txtRagione, c.txtIndirizzo, c.txtIndirizzo2, c.txtCap, c.txtCitta,
                  c.txtProvincia, c.txtNaz, c.txtCondFraz, c.txtNote, c.txtGruppo, c.txtCodGas, c.txtTelCasa,
                  c.txtTelCellulare, c.txtAltro});

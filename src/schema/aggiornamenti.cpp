@@ -37,6 +37,10 @@ const QList<Aggiornamento>& aggiornamenti()
     static const QList<Aggiornamento> passi = {
         {1, schemaBase()},
         {2, dataCollaudoValida()},
+        // The customer search by zone and by subscription expiry.
+        {3,
+         {QStringLiteral("CREATE INDEX IF NOT EXISTS ix_clienti_cod_zona ON clienti (cod_zona)"),
+          QStringLiteral("CREATE INDEX IF NOT EXISTS ix_prodotti_ai_clienti_sc_abb ON prodotti_ai_clienti (sc_abb)")}},
     };
     return passi;
 }

@@ -28,6 +28,8 @@
 #include "ignitions/sch_ex_prime_accensioni.h"
 #include "calls/frm_planning.h"
 #include "common/collegamenti.h"
+#include "search/scheda_ricerca.h"
+#include "common/controllo_stampa.h"
 #include "shell/compattazione.h"
 #include "platform/db/connessione.h"
 #include "common/funzioni.h"
@@ -89,6 +91,8 @@ QWidget* MDIprincipale::costruisci()
     auto* f = new QMainWindow;
     f->setWindowTitle(QStringLiteral("Corvext Professional (V1.24)"));
     nuoviControlli();
+    // Every print goes through this window's report control.
+    impostaControlloStampa(&stampa);
     costruisciMenu(f);
     costruisciPulsanti(f);
     // The bar in the top right corner of an 800 x 600 screen, wide enough for its whole menu.
@@ -96,7 +100,6 @@ QWidget* MDIprincipale::costruisci()
     f->setGeometry(std::max(0, destraSchermo - larghezza), 0, larghezza, px(1590));
     f->installEventFilter(new FiltroAttivazione(f, ui().cmdRicerca));
     f->installEventFilter(new AllineamentoADestra(f));
-    collegamenti::stampa = &stampa;
     // After the planner: the main window comes to the front again.
     collegamenti::aggiornaPrincipale = [finestra = QPointer<QMainWindow>(f)] {
         if (finestra)
@@ -168,7 +171,7 @@ void MDIprincipale::costruisciMenu(QMainWindow* f)
                 s.mostraModale();
         });
     });
-    voce(clienti, QStringLiteral("mnuRicTotale"), QStringLiteral("Ricerca"));
+    voce(clienti, QStringLiteral("mnuRicTotale"), QStringLiteral("Ricerca"), [] { istanza<schRicCliente>().apri(); });
 
     // The menu entry keeps the planner's instance: its members stay until the next opening.
     voce(nullptr, QStringLiteral("mnuPlanning"), QStringLiteral("Planning"), apri<frmPlanning>());
@@ -218,7 +221,8 @@ void MDIprincipale::costruisciPulsanti(QMainWindow* f)
     c.cmdUscita = pulsante(QStringLiteral("cmdUscita"), QStringLiteral("Uscita"), QStringLiteral("Uscita dal programma..."),
                            QStyle::SP_DialogCloseButton);
     // Buttons whose window is not here yet mirror their menu entries.
-    c.cmdRicerca->setEnabled(c.voci.value(QStringLiteral("mnuRicTotale"))->isEnabled());
+    QObject::connect(c.cmdRicerca, &QToolButton::clicked, c.voci.value(QStringLiteral("mnuRicTotale")),
+                     &QAction::trigger);
     QObject::connect(c.cmdNuovoCliente, &QToolButton::clicked, c.voci.value(QStringLiteral("mnuClientiNuovo")),
                      &QAction::trigger);
     // The button gives a fresh planner each time; a failure of its own is not shown.

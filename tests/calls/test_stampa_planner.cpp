@@ -2,7 +2,7 @@
 #include "calls/formula_giro.h"
 #include "calls/frm_planning.h"
 #include "calls/frm_stampa_planner.h"
-#include "common/collegamenti.h"
+#include "common/controllo_stampa.h"
 #include "common/stato.h"
 #include "fixture_report.h"
 #include "pdf_letto.h"
@@ -31,7 +31,7 @@ private slots:
     {
         db = std::make_unique<DatabaseTest>();
         stringaConnessione = u"dsn=corvext"_s;
-        collegamenti::stampa = &stampa;
+        impostaControlloStampa(&stampa);
         impostaCartellaProgramma(QFileInfo(fileStampa(u"giro.rpt"_s)).absolutePath() + u"/.."_s);
     }
     void cleanup()
@@ -39,7 +39,7 @@ private slots:
         rilasciaTutteLeFinestre();
         seamModale::azzera();
         seamMessaggi::azzera();
-        collegamenti::stampa = nullptr;
+        impostaControlloStampa(nullptr);
         impostaCartellaProgramma({});
         db.reset();
     }

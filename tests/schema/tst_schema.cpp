@@ -1,6 +1,7 @@
 #include "ambiente_test.h"
 #include "platform/db/connessione.h"
 #include "platform/db/errore_db.h"
+#include "schema/aggiornamenti.h"
 #include "schema/schema.h"
 #include <QDate>
 #include <QFile>
@@ -177,7 +178,7 @@ private slots:
                  1);
         // The operator card looks names up as typed, in any case.
         QCOMPARE(intero("SELECT count(*) FROM operatori WHERE opUser = 'admin'"), 1);
-        QCOMPARE(intero("SELECT user_version FROM pragma_user_version"), 2);
+        QCOMPARE(intero("SELECT user_version FROM pragma_user_version"), aggiornamenti().last().versione);
     }
 
     // The database the build puts in the program folder is a new database, ready for the login.
@@ -197,7 +198,8 @@ private slots:
     void secondaPreparazione_data()
     {
         QTest::addColumn<int>("versione");
-        QTest::newRow("prepared") << 2;
+        QTest::newRow("prepared") << aggiornamenti().last().versione;
+        QTest::newRow("base version") << 1;
         QTest::newRow("without version") << 0;
     }
     void secondaPreparazione()
@@ -215,7 +217,7 @@ private slots:
         QCOMPARE(intero("SELECT count(*) FROM contatori WHERE cliente = 1 AND chiamata = 0"), 1);
         QCOMPARE(intero("SELECT count(*) FROM contatori"), 1);
         QCOMPARE(intero("SELECT count(*) FROM operatori"), 1);
-        QCOMPARE(intero("SELECT user_version FROM pragma_user_version"), 2);
+        QCOMPARE(intero("SELECT user_version FROM pragma_user_version"), aggiornamenti().last().versione);
     }
 
     // A database of the first version gets the later steps at open, its rows kept.
@@ -227,7 +229,7 @@ private slots:
         connessione.esegui("PRAGMA user_version = 1");
         connessione.esegui("INSERT INTO accensioniCAT (matricola, dataCollaudo) VALUES ('M1', '2024-05-01')");
         preparaDatabase(connessione);
-        QCOMPARE(intero("SELECT user_version FROM pragma_user_version"), 2);
+        QCOMPARE(intero("SELECT user_version FROM pragma_user_version"), aggiornamenti().last().versione);
         QCOMPARE(intero("SELECT count(*) FROM accensioniCAT WHERE matricola = 'M1'"), 1);
         QVERIFY_THROWS_EXCEPTION(ErroreDb, connessione.esegui("INSERT INTO accensioniCAT (dataCollaudo) VALUES ('3/5/24')"));
         QVERIFY_THROWS_EXCEPTION(ErroreDb, connessione.esegui("INSERT INTO accensioniDoppie (dataCollaudo) VALUES ('x')"));

@@ -3,9 +3,13 @@
 
 using namespace Qt::StringLiterals;
 
+QString testoLike(const QString& testo)
+{
+    QString p = maiuscolo(testo);
+    return p.replace(u'\\', u"\\\\"_s).replace(u'%', u"\\%"_s).replace(u'_', u"\\_"_s).replace(u'\'', u"''"_s);
+}
+
 QString condizionePrefisso(const QString& colonna, const QString& prefisso)
 {
-    QString p = maiuscolo(prefisso);
-    p.replace(u'\\', u"\\\\"_s).replace(u'%', u"\\%"_s).replace(u'_', u"\\_"_s).replace(u'\'', u"''"_s);
-    return colonna + u" like '"_s + p + u"%' ESCAPE '\\'"_s;
+    return colonna + u" like '"_s + testoLike(prefisso) + u"%' ESCAPE '\\'"_s;
 }

@@ -1,0 +1,132 @@
+// The customer search on 100,000 customers, 150,000 appliances, 300,000 maintenances and
+// 50,000 calls: the time of Ricerca for three sets of criteria and with none, and of one
+// row change in the result (the whole chain of grids below it).
+// Run by hand: QT_QPA_PLATFORM=offscreen bench_ricerca_clienti
+#include "ambiente_test.h"
+#include "misure.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/data_opzionale.h"
+#include "platform/ui/griglia.h"
+#include "search/scheda_ricerca.h"
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int ripetizioni = 7;
+
+// Rows n = 1..quanti through a recursive sequence.
+void inserisci(const QString& tabella, const QString& colonne, const QString& valori, int quanti)
+{
+    connessione.esegui(u"WITH RECURSIVE s(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM s WHERE n < %1) "
+                       "INSERT INTO %2 (%3) SELECT %4 FROM s"_s.arg(quanti).arg(tabella, colonne, valori));
+}
+
+void riempi()
+{
+    Transazione t(connessione);
+    inserisci(u"marche"_s, u"idMarca, sigla_marca, marca"_s, u"n, 'M' || n, 'MARCA' || n"_s, 20);
+    inserisci(u"zone"_s, u"idzona, sigla_zona, desc_zona"_s, u"n, 'Z' || n, 'ZONA' || n"_s, 20);
+    inserisci(u"tipoProd"_s, u"idTpProd, sigla_tipo_prodotto, tipo_nome"_s, u"n, 'T' || n, 'TIPO' || n"_s, 5);
+    inserisci(u"prodotti"_s, u"idModello, modello, cod_marca, cod_tipo_prodotto"_s,
+              u"n, 'MODELLO' || n, n % 20 + 1, n % 5 + 1"_s, 200);
+    inserisci(u"tecnici"_s, u"idTecn, sigla_tecnico, tecnico"_s, u"n, 'T' || n, 'TECNICO' || n"_s, 10);
+    inserisci(u"tipoManutenzioni"_s, u"idTipoMan, sigla_tipo_man"_s, u"n, 'MAN' || n"_s, 3);
+    inserisci(u"tipologia_attivita"_s, u"idTipoAttività, at_codice, at_nome"_s, u"n, 'A' || n, 'ATTIVITA' || n"_s, 10);
+    inserisci(u"area_int"_s, u"idGruppo, gruppo_nome"_s, u"n, 'GRUPPO' || n"_s, 5);
+    inserisci(u"materiali"_s, u"idMat, mat_nome, mat_descrizione, cod_gruppo"_s, u"n, 'MAT' || n, 'DESCR' || n, n % 5 + 1"_s,
+              100);
+    inserisci(u"clienti"_s, u"idCli, cognome, nome, indirizzo, citta, tel_casa, cod_zona"_s,
+              u"n, substr('ROSSIBIANCVERDINERIGALLI', (n % 5) * 5 + 1, 5) || printf('%05d', n), 'NOME' || n, "
+              "'VIA ' || n, 'CITTA' || (n % 500), '051' || n, n % 20 + 1"_s,
+              100000);
+    // Appliance n belongs to customer n (and 100,000 + n to customer n as well).
+    inserisci(u"prodotti_ai_clienti"_s,
+              u"id_pro_cli, cod_cliente, cod_prodotto, cod_tecnico, cod_tipo_abbonamento, sc_abb, data_coll, codice_interno"_s,
+              u"n, (n - 1) % 100000 + 1, n % 200 + 1, n % 10 + 1, n % 3, date('2020-01-01', '+' || (n % 2000) || ' days'), "
+              "date('2010-01-01', '+' || (n % 4000) || ' days'), 'CI' || n"_s,
+              150000);
+    inserisci(u"manutenzioni"_s, u"codProdotto, dataMan, codTipoMan"_s,
+              u"(n - 1) % 150000 + 1, date('2015-01-01', '+' || (n * 7 % 3650) || ' days'), n % 3 + 1"_s, 300000);
+    inserisci(u"chiamate"_s, u"idChiamata, cod_cliente, ch_data"_s,
+              u"n, (n * 2) % 100000 + 1, date('2018-01-01', '+' || (n % 2000) || ' days')"_s, 50000);
+    inserisci(u"interventi"_s, u"cod_chiamata, cod_tecnico, data_int, cod_stato_int"_s,
+              u"n, n % 10 + 1, date('2018-01-02', '+' || (n % 2000) || ' days'), 'ESEGUITO'"_s, 50000);
+    // One appliance row per call, two for the calls whose customer has a second appliance.
+    connessione.esegui(u"INSERT INTO prodotti_in_chiamata (cod_chiamata, cod_ch_prodotto, lista_richieste) "
+                       "SELECT idChiamata, cod_cliente, 'RICHIESTA' FROM chiamate"_s);
+    connessione.esegui(u"INSERT INTO prodotti_in_chiamata (cod_chiamata, cod_ch_prodotto, lista_richieste) "
+                       "SELECT idChiamata, cod_cliente + 100000, 'RICHIESTA' FROM chiamate WHERE cod_cliente <= 50000"_s);
+    connessione.esegui(u"INSERT INTO attività_svolte (cod_prodotto, cod_operazione) "
+                       "SELECT idProdChiamata, idProdChiamata % 10 + 1 FROM prodotti_in_chiamata"_s);
+    connessione.esegui(u"INSERT INTO matAtt (codAtt, codMat) SELECT idAttivita, idAttivita % 100 + 1 FROM attività_svolte "
+                       "UNION ALL SELECT idAttivita, (idAttivita + 7) % 100 + 1 FROM attività_svolte"_s);
+    t.conferma();
+    connessione.esegui(u"ANALYZE"_s);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    preparaAmbienteTest();
+    QApplication app(argc, argv);
+    DatabaseTest db;
+    riempi();
+    schRicCliente& r = istanza<schRicCliente>();
+    r.carica();
+    auto& c = r.controlli();
+
+    struct Caso {
+        const char* nome;
+        std::function<void()> imposta;
+    };
+    const QList<Caso> casi = {
+        {"surname prefix ROSSI001", [&] { c.txtCognome->setText(u"ROSSI001"_s); }},
+        {"zone + maintenance date range",
+         [&] {
+             c.cmbZona->impostaValoreLegato(7);
+             c.chkManutenzione->setChecked(true);
+             c.dtpManDa->impostaValore(QDate(2020, 1, 1));
+             c.dtpManA->impostaValore(QDate(2020, 3, 31));
+         }},
+        {"brand + subscription expiry range",
+         [&] {
+             c.cmbMarcaProdotto->impostaValoreLegato(3);
+             c.chkAbbonamento->setChecked(true);
+             c.dtpDataScadenzaDa->impostaValore(QDate(2021, 1, 1));
+             c.dtpDataScadenzaA->impostaValore(QDate(2021, 1, 31));
+         }},
+        {"no criteria (every customer)", [] {}},
+    };
+    std::printf("median of %d runs, ms\n", ripetizioni);
+    for (const Caso& caso : casi) {
+        QList<double> tempi;
+        for (int i = 0; i < ripetizioni; ++i) {
+            r.reset();
+            caso.imposta();
+            QElapsedTimer t;
+            t.start();
+            c.cmdRicerca->click();
+            tempi << ms(t);
+        }
+        std::printf("%-36s %8.1f  (%d customers)\n", caso.nome, mediana(tempi), c.griglia->model()->rowCount());
+    }
+
+    // Row changes in the last result: the appliances, maintenances, calls, activities, materials.
+    QList<double> righe;
+    for (int i = 1; i <= 50; ++i) {
+        QElapsedTimer t;
+        t.start();
+        c.griglia->setCurrentIndex(c.griglia->model()->index(i * 37, 0));
+        righe << ms(t);
+    }
+    std::printf("%-36s %8.2f\n", "row change (whole chain)", mediana(righe));
+    return 0;
+}

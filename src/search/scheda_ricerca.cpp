@@ -1,0 +1,145 @@
+#include "search/scheda_ricerca.h"
+#include "common/funzioni.h"
+#include "platform/ambiente/ambiente.h"
+#include "platform/ui/attivazione.h"
+#include "platform/ui/colori_focus.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/data_opzionale.h"
+#include "platform/ui/forma_dialogo.h"
+#include "platform/ui/utilita_form.h"
+#include "platform/ui/tasti_funzione.h"
+#include "search/elementi_ricerca.h"
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+QWidget* schRicCliente::costruisci()
+{
+    auto* f = new FormaDialogo(u"SCHEDA RICERCA CLIENTI"_s);
+    auto& c = nuoviControlli();
+    c.forma = f;
+    auto* l = new QVBoxLayout(f);
+    c.TabStrip = new QTabWidget(f);
+    c.TabStrip->setObjectName(u"TabStrip"_s);
+    c.TabStrip->addTab(costruisciCliente(), u"Cliente"_s);
+    c.TabStrip->addTab(costruisciProdotti(), u"Prodotti"_s);
+    c.TabStrip->addTab(costruisciElenco(), u"Elenco"_s);
+    l->addWidget(c.TabStrip, 1);
+
+    using elementi::pulsante;
+    c.cmdReset = pulsante(f, u"cmdReset"_s, u"Reset (F1)"_s, u"Azzera i criteri di ricerca"_s);
+    c.cmdChiamata = pulsante(f, u"cmdChiamata"_s, u"Fissa (F2)"_s, u"Apre il planner con il cliente selezionato"_s);
+    c.cmdModChiamata = pulsante(f, u"cmdModChiamata"_s, u"Modifica (F4)"_s, u"Modifica la chiamata selezionata"_s);
+    c.cmdNuovo = pulsante(f, u"cmdNuovo"_s, u"Nuovo (F5)"_s, u"Inserisce un nuovo cliente"_s);
+    c.cmbModificaCliente =
+        pulsante(f, u"cmbModificaCliente"_s, u"Modifica (F6)"_s, u"Modifica il cliente selezionato"_s);
+    c.cmdEliminaCliente = pulsante(f, u"cmdEliminaCliente"_s, u"Elimina (F8)"_s, u"Elimina il cliente selezionato"_s);
+    c.cmdRicerca = pulsante(f, u"cmdRicerca"_s, u"Ricerca (F10)"_s, u"Esegue la ricerca"_s);
+    c.cmdStampa = pulsante(f, u"cmdStampa"_s, u"Stampa (F12)"_s, u"Apre il menu per le stampe"_s);
+    c.cmdChiudi = pulsante(f, u"cmdChiudi"_s, u"Chiudi (ESC)"_s, u"Chiude la finestra"_s);
+    // The planner and the call card come with the calls.
+    c.cmdChiamata->setEnabled(false);
+    c.cmdModChiamata->setEnabled(false);
+    auto* appuntamento = new QGroupBox(u"APPUNTAMENTO"_s, f);
+    auto* la = new QHBoxLayout(appuntamento);
+    la->addWidget(c.cmdChiamata);
+    la->addWidget(c.cmdModChiamata);
+    auto* comandi = new QHBoxLayout;
+    comandi->addWidget(c.cmdReset);
+    comandi->addWidget(appuntamento);
+    for (QPushButton* p : {c.cmdNuovo, c.cmbModificaCliente, c.cmdEliminaCliente, c.cmdRicerca, c.cmdStampa,
+                           c.cmdChiudi})
+        comandi->addWidget(p);
+    l->addLayout(comandi);
+
+    QObject::connect(c.cmdReset, &QPushButton::clicked, f, [this] { gestisci([this] { reset(); }); });
+    QObject::connect(c.cmdRicerca, &QPushButton::clicked, f, [this] { cmdRicerca_Click(); });
+    QObject::connect(c.cmdNuovo, &QPushButton::clicked, f, [this] { cmdNuovo_Click(); });
+    QObject::connect(c.cmbModificaCliente, &QPushButton::clicked, f, [this] { cmbModificaCliente_Click(); });
+    QObject::connect(c.cmdEliminaCliente, &QPushButton::clicked, f, [this] { cmdEliminaCliente_Click(); });
+    QObject::connect(c.cmdStampa, &QPushButton::clicked, f, [this] { cmdStampa_Click(); });
+    QObject::connect(c.cmdChiudi, &QPushButton::clicked, f, [this] { cmdChiudi_Click(); });
+    QObject::connect(c.TabStrip, &QTabWidget::currentChanged, f, [this](int i) { tabCambiata(i); });
+    filtraTasti(f, FiltroTasti::Momento::rilascio, [this](int k, Qt::KeyboardModifiers) { return tasto(k); });
+    alAttivarsi(f, [this] {
+        ui().txtCognome->setFocus();
+        mostrata = true;
+    });
+    collegaSwitch();
+    collegaElenco();
+
+    coloraFocus({c.txtCognome,     c.txtNome,         c.txtRagione,   c.txtIndirizzo,     c.txtIndirizzo2,
+                 c.txtCondFraz,    c.txtCap,          c.txtCitta,     c.txtProvincia,     c.txtTelCasa,
+                 c.txtTelCellulare, c.txtAltro,       c.txtNote,      c.txtGruppo,        c.txtCodGas,
+                 c.txtNaz,         c.txtMatricola1,   c.txtNumLibretto, c.txtMatricola2,  c.txtNoteColli,
+                 c.txtCodiceInterno, c.txtNumRf,      c.txtDimAria,   c.txtCrono,         c.txtCosto,
+                 c.txtNumRicevuta, c.txtAnnoDa,       c.txtAnnoA});
+    coloraFocus({c.chkDichConf, c.chkFumi, c.chkAria}, QApplication::palette().color(QPalette::Button));
+    f->resize(800, 580);
+    centraForm(f);
+    return f;
+}
+
+void schRicCliente::alCaricamento()
+{
+    auto& c = ui();
+    for (DataOpzionale* d : c.forma->findChildren<DataOpzionale*>()) {
+        d->impostaData(oggi());
+        d->impostaValore(QVariant());
+    }
+    gestisci([this] { riempiCombo(); });
+    gestisci([this] { riempiGruppo(); });
+    gestisci([this] { reset(); });
+    c.TabStrip->setCurrentIndex(0);
+}
+
+void schRicCliente::apri()
+{
+    if (caricata() && forma()->isVisible()) {
+        forma()->raise();
+        forma()->activateWindow();
+        return;
+    }
+    mostraModale();
+}
+
+void schRicCliente::mostra()
+{
+    forma()->show();
+    forma()->raise();
+    forma()->activateWindow();
+}
+
+bool schRicCliente::tasto(int tasto)
+{
+    auto& c = ui();
+    const QMap<int, QPushButton*> pulsanti = {
+        {Qt::Key_F1, c.cmdReset},          {Qt::Key_F2, c.cmdChiamata}, {Qt::Key_F4, c.cmdModChiamata},
+        {Qt::Key_F5, c.cmdNuovo},          {Qt::Key_F6, c.cmbModificaCliente},
+        {Qt::Key_F8, c.cmdEliminaCliente}, {Qt::Key_F10, c.cmdRicerca}, {Qt::Key_F12, c.cmdStampa},
+        {Qt::Key_Escape, c.cmdChiudi}};
+    QPushButton* p = pulsanti.value(tasto);
+    if (!p)
+        return false;
+    p->click();
+    return true;
+}
+
+void schRicCliente::tabCambiata(int indice)
+{
+    auto& c = ui();
+    if (indice == 0 && mostrata)
+        c.txtCognome->setFocus();
+    else if (indice == 1)
+        c.cmbInstallatore->setFocus();
+}

@@ -1,0 +1,137 @@
+#include "search/scheda_ricerca.h"
+#include "common/funzioni.h"
+#include "customers/appartenenza.h"
+#include "customers/scheda_cliente.h"
+#include "customers/stampa_clienti.h"
+#include "platform/db/connessione.h"
+#include "platform/db/testi_sql.h"
+#include "platform/ui/clessidra.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/griglia.h"
+#include "platform/ui/messaggi.h"
+#include "search/elimina_cliente.h"
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTabWidget>
+
+using namespace Qt::StringLiterals;
+
+void schRicCliente::cmdNuovo_Click()
+{
+    gestisci([this] {
+        schCliente& card = istanza<schCliente>();
+        card.nModalità = 0;
+        if (!card.predisponi())
+            return;
+        card.mostraModale();
+        if (!card.bConferma)
+            return;
+        presentaRisultato(connessione.apriStatico(istruzioneCliente(card.nIDcliente)), u"Risultato della ricerca = "_s);
+    });
+}
+
+void schRicCliente::cmbModificaCliente_Click()
+{
+    auto& c = ui();
+    if (!c.griglia->haRigaCorrente())
+        return;
+    gestisci([&] {
+        const qint64 id = c.griglia->valore(u"idcli"_s).toLongLong();
+        const QVariant prodotto = c.grigliaProdotti->valore(u"id_pro_cli"_s);
+        schCliente& card = istanza<schCliente>();
+        card.carica();
+        card.nModalità = 1;
+        // A customer deleted meanwhile: the card says so and is not shown.
+        if (!card.ripristinaCliente(long(id)))
+            return;
+        card.mostraModale();
+        if (!card.bConferma)
+            return;
+        if (!rieseguiCercando(id)) {
+            messaggio(u"Nessun Cliente identificato"_s);
+            c.TabStrip->setCurrentIndex(0);
+            c.txtCognome->setFocus();
+            return;
+        }
+        Recordset& prodotti = c.grigliaProdotti->recordset();
+        if (!prodotti.cerca(u"id_pro_cli"_s, prodotto) && prodotti.recordCount() > 0)
+            prodotti.moveFirst();
+        c.grigliaProdotti->sincronizza();
+        caricaManutenzioni();
+        caricaChiamate();
+        didascalia(u"RISULTATO DELLA RICERCA = "_s, c.griglia->recordset().recordCount());
+        mostraTipoAppartenenza();
+    });
+    c.griglia->setFocus();
+}
+
+void schRicCliente::cmdEliminaCliente_Click()
+{
+    auto& c = ui();
+    if (!c.griglia->haRigaCorrente())
+        return;
+    const QString domanda = u"Confermare l'eliminazione del cliente:"_s + nz(c.griglia->valore(u"Cognome"_s)).toString()
+                            + u' ' + nz(c.griglia->valore(u"nome"_s)).toString()
+                            + u"\r\nTale operazione cancellerà anche tutte le informazioni correlate a tale cliente "
+                              "quali:\r\n\r\n- Chiamate ed interventi\r\n-  Prodotti e Manutenzioni\r\nProcedere con "
+                              "l'eliminazione del cliente ?"_s;
+    if (messaggio(domanda, stile::siNo | stile::domanda) != Risposta::Si)
+        return;
+    const int righe = c.griglia->recordset().recordCount();
+    // The whole cascade runs as one write group: a failure leaves the customer and the result as they were.
+    if (!gestisci([&] { eliminaCliente(nz(c.griglia->valore(u"idCli"_s)).toLongLong()); }))
+        return;
+    if (righe > 1) {
+        cmdRicerca_Click();
+        return;
+    }
+    messaggio(u"Non ci sono più risultati per i criteri di ricerca !"_s);
+    gestisci([this] { reset(); });
+}
+
+void schRicCliente::cmdStampa_Click()
+{
+    auto& c = ui();
+    Recordset& rs = c.griglia->recordset();
+    const bool pronta = gestisci([&] {
+        Transazione t(connessione);
+        connessione.esegui(u"delete from stampe "_s);
+        if (!rs.statico() || rs.recordCount() < 1) {
+            t.conferma();
+            if (rs.statico())
+                messaggio(u"Nessun dato da stampare!"_s, stile::esclamazione);
+            return;
+        }
+        const Clessidra clessidra;
+        c.picStampa->raise();
+        c.picStampa->show();
+        c.ProgressBar1->setMaximum(rs.recordCount());
+        // In the order the grid shows, a header sort included.
+        for (int i = 0; i < rs.recordCount(); ++i) {
+            rs.vaiA(i);
+            c.ProgressBar1->setValue(i + 1);
+            connessione.esegui(u"INSERT INTO stampe (idcli) VALUES (?)"_s, {rs.campo(u"idCli"_s)});
+        }
+        t.conferma();
+        rs.moveFirst();
+        c.griglia->sincronizza();
+        caricaProdotti();
+    });
+    c.picStampa->hide();
+    c.picStampa->lower();
+    if (pronta && rs.statico() && rs.recordCount() > 0)
+        istanza<frmStampaClienti>().mostraModale();
+}
+
+void schRicCliente::cmdChiudi_Click()
+{
+    chiudi();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->inherits("QMainWindow")) {
+            w->raise();
+            w->activateWindow();
+        }
+}

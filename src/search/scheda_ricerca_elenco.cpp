@@ -1,0 +1,145 @@
+#include "search/scheda_ricerca.h"
+#include "common/funzioni.h"
+#include "platform/ui/forma_dialogo.h"
+#include "platform/ui/griglia.h"
+#include "search/catena_risultati.h"
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+Griglia* griglia(QGridLayout* l, int r, int c, const QString& nome, const QString& didascalia, QGroupBox** fra = nullptr)
+{
+    auto* box = new QGroupBox(didascalia, l->parentWidget());
+    auto* g = new Griglia(box);
+    g->setObjectName(nome);
+    g->setAccessibleName(didascalia);
+    (new QVBoxLayout(box))->addWidget(g);
+    l->addWidget(box, r, c);
+    if (fra)
+        *fra = box;
+    return g;
+}
+
+// The key of the parent's current row, -1 when it has none.
+qint64 chiaveCorrente(Griglia* padre, const QString& campo)
+{
+    return padre->haRigaCorrente() ? padre->valore(campo).toLongLong() : -1;
+}
+} // namespace
+
+// Tab "Elenco": the customers found and, below them, what hangs on the selected one.
+QWidget* schRicCliente::costruisciElenco()
+{
+    auto& c = ui();
+    auto* pagina = new QWidget;
+    auto* l = new QGridLayout(pagina);
+    c.griglia = griglia(l, 0, 0, u"griglia"_s, u"RISULTATI RICERCA"_s, &c.fraRisultati);
+    c.grigliaProdotti = griglia(l, 0, 1, u"grigliaProdotti"_s, u"PRODOTTI DEL CLIENTE"_s);
+    c.grigliaStoricoManutenzioni = griglia(l, 1, 0, u"grigliaStoricoManutenzioni"_s, u"STORICO MANUTENZIONI"_s);
+    c.grigliaStoricoChiamate = griglia(l, 1, 1, u"grigliaStoricoChiamate"_s, u"STORICO CHIAMATE"_s);
+    c.grigliaAttivita = griglia(l, 2, 0, u"grigliaAttivita"_s, u"STORICO INTERVENTI"_s);
+    c.grigliaMateriali = griglia(l, 2, 1, u"grigliaMateriali"_s, u"MATERIALI UTILIZZATI"_s);
+
+    c.picStampa = new QFrame(pagina);
+    c.picStampa->setObjectName(u"picStampa"_s);
+    c.picStampa->setFrameShape(QFrame::Box);
+    c.picStampa->setAutoFillBackground(true);
+    auto* lp = new QVBoxLayout(c.picStampa);
+    lp->addWidget(new QLabel(u"E' in corso la preparazione della stampa"_s, c.picStampa));
+    lp->addWidget(new QLabel(u"Attendere prego..."_s, c.picStampa));
+    c.ProgressBar1 = new QProgressBar(c.picStampa);
+    c.ProgressBar1->setObjectName(u"ProgressBar1"_s);
+    lp->addWidget(c.ProgressBar1);
+    c.picStampa->setGeometry(200, 150, 360, 110);
+    c.picStampa->hide();
+    return pagina;
+}
+
+void schRicCliente::collegaElenco()
+{
+    auto& c = ui();
+    QWidget* f = c.forma;
+    const auto seguito = [f](Griglia* g, std::function<void()> carica) {
+        QObject::connect(g->selectionModel(), &QItemSelectionModel::currentRowChanged, f,
+                         [carica] { gestisci(carica); });
+    };
+    seguito(c.griglia, [this] { caricaProdotti(); });
+    seguito(c.grigliaProdotti, [this] {
+        caricaManutenzioni();
+        caricaChiamate();
+    });
+    seguito(c.grigliaStoricoChiamate, [this] { caricaAttivita(); });
+    seguito(c.grigliaAttivita, [this] { caricaMateriali(); });
+    QObject::connect(c.griglia, &QAbstractItemView::doubleClicked, f, [&c] { c.cmbModificaCliente->click(); });
+    QObject::connect(c.grigliaStoricoChiamate, &QAbstractItemView::doubleClicked, f,
+                     [&c] { c.cmdModChiamata->click(); });
+    // A heading sorts the customers by its column alone, ascending.
+    c.griglia->horizontalHeader()->setSectionsClickable(true);
+    QObject::connect(c.griglia->horizontalHeader(), &QHeaderView::sectionClicked, f, [this](int colonna) {
+        gestisci([&] {
+            if (!ui().griglia->recordset().statico())
+                return;
+            ui().griglia->model()->sort(colonna, Qt::AscendingOrder);
+            caricaProdotti();
+        });
+    });
+}
+
+// Each load reads the rows for its parent's current row (-1 without one) and then reloads
+// the grids below it, so none ever shows the rows of an earlier customer.
+void schRicCliente::caricaProdotti()
+{
+    auto& c = ui();
+    c.grigliaProdotti->imposta(prodottiCliente(chiaveCorrente(c.griglia, u"idCli"_s)), colonne::prodotti());
+    caricaManutenzioni();
+    caricaChiamate();
+}
+
+void schRicCliente::caricaManutenzioni()
+{
+    auto& c = ui();
+    c.grigliaStoricoManutenzioni->imposta(manutenzioniProdotto(chiaveCorrente(c.grigliaProdotti, u"id_pro_cli"_s)),
+                                          colonne::manutenzioni());
+}
+
+void schRicCliente::caricaChiamate()
+{
+    auto& c = ui();
+    c.grigliaStoricoChiamate->imposta(chiamateProdotto(chiaveCorrente(c.grigliaProdotti, u"id_pro_cli"_s)),
+                                      colonne::chiamate());
+    caricaAttivita();
+}
+
+void schRicCliente::caricaAttivita()
+{
+    auto& c = ui();
+    c.grigliaAttivita->imposta(attivitaChiamata(chiaveCorrente(c.grigliaStoricoChiamate, u"idProdChiamata"_s)),
+                               colonne::attivita());
+    caricaMateriali();
+}
+
+void schRicCliente::caricaMateriali()
+{
+    auto& c = ui();
+    c.grigliaMateriali->imposta(materialiAttivita(chiaveCorrente(c.grigliaAttivita, u"idAttivita"_s)),
+                                colonne::materiali());
+}
+
+void schRicCliente::mostraRisultato(const Recordset& rs)
+{
+    ui().griglia->imposta(rs, colonne::clienti());
+    caricaProdotti();
+}
+
+void schRicCliente::didascalia(const QString& testo, int righe)
+{
+    ui().fraRisultati->setTitle(testo + QString::number(righe) + u" records"_s);
+}

@@ -1,0 +1,203 @@
+#include "search/scheda_ricerca.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/data_opzionale.h"
+#include "search/elementi_ricerca.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+using namespace elementi;
+
+namespace {
+// The cost box: a typed "." becomes ","; every other key passes.
+class FiltroCosto : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(e)->text() != u"."_s)
+            return false;
+        static_cast<QLineEdit*>(o)->insert(u","_s);
+        return true;
+    }
+};
+
+// A yes/no criterion: its box and the options "Si" and "No" beside it, on one row.
+void siNo(QGridLayout* g, int r, QCheckBox* box, QRadioButton*& si, QRadioButton*& no, const QString& nomeSi,
+          const QString& nomeNo)
+{
+    auto* coppia = new QWidget(box->parentWidget());
+    auto* l = new QHBoxLayout(coppia);
+    l->setContentsMargins(0, 0, 0, 0);
+    si = opzione(coppia, nomeSi, u"Si"_s);
+    no = opzione(coppia, nomeNo, u"No"_s);
+    l->addWidget(si);
+    l->addWidget(no);
+    g->addWidget(box, r, 0);
+    g->addWidget(coppia, r, 1);
+}
+
+// One date criterion of the frame "Date": its box, "Dal", "Al" and its "Nessuno" box.
+void rigaDate(QGridLayout* g, int r, QCheckBox* box, DataOpzionale* da, DataOpzionale* a, QCheckBox* nessuno)
+{
+    g->addWidget(box, r, 0);
+    etichettato(g, r, 1, u"Dal"_s, da);
+    etichettato(g, r, 3, u"Al"_s, a);
+    g->addWidget(nessuno, r, 5);
+}
+} // namespace
+
+// Tab "Prodotti": the appliance criteria.
+QWidget* schRicCliente::costruisciProdotti()
+{
+    auto& c = ui();
+    auto* pagina = new QWidget;
+    auto* l = new QGridLayout(pagina);
+
+    auto* prodotto = new QGroupBox(u"Prodotto"_s, pagina);
+    auto* g = new QGridLayout(prodotto);
+    c.cmbInstallatore = combo(prodotto, u"cmbInstallatore"_s);
+    c.cmbPosizione = combo(prodotto, u"cmbPosizione"_s);
+    c.cmbTipoGas = combo(prodotto, u"cmbTipoGas"_s);
+    c.cmbTecnico = combo(prodotto, u"cmbTecnico"_s);
+    c.txtMatricola2 = testo(prodotto, u"txtMatricola2"_s);
+    c.txtCodiceInterno = testo(prodotto, u"txtCodiceInterno"_s);
+    c.txtNumRf = testo(prodotto, u"txtNumRf"_s);
+    c.txtNoteColli = testo(prodotto, u"txtNoteColli"_s);
+    c.txtNumLibretto = testo(prodotto, u"txtNumLibretto"_s);
+    c.txtDimAria = testo(prodotto, u"txtDimAria"_s);
+    c.txtCrono = testo(prodotto, u"txtCrono"_s);
+    etichettato(g, 0, 0, u"Installatore"_s, c.cmbInstallatore);
+    etichettato(g, 1, 0, u"Posizione"_s, c.cmbPosizione);
+    etichettato(g, 2, 0, u"Tipo GAS"_s, c.cmbTipoGas);
+    etichettato(g, 3, 0, u"Tecnico"_s, c.cmbTecnico);
+    etichettato(g, 4, 0, u"Matricola 2"_s, c.txtMatricola2);
+    etichettato(g, 5, 0, u"Codice interno"_s, c.txtCodiceInterno);
+    etichettato(g, 6, 0, u"Nr Rif"_s, c.txtNumRf);
+    etichettato(g, 7, 0, u"Note coll"_s, c.txtNoteColli);
+    etichettato(g, 8, 0, u"Num Libretto"_s, c.txtNumLibretto);
+    etichettato(g, 9, 0, u"Dim Aria"_s, c.txtDimAria);
+    etichettato(g, 10, 0, u"Crono"_s, c.txtCrono);
+    auto* gs = new QGridLayout;
+    c.chkDichConf = spunta(prodotto, u"chkDichConf"_s, u"Dich Conf"_s);
+    c.chkFumi = spunta(prodotto, u"chkFumi"_s, u"Fumi"_s);
+    c.chkAria = spunta(prodotto, u"chkAria"_s, u"Aria"_s);
+    siNo(gs, 0, c.chkDichConf, c.optDichConfSI, c.optDichConfNO, u"optDichConfSI"_s, u"optDichConfNO"_s);
+    siNo(gs, 1, c.chkFumi, c.optFumiSi, c.optFumiNo, u"optFumiSi"_s, u"optFumiNo"_s);
+    siNo(gs, 2, c.chkAria, c.optAriaSi, c.optAriaNo, u"optAriaSi"_s, u"optAriaNo"_s);
+    g->addLayout(gs, 11, 0, 1, 2);
+    l->addWidget(prodotto, 0, 0, 2, 1);
+    l->addWidget(costruisciAbbonamento(pagina), 0, 1);
+    l->addWidget(costruisciManutenzione(pagina), 1, 1);
+    l->addWidget(costruisciDate(pagina), 2, 0, 1, 2);
+    c.txtCosto->installEventFilter(new FiltroCosto(c.txtCosto));
+    return pagina;
+}
+
+QWidget* schRicCliente::costruisciAbbonamento(QWidget* padre)
+{
+    auto& c = ui();
+    auto* fra = new QGroupBox(padre);
+    auto* g = new QGridLayout(fra);
+    c.chkAbbonamento = spunta(fra, u"chkAbbonamento"_s, u"Abbonamento"_s);
+    c.chkNoAbb = spunta(fra, u"chkNoAbb"_s, u"Nessun Abbonamento"_s);
+    c.cmbTipoAbbonamento = combo(fra, u"cmbTipoAbbonamento"_s);
+    c.dtpDataStipulazioneDa = data(fra, u"dtpDataStipulazioneDa"_s);
+    c.dtpDataStipulazioneA = data(fra, u"dtpDataStipulazioneA"_s);
+    c.dtpDataScadenzaDa = data(fra, u"dtpDataScadenzaDa"_s);
+    c.dtpDataScadenzaA = data(fra, u"dtpDataScadenzaA"_s);
+    c.txtCosto = testo(fra, u"txtCosto"_s);
+    c.txtNumRicevuta = testo(fra, u"txtNumRicevuta"_s);
+    g->addWidget(c.chkAbbonamento, 0, 0, 1, 2);
+    g->addWidget(c.chkNoAbb, 0, 2, 1, 3);
+    etichettato(g, 1, 0, u"Tipo"_s, c.cmbTipoAbbonamento, 4);
+    g->addWidget(new QLabel(u"Data Stipulazione"_s, fra), 2, 0);
+    etichettato(g, 2, 1, u"Dal"_s, c.dtpDataStipulazioneDa);
+    etichettato(g, 2, 3, u"Al"_s, c.dtpDataStipulazioneA);
+    g->addWidget(new QLabel(u"Data Scadenza"_s, fra), 3, 0);
+    etichettato(g, 3, 1, u"Dal"_s, c.dtpDataScadenzaDa);
+    etichettato(g, 3, 3, u"Al"_s, c.dtpDataScadenzaA);
+    etichettato(g, 4, 0, u"Costo"_s, c.txtCosto);
+    etichettato(g, 4, 2, u"Nr ricevuta"_s, c.txtNumRicevuta, 2);
+    return fra;
+}
+
+QWidget* schRicCliente::costruisciManutenzione(QWidget* padre)
+{
+    auto& c = ui();
+    auto* fra = new QGroupBox(padre);
+    auto* g = new QGridLayout(fra);
+    c.chkManutenzioneProgrammata = spunta(fra, u"chkManutenzioneProgrammata"_s, u"manutenzione programmata"_s);
+    c.chkNoManutenzione = spunta(fra, u"chkNoManutenzione"_s, u"Nessuna Manutenzione"_s);
+    c.cmbMeseDa = new QComboBox(fra);
+    c.cmbMeseDa->setObjectName(u"cmbMeseDa"_s);
+    c.cmbMeseA = new QComboBox(fra);
+    c.cmbMeseA->setObjectName(u"cmbMeseA"_s);
+    for (QComboBox* m : {c.cmbMeseDa, c.cmbMeseA}) {
+        m->addItems({u"Gennaio"_s, u"Febbraio"_s, u"Marzo"_s, u"Aprile"_s, u"Maggio"_s, u"Giugno"_s, u"Luglio"_s,
+                     u"Agosto"_s, u"Settembre"_s, u"Ottobre"_s, u"Novembre"_s, u"Dicembre"_s});
+        m->setCurrentIndex(-1);
+    }
+    c.txtAnnoDa = testo(fra, u"txtAnnoDa"_s);
+    c.txtAnnoA = testo(fra, u"txtAnnoA"_s);
+    c.cmdResetMeseDa = pulsante(fra, u"cmdResetMeseDa"_s, u"R"_s);
+    c.cmdResetMeseDa->setAccessibleName(u"Azzera il mese Da"_s);
+    c.cmdResetMeseA = pulsante(fra, u"cmdResetMeseA"_s, u"R"_s);
+    c.cmdResetMeseA->setAccessibleName(u"Azzera il mese A"_s);
+    g->addWidget(c.chkManutenzioneProgrammata, 0, 0, 1, 2);
+    g->addWidget(c.chkNoManutenzione, 0, 2, 1, 2);
+    etichettato(g, 1, 0, u"Da"_s, c.cmbMeseDa);
+    g->addWidget(c.cmdResetMeseDa, 1, 2);
+    etichettato(g, 2, 0, u"A"_s, c.cmbMeseA);
+    g->addWidget(c.cmdResetMeseA, 2, 2);
+    etichettato(g, 3, 0, u"Da"_s, c.txtAnnoDa);
+    etichettato(g, 4, 0, u"A"_s, c.txtAnnoA);
+    QObject::connect(c.cmdResetMeseDa, &QPushButton::clicked, fra, [m = c.cmbMeseDa] { m->setCurrentIndex(-1); });
+    QObject::connect(c.cmdResetMeseA, &QPushButton::clicked, fra, [m = c.cmbMeseA] { m->setCurrentIndex(-1); });
+    return fra;
+}
+
+QWidget* schRicCliente::costruisciDate(QWidget* padre)
+{
+    auto& c = ui();
+    auto* fra = new QGroupBox(u"Date"_s, padre);
+    auto* g = new QGridLayout(fra);
+    c.chkDataCollaudo = spunta(fra, u"chkDataCollaudo"_s, u"Data collaudo"_s);
+    c.dtpDataCollaudoDa = data(fra, u"dtpDataCollaudoDa"_s);
+    c.dtpDataCollaudoA = data(fra, u"dtpDataCollaudoA"_s);
+    c.chkNoCollaudo = spunta(fra, u"chkNoCollaudo"_s, u"Nessuno"_s);
+    c.chkDataInserimento = spunta(fra, u"chkDataInserimento"_s, u"Data inserimento"_s);
+    c.dtpDataInserimentoDa = data(fra, u"dtpDataInserimentoDa"_s);
+    c.dtpDataInserimentoA = data(fra, u"dtpDataInserimentoA"_s);
+    c.chkNoInserimento = spunta(fra, u"chkNoInserimento"_s, u"Nessuno"_s);
+    c.chkDataLibretto = spunta(fra, u"chkDataLibretto"_s, u"Data Libretto"_s);
+    c.dtpDataLibrettoDa = data(fra, u"dtpDataLibrettoDa"_s);
+    c.dtpDataLibrettoA = data(fra, u"dtpDataLibrettoA"_s);
+    c.chkNoLibretto = spunta(fra, u"chkNoLibretto"_s, u"Nessuno"_s);
+    c.chkDataUltimaCombustione = spunta(fra, u"chkDataUltimaCombustione"_s, u"Data ultima combustione"_s);
+    c.dtpUltimaCombustioneDa = data(fra, u"dtpUltimaCombustioneDa"_s);
+    c.dtpUltimaCombustioneA = data(fra, u"dtpUltimaCombustioneA"_s);
+    c.chkNoCombustione = spunta(fra, u"chkNoCombustione"_s, u"Nessuno"_s);
+    c.chkManutenzione = spunta(fra, u"chkManutenzione"_s, u"Data Manutenzione"_s);
+    c.dtpManDa = data(fra, u"dtpManDa"_s);
+    c.dtpManA = data(fra, u"dtpManA"_s);
+    c.chkNessunaMan = spunta(fra, u"chkNessunaMan"_s, u"Nessuno"_s);
+    c.chkNotMan = spunta(fra, u"chkNotMan"_s, u"NON"_s);
+    rigaDate(g, 0, c.chkDataCollaudo, c.dtpDataCollaudoDa, c.dtpDataCollaudoA, c.chkNoCollaudo);
+    rigaDate(g, 1, c.chkDataInserimento, c.dtpDataInserimentoDa, c.dtpDataInserimentoA, c.chkNoInserimento);
+    rigaDate(g, 2, c.chkDataLibretto, c.dtpDataLibrettoDa, c.dtpDataLibrettoA, c.chkNoLibretto);
+    rigaDate(g, 3, c.chkDataUltimaCombustione, c.dtpUltimaCombustioneDa, c.dtpUltimaCombustioneA,
+             c.chkNoCombustione);
+    rigaDate(g, 4, c.chkManutenzione, c.dtpManDa, c.dtpManA, c.chkNessunaMan);
+    g->addWidget(c.chkNotMan, 4, 6);
+    return fra;
+}

@@ -1,0 +1,108 @@
+#include "search/scheda_ricerca.h"
+#include "common/funzioni.h"
+#include "platform/ambiente/ambiente.h"
+#include "customers/stampa_clienti.h"
+#include "platform/db/connessione.h"
+#include "platform/ui/clessidra.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/data_opzionale.h"
+#include "platform/ui/forma_dialogo.h"
+#include "platform/ui/griglia.h"
+#include "platform/ui/messaggi.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+using namespace Qt::StringLiterals;
+
+void schRicCliente::cmdRicerca_Click()
+{
+    // check reads only selection combos; should it fail all the same, nothing is searched.
+    gestisci([this] {
+        if (check())
+            Ricerca();
+    });
+}
+
+void schRicCliente::Ricerca()
+{
+    const CriteriRicerca cr = criteri();
+    if (const QString errore = verificaCriteri(cr); !errore.isEmpty()) {
+        messaggio(errore, stile::esclamazione);
+        return;
+    }
+    Recordset rs;
+    {
+        const Clessidra clessidra;
+        const QString condizione = condizioneRicerca(cr);
+        istanza<frmStampaClienti>().strQryCriteri = condizione;
+        const QString sql = istruzioneRicerca(condizione);
+        // A refused statement leaves the previous result as it was.
+        rs = connessione.apriStatico(sql);
+        csqlRic = sql;
+    }
+    presentaRisultato(rs, u"RISULTATO DELLA RICERCA = "_s);
+}
+
+// Binds a result: with no rows a message and nothing more; else the tab "Elenco", the count
+// in the caption and the focus on the grid.
+void schRicCliente::presentaRisultato(const Recordset& rs, const QString& didascaliaConteggio)
+{
+    auto& c = ui();
+    mostraRisultato(rs);
+    if (rs.recordCount() < 1) {
+        messaggio(u"Nessun record soddisfa il criterio di ricerca"_s);
+        return;
+    }
+    c.TabStrip->setCurrentIndex(2);
+    didascalia(didascaliaConteggio, rs.recordCount());
+    c.griglia->setFocus();
+}
+
+void schRicCliente::reset()
+{
+    auto& c = ui();
+    for (QLineEdit* e : c.forma->findChildren<QLineEdit*>())
+        if (!qobject_cast<QComboBox*>(e->parentWidget()))
+            e->clear();
+    for (QComboBox* m : {c.cmbMeseDa, c.cmbMeseA})
+        m->setCurrentIndex(-1);
+    for (DataOpzionale* d : c.forma->findChildren<DataOpzionale*>()) {
+        d->impostaData(oggi());
+        d->impostaValore(QVariant());
+    }
+    for (ComboDati* k : c.forma->findChildren<ComboDati*>())
+        k->svuotaScelta();
+    // The boxes that depend on another go first, so every control ends as the window opens.
+    QList<QCheckBox*> caselle = {c.chkNoCollaudo, c.chkNoInserimento,  c.chkNoLibretto, c.chkNoCombustione,
+                                 c.chkNessunaMan, c.chkNotMan,         c.chkNoAbb,      c.chkNoManutenzione};
+    for (QCheckBox* k : c.forma->findChildren<QCheckBox*>())
+        if (!qobject_cast<DataOpzionale*>(k->parentWidget()) && !caselle.contains(k))
+            caselle << k;
+    for (QCheckBox* k : caselle)
+        k->setChecked(false);
+    mostraRisultato(connessione.apriStatico(istruzioneCliente(-1)));
+    c.cmbTipoCliente->svuotaScelta();
+    c.cmbAppartenenza->svuotaScelta();
+    cNotePagamento.clear();
+    cNoteUlteriori.clear();
+    c.optTutti->setChecked(true);
+    c.lblTipo->clear();
+    c.TabStrip->setCurrentIndex(0);
+    didascalia(u"RISULTATO DELLA RICERCA = "_s, 0);
+}
+
+// Runs the statement of the result again and makes the customer current again (the first
+// row when he is gone); false when no row is left.
+bool schRicCliente::rieseguiCercando(qint64 idCli)
+{
+    const Clessidra clessidra;
+    Recordset rs = connessione.apriStatico(csqlRic);
+    if (!rs.cerca(u"idCli"_s, idCli) && rs.recordCount() > 0)
+        rs.moveFirst();
+    mostraRisultato(rs);
+    return rs.recordCount() > 0;
+}

@@ -47,9 +47,6 @@ QWidget* schRicCliente::costruisci()
     c.cmdRicerca = pulsante(f, u"cmdRicerca"_s, u"Ricerca (F10)"_s, u"Esegue la ricerca"_s);
     c.cmdStampa = pulsante(f, u"cmdStampa"_s, u"Stampa (F12)"_s, u"Apre il menu per le stampe"_s);
     c.cmdChiudi = pulsante(f, u"cmdChiudi"_s, u"Chiudi (ESC)"_s, u"Chiude la finestra"_s);
-    // The planner and the call card come with the calls.
-    c.cmdChiamata->setEnabled(false);
-    c.cmdModChiamata->setEnabled(false);
     auto* appuntamento = new QGroupBox(u"APPUNTAMENTO"_s, f);
     auto* la = new QHBoxLayout(appuntamento);
     la->addWidget(c.cmdChiamata);
@@ -69,6 +66,8 @@ QWidget* schRicCliente::costruisci()
     QObject::connect(c.cmdEliminaCliente, &QPushButton::clicked, f, [this] { cmdEliminaCliente_Click(); });
     QObject::connect(c.cmdStampa, &QPushButton::clicked, f, [this] { cmdStampa_Click(); });
     QObject::connect(c.cmdChiudi, &QPushButton::clicked, f, [this] { cmdChiudi_Click(); });
+    QObject::connect(c.cmdChiamata, &QPushButton::clicked, f, [this] { cmdChiamata_Click(); });
+    QObject::connect(c.cmdModChiamata, &QPushButton::clicked, f, [this] { cmdModChiamata_Click(); });
     QObject::connect(c.TabStrip, &QTabWidget::currentChanged, f, [this](int i) { tabCambiata(i); });
     filtraTasti(f, FiltroTasti::Momento::rilascio, [this](int k, Qt::KeyboardModifiers) { return tasto(k); });
     alAttivarsi(f, [this] {

@@ -126,6 +126,9 @@ private:
     void cmdEliminaCliente_Click();
     void cmdStampa_Click();
     void cmdChiudi_Click();
+    void cmdChiamata_Click();
+    void cmdModChiamata_Click();
+    void aggiornaDopoChiamate();
 
     bool mostrata = false; // the shown mark: set when the window is activated
 };

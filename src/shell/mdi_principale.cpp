@@ -105,6 +105,8 @@ QWidget* MDIprincipale::costruisci()
         if (finestra)
             finestra->activateWindow();
     };
+    // The planner's FISSA without a customer: the search, shown beside the planner.
+    collegamenti::apriRicercaClienti = [] { istanza<schRicCliente>().mostra(); };
     return f;
 }
 

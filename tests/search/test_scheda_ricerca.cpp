@@ -10,6 +10,7 @@
 #include "platform/ui/griglia.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/modale.h"
+#include "calls/frm_planning.h"
 #include "search/scheda_ricerca.h"
 #include "supporto_finestre.h"
 #include <QCheckBox>
@@ -327,6 +328,36 @@ private slots:
         c().cmbModificaCliente->click();
         QCOMPARE(unicoMessaggio(), u"Nessun Cliente identificato"_s);
         QCOMPARE(c().TabStrip->currentIndex(), 0);
+    }
+
+    // F2 books on the planner for the selected customer; F4 opens the selected call, whose
+    // deletion asked in the card happens before the result is refreshed.
+    void appuntamenti()
+    {
+        ricerca(u"ROSSI"_s);
+        QString cliente, indirizzo;
+        seamModale::accoda([&](QWidget*) {
+            cliente = istanza<frmPlanning>().cliente;
+            indirizzo = istanza<frmPlanning>().indirizzo;
+        });
+        QTest::keyClick(c().griglia, Qt::Key_F2);
+        QCOMPARE(cliente, u"ROSSI - MARIO"_s);
+        QCOMPARE(indirizzo, u" - ZOLA - "_s);
+
+        QCOMPARE(righe(c().grigliaStoricoChiamate).size(), 2);
+        seleziona(c().grigliaStoricoChiamate, 0);
+        const QString chiamata = righe(c().grigliaStoricoChiamate).first();
+        QString titolo;
+        seamMessaggi::rispondi(Risposta::Si);
+        seamModale::accoda([&](QWidget* f) {
+            titolo = f->windowTitle();
+            premi(f, u"cmdElimina"_s);
+        });
+        QTest::keyClick(c().grigliaStoricoChiamate, Qt::Key_F4);
+        QVERIFY(!titolo.isEmpty());
+        QCOMPARE(righe(c().grigliaStoricoChiamate).size(), 1);
+        QCOMPARE(conta(u"SELECT count(*) FROM chiamate"_s), 1);
+        QCOMPARE(righe(c().griglia), QStringList{u"ROSSI"_s});
     }
 
     void elimina()

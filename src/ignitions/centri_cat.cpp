@@ -25,7 +25,11 @@ QList<CampoScheda> campi()
              .etichetta = u"Ufficiale"_s,
              .nomeEtichetta = u"lblUfficiale"_s,
              .tipo = CampoScheda::Tipo::spunta},
-            casella(u"noteCAT"_s, u"txtNoteCAT"_s, u"Note"_s)};
+            {.colonna = u"noteCAT"_s,
+             .controllo = u"txtNoteCAT"_s,
+             .etichetta = u"Note"_s,
+             .nomeEtichetta = u"lblNoteCAT"_s,
+             .tipo = CampoScheda::Tipo::memo}};
 }
 
 QString siNo(const QVariant& v)

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -65,14 +66,14 @@ private slots:
             QCOMPARE(seamMessaggi::testi(), QStringList{u"Inserire il nome del CAT!"_s});
             QCOMPARE(seamMessaggi::mostrati()[0].stile, stile::soloOK);
             f->findChild<QLineEdit*>(u"txtNomeCAT"_s)->setText(u"d'angelo"_s);
-            f->findChild<QLineEdit*>(u"txtNoteCAT"_s)->setText(u"note"_s);
+            f->findChild<QPlainTextEdit*>(u"txtNoteCAT"_s)->setPlainText(u"note\nseconda riga"_s);
             f->findChild<QCheckBox*>(u"chkUfficiale"_s)->setChecked(true);
             f->findChild<QPushButton*>(u"cmdOk"_s)->click();
         });
         l.forma()->findChild<QAction*>(u"nuovo"_s)->trigger();
         QCOMPARE(seamModale::mostrate(), QStringList{u"Scheda CAT"_s});
         QCOMPARE(righe(l), QStringList{u"D'ANGELO|S"_s});
-        QCOMPARE(connessione.apriAvanti(u"SELECT noteCAT || cittaCAT FROM CAT"_s).campo(0).toString(), u"NOTE"_s);
+        QCOMPARE(connessione.apriAvanti(u"SELECT noteCAT || cittaCAT FROM CAT"_s).campo(0).toString(), u"NOTE\nSECONDA RIGA"_s);
         l.forma()->findChild<QLineEdit*>(u"txtNome"_s)->setText(u"d'a"_s);
         QCOMPARE(righe(l), QStringList{u"D'ANGELO|S"_s});
     }

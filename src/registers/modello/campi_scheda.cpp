@@ -1,12 +1,11 @@
 #include "registers/modello/campi_scheda.h"
-#include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
-#include "platform/db/errore_db.h"
 #include "platform/db/testi_sql.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/data_opzionale.h"
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 using namespace Qt::StringLiterals;
 using Tipo = CampoScheda::Tipo;
@@ -19,6 +18,14 @@ QWidget* creaControllo(const CampoScheda& campo, QWidget* genitore)
         auto* t = new QLineEdit(genitore);
         if (campo.maiuscoloInUscita)
             QObject::connect(t, &QLineEdit::editingFinished, t, [t] { t->setText(maiuscolo(t->text())); });
+        w = t;
+        break;
+    }
+    case Tipo::memo: {
+        auto* t = new QPlainTextEdit(genitore);
+        t->setTabChangesFocus(true);
+        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        t->setFixedHeight(t->fontMetrics().lineSpacing() * 4);
         w = t;
         break;
     }
@@ -51,6 +58,8 @@ bool campoVuoto(const CampoScheda& campo, QWidget* controllo)
     switch (campo.tipo) {
     case Tipo::testo:
         return static_cast<QLineEdit*>(controllo)->text().isEmpty();
+    case Tipo::memo:
+        return static_cast<QPlainTextEdit*>(controllo)->toPlainText().isEmpty();
     case Tipo::elenco:
         return static_cast<QComboBox*>(controllo)->currentIndex() < 0;
     case Tipo::spunta:
@@ -68,6 +77,8 @@ TipoCampo tipoCampo(const CampoScheda& campo)
     switch (campo.tipo) {
     case Tipo::testo:
         return TipoCampo::testo;
+    case Tipo::memo:
+        return TipoCampo::memo;
     case Tipo::elenco:
         return TipoCampo::elenco;
     case Tipo::spunta:

@@ -41,7 +41,8 @@ struct DescrizioneElenco {
 // One field of a card: its control, its label, its column and how it is checked.
 struct CampoScheda {
     enum class Tipo {
-        testo,  // text box; written through sqlTesto between apostrophes
+        testo,  // text box; written in capitals
+        memo,   // box of several lines; written like a text
         elenco, // list of fixed entries, not editable; written like a text
         spunta, // check box; written as 1 or 0
         combo,  // data combo (ComboDati) over sqlVoci; written as its key, 0 with no choice

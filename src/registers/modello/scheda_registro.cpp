@@ -42,6 +42,8 @@ QWidget* SchedaRegistro::costruisci()
         campi->addWidget(w, riga, colonna + 1);
         c.campi << w;
         c.legame.lega(campo.colonna, w, tipoCampo(campo));
+        if (campo.tipo == CampoScheda::Tipo::memo)
+            testi << w;
         if (campo.tipo == CampoScheda::Tipo::testo) {
             if (campo.larghezza > 0)
                 w->setFixedWidth(campo.larghezza);

@@ -1,5 +1,6 @@
 // Build tool: the empty database shipped in the program folder, with the whole schema,
-// the counter row and the first administrator. A database already there is never touched.
+// the counter row and the first administrator. A database already there is kept, and gets
+// the upgrades it lacks as the program would give them at open.
 #include "platform/db/connessione.h"
 #include "platform/db/errore_db.h"
 #include "schema/schema.h"
@@ -7,6 +8,22 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+
+namespace {
+bool prepara(const QString& file)
+{
+    try {
+        Connessione c;
+        c.apriFile(file);
+        preparaDatabase(c);
+        c.chiudi();
+        return true;
+    } catch (const ErroreDb& e) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(file), qPrintable(e.descrizione));
+        return false;
+    }
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -17,7 +34,7 @@ int main(int argc, char** argv)
     }
     const QString archivio = QFile::decodeName(argv[1]);
     if (QFileInfo::exists(archivio))
-        return 0;
+        return prepara(archivio) ? 0 : 1;
     // Built aside and renamed at the end, so a failed build leaves no half database.
     const QString lavoro = archivio + QStringLiteral(".nuovo");
     QFile::remove(lavoro);
@@ -27,13 +44,7 @@ int main(int argc, char** argv)
         return 1;
     }
     vuoto.close();
-    try {
-        Connessione c;
-        c.apriFile(lavoro);
-        preparaDatabase(c);
-        c.chiudi();
-    } catch (const ErroreDb& e) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(lavoro), qPrintable(e.descrizione));
+    if (!prepara(lavoro)) {
         QFile::remove(lavoro);
         return 1;
     }

@@ -3,6 +3,7 @@
 // appliances, confirming it, and drawing a customer number; medians of several runs.
 // Run by hand: QT_QPA_PLATFORM=offscreen bench_cliente
 #include "ambiente_test.h"
+#include "misure.h"
 #include "customers/scheda_cliente.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/modale.h"
@@ -37,11 +38,6 @@ void riempi()
     t.conferma();
 }
 
-double mediana(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 } // namespace
 
 int main(int argc, char** argv)

@@ -3,6 +3,7 @@
 // cell selection with its appointment list; medians of several runs.
 // Run by hand: QT_QPA_PLATFORM=offscreen bench_planning
 #include "ambiente_test.h"
+#include "misure.h"
 #include "calls/frm_planning.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
@@ -49,11 +50,6 @@ void riempi()
     t.conferma();
 }
 
-double mediana(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 } // namespace
 
 int main(int argc, char** argv)

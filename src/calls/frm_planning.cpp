@@ -174,14 +174,16 @@ QWidget* frmPlanning::costruisciMenu(QWidget* f)
     campo(g, 0, 2, u"Zona"_s, c.cmbZona);
     g->addWidget(c.cmdResetZone, 0, 4);
     campo(g, 0, 5, u"Giorni Vis."_s, c.cmbGiorniVisualizzati);
-    g->addWidget(c.cmdIndietro, 0, 7);
-    g->addWidget(c.cmdAggiorna, 0, 8);
-    g->addWidget(c.cmdAvanti, 0, 9);
-    g->addWidget(c.cmdChiudi, 0, 10);
-    g->addWidget(new QLabel(u"CLIENTE: "_s, picMenu), 1, 0);
-    g->addWidget(c.lblCliente, 1, 1, 1, 4);
-    g->addWidget(new QLabel(u"INDIRIZZO:"_s, picMenu), 1, 5);
-    g->addWidget(c.lblIndirizzo, 1, 6, 1, 5);
+    // Navigation on a line of its own, so the window fits an 800 x 600 screen.
+    auto* navigazione = new QHBoxLayout;
+    navigazione->addStretch();
+    for (QPushButton* b : {c.cmdIndietro, c.cmdAggiorna, c.cmdAvanti, c.cmdChiudi})
+        navigazione->addWidget(b);
+    g->addLayout(navigazione, 1, 0, 1, 7);
+    g->addWidget(new QLabel(u"CLIENTE: "_s, picMenu), 2, 0);
+    g->addWidget(c.lblCliente, 2, 1, 1, 3);
+    g->addWidget(new QLabel(u"INDIRIZZO:"_s, picMenu), 2, 4);
+    g->addWidget(c.lblIndirizzo, 2, 5, 1, 2);
     g->setColumnStretch(3, 1);
 
     QObject::connect(c.dtpData, &QDateEdit::dateChanged, f, [this] { aggiorna(); });

@@ -1,4 +1,5 @@
 #include "calls/rientro_tecnico.h"
+#include "platform/ui/utilita_form.h"
 #include "calls/campi_rientro.h"
 #include "calls/dati_rientro.h"
 #include "common/funzioni.h"
@@ -77,9 +78,13 @@ QWidget* schRientroTecnico::costruisci()
     destra->addWidget(lblNote);
     destra->addWidget(c.txtNote);
     destra->addWidget(c.cmdChiudi);
-    auto* l = new QHBoxLayout(f);
-    l->addLayout(sinistra, 3);
-    l->addLayout(destra, 2);
+    // The two columns scroll on an 800 x 600 screen; the window keeps to the screen.
+    auto* pagina = new QWidget;
+    auto* colonne = new QHBoxLayout(pagina);
+    colonne->setContentsMargins(0, 0, 0, 0);
+    colonne->addLayout(sinistra, 3);
+    colonne->addLayout(destra, 2);
+    (new QVBoxLayout(f))->addWidget(scorrevole(pagina));
     legaPannello();
 
     QObject::connect(c.cmbProdotti, &QComboBox::activated, f, [this] { cmbProdotti_Scelta(); });
@@ -90,7 +95,7 @@ QWidget* schRientroTecnico::costruisci()
     // Out of focus the boxes take the window's own background again.
     coloraFocus({c.txtCosto, c.txtNumRicevuta, c.txtAnno, c.txtNote, c.txtNoteAttivita, c.txtNoteDifetto},
                 QApplication::palette().color(QPalette::Base));
-    f->resize(1000, 720);
+    f->resize(790, 570);
     return f;
 }
 

@@ -227,12 +227,14 @@ QWidget* schProdottoCliente::costruisci()
     riga(gb, u"Data Stipulazione"_s, c.dtpDataStipulazione);
     riga(gb, u"Data Scadenza"_s, c.dtpDataScadenza);
 
-    auto* riquadri = new QGridLayout;
+    auto* pagina = new QWidget;
+    auto* riquadri = new QGridLayout(pagina);
+    riquadri->setContentsMargins(0, 0, 0, 0);
     riquadri->addWidget(prodotto, 0, 0, 2, 1);
     riquadri->addWidget(accensione, 0, 1);
     riquadri->addWidget(abbonamento, 1, 1);
     riquadri->addWidget(manutenzione, 2, 0);
-    l->addLayout(riquadri);
+    l->addWidget(scorrevole(pagina), 1);
 
     c.cmConferma = controllo<QPushButton>(u"cmConferma"_s, f);
     c.cmConferma->setText(u"CONFERMA (F10)"_s);

@@ -31,8 +31,8 @@ QWidget* schRicCliente::costruisci()
     auto* l = new QVBoxLayout(f);
     c.TabStrip = new QTabWidget(f);
     c.TabStrip->setObjectName(u"TabStrip"_s);
-    c.TabStrip->addTab(costruisciCliente(), u"Cliente"_s);
-    c.TabStrip->addTab(costruisciProdotti(), u"Prodotti"_s);
+    c.TabStrip->addTab(scorrevole(costruisciCliente()), u"Cliente"_s);
+    c.TabStrip->addTab(scorrevole(costruisciProdotti()), u"Prodotti"_s);
     c.TabStrip->addTab(costruisciElenco(), u"Elenco"_s);
     l->addWidget(c.TabStrip, 1);
 
@@ -51,12 +51,16 @@ QWidget* schRicCliente::costruisci()
     auto* la = new QHBoxLayout(appuntamento);
     la->addWidget(c.cmdChiamata);
     la->addWidget(c.cmdModChiamata);
-    auto* comandi = new QHBoxLayout;
-    comandi->addWidget(c.cmdReset);
-    comandi->addWidget(appuntamento);
-    for (QPushButton* p : {c.cmdNuovo, c.cmbModificaCliente, c.cmdEliminaCliente, c.cmdRicerca, c.cmdStampa,
-                           c.cmdChiudi})
-        comandi->addWidget(p);
+    // Two rows of commands, so the window fits an 800 x 600 screen.
+    auto* comandi = new QGridLayout;
+    comandi->addWidget(c.cmdReset, 0, 0);
+    comandi->addWidget(appuntamento, 0, 1, 2, 1);
+    int colonna = 2;
+    for (QPushButton* p : {c.cmdNuovo, c.cmbModificaCliente, c.cmdEliminaCliente})
+        comandi->addWidget(p, 0, colonna++);
+    colonna = 2;
+    for (QPushButton* p : {c.cmdRicerca, c.cmdStampa, c.cmdChiudi})
+        comandi->addWidget(p, 1, colonna++);
     l->addLayout(comandi);
 
     QObject::connect(c.cmdReset, &QPushButton::clicked, f, [this] { gestisci([this] { reset(); }); });

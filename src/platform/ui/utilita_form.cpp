@@ -1,4 +1,5 @@
 #include "platform/ui/utilita_form.h"
+#include <QScrollArea>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -25,6 +26,15 @@ int filtraTastoDecimale(int codiceTasto, const QString& testo)
     if (!cifra && codiceTasto != punto && codiceTasto != cancella)
         return 0;
     return codiceTasto == punto ? virgola : codiceTasto;
+}
+
+QWidget* scorrevole(QWidget* pagina)
+{
+    auto* area = new QScrollArea;
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(pagina);
+    return area;
 }
 
 void ordineTab(const QList<QWidget*>& controlli)

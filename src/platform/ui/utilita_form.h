@@ -4,6 +4,9 @@
 
 // Centres a window on the screen.
 void centraForm(QWidget* finestra);
+// A page inside a scroll area: on an 800 x 600 screen a tall page scrolls instead of pushing
+// the window's buttons off the screen; the control with the focus is scrolled into view.
+QWidget* scorrevole(QWidget* pagina);
 // The tab order of a window's controls, first to last.
 void ordineTab(const QList<QWidget*>& controlli);
 // The key filter of amount fields: the key to use, 0 to swallow it.

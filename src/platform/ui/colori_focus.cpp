@@ -2,6 +2,15 @@
 #include <QEvent>
 
 namespace {
+// The background of an enabled field; a disabled one keeps the look of a disabled field.
+void imposta(QWidget* w, const QColor& colore)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Active, QPalette::Base, colore);
+    p.setColor(QPalette::Inactive, QPalette::Base, colore);
+    w->setPalette(p);
+}
+
 class FiltroFocus : public QObject {
 public:
     FiltroFocus(QObject* padre, const QColor& normale) : QObject(padre), normale(normale) {}
@@ -9,9 +18,7 @@ public:
     {
         if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) {
             auto* w = static_cast<QWidget*>(o);
-            QPalette p = w->palette();
-            p.setColor(QPalette::Base, e->type() == QEvent::FocusIn ? coloreFocus : normale);
-            w->setPalette(p);
+            imposta(w, e->type() == QEvent::FocusIn ? coloreFocus : normale);
         }
         return false;
     }
@@ -26,9 +33,7 @@ void coloraFocus(const QList<QWidget*>& campi, const QColor& normale)
     for (QWidget* w : campi) {
         auto* f = new FiltroFocus(w, normale);
         w->installEventFilter(f);
-        QPalette p = w->palette();
-        p.setColor(QPalette::Base, normale);
-        w->setPalette(p);
+        imposta(w, normale);
     }
 }
 

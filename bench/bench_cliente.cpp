@@ -37,7 +37,6 @@ void riempi()
     connessione.esegui(u"UPDATE contatori SET cliente = %1"_s.arg(clienti));
     t.conferma();
 }
-
 } // namespace
 
 int main(int argc, char** argv)

@@ -49,7 +49,6 @@ void riempi()
         connessione.esegui(sql);
     t.conferma();
 }
-
 } // namespace
 
 int main(int argc, char** argv)

@@ -1,4 +1,5 @@
 #include "ambiente_test.h"
+#include "calls/frm_planning.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/modale.h"
@@ -75,7 +76,9 @@ private slots:
             {"mnuTipoMarche", "TABELLA - MARCHE"}, {"mnuZone", "TABELLA - ZONE"}, {"mnuFerie", "TABELLA - FERIE"},
             {"mnuProdotti", "TABELLA - ASSOCIAZIONE TIPO / MARCA / MODELLO"}, {"mnuOperatori", "OPERATORI"},
             {"mnuGestioneCAT", "Elenco CAT"}, {"mnuImportaAccensioniCAT", "Importazione prime Accensioni da CAT"},
-            {"mnuEsportaAccensioniRUR", "Esporta file per DEDEDOD"}, {"mnuStoricoManutenzioni", "Storico Importazioni CAT"}};
+            {"mnuEsportaAccensioniRUR", "Esporta file per DEDEDOD"}, {"mnuStoricoManutenzioni", "Storico Importazioni CAT"},
+            {"mnuClientiNuovo", "SCHEDA CLIENTE - NUOVO INSERIMENTO"}, {"mnuRicTotale", "SCHEDA RICERCA CLIENTI"},
+            {"mnuPlanning", "Planning"}};
         for (const auto& [v, f] : voci)
             QTest::newRow(qPrintable(v)) << v << f;
     }
@@ -86,6 +89,36 @@ private slots:
         DatabaseTest db;
         istanza<MDIprincipale>().voce(voce)->trigger();
         QCOMPARE(seamModale::mostrate(), QStringList{finestra});
+    }
+
+    // The buttons do what their menu entries do.
+    void pulsantiComeLeVoci_data()
+    {
+        QTest::addColumn<QString>("pulsante");
+        QTest::addColumn<QString>("finestra");
+        QTest::newRow("Ricerca") << "cmdRicerca" << "SCHEDA RICERCA CLIENTI";
+        QTest::newRow("Cliente") << "cmdNuovoCliente" << "SCHEDA CLIENTE - NUOVO INSERIMENTO";
+        QTest::newRow("Planner") << "cmdPlanner" << "Planning";
+    }
+    void pulsantiComeLeVoci()
+    {
+        QFETCH(QString, pulsante);
+        QFETCH(QString, finestra);
+        DatabaseTest db;
+        auto* b = istanza<MDIprincipale>().forma()->findChild<QToolButton*>(pulsante);
+        QVERIFY(b->isEnabled());
+        b->click();
+        QCOMPARE(seamModale::mostrate(), QStringList{finestra});
+    }
+
+    // The button "Planner" releases the planner after use; the menu entry keeps it.
+    void istanzaDelPlanner()
+    {
+        DatabaseTest db;
+        istanza<MDIprincipale>().forma()->findChild<QToolButton*>("cmdPlanner")->click();
+        QVERIFY(!esisteIstanza<frmPlanning>());
+        istanza<MDIprincipale>().voce("mnuPlanning")->trigger();
+        QVERIFY(esisteIstanza<frmPlanning>());
     }
 
     // The notice comes first, every time, then the export window.

@@ -1,8 +1,6 @@
 #include "calls/campi_rientro.h"
 #include <QEvent>
-#include <QGridLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 
@@ -20,14 +18,6 @@ QPushButton* pulsanteNuovo(QWidget* padre, const QString& nome, const QString& s
     p->setIcon(padre->style()->standardIcon(QStyle::SP_FileDialogNewFolder));
     p->setAccessibleName(suggerimento);
     return p;
-}
-
-void conEtichetta(QGridLayout* g, int r, int c, const QString& testo, QWidget* controllo, int colonne)
-{
-    auto* l = new QLabel(testo, controllo->parentWidget());
-    l->setBuddy(controllo);
-    g->addWidget(l, r, c);
-    g->addWidget(controllo, r, c + 1, 1, colonne);
 }
 
 namespace {

@@ -1,7 +1,6 @@
 #include "calls/frm_chiamata.h"
 #include "calls/rientro_chiamata.h"
 #include "calls/alla_comparsa.h"
-#include "calls/campi.h"
 #include "calls/manutenzioni.h"
 #include "calls/mod_planning.h"
 #include "calls/stati_intervento.h"
@@ -26,8 +25,10 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -132,11 +133,11 @@ QWidget* frmChiamata::costruisciChiamata(QWidget* f)
     c.txtNoteChiamata = controllo<QLineEdit>(fra, u"txtNoteChiamata"_s);
     c.cmbStato = controllo<QComboBox>(fra, u"cmbStato"_s);
     c.cmbStato->addItems(statiIntervento);
-    campo(g, 0, 0, u"Data Chiamata :"_s, c.dtpDataChiamata);
+    conEtichetta(g, 0, 0, u"Data Chiamata :"_s, c.dtpDataChiamata);
     g->addWidget(new QLabel(u"Operatore : "_s, fra), 1, 0);
     g->addWidget(c.lblOperatore, 1, 1);
-    campo(g, 2, 0, u"Note chiamata :"_s, c.txtNoteChiamata);
-    campo(g, 3, 0, u"Stato Intervento :"_s, c.cmbStato);
+    conEtichetta(g, 2, 0, u"Note chiamata :"_s, c.txtNoteChiamata);
+    conEtichetta(g, 3, 0, u"Stato Intervento :"_s, c.cmbStato);
     return fra;
 }
 
@@ -154,11 +155,11 @@ QWidget* frmChiamata::costruisciIntervento(QWidget* f)
     for (QTimeEdit* t : {c.dtpOraDa, c.dtpOraA})
         t->setDisplayFormat(u"HH:mm"_s);
     c.txtNoteIntervento = controllo<QLineEdit>(fra, u"txtNoteIntervento"_s);
-    campo(g, 0, 0, u"Tecnico :"_s, c.cmbTecnico, 3);
-    campo(g, 1, 0, u"Data Intervento :"_s, c.dtpDataIntervento, 3);
-    campo(g, 2, 0, u"Ora Inizio :"_s, c.dtpOraDa);
-    campo(g, 2, 2, u"Ora Fine :"_s, c.dtpOraA);
-    campo(g, 3, 0, u"Note intervento :"_s, c.txtNoteIntervento, 3);
+    conEtichetta(g, 0, 0, u"Tecnico :"_s, c.cmbTecnico, 3);
+    conEtichetta(g, 1, 0, u"Data Intervento :"_s, c.dtpDataIntervento, 3);
+    conEtichetta(g, 2, 0, u"Ora Inizio :"_s, c.dtpOraDa);
+    conEtichetta(g, 2, 2, u"Ora Fine :"_s, c.dtpOraA);
+    conEtichetta(g, 3, 0, u"Note intervento :"_s, c.txtNoteIntervento, 3);
     return fra;
 }
 
@@ -173,7 +174,7 @@ QWidget* frmChiamata::costruisciProdotti(QWidget* f)
     c.cmdRimuoviProdotto = pulsanteIcona(fra, u"cmdRimuoviProdotto"_s, QStyle::SP_TrashIcon,
                                          u"Elimina il prodotto dall'elenco"_s);
     c.grigliaProdotti = controllo<Griglia>(fra, u"grigliaProdotti"_s);
-    campo(g, 0, 0, u"Prodotto:"_s, c.cmbProdotti);
+    conEtichetta(g, 0, 0, u"Prodotto:"_s, c.cmbProdotti);
     g->addWidget(c.cmdAggiungiProdotto, 0, 2);
     g->addWidget(c.cmdRimuoviProdotto, 0, 3);
     g->addWidget(c.grigliaProdotti, 1, 0, 1, 4);
@@ -194,7 +195,7 @@ QWidget* frmChiamata::costruisciRichieste(QWidget* f)
     c.cmdNuovaRichiesta = pulsanteIcona(fra, u"cmdNuovaRichiesta"_s, QStyle::SP_FileDialogNewFolder,
                                         u"Crea una nuova richiesta"_s);
     c.grigliaRichieste = controllo<Griglia>(fra, u"grigliaRichieste"_s);
-    campo(g, 0, 0, u"Richiesta :"_s, c.cmbRichieste);
+    conEtichetta(g, 0, 0, u"Richiesta :"_s, c.cmbRichieste);
     g->addWidget(c.cmdAggiungiRichiesta, 0, 2);
     g->addWidget(c.cmdRimuoviRichiesta, 0, 3);
     g->addWidget(c.cmdNuovaRichiesta, 0, 4);

@@ -1,6 +1,5 @@
 #include "calls/frm_planning.h"
 #include "calls/alla_comparsa.h"
-#include "calls/campi.h"
 #include "calls/celle_planning.h"
 #include "calls/frm_chiamata.h"
 #include "calls/frm_stampa_planner.h"
@@ -22,6 +21,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -170,10 +170,10 @@ QWidget* frmPlanning::costruisciMenu(QWidget* f)
     c.lblIndirizzo->setObjectName(u"lblIndirizzo"_s);
     c.lblIndirizzo->setAccessibleName(u"INDIRIZZO:"_s);
 
-    campo(g, 0, 0, u"Data"_s, c.dtpData);
-    campo(g, 0, 2, u"Zona"_s, c.cmbZona);
+    conEtichetta(g, 0, 0, u"Data"_s, c.dtpData);
+    conEtichetta(g, 0, 2, u"Zona"_s, c.cmbZona);
     g->addWidget(c.cmdResetZone, 0, 4);
-    campo(g, 0, 5, u"Giorni Vis."_s, c.cmbGiorniVisualizzati);
+    conEtichetta(g, 0, 5, u"Giorni Vis."_s, c.cmbGiorniVisualizzati);
     // Navigation on a line of its own, so the window fits an 800 x 600 screen.
     auto* navigazione = new QHBoxLayout;
     navigazione->addStretch();

@@ -1,5 +1,4 @@
 #include "calls/frm_richiesta.h"
-#include "calls/campi.h"
 #include "common/funzioni.h"
 #include "platform/db/connessione.h"
 #include "platform/db/errore_db.h"
@@ -8,6 +7,7 @@
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/utilita_form.h"
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,8 +26,8 @@ QWidget* frmRichiesta::costruisci()
     c.cmbTipologia->setObjectName(u"cmbTipologia"_s);
     c.txtNote = new QLineEdit(f);
     c.txtNote->setObjectName(u"txtNote"_s);
-    campo(g, 0, 0, u"Tipologia"_s, c.cmbTipologia);
-    campo(g, 1, 0, u"Note"_s, c.txtNote);
+    conEtichetta(g, 0, 0, u"Tipologia"_s, c.cmbTipologia);
+    conEtichetta(g, 1, 0, u"Note"_s, c.txtNote);
     l->addLayout(g);
     c.cmdOk = new QPushButton(u"Ok"_s, f);
     c.cmdOk->setObjectName(u"cmdOk"_s);

@@ -1,5 +1,4 @@
 #include "calls/frm_stampa_planner.h"
-#include "calls/campi.h"
 #include "calls/formula_giro.h"
 #include "common/controllo_stampa.h"
 #include "common/funzioni.h"
@@ -13,6 +12,7 @@
 #include "platform/ui/utilita_form.h"
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -56,8 +56,8 @@ QWidget* frmStampaPlanner::costruisci()
         d->setDisplayFormat(u"dd/MM/yyyy"_s);
         d->setCalendarPopup(true);
     }
-    campo(g1, 0, 0, u"Da"_s, c.dtpDataDa);
-    campo(g1, 0, 2, u"A"_s, c.dtpDataA);
+    conEtichetta(g1, 0, 0, u"Da"_s, c.dtpDataDa);
+    conEtichetta(g1, 0, 2, u"A"_s, c.dtpDataA);
     l->addWidget(frame1);
 
     auto* g = new QGridLayout;
@@ -65,9 +65,9 @@ QWidget* frmStampaPlanner::costruisci()
     c.chkTutti = controllo(new QCheckBox(u"Tutti"_s, f), u"chkTutti"_s);
     c.cmbZona = controllo(new ComboDati(f), u"cmbZona"_s);
     c.chkTutteZone = controllo(new QCheckBox(u"Tutti"_s, f), u"chkTutteZone"_s);
-    campo(g, 0, 0, u"Tecnico"_s, c.cmbTecnici);
+    conEtichetta(g, 0, 0, u"Tecnico"_s, c.cmbTecnici);
     g->addWidget(c.chkTutti, 0, 2);
-    campo(g, 1, 0, u"Zona"_s, c.cmbZona);
+    conEtichetta(g, 1, 0, u"Zona"_s, c.cmbZona);
     g->addWidget(c.chkTutteZone, 1, 2);
     g->setColumnStretch(1, 1);
     l->addLayout(g);

@@ -61,15 +61,6 @@ QLineEdit* casella(QWidget* f, const QString& nome, int limite)
     return e;
 }
 
-// A label, the control's buddy, and the control, on one row of a grid.
-void riga(QGridLayout* g, int r, int c, const QString& etichetta, QWidget* controllo, int colonne = 1)
-{
-    auto* l = new QLabel(etichetta, controllo->parentWidget());
-    l->setBuddy(controllo);
-    g->addWidget(l, r, c);
-    g->addWidget(controllo, r, c + 1, 1, colonne);
-}
-
 
 // The parent combo: a click on it shows the parent's kind, any key blanks it.
 class FiltroAppartenenza : public QObject {
@@ -189,20 +180,20 @@ void schCliente::costruisciAnagrafica(QWidget* f)
     coloraPulsante(c.txtNotePagamento, grigioChiaro);
     coloraPulsante(c.cmdNoteUlteriori, facciaPulsante());
 
-    riga(g, 0, 0, u"Cognome"_s, c.txtCognome, 3);
-    riga(g, 1, 0, u"Nome"_s, c.txtNome, 3);
-    riga(g, 2, 0, u"Rag Soc"_s, c.txtRagione, 3);
-    riga(g, 3, 0, u"Indirizzo"_s, c.txtIndirizzo, 3);
-    riga(g, 4, 0, u"Indirizzo 2"_s, c.txtIndirizzo2, 3);
-    riga(g, 5, 0, u"CAP"_s, c.txtCap);
-    riga(g, 5, 2, u"Città"_s, c.txtCitta);
-    riga(g, 6, 0, u"Provincia"_s, c.txtProvincia);
-    riga(g, 6, 2, u"Nazionalità"_s, c.txtNaz);
-    riga(g, 7, 0, u"Cond Fraz"_s, c.txtCondFraz, 3);
-    riga(g, 8, 0, u"Note"_s, c.txtNote, 3);
-    riga(g, 9, 0, u"Gruppo"_s, c.txtGruppo);
-    riga(g, 9, 2, u"Gas Cod"_s, c.txtCodGas);
-    riga(g, 10, 0, u"Zona"_s, c.cmbZona, 2);
+    conEtichetta(g, 0, 0, u"Cognome"_s, c.txtCognome, 3);
+    conEtichetta(g, 1, 0, u"Nome"_s, c.txtNome, 3);
+    conEtichetta(g, 2, 0, u"Rag Soc"_s, c.txtRagione, 3);
+    conEtichetta(g, 3, 0, u"Indirizzo"_s, c.txtIndirizzo, 3);
+    conEtichetta(g, 4, 0, u"Indirizzo 2"_s, c.txtIndirizzo2, 3);
+    conEtichetta(g, 5, 0, u"CAP"_s, c.txtCap);
+    conEtichetta(g, 5, 2, u"Città"_s, c.txtCitta);
+    conEtichetta(g, 6, 0, u"Provincia"_s, c.txtProvincia);
+    conEtichetta(g, 6, 2, u"Nazionalità"_s, c.txtNaz);
+    conEtichetta(g, 7, 0, u"Cond Fraz"_s, c.txtCondFraz, 3);
+    conEtichetta(g, 8, 0, u"Note"_s, c.txtNote, 3);
+    conEtichetta(g, 9, 0, u"Gruppo"_s, c.txtGruppo);
+    conEtichetta(g, 9, 2, u"Gas Cod"_s, c.txtCodGas);
+    conEtichetta(g, 10, 0, u"Zona"_s, c.cmbZona, 2);
     g->addWidget(c.cmdNuovaZona, 10, 3);
     auto* sotto = new QHBoxLayout;
     sotto->addWidget(c.chkContatto);
@@ -217,9 +208,9 @@ void schCliente::costruisciAnagrafica(QWidget* f)
     c.txtTelCasa = casella(contatti, u"txtTelCasa"_s, 40);
     c.txtTelCellulare = casella(contatti, u"txtTelCellulare"_s, 40);
     c.txtAltro = casella(contatti, u"txtAltro"_s, 40);
-    riga(gc, 0, 0, u"Telefono"_s, c.txtTelCasa);
-    riga(gc, 1, 0, u"Cellulare"_s, c.txtTelCellulare);
-    riga(gc, 2, 0, u"Altro"_s, c.txtAltro);
+    conEtichetta(gc, 0, 0, u"Telefono"_s, c.txtTelCasa);
+    conEtichetta(gc, 1, 0, u"Cellulare"_s, c.txtTelCellulare);
+    conEtichetta(gc, 2, 0, u"Altro"_s, c.txtAltro);
 
     QObject::connect(c.cmdNuovaZona, &QPushButton::clicked, f, [this] { cmdNuovaZona_Click(); });
     QObject::connect(c.txtNotePagamento, &QPushButton::clicked, f, [this] { note_Click(cNotePagamento); });
@@ -253,8 +244,8 @@ void schCliente::costruisciCategoria(QWidget* f)
     c.cmbAppartenenza->conservaChiaviMancanti(u"SELECT ifnull(cognome,'') || ' - ' || ifnull(nome,'') FROM clienti WHERE idcli = ?"_s);
     c.lblTipo = new QLabel(fra);
     c.lblTipo->setObjectName(u"lblTipo"_s);
-    riga(g, 1, 0, u"Tipo Cliente"_s, c.cmbTipoCliente, 2);
-    riga(g, 2, 0, u"Appartiene a "_s, c.cmbAppartenenza);
+    conEtichetta(g, 1, 0, u"Tipo Cliente"_s, c.cmbTipoCliente, 2);
+    conEtichetta(g, 2, 0, u"Appartiene a "_s, c.cmbAppartenenza);
     g->addWidget(c.lblTipo, 2, 2);
     c.cmbAppartenenza->installEventFilter(new FiltroAppartenenza(c.cmbAppartenenza, c.lblTipo));
     QObject::connect(c.cmbAppartenenza, &QComboBox::activated, f, [this] { mostraTipoAppartenenza(); });

@@ -3,15 +3,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-CampoScheda casella(const QString& colonna, const QString& controllo, const QString& etichetta)
-{
-    return {.colonna = colonna,
-            .controllo = controllo,
-            .etichetta = etichetta,
-            .nomeEtichetta = u"lbl"_s + controllo.mid(3),
-            .maiuscoloInUscita = false};
-}
-
 QList<CampoScheda> campi()
 {
     CampoScheda nome = casella(u"nomeCAT"_s, u"txtNomeCAT"_s, u"Nome"_s);

@@ -52,11 +52,4 @@ QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& didasc
     return p;
 }
 
-void etichettato(QGridLayout* g, int r, int c, const QString& etichetta, QWidget* controllo, int colonne)
-{
-    auto* l = new QLabel(etichetta, controllo->parentWidget());
-    l->setBuddy(controllo);
-    g->addWidget(l, r, c);
-    g->addWidget(controllo, r, c + 1, 1, colonne);
-}
 } // namespace elementi

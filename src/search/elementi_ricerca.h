@@ -4,7 +4,6 @@
 class ComboDati;
 class DataOpzionale;
 class QCheckBox;
-class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -18,6 +17,4 @@ QRadioButton* opzione(QWidget* padre, const QString& nome, const QString& didasc
 ComboDati* combo(QWidget* padre, const QString& nome);
 DataOpzionale* data(QWidget* padre, const QString& nome);
 QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& didascalia, const QString& suggerimento = {});
-// A label, the control's buddy, then the control, on one row of a grid.
-void etichettato(QGridLayout* g, int r, int c, const QString& etichetta, QWidget* controllo, int colonne = 1);
 }

@@ -1,4 +1,5 @@
 #include "search/scheda_ricerca.h"
+#include "platform/ui/utilita_form.h"
 #include "common/funzioni.h"
 #include "customers/note.h"
 #include "platform/ui/combo_dati.h"
@@ -69,23 +70,23 @@ QWidget* schRicCliente::costruisciCliente()
     c.txtGruppo = testo(anagrafica, u"txtGruppo"_s);
     c.txtCodGas = testo(anagrafica, u"txtCodGas"_s);
     c.cmbZona = combo(anagrafica, u"cmbZona"_s);
-    etichettato(g, 0, 0, u"Cognome"_s, c.txtCognome, 3);
-    etichettato(g, 1, 0, u"Nome"_s, c.txtNome, 3);
-    etichettato(g, 2, 0, u"Rag Soc"_s, c.txtRagione, 3);
-    etichettato(g, 3, 0, u"Indirizzo"_s, c.txtIndirizzo, 3);
+    conEtichetta(g, 0, 0, u"Cognome"_s, c.txtCognome, 3);
+    conEtichetta(g, 1, 0, u"Nome"_s, c.txtNome, 3);
+    conEtichetta(g, 2, 0, u"Rag Soc"_s, c.txtRagione, 3);
+    conEtichetta(g, 3, 0, u"Indirizzo"_s, c.txtIndirizzo, 3);
     g->addWidget(c.txtIndirizzo2, 4, 1, 1, 3);
-    etichettato(g, 5, 0, u"Cond Fraz"_s, c.txtCondFraz, 3);
-    etichettato(g, 6, 0, u"Note"_s, c.txtNote, 3);
-    etichettato(g, 7, 0, u"Tel Casa"_s, c.txtTelCasa);
-    etichettato(g, 7, 2, u"Cellulare"_s, c.txtTelCellulare);
-    etichettato(g, 8, 0, u"Altro"_s, c.txtAltro);
-    etichettato(g, 8, 2, u"CAP"_s, c.txtCap);
-    etichettato(g, 9, 0, u"Città"_s, c.txtCitta);
-    etichettato(g, 9, 2, u"Provincia"_s, c.txtProvincia);
-    etichettato(g, 10, 0, u"Nazionalità"_s, c.txtNaz);
-    etichettato(g, 10, 2, u"Gruppo"_s, c.txtGruppo);
-    etichettato(g, 11, 0, u"Gas Cod"_s, c.txtCodGas);
-    etichettato(g, 11, 2, u"Zona"_s, c.cmbZona);
+    conEtichetta(g, 5, 0, u"Cond Fraz"_s, c.txtCondFraz, 3);
+    conEtichetta(g, 6, 0, u"Note"_s, c.txtNote, 3);
+    conEtichetta(g, 7, 0, u"Tel Casa"_s, c.txtTelCasa);
+    conEtichetta(g, 7, 2, u"Cellulare"_s, c.txtTelCellulare);
+    conEtichetta(g, 8, 0, u"Altro"_s, c.txtAltro);
+    conEtichetta(g, 8, 2, u"CAP"_s, c.txtCap);
+    conEtichetta(g, 9, 0, u"Città"_s, c.txtCitta);
+    conEtichetta(g, 9, 2, u"Provincia"_s, c.txtProvincia);
+    conEtichetta(g, 10, 0, u"Nazionalità"_s, c.txtNaz);
+    conEtichetta(g, 10, 2, u"Gruppo"_s, c.txtGruppo);
+    conEtichetta(g, 11, 0, u"Gas Cod"_s, c.txtCodGas);
+    conEtichetta(g, 11, 2, u"Zona"_s, c.cmbZona);
     c.chkContatto = spunta(anagrafica, u"chkContatto"_s, u"Escludere"_s);
     auto* siNo = new QWidget(anagrafica);
     auto* ls = new QHBoxLayout(siNo);
@@ -112,10 +113,10 @@ QWidget* schRicCliente::costruisciCliente()
     c.cmbMarcaProdotto = combo(prodotto, u"cmbMarcaProdotto"_s);
     c.cmbProdotto = combo(prodotto, u"cmbProdotto"_s);
     c.txtMatricola1 = testo(prodotto, u"txtMatricola1"_s);
-    etichettato(gp, 0, 0, u"Tipo"_s, c.cmbTipoProdotto);
-    etichettato(gp, 1, 0, u"Marca"_s, c.cmbMarcaProdotto);
-    etichettato(gp, 2, 0, u"Modello"_s, c.cmbProdotto);
-    etichettato(gp, 3, 0, u"Matricola"_s, c.txtMatricola1);
+    conEtichetta(gp, 0, 0, u"Tipo"_s, c.cmbTipoProdotto);
+    conEtichetta(gp, 1, 0, u"Marca"_s, c.cmbMarcaProdotto);
+    conEtichetta(gp, 2, 0, u"Modello"_s, c.cmbProdotto);
+    conEtichetta(gp, 3, 0, u"Matricola"_s, c.txtMatricola1);
     destra->addWidget(prodotto);
 
     auto* categoria = new QGroupBox(u"Categoria Cliente"_s, pagina);
@@ -132,8 +133,8 @@ QWidget* schRicCliente::costruisciCliente()
     c.cmbAppartenenza = combo(categoria, u"cmbAppartenenza"_s);
     c.lblTipo = new QLabel(categoria);
     c.lblTipo->setObjectName(u"lblTipo"_s);
-    etichettato(gc, 1, 0, u"Tipo Cliente"_s, c.cmbTipoCliente, 2);
-    etichettato(gc, 2, 0, u"Appartiene a "_s, c.cmbAppartenenza);
+    conEtichetta(gc, 1, 0, u"Tipo Cliente"_s, c.cmbTipoCliente, 2);
+    conEtichetta(gc, 2, 0, u"Appartiene a "_s, c.cmbAppartenenza);
     gc->addWidget(c.lblTipo, 2, 2);
     destra->addWidget(categoria);
     destra->addStretch();

@@ -1,4 +1,5 @@
 #include "search/scheda_ricerca.h"
+#include "platform/ui/utilita_form.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/data_opzionale.h"
 #include "search/elementi_ricerca.h"
@@ -50,8 +51,8 @@ void siNo(QGridLayout* g, int r, QCheckBox* box, QRadioButton*& si, QRadioButton
 void rigaDate(QGridLayout* g, int r, QCheckBox* box, DataOpzionale* da, DataOpzionale* a, QCheckBox* nessuno)
 {
     g->addWidget(box, r, 0);
-    etichettato(g, r, 1, u"Dal"_s, da);
-    etichettato(g, r, 3, u"Al"_s, a);
+    conEtichetta(g, r, 1, u"Dal"_s, da);
+    conEtichetta(g, r, 3, u"Al"_s, a);
     g->addWidget(nessuno, r, 5);
 }
 } // namespace
@@ -76,17 +77,17 @@ QWidget* schRicCliente::costruisciProdotti()
     c.txtNumLibretto = testo(prodotto, u"txtNumLibretto"_s);
     c.txtDimAria = testo(prodotto, u"txtDimAria"_s);
     c.txtCrono = testo(prodotto, u"txtCrono"_s);
-    etichettato(g, 0, 0, u"Installatore"_s, c.cmbInstallatore);
-    etichettato(g, 1, 0, u"Posizione"_s, c.cmbPosizione);
-    etichettato(g, 2, 0, u"Tipo GAS"_s, c.cmbTipoGas);
-    etichettato(g, 3, 0, u"Tecnico"_s, c.cmbTecnico);
-    etichettato(g, 4, 0, u"Matricola 2"_s, c.txtMatricola2);
-    etichettato(g, 5, 0, u"Codice interno"_s, c.txtCodiceInterno);
-    etichettato(g, 6, 0, u"Nr Rif"_s, c.txtNumRf);
-    etichettato(g, 7, 0, u"Note coll"_s, c.txtNoteColli);
-    etichettato(g, 8, 0, u"Num Libretto"_s, c.txtNumLibretto);
-    etichettato(g, 9, 0, u"Dim Aria"_s, c.txtDimAria);
-    etichettato(g, 10, 0, u"Crono"_s, c.txtCrono);
+    conEtichetta(g, 0, 0, u"Installatore"_s, c.cmbInstallatore);
+    conEtichetta(g, 1, 0, u"Posizione"_s, c.cmbPosizione);
+    conEtichetta(g, 2, 0, u"Tipo GAS"_s, c.cmbTipoGas);
+    conEtichetta(g, 3, 0, u"Tecnico"_s, c.cmbTecnico);
+    conEtichetta(g, 4, 0, u"Matricola 2"_s, c.txtMatricola2);
+    conEtichetta(g, 5, 0, u"Codice interno"_s, c.txtCodiceInterno);
+    conEtichetta(g, 6, 0, u"Nr Rif"_s, c.txtNumRf);
+    conEtichetta(g, 7, 0, u"Note coll"_s, c.txtNoteColli);
+    conEtichetta(g, 8, 0, u"Num Libretto"_s, c.txtNumLibretto);
+    conEtichetta(g, 9, 0, u"Dim Aria"_s, c.txtDimAria);
+    conEtichetta(g, 10, 0, u"Crono"_s, c.txtCrono);
     auto* gs = new QGridLayout;
     c.chkDichConf = spunta(prodotto, u"chkDichConf"_s, u"Dich Conf"_s);
     c.chkFumi = spunta(prodotto, u"chkFumi"_s, u"Fumi"_s);
@@ -119,15 +120,15 @@ QWidget* schRicCliente::costruisciAbbonamento(QWidget* padre)
     c.txtNumRicevuta = testo(fra, u"txtNumRicevuta"_s);
     g->addWidget(c.chkAbbonamento, 0, 0, 1, 2);
     g->addWidget(c.chkNoAbb, 0, 2, 1, 3);
-    etichettato(g, 1, 0, u"Tipo"_s, c.cmbTipoAbbonamento, 4);
+    conEtichetta(g, 1, 0, u"Tipo"_s, c.cmbTipoAbbonamento, 4);
     g->addWidget(new QLabel(u"Data Stipulazione"_s, fra), 2, 0);
-    etichettato(g, 2, 1, u"Dal"_s, c.dtpDataStipulazioneDa);
-    etichettato(g, 2, 3, u"Al"_s, c.dtpDataStipulazioneA);
+    conEtichetta(g, 2, 1, u"Dal"_s, c.dtpDataStipulazioneDa);
+    conEtichetta(g, 2, 3, u"Al"_s, c.dtpDataStipulazioneA);
     g->addWidget(new QLabel(u"Data Scadenza"_s, fra), 3, 0);
-    etichettato(g, 3, 1, u"Dal"_s, c.dtpDataScadenzaDa);
-    etichettato(g, 3, 3, u"Al"_s, c.dtpDataScadenzaA);
-    etichettato(g, 4, 0, u"Costo"_s, c.txtCosto);
-    etichettato(g, 4, 2, u"Nr ricevuta"_s, c.txtNumRicevuta, 2);
+    conEtichetta(g, 3, 1, u"Dal"_s, c.dtpDataScadenzaDa);
+    conEtichetta(g, 3, 3, u"Al"_s, c.dtpDataScadenzaA);
+    conEtichetta(g, 4, 0, u"Costo"_s, c.txtCosto);
+    conEtichetta(g, 4, 2, u"Nr ricevuta"_s, c.txtNumRicevuta, 2);
     return fra;
 }
 
@@ -155,12 +156,12 @@ QWidget* schRicCliente::costruisciManutenzione(QWidget* padre)
     c.cmdResetMeseA->setAccessibleName(u"Azzera il mese A"_s);
     g->addWidget(c.chkManutenzioneProgrammata, 0, 0, 1, 2);
     g->addWidget(c.chkNoManutenzione, 0, 2, 1, 2);
-    etichettato(g, 1, 0, u"Da"_s, c.cmbMeseDa);
+    conEtichetta(g, 1, 0, u"Da"_s, c.cmbMeseDa);
     g->addWidget(c.cmdResetMeseDa, 1, 2);
-    etichettato(g, 2, 0, u"A"_s, c.cmbMeseA);
+    conEtichetta(g, 2, 0, u"A"_s, c.cmbMeseA);
     g->addWidget(c.cmdResetMeseA, 2, 2);
-    etichettato(g, 3, 0, u"Da"_s, c.txtAnnoDa);
-    etichettato(g, 4, 0, u"A"_s, c.txtAnnoA);
+    conEtichetta(g, 3, 0, u"Da"_s, c.txtAnnoDa);
+    conEtichetta(g, 4, 0, u"A"_s, c.txtAnnoA);
     QObject::connect(c.cmdResetMeseDa, &QPushButton::clicked, fra, [m = c.cmbMeseDa] { m->setCurrentIndex(-1); });
     QObject::connect(c.cmdResetMeseA, &QPushButton::clicked, fra, [m = c.cmbMeseA] { m->setCurrentIndex(-1); });
     return fra;

@@ -1,4 +1,6 @@
 #include "platform/ui/utilita_form.h"
+#include <QGridLayout>
+#include <QLabel>
 #include <QScrollArea>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -35,6 +37,15 @@ QWidget* scorrevole(QWidget* pagina)
     area->setWidgetResizable(true);
     area->setWidget(pagina);
     return area;
+}
+
+QLabel* conEtichetta(QGridLayout* g, int riga, int colonna, const QString& etichetta, QWidget* controllo, int colonne)
+{
+    auto* l = new QLabel(etichetta, controllo->parentWidget());
+    l->setBuddy(controllo);
+    g->addWidget(l, riga, colonna);
+    g->addWidget(controllo, riga, colonna + 1, 1, colonne);
+    return l;
 }
 
 void ordineTab(const QList<QWidget*>& controlli)

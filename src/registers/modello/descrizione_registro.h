@@ -64,6 +64,17 @@ struct CampoScheda {
     int larghezza = 0;             // testo: width of a short box, in pixels; 0: the usual width
 };
 
+// A text box written as typed (in capitals), not checked, its label named after the box
+// (txtComune → lblComune).
+inline CampoScheda casella(const QString& colonna, const QString& controllo, const QString& etichetta)
+{
+    return {.colonna = colonna,
+            .controllo = controllo,
+            .etichetta = etichetta,
+            .nomeEtichetta = QStringLiteral("lbl") + controllo.mid(3),
+            .maiuscoloInUscita = false};
+}
+
 // A field on the line of the one before it.
 inline CampoScheda accanto(CampoScheda c, int larghezza = 0)
 {

@@ -44,7 +44,6 @@ public:
 
     void lega(Legame l);
     void lega(const QString& colonna, QWidget* controllo, TipoCampo tipo) { lega({colonna, controllo, tipo}); }
-    void svuotaLegami() { legami.clear(); }
     const QList<Legame>& elenco() const { return legami; }
 
     // The control of a column as its class; throws when there is none of that class.

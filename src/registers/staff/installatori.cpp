@@ -3,16 +3,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// A box of the card: every one is written as typed (in capitals through sqlTesto), none is checked.
-CampoScheda casella(const QString& colonna, const QString& controllo, const QString& etichetta)
-{
-    return {.colonna = colonna,
-            .controllo = controllo,
-            .etichetta = etichetta,
-            .nomeEtichetta = u"lbl"_s + controllo.mid(3),
-            .maiuscoloInUscita = false};
-}
-
 QList<CampoScheda> caselle()
 {
     CampoScheda nome = casella(u"nome_ins"_s, u"txtnome_ins"_s, u"Nome Installatore"_s);

@@ -578,7 +578,12 @@ void frmChiamata::cmdRientro_Click()
                         .grigliaProdotti = c.grigliaProdotti,
                         .cmbStato = c.cmbStato,
                         .bSvolto = &bSvolto,
-                        .aggiornaProdotti = [this] { aggiornaProdotti(); },
+                        // The customer card opened from the report may have deleted an appliance.
+                        .aggiornaProdotti =
+                            [this] {
+                                riempiProdotti();
+                                aggiornaProdotti();
+                            },
                         .conferma = [this] { ui().cmdConferma->click(); }});
     });
 }

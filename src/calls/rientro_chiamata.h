@@ -13,7 +13,7 @@ struct ChiamataRientro {
     Griglia* grigliaProdotti = nullptr; // the call's appliance rows, with idProdChiamata
     QComboBox* cmbStato = nullptr;      // the state list, entry 1 "ESEGUITO"
     bool* bSvolto = nullptr;
-    std::function<void()> aggiornaProdotti; // reloads grigliaProdotti
+    std::function<void()> aggiornaProdotti; // reloads the customer's appliances and grigliaProdotti
     std::function<void()> conferma;         // presses the card's CONFERMA
 };
 

@@ -65,7 +65,7 @@ void schRientroTecnico::cmdAggiungiMan_Click()
         scheda.dataMan = dataIntervento;
         scheda.nIdProdotto = installato;
         scheda.mostraModale();
-        aggiornaDettProdotto();
+        // The subscription typed and not yet saved stays on screen.
         aggiornaMan();
     });
 }
@@ -79,7 +79,6 @@ void schRientroTecnico::cmdRimuoviMan_Click()
             return;
         }
         eliminaManutenzione(g->valore(u"id"_s).toLongLong(), g->valore(u"codProdotto"_s).toLongLong());
-        aggiornaDettProdotto();
         aggiornaMan();
     });
 }

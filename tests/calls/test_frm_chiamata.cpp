@@ -279,6 +279,28 @@ private slots:
         QVERIFY(appuntamentiTecnico(2, QDate(2026, 8, 4)).eof());
     }
 
+    // After RIENTRO the appliance list is read again: one deleted meanwhile is no longer offered.
+    void rientroRileggeProdotti()
+    {
+        nuovaChiamata(1, QDate(2026, 8, 4), 2, [] {
+            aggiungiProdotto(7);
+            c().cmdConferma->click();
+        });
+        QStringList prima, dopo;
+        QVERIFY(modificaChiamata(41, [&] {
+            prima = vociCombo(c().cmbProdotti);
+            seamModale::accoda([](QWidget* r) {
+                connessione.esegui(u"DELETE FROM prodotti_ai_clienti WHERE id_pro_cli = 8"_s);
+                seamMessaggi::rispondi(Risposta::No);
+                premi(r, u"cmdChiudi"_s);
+            });
+            c().cmdRientro->click();
+            dopo = vociCombo(c().cmbProdotti);
+        }));
+        QCOMPARE(prima, (QStringList{u"CALD - BAXI - LUNA - C7"_s, u"CALD - BAXI - LUNA - C8"_s}));
+        QCOMPARE(dopo, QStringList{u"CALD - BAXI - LUNA - C7"_s});
+    }
+
     // The only appliance of a customer is in a new call as the card opens.
     void unicoProdotto()
     {

@@ -444,6 +444,38 @@ private slots:
         QCOMPARE(conta(u"SELECT count(*) FROM manutenzioni WHERE codProdotto = 10"_s), 2);
     }
 
+    // Adding or removing a maintenance keeps the subscription typed and not yet saved.
+    void manutenzioniConservanoIlPannello()
+    {
+        DatabaseTest db;
+        riempi();
+        SchedaChiamata scheda;
+        QStringList dopoAggiunta, dopoRimozione;
+        bool daSalvare = false;
+        scheda.rientro(2, [&](ControlliRientro& k) {
+            k.txtCosto->setText(u"99"_s);
+            k.txtAnno->setText(u"2028"_s);
+            seamModale::accoda([](QWidget*) {
+                auto& m = istanza<schMan>().controlli();
+                m.cmbTipoMan->impostaValoreLegato(2);
+                m.cmdConferma->click();
+            });
+            k.cmdAggiungiMan->click();
+            dopoAggiunta = {k.txtCosto->text(), k.txtAnno->text(), colonna(k.grigliaManutenzioni, 1).join(u',')};
+            k.cmdRimuoviMan->click();
+            dopoRimozione = {k.txtCosto->text(), k.txtAnno->text(), colonna(k.grigliaManutenzioni, 1).join(u',')};
+            daSalvare = !istanza<schRientroTecnico>().bGiaAggiornato;
+            seamMessaggi::rispondi(Risposta::No);
+            scegli(1);
+        });
+        QCOMPARE(dopoAggiunta, (QStringList{u"99"_s, u"2028"_s, u"STR,ORD"_s}));
+        QCOMPARE(dopoRimozione, (QStringList{u"99"_s, u"2028"_s, u"ORD"_s}));
+        QVERIFY(daSalvare);
+        QCOMPARE(seamMessaggi::testi().value(0), u"Attenzione! vuoi modificare i dati del prodotto?"_s);
+        QCOMPARE(riga(u"SELECT vl_abb, aa_man FROM prodotti_ai_clienti WHERE id_pro_cli = 11"_s),
+                 (QStringList{QString(), QString()}));
+    }
+
     // Defects, activities and materials are written at once; an activity goes with its materials.
     void difettiAttivitaMateriali()
     {

@@ -406,6 +406,29 @@ private slots:
         }));
     }
 
+    // The type, brand and model lists turn yellow with the focus, like the text boxes, and white again.
+    void coloriFocus()
+    {
+        QStringList sbagliati;
+        QVERIFY(!nuovo([&](QWidget* f) {
+            f->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(f));
+            for (const QString& nome : {u"cmbTipoProdotto"_s, u"cmbMarcaProdotto"_s, u"cmbModello"_s}) {
+                ComboDati* lista = cmb(f, nome);
+                lista->setFocus(Qt::TabFocusReason);
+                const QColor conFocus = lista->grab().toImage().pixelColor(6, lista->height() / 2);
+                txt(f, u"txtMatricola2"_s)->setFocus(Qt::TabFocusReason);
+                const QColor senza = lista->grab().toImage().pixelColor(6, lista->height() / 2);
+                const bool giallo = conFocus.red() > 220 && conFocus.green() > 220 && conFocus.blue() < 128;
+                const bool bianco = senza.red() > 220 && senza.green() > 220 && senza.blue() > 220;
+                if (!giallo || !bianco)
+                    sbagliati << nome + u": "_s + conFocus.name() + u" / "_s + senza.name();
+            }
+            premi(f, u"cmdAnnulla"_s);
+        }));
+        QVERIFY2(sbagliati.isEmpty(), qPrintable(sbagliati.join(u", "_s)));
+    }
+
     void scadenzaProposta_data()
     {
         QTest::addColumn<QDate>("stipulazione");

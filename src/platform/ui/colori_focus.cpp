@@ -1,13 +1,17 @@
 #include "platform/ui/colori_focus.h"
+#include <QComboBox>
 #include <QEvent>
 
 namespace {
 // The background of an enabled field; a disabled one keeps the look of a disabled field.
+// A list that cannot be edited is drawn as a button, with the button's colour.
 void imposta(QWidget* w, const QColor& colore)
 {
+    const auto* lista = qobject_cast<QComboBox*>(w);
+    const QPalette::ColorRole ruolo = lista && !lista->isEditable() ? QPalette::Button : QPalette::Base;
     QPalette p = w->palette();
-    p.setColor(QPalette::Active, QPalette::Base, colore);
-    p.setColor(QPalette::Inactive, QPalette::Base, colore);
+    p.setColor(QPalette::Active, ruolo, colore);
+    p.setColor(QPalette::Inactive, ruolo, colore);
     w->setPalette(p);
 }
 

@@ -59,6 +59,9 @@ frmElencoCAT::frmElencoCAT()
           .messaggioVuoto = u"Selezionare il CAT da eliminare"_s,
           .domandaElimina = u"ELiminare il CAT:"_s,
           .stileDomanda = stile::siNo | stile::domanda,
+          // Its import runs would vanish from the history while their serials go on counting.
+          .condizioneElimina = u"not exists (select 1 from movImportazioniCAT where movImportazioniCAT.codCAT = CAT.idCAT)"_s,
+          .messaggioRifiuto = u"Il CAT ha almeno un'importazione di prime accensioni: non e' possibile eliminarlo."_s,
           .scheda = schedaDi<schCAT>,
           .menuScheda = false,
           .centrata = false,

@@ -282,7 +282,7 @@ void frmImportaAccensioniCAT::cmdSfoglia_Click()
     auto& c = ui();
     const QString scelto = scegliFileDaAprire(c.forma, u"Selezione del file I° accensioni da importare..."_s,
                                               cartellaProgramma(),
-                                              u"Files Prime Accensioni (*.[xX][lL][sS][xX] *.[xX][lL][sS])"_s);
+                                              u"Files Prime Accensioni (*.xls *.xlsx)"_s);
     if (!scelto.isEmpty())
         c.txtNomeFile->setText(scelto);
 }

@@ -134,9 +134,12 @@ void MDIprincipale::costruisciMenu(QMainWindow* f)
     voce(c.mnuDUZ, QStringLiteral("mnuEsportaAccensioniRUR"), QStringLiteral("Esporta I° Accensioni"), apri<schExDededod>());
     voce(c.mnuDUZ, QStringLiteral("mnuStoricoManutenzioni"), QStringLiteral("Storico Importazioni"),
          apri<frmStoricoImportazioniCAT>());
-    // Hidden and disabled for the whole run.
+    // Hidden and disabled for the whole run, its entries too: a disabled menu alone still
+    // lets the accessibility bus trigger them.
     c.mnuDUZ->menuAction()->setVisible(false);
     c.mnuDUZ->menuAction()->setEnabled(false);
+    for (QAction* a : c.mnuDUZ->actions())
+        a->setEnabled(false);
 
     QMenu* tabelle = barra->addMenu(QStringLiteral("Gestione Tabelle"));
     tabelle->setObjectName(QStringLiteral("mnuAnagrafiche"));

@@ -38,21 +38,31 @@ private slots:
         auto& l = istanza<frmElencoCAT>();
         QCOMPARE(righe(l), QStringList({u"ALFA|S"_s, u"BETA|N"_s}));
         QCOMPARE(l.forma()->windowTitle(), u"Elenco CAT"_s);
+        QAction* elimina = l.forma()->findChild<QAction*>(u"elimina"_s);
 
+        // A centre with import runs stays, and the operator is told why.
         seamMessaggi::rispondi(Risposta::Si);
-        l.forma()->findChild<QAction*>(u"elimina"_s)->trigger();
-        QCOMPARE(seamMessaggi::testi(), QStringList{u"ELiminare il CAT:ALFA?"_s});
+        elimina->trigger();
+        QCOMPARE(seamMessaggi::testi(),
+                 QStringList{u"Il CAT ha almeno un'importazione di prime accensioni: non e' possibile eliminarlo."_s});
+        QCOMPARE(seamMessaggi::mostrati()[0].stile, stile::informazione);
+        QCOMPARE(righe(l).size(), 2);
+
+        seamMessaggi::azzera();
+        Griglia* g = l.forma()->findChild<Griglia*>(u"griglia"_s);
+        g->recordset().cerca(u"nomeCAT"_s, u"BETA"_s);
+        g->sincronizza();
+        seamMessaggi::rispondi(Risposta::Si);
+        elimina->trigger();
+        QCOMPARE(seamMessaggi::testi(), QStringList{u"ELiminare il CAT:BETA?"_s});
         QCOMPARE(seamMessaggi::mostrati()[0].stile, stile::siNo | stile::domanda);
-        QCOMPARE(righe(l), QStringList{u"BETA|N"_s});
-        QCOMPARE(connessione.apriAvanti(u"SELECT count(*) FROM CAT"_s).campo(0).toInt(), 1);
-        // Its runs stay.
+        QCOMPARE(righe(l), QStringList{u"ALFA|S"_s});
         QCOMPARE(connessione.apriAvanti(u"SELECT count(*) FROM movImportazioniCAT"_s).campo(0).toInt(), 1);
 
+        connessione.esegui(u"DELETE FROM CAT"_s);
+        l.aggiornaGriglia();
         seamMessaggi::azzera();
-        seamMessaggi::rispondi(Risposta::Si);
-        l.forma()->findChild<QAction*>(u"elimina"_s)->trigger();
-        seamMessaggi::azzera();
-        l.forma()->findChild<QAction*>(u"elimina"_s)->trigger();
+        elimina->trigger();
         QCOMPARE(seamMessaggi::testi(), QStringList{u"Selezionare il CAT da eliminare"_s});
     }
 

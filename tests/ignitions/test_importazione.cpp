@@ -5,6 +5,7 @@
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/dialogo_file.h"
 #include "platform/ui/griglia.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/modale.h"
@@ -238,6 +239,19 @@ private slots:
         w.controlli().cmdImporta->click();
         QCOMPARE(seamMessaggi::testi(), QStringList{messaggio});
         QCOMPARE(seamMessaggi::mostrati()[0].stile, stile::soloOK);
+    }
+
+    // The file dialog offers both workbook kinds; a cancelled dialog leaves the name as it was.
+    void sfoglia()
+    {
+        DatabaseTest db;
+        auto& c = istanza<frmImportaAccensioniCAT>().controlli();
+        seamDialogoFile::rispondi(u"/dati/cat.XLS"_s);
+        c.cmdSfoglia->click();
+        QCOMPARE(seamDialogoFile::filtro(), u"Files Prime Accensioni (*.xls *.xlsx)"_s);
+        QCOMPARE(c.txtNomeFile->text(), u"/dati/cat.XLS"_s);
+        c.cmdSfoglia->click();
+        QCOMPARE(c.txtNomeFile->text(), u"/dati/cat.XLS"_s);
     }
 
     // The run reopened for review; the detail card of a row, of a duplicate and of its archived row.

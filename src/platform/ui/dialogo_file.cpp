@@ -6,6 +6,7 @@ struct StatoSeam {
     bool attivo = false;
     QList<QString> risposte;
     int chiamate = 0;
+    QString filtro;
 };
 StatoSeam& seam()
 {
@@ -19,6 +20,7 @@ QString scegliFileDaAprire(QWidget* padre, const QString& titolo, const QString&
     StatoSeam& s = seam();
     if (s.attivo) {
         ++s.chiamate;
+        s.filtro = filtro;
         return s.risposte.isEmpty() ? QString() : s.risposte.takeFirst();
     }
     return QFileDialog::getOpenFileName(padre, titolo, cartella, filtro);
@@ -28,9 +30,11 @@ namespace seamDialogoFile {
 void attiva() { seam().attivo = true; }
 void rispondi(const QString& file) { seam().risposte.append(file); }
 int chiamate() { return seam().chiamate; }
+QString filtro() { return seam().filtro; }
 void azzera()
 {
     seam().risposte.clear();
     seam().chiamate = 0;
+    seam().filtro.clear();
 }
 }

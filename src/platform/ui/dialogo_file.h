@@ -11,5 +11,6 @@ namespace seamDialogoFile {
 void attiva();
 void rispondi(const QString& file);
 int chiamate();
+QString filtro(); // the filter of the last dialog asked for
 void azzera();
 }

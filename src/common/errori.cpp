@@ -4,6 +4,12 @@
 
 void segnalaErrore(const ErroreDb& e)
 {
+    // Another workstation's lock and a file that is not the archive say so in plain words:
+    // there is nothing for the programmer to note.
+    if (e.numero == erroreArchivioOccupato || e.numero == erroreFormatoArchivio) {
+        messaggio(e.descrizione, stile::esclamazione);
+        return;
+    }
     QStringList righe;
     if (e.numero == erroreComando) {
         righe << QStringLiteral("Attenzione ! Si e' provato a creare un record gia' esistente nell'archivio.")

@@ -98,6 +98,9 @@ void schRicCliente::cmdStampa_Click()
     Recordset& rs = c.griglia->recordset();
     const bool pronta = gestisci([&] {
         Transazione t(connessione);
+        // Each workstation's selection is its own: a temporary table of the same name, which
+        // SQLite finds before the file's on this connection and the reports read likewise.
+        connessione.esegui(u"CREATE TEMP TABLE IF NOT EXISTS stampe (idcli INTEGER)"_s);
         connessione.esegui(u"delete from stampe "_s);
         if (!rs.statico() || rs.recordCount() < 1) {
             t.conferma();

@@ -33,6 +33,24 @@ private slots:
         seamMessaggi::azzera();
     }
 
+    // What the operator can act on is said plainly, without the lines for the programmer.
+    void erroriSpiegati_data()
+    {
+        QTest::addColumn<long>("numero");
+        QTest::newRow("archive busy") << erroreArchivioOccupato;
+        QTest::newRow("not the archive") << erroreFormatoArchivio;
+    }
+    void erroriSpiegati()
+    {
+        QFETCH(long, numero);
+        seamMessaggi::azzera();
+        segnalaErrore(ErroreDb(numero, "SQLite", "Spiegazione"));
+        QCOMPARE(seamMessaggi::mostrati().size(), 1);
+        QCOMPARE(seamMessaggi::mostrati().first().testo, QString("Spiegazione"));
+        QCOMPARE(seamMessaggi::mostrati().first().stile, stile::esclamazione);
+        seamMessaggi::azzera();
+    }
+
     void logApertoInAggiunta()
     {
         DatabaseTest db(false);

@@ -1,9 +1,12 @@
+#include "altra_postazione.h"
 #include "ambiente_test.h"
 #include "common/controllo_stampa.h"
 #include "customers/scheda_cliente.h"
 #include "customers/stampa_clienti.h"
 #include "platform/db/connessione.h"
 #include "platform/report/controllo_report.h"
+#include "platform/report/dati_report.h"
+#include "fixture_report.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/data_opzionale.h"
 #include "platform/ui/forma_dialogo.h"
@@ -422,6 +425,30 @@ private slots:
         QCOMPARE(ordine, (QStringList{u"5"_s, u"6"_s}));
         QCOMPARE(c().griglia->currentIndex().row(), 0);
         QVERIFY(c().picStampa->isHidden());
+    }
+
+    // Another workstation printing meanwhile neither changes this one's selection nor loses
+    // its own: each prints the customers it chose.
+    void stampePerPostazione()
+    {
+        AltraPostazione altra(db->file());
+        altra.esegui(u"DELETE FROM stampe; INSERT INTO stampe (idcli) VALUES (6)"_s);
+        ricerca(u"ROSSI"_s);
+        QStringList elencati;
+        seamModale::accoda([&](QWidget*) {
+            altra.esegui(u"DELETE FROM stampe; INSERT INTO stampe (idcli) VALUES (6)"_s);
+            const DatiReport dati =
+                leggiDati(connessione.database(), leggiDefinizione(fileStampa(u"clienti.rpt"_s)), CondizioneSql{});
+            for (const QStringList& riga : dati.righe)
+                elencati << riga[dati.indice(u"cognome"_s)];
+        });
+        c().cmdStampa->click();
+        QCOMPARE(seamModale::mostrate(), QList<QString>{u"Corvext - Stampa clienti"_s});
+        elencati.removeDuplicates();
+        QCOMPARE(elencati, QStringList{u"ROSSI"_s});
+        QCOMPARE(altra.colonna(u"SELECT idcli FROM stampe"_s), QStringList{u"6"_s});
+        QCOMPARE(conta(u"SELECT count(*) FROM stampe WHERE idcli = 5"_s), 1);
+        QCOMPARE(conta(u"SELECT count(*) FROM stampe"_s), 1);
     }
 
     void tasti()

@@ -1,6 +1,7 @@
 #include "platform/db/connessione.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/errore_db.h"
+#include "platform/db/errore_sqlite.h"
 #include "platform/db/letterali_jet.h"
 #include "platform/odbc/origine_dati.h"
 #include "platform/db/valori_sqlite.h"
@@ -13,23 +14,6 @@ Connessione connessione;
 
 namespace {
 const QString sorgente = QStringLiteral("SQLite");
-
-// SQLite's primary result codes (the driver reports extended ones) for errors in the
-// command itself: error, constraint, mismatch, range.
-bool erroreNelComando(const QSqlError& e)
-{
-    bool ok = false;
-    const int codice = e.nativeErrorCode().toInt(&ok) & 0xff;
-    return ok && (codice == 1 || codice == 19 || codice == 20 || codice == 25);
-}
-
-ErroreDb errore(const QSqlError& e)
-{
-    QString descrizione = e.databaseText().trimmed();
-    if (descrizione.isEmpty())
-        descrizione = e.driverText();
-    return ErroreDb(erroreNelComando(e) ? erroreComando : erroreConnessione, sorgente, descrizione);
-}
 
 QString nomeDsn(const QString& stringa)
 {
@@ -132,7 +116,7 @@ QSqlQuery Connessione::prepara(const QString& sql, const QVariantList& valori)
         eseguita = q.exec();
     }
     if (!eseguita)
-        throw errore(q.lastError());
+        throw erroreSqlite(q.lastError());
     return q;
 }
 
@@ -203,7 +187,7 @@ IstruzioneRipetuta::IstruzioneRipetuta(Connessione& c, const QString& sql) : q(c
 {
     q.setForwardOnly(true);
     if (!q.prepare(riscriviLetteraliJet(sql, oggi())))
-        throw errore(q.lastError());
+        throw erroreSqlite(q.lastError());
 }
 
 int IstruzioneRipetuta::esegui(const QVariantList& valori)
@@ -211,7 +195,7 @@ int IstruzioneRipetuta::esegui(const QVariantList& valori)
     for (int i = 0; i < valori.size(); ++i)
         q.bindValue(i, valoreDaLegare(valori[i]));
     if (!q.exec())
-        throw errore(q.lastError());
+        throw erroreSqlite(q.lastError());
     return q.numRowsAffected();
 }
 

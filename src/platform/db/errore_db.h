@@ -16,6 +16,10 @@ public:
 constexpr long erroreComando = -2147217900;
 // Any other failure of the connection or the driver.
 constexpr long erroreConnessione = -2147467259;
+// Another workstation held the archive beyond the busy wait (Jet's "currently locked").
+constexpr long erroreArchivioOccupato = 3218;
+// The file is not a database of this program (Jet's "unrecognized database format").
+constexpr long erroreFormatoArchivio = 3343;
 // A field name the recordset does not hold.
 constexpr long erroreCampo = 3265;
 // A move past either end of a recordset.

@@ -1,8 +1,10 @@
+#include "altra_postazione.h"
 #include "ambiente_test.h"
 #include "platform/db/connessione.h"
 #include "platform/db/errore_db.h"
 #include "platform/db/modello_recordset.h"
 #include "platform/odbc/origine_dati.h"
+#include <QFile>
 
 namespace {
 void creaProve()
@@ -13,6 +15,9 @@ void creaProve()
     connessione.esegui("INSERT INTO prove (nome, peso, giorno, ora) VALUES ('alfa', 10, null, null)");
     connessione.esegui("INSERT INTO prove (nome, peso, giorno, ora) VALUES ('Gamma', 1, #12/31/2023#, #18:00#)");
 }
+
+// What another workstation holds.
+enum Blocco { scritture, tutto, lettura };
 
 long numeroErrore(const QString& sql)
 {
@@ -213,6 +218,78 @@ private slots:
         } // rolled back: the whole group with it
         QVERIFY_THROWS_EXCEPTION(ErroreDb, esterna.conferma());
         QCOMPARE(connessione.apriStatico("SELECT * FROM prove").recordCount(), 3);
+    }
+
+    // Another workstation's lock that outlasts the wait is reported as such, and what was
+    // tried is not left half done.
+    void archivioOccupato_data()
+    {
+        QTest::addColumn<int>("blocco");
+        QTest::addColumn<bool>("gruppo");
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<long>("numero");
+        QTest::addColumn<QString>("pesoDopo");
+        const QString aggiorna = "UPDATE prove SET peso = 7 WHERE id = 1";
+        const QString leggi = "SELECT peso FROM prove";
+        QTest::newRow("write while another writes") << int(scritture) << false << aggiorna << erroreArchivioOccupato << "2.5";
+        QTest::newRow("read while another writes") << int(scritture) << false << leggi << 0L << "2.5";
+        QTest::newRow("read of a file held whole") << int(tutto) << false << leggi << erroreArchivioOccupato << "2.5";
+        QTest::newRow("group on a file held whole") << int(tutto) << true << aggiorna << erroreArchivioOccupato << "2.5";
+        QTest::newRow("commit while another reads") << int(lettura) << true << aggiorna << erroreArchivioOccupato << "2.5";
+        QTest::newRow("write while another reads") << int(lettura) << false << aggiorna << erroreArchivioOccupato << "2.5";
+    }
+    void archivioOccupato()
+    {
+        QFETCH(int, blocco);
+        QFETCH(bool, gruppo);
+        QFETCH(QString, sql);
+        QFETCH(long, numero);
+        QFETCH(QString, pesoDopo);
+        DatabaseTest db(false);
+        creaProve();
+        attesaBreve();
+        AltraPostazione altra(db.file());
+        switch (Blocco(blocco)) {
+        case scritture: altra.bloccaScritture(); break;
+        case tutto: altra.bloccaTutto(); break;
+        case lettura: altra.leggeSenzaFinire(); break;
+        }
+        long errore = 0;
+        QString descrizione;
+        try {
+            if (gruppo) {
+                Transazione t(connessione);
+                connessione.esegui(sql);
+                t.conferma();
+            } else {
+                connessione.esegui(sql);
+            }
+        } catch (const ErroreDb& e) {
+            errore = e.numero;
+            descrizione = e.descrizione;
+        }
+        altra.sblocca();
+        QCOMPARE(errore, numero);
+        if (numero == erroreArchivioOccupato)
+            QCOMPARE(descrizione, QString("Attenzione ! L'archivio è occupato da un'altra postazione.\r\n"
+                                          "Riprovare tra qualche istante."));
+        QCOMPARE(altra.colonna("SELECT peso FROM prove WHERE id = 1"), QStringList{pesoDopo});
+        // The lock gone, the same work goes through.
+        connessione.esegui("UPDATE prove SET peso = 7 WHERE id = 1");
+        QCOMPARE(altra.colonna("SELECT peso FROM prove WHERE id = 1"), QStringList{"7.0"});
+    }
+
+    // A file that is not a database at all is told apart from a failing connection.
+    void fileCheNonEUnDatabase()
+    {
+        DatabaseTest db(false);
+        connessione.chiudi();
+        QFile f(db.file());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'x'));
+        f.close();
+        connessione.apriFile(db.file());
+        QCOMPARE(numeroErrore("SELECT count(*) FROM sqlite_master"), erroreFormatoArchivio);
     }
 
     void ultimoIdNonRiusato()

@@ -2,6 +2,7 @@
 #include "platform/excel/stili.h"
 #include "platform/excel/testo_valore.h"
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -70,6 +71,8 @@ QString Foglio::testoCella(const Cella& cella) const
         if (!data.isEmpty())
             return data;
     }
+    if (stili.mostraOra(cella.stile) && numero >= 0 && std::isfinite(numero))
+        return testoOra(numero);
     return testoNumero(numero);
 }
 

@@ -89,7 +89,7 @@ std::vector<QString> leggiStringhe(const QByteArray& xml)
     if (xml.isNull())
         return stringhe;
     pugi::xml_document doc;
-    caricaParte(doc, xml, "delle stringhe condivise");
+    caricaParte(doc, xml, "delle stringhe condivise", true);
     for (pugi::xml_node si : doc.document_element().children())
         if (std::strcmp(nomeLocale(si), "si") == 0)
             stringhe.push_back(testoStringa(si));
@@ -189,6 +189,8 @@ QByteArray altriAttributi(pugi::xml_node n, std::initializer_list<const char*> e
 void leggiColonne(pugi::xml_node cols, Foglio& foglio)
 {
     for (pugi::xml_node col : cols.children()) {
+        if (std::strcmp(nomeLocale(col), "col") != 0)
+            continue;
         const int primo = col.attribute("min").as_int(0);
         const int ultimo = col.attribute("max").as_int(0);
         if (primo < 1 || ultimo < primo || ultimo > ultimaColonna)
@@ -282,7 +284,7 @@ ContenutoLibro leggiXlsx(const QString& percorso)
     const std::vector<QString> stringhe = leggiStringhe(parti.archivio.parte(parteDelTipo(relazioni, "sharedStrings")));
 
     libro.foglio = std::make_unique<Foglio>(*libro.stili, sistema1904);
-    caricaParte(parti.scheletro, parti.archivio.parte(parti.parteFoglio), "del foglio");
+    caricaParte(parti.scheletro, parti.archivio.parte(parti.parteFoglio), "del foglio", true);
     const pugi::xml_node worksheet = parti.scheletro.document_element();
     pugi::xml_node sheetData = figlio(worksheet, "sheetData");
     if (!sheetData)

@@ -11,9 +11,13 @@ bool idDataPredefinito(int id)
     return (id >= 14 && id <= 17) || id == 22 || (id >= 27 && id <= 36) || (id >= 50 && id <= 58);
 }
 
-} // namespace
+bool idOraPredefinito(int id)
+{
+    return (id >= 18 && id <= 21) || (id >= 45 && id <= 47);
+}
 
-bool codiceMostraData(const QString& codice)
+// True when the code has a date part (trovaOra false) or a time part (trovaOra true).
+bool codiceMostra(const QString& codice, bool trovaOra)
 {
     bool virgolette = false;
     for (qsizetype i = 0; i < codice.size(); ++i) {
@@ -29,9 +33,13 @@ bool codiceMostraData(const QString& codice)
             if (fine < 0)
                 return false;
             i = fine; // colour, condition or locale
+        } else if (c == QLatin1Char('h') || c == QLatin1Char('s')) {
+            if (trovaOra)
+                return true;
         } else if (c == QLatin1Char('d') || c == QLatin1Char('y')) {
-            return true;
-        } else if (c == QLatin1Char('m')) {
+            if (!trovaOra)
+                return true;
+        } else if (c == QLatin1Char('m') && !trovaOra) {
             // m is the month unless it follows an hour or comes before seconds.
             const QString resto = codice.mid(i).toLower();
             const QString prima = codice.left(i).toLower();
@@ -42,14 +50,31 @@ bool codiceMostraData(const QString& codice)
     return false;
 }
 
+} // namespace
+
+bool codiceMostraData(const QString& codice)
+{
+    return codiceMostra(codice, false);
+}
+
+bool codiceMostraOra(const QString& codice)
+{
+    return codiceMostra(codice, true) && !codiceMostra(codice, false);
+}
+
 Stili::Stili(const QByteArray& xml) : originale(xml)
 {
     pugi::xml_document doc;
     caricaParte(doc, xml, "degli stili");
     const pugi::xml_node radice = doc.document_element();
     for (pugi::xml_node f : figlio(radice, "numFmts").children())
-        if (codiceMostraData(QString::fromUtf8(f.attribute("formatCode").value())))
+    {
+        const QString codice = QString::fromUtf8(f.attribute("formatCode").value());
+        if (codiceMostraData(codice))
             formatiData.insert(f.attribute("numFmtId").as_int(-1));
+        else if (codiceMostraOra(codice))
+            formatiOra.insert(f.attribute("numFmtId").as_int(-1));
+    }
     for (pugi::xml_node xf : figlio(radice, "cellXfs").children())
         numeroFormato.push_back(xf.attribute("numFmtId").as_int(0));
 }
@@ -60,6 +85,14 @@ bool Stili::mostraData(quint32 formato) const
         return false;
     const int id = numeroFormato[formato];
     return idDataPredefinito(id) || formatiData.count(id) > 0;
+}
+
+bool Stili::mostraOra(quint32 formato) const
+{
+    if (formato >= numeroFormato.size())
+        return false;
+    const int id = numeroFormato[formato];
+    return idOraPredefinito(id) || formatiOra.count(id) > 0;
 }
 
 quint32 Stili::formatoTesto(quint32 formato)

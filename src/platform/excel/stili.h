@@ -14,6 +14,8 @@ public:
     explicit Stili(const QByteArray& xml);
 
     bool mostraData(quint32 formato) const;
+    // A time of day without a date ("hh:mm:ss").
+    bool mostraOra(quint32 formato) const;
     // The format that is `formato` with the number format "@".
     quint32 formatoTesto(quint32 formato);
     bool modificati() const { return !aggiunti.empty(); }
@@ -24,6 +26,7 @@ private:
     QByteArray originale;
     std::vector<int> numeroFormato; // numFmtId of each cell format
     std::set<int> formatiData;      // the workbook's own number formats that show a date
+    std::set<int> formatiOra;       // ... and those that show a time alone
     std::map<quint32, quint32> varianteTesto;
     std::vector<quint32> aggiunti; // the formats cloned, in the order their variants were added
 };
@@ -31,3 +34,5 @@ private:
 // True for a number-format code that shows a date ("dd/mm/yyyy", "d-mmm-yy"); a time alone
 // ("hh:mm") is no date.
 bool codiceMostraData(const QString& codice);
+// True for a code that shows a time and no date ("hh:mm:ss", "h:mm AM/PM").
+bool codiceMostraOra(const QString& codice);

@@ -1,5 +1,6 @@
 #include "platform/excel/testo_valore.h"
 #include <QDate>
+#include <QTime>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -51,6 +52,13 @@ QString testoData(double seriale, bool sistema1904)
         return QStringLiteral("29/02/1900");
     const QDate base = giorni < 60 ? QDate(1899, 12, 31) : QDate(1899, 12, 30);
     return base.addDays(qint64(giorni)).toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+QString testoOra(double seriale)
+{
+    const double frazione = seriale - std::floor(seriale);
+    const long long secondi = std::llround(frazione * 86400) % 86400;
+    return QTime(0, 0).addSecs(int(secondi)).toString(QStringLiteral("HH:mm:ss"));
 }
 
 QString testoDataIso(const QString& iso)

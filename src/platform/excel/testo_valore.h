@@ -9,5 +9,7 @@ QString testoNumero(double valore);
 // A date serial of the workbook's date system as dd/MM/yyyy; the time of day is dropped.
 // Empty when the serial is outside the years 1900 (1904) to 9999.
 QString testoData(double seriale, bool sistema1904);
+// The time of day of a serial (its fraction of a day) as HH:mm:ss, to the nearest second.
+QString testoOra(double seriale);
 // An ISO date ("2005-03-01", "2005-03-01T10:00:00") as dd/MM/yyyy; empty when it is none.
 QString testoDataIso(const QString& iso);

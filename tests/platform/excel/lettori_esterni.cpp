@@ -31,19 +31,33 @@ larghezze = {k: d.width for k, d in ws.column_dimensions.items() if d.customWidt
 print(json.dumps({"valori": valori, "formati": formati, "larghezze": larghezze, "foglio": ws.title}))
 )";
 
+// The script's output; the test fails when it does.
+QByteArray eseguiScript(const QStringList& argomenti)
+{
+    QProcess p;
+    p.start(python(), argomenti);
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        QTest::qFail(qPrintable(QStringLiteral("python: ") + QString::fromUtf8(p.readAllStandardError())), __FILE__,
+                     __LINE__);
+        return {};
+    }
+    return p.readAllStandardOutput();
+}
+
 } // namespace
+
+void eseguiPython(const QString& script, const QStringList& argomenti)
+{
+    eseguiScript(QStringList{script} + argomenti);
+}
 
 LettoOpenpyxl leggiConOpenpyxl(const QString& file)
 {
-    QProcess p;
-    p.start(python(), {QStringLiteral("-c"), QString::fromUtf8(programma), file});
     LettoOpenpyxl letto;
-    if (!p.waitForFinished(60000) || p.exitCode() != 0) {
-        QTest::qFail(qPrintable(QStringLiteral("openpyxl: ") + QString::fromUtf8(p.readAllStandardError())), __FILE__,
-                     __LINE__);
+    const QByteArray uscita = eseguiScript({QStringLiteral("-c"), QString::fromUtf8(programma), file});
+    if (uscita.isEmpty())
         return letto;
-    }
-    const QJsonObject json = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    const QJsonObject json = QJsonDocument::fromJson(uscita).object();
     const QJsonObject valori = json.value(QStringLiteral("valori")).toObject();
     for (auto i = valori.begin(); i != valori.end(); ++i)
         letto.valori[i.key()] = i.value().toString();
@@ -57,28 +71,35 @@ LettoOpenpyxl leggiConOpenpyxl(const QString& file)
     return letto;
 }
 
-QList<QStringList> leggiConLibreOffice(const QString& file, const QString& cartella, int foglio)
+QString convertiConLibreOffice(const QString& file, const QString& formato, const QString& cartella)
 {
-    QList<QStringList> righe;
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (soffice.isEmpty())
-        return righe;
-    // A chosen sheet goes to "<name>-<sheet>.csv".
+        return {};
+    // A chosen sheet of a CSV goes to "<name>-<sheet>.csv".
     const QString base = QFileInfo(file).completeBaseName();
-    const QStringList filtro{base + QStringLiteral("*.csv")};
+    const QStringList filtro{base + QLatin1Char('*') + QLatin1Char('.') + formato.section(QLatin1Char(':'), 0, 0)};
     for (const QString& vecchio : QDir(cartella).entryList(filtro, QDir::Files))
         QFile::remove(cartella + QLatin1Char('/') + vecchio);
     QProcess p;
-    // Comma, double quotes, UTF-8 (76), from row 1, every text quoted, cells as shown, the sheet.
     p.start(soffice, {QStringLiteral("-env:UserInstallation=file://") + cartella + QStringLiteral("/profilo"),
-                      QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                      QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1,,0,true,true,true,false,false,%1").arg(foglio),
-                      QStringLiteral("--outdir"), cartella, file});
+                      QStringLiteral("--headless"), QStringLiteral("--convert-to"), formato, QStringLiteral("--outdir"),
+                      cartella, file});
     if (!p.waitForFinished(120000))
-        return righe;
+        return {};
     const QStringList convertiti = QDir(cartella).entryList(filtro, QDir::Files);
-    QFile csv(cartella + QLatin1Char('/') + convertiti.value(0));
-    if (convertiti.isEmpty() || !csv.open(QIODevice::ReadOnly))
+    return convertiti.isEmpty() ? QString() : cartella + QLatin1Char('/') + convertiti.first();
+}
+
+QList<QStringList> leggiConLibreOffice(const QString& file, const QString& cartella, int foglio)
+{
+    QList<QStringList> righe;
+    // Comma, double quotes, UTF-8 (76), from row 1, every text quoted, cells as shown, the sheet.
+    const QString convertito = convertiConLibreOffice(
+        file, QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1,,0,true,true,true,false,false,%1").arg(foglio),
+        cartella);
+    QFile csv(convertito);
+    if (convertito.isEmpty() || !csv.open(QIODevice::ReadOnly))
         return righe;
     // Fields in double quotes may hold commas, doubled quotes and line breaks.
     const QString testo = QString::fromUtf8(csv.readAll());

@@ -2,6 +2,7 @@
 #include "platform/excel/archivio_zip.h"
 #include "platform/excel/errore_excel.h"
 #include "platform/excel/libro_excel.h"
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <random>
@@ -123,8 +124,9 @@ private slots:
         QTest::addColumn<QString>("sorgente");
         QTest::addColumn<int>("quanti");
         QTest::newRow("xlsx bytes") << QStringLiteral("dati_1900.xlsx") << 1000;
-        QTest::newRow("xls bytes") << QStringLiteral("semplice.xls") << 1000;
-        QTest::newRow("xls with shared strings, bytes") << QStringLiteral("dati_1900.xls") << 2000;
+        // Each .xls goes through a LibreOffice conversion of about a second.
+        QTest::newRow("xls bytes") << QStringLiteral("semplice.xls") << 10;
+        QTest::newRow("xls with shared strings, bytes") << QStringLiteral("dati_1900.xls") << 10;
     }
     void fileGuasti()
     {
@@ -142,14 +144,46 @@ private slots:
         qInfo("%s: %d opened, %d refused", qPrintable(sorgente), aperti, rifiutati);
     }
 
-    // A damaged .xls on which FreeXL itself crashes: the reading child dies, we give a message.
-    void xlsCheFaCadereFreexl()
+    // A damaged .xls that made FreeXL crash is read.
+    void xlsDanneggiato()
     {
+        int aperti = 0, rifiutati = 0;
+        prova(QStringLiteral(FIXTURE_EXCEL "/fa_cadere_freexl.xls"), aperti, rifiutati);
+        QCOMPARE(aperti, 1);
+    }
+
+    // The .xls converter that crashes, gives nothing or is missing: a message each time.
+    void convertitoreGuasto_data()
+    {
+        QTest::addColumn<QByteArray>("script"); // the soffice found first on the path; empty: none
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("crashes") << QByteArray("kill -SEGV $$") << "si è interrotta";
+        QTest::newRow("fails") << QByteArray("exit 3") << "si è interrotta";
+        QTest::newRow("writes nothing") << QByteArray("exit 0") << "non è leggibile";
+        QTest::newRow("missing") << QByteArray() << "serve LibreOffice";
+    }
+    void convertitoreGuasto()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(QString, messaggio);
+        const QString cartella = dir.filePath(QStringLiteral("finto_%1").arg(QTest::currentDataTag()));
+        QVERIFY(QDir().mkpath(cartella));
+        if (!script.isEmpty()) {
+            QFile soffice(cartella + QStringLiteral("/soffice"));
+            QVERIFY(soffice.open(QIODevice::WriteOnly));
+            soffice.write("#!/bin/sh\n" + script + '\n');
+            soffice.close();
+            soffice.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        const QByteArray percorso = qgetenv("PATH");
+        qputenv("PATH", cartella.toLocal8Bit() + (script.isEmpty() ? QByteArray() : ':' + percorso));
         try {
-            LibroExcel::apri(QStringLiteral(FIXTURE_EXCEL "/fa_cadere_freexl.xls"));
+            LibroExcel::apri(QStringLiteral(FIXTURE_EXCEL "/semplice.xls"));
+            qputenv("PATH", percorso);
             QFAIL("opened");
         } catch (const ErroreExcel& e) {
-            QVERIFY2(e.descrizione.contains(QStringLiteral("si è interrotta")), qPrintable(e.descrizione));
+            qputenv("PATH", percorso);
+            QVERIFY2(e.descrizione.contains(messaggio), qPrintable(e.descrizione));
         }
     }
 };

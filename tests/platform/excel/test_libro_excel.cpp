@@ -4,6 +4,8 @@
 #include "platform/excel/libro_excel.h"
 #include <QFile>
 #include <QTemporaryDir>
+#include <map>
+#include <memory>
 
 namespace {
 
@@ -37,6 +39,18 @@ class TestLibroExcel : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
+    QMap<QString, QString> misti; // the mixed workbook by its maker
+    std::map<QString, std::unique_ptr<LibroExcel>> letti;
+
+    // The workbook opened once for every test that only reads it (an .xls takes a second).
+    const Foglio& foglioDi(const QString& file)
+    {
+        std::unique_ptr<LibroExcel>& libro = letti[file];
+        if (!libro)
+            libro = LibroExcel::apri(file);
+        return libro->foglio();
+    }
+
 
     QString copia(const QString& sorgente, const QString& nome)
     {
@@ -48,6 +62,19 @@ class TestLibroExcel : public QObject {
     }
 
 private slots:
+    // The mixed workbook as openpyxl writes it, and as LibreOffice converts it to each format.
+    void initTestCase()
+    {
+        const QString misto = dir.filePath(QStringLiteral("misto.xlsx"));
+        eseguiPython(QStringLiteral(FIXTURE_EXCEL "/libro_misto.py"), {misto});
+        const QString cartella = dir.filePath(QStringLiteral("libreoffice"));
+        QVERIFY(QDir().mkpath(cartella));
+        misti[QStringLiteral("openpyxl xlsx")] = misto;
+        misti[QStringLiteral("LibreOffice xlsx")] = convertiConLibreOffice(misto, QStringLiteral("xlsx"), cartella);
+        misti[QStringLiteral("LibreOffice xls")] = convertiConLibreOffice(misto, QStringLiteral("xls"), cartella);
+        for (const QString& file : std::as_const(misti))
+            QVERIFY2(QFileInfo::exists(file), "the mixed workbook was not made");
+    }
     void leggeLeCelle_data()
     {
         QTest::addColumn<QString>("file");
@@ -70,7 +97,7 @@ private slots:
         QTest::newRow("custom date format") << x1900 << "B3" << "02/01/1900";
         QTest::newRow("day after 29 Feb 1900") << x1900 << "C3" << "01/03/1900";
         QTest::newRow("29 Feb 1900") << x1900 << "D3" << "29/02/1900";
-        QTest::newRow("time alone is a number") << x1900 << "E3" << "0,5";
+        QTest::newRow("time alone") << x1900 << "E3" << "12:00:00";
         QTest::newRow("date and time") << x1900 << "F3" << "01/03/2005";
         QTest::newRow("inline string keeps blanks") << x1900 << "A4" << "  spazi  ";
         QTest::newRow("formula result") << x1900 << "B4" << "MatricolaX";
@@ -92,16 +119,56 @@ private slots:
         QTest::newRow("xls: text with zeros") << "semplice.xls" << "E1" << "00100";
         QTest::newRow("xls: accented text") << "semplice.xls" << "R3" << "Località";
         QTest::newRow("xls: empty") << "semplice.xls" << "R4" << "";
-        QTest::newRow("xls: the first sheet, though the second was active") << "dati_1900.xls" << "A1"
-                                                                            << "foglio sbagliato";
+        QTest::newRow("xls: the active sheet, the second") << "dati_1900.xls" << "A1" << "Matricola";
     }
     void leggeLeCelle()
     {
         QFETCH(QString, file);
         QFETCH(QString, indirizzo);
         QFETCH(QString, atteso);
-        const auto libro = LibroExcel::apri(fixture(file));
-        QCOMPARE(libro->foglio().valore(indirizzo), atteso);
+        QCOMPARE(foglioDi(fixture(file)).valore(indirizzo), atteso);
+    }
+
+    // Each cell as a spreadsheet shows it, from the sheet that was active. openpyxl writes
+    // no formula results, so its workbook is not asked for them.
+    void leggeIlLibroMisto_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("indirizzo");
+        QTest::addColumn<QString>("atteso");
+        struct Caso {
+            const char* nome;
+            const char* indirizzo;
+            const char* atteso;
+            bool formula;
+        };
+        const Caso casi[] = {
+            {"active sheet", "A1", "Intestazione", false},
+            {"not the first sheet's cell", "R2", "", false},
+            {"number formula", "A2", "3", true},
+            {"text formula", "B2", "SN-0042", true},
+            {"true", "C2", "VERO", false},
+            {"false", "D2", "FALSO", false},
+            {"blanks only", "E2", "   ", false},
+            {"rich text with a blank run", "F2", "Mario Giuseppe", false},
+            {"time hh:mm:ss", "G2", "12:30:00", false},
+            {"time h:mm AM/PM", "H2", "08:05:07", false},
+            {"date", "I2", "01/03/2005", false},
+            {"error formula", "K2", "#DIV/0!", true},
+            {"plain decimal", "L2", "0,5", false},
+        };
+        for (auto m = misti.cbegin(); m != misti.cend(); ++m)
+            for (const Caso& c : casi)
+                if (!c.formula || !m.key().startsWith(QLatin1String("openpyxl")))
+                    QTest::addRow("%s: %s", qPrintable(m.key()), c.nome)
+                        << m.value() << QString::fromUtf8(c.indirizzo) << QString::fromUtf8(c.atteso);
+    }
+    void leggeIlLibroMisto()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, indirizzo);
+        QFETCH(QString, atteso);
+        QCOMPARE(foglioDi(file).valore(indirizzo), atteso);
     }
 
     // A copy of the template, filled, formatted and saved, reads back cell for cell in our

@@ -1,4 +1,5 @@
 #include "ambiente_test.h"
+#include "platform/excel/stili.h"
 #include "platform/excel/testo_valore.h"
 
 // Numbers and date serials as a cell reads them.
@@ -52,6 +53,48 @@ private slots:
         QFETCH(bool, sistema1904);
         QFETCH(QString, testo);
         QCOMPARE(testoData(seriale, sistema1904), testo);
+    }
+
+    void ora_data()
+    {
+        QTest::addColumn<double>("seriale");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("half past twelve") << 0.5208333333333334 << QStringLiteral("12:30:00");
+        QTest::newRow("as LibreOffice rounds it") << 0.520833333333333 << QStringLiteral("12:30:00");
+        QTest::newRow("midnight") << 0.0 << QStringLiteral("00:00:00");
+        QTest::newRow("the date is dropped") << 38412.75 << QStringLiteral("18:00:00");
+        QTest::newRow("rounds to midnight") << 0.999999999 << QStringLiteral("00:00:00");
+    }
+    void ora()
+    {
+        QFETCH(double, seriale);
+        QFETCH(QString, testo);
+        QCOMPARE(testoOra(seriale), testo);
+    }
+
+    // Which number formats show a date, and which a time alone.
+    void formati_data()
+    {
+        QTest::addColumn<QString>("codice");
+        QTest::addColumn<bool>("data");
+        QTest::addColumn<bool>("ora");
+        QTest::newRow("general") << "General" << false << false;
+        QTest::newRow("date") << "dd/mm/yyyy" << true << false;
+        QTest::newRow("date and time") << "dd/mm/yyyy hh:mm" << true << false;
+        QTest::newRow("time") << "hh:mm:ss" << false << true;
+        QTest::newRow("minutes and seconds") << "mm:ss" << false << true;
+        QTest::newRow("AM/PM") << "h:mm AM/PM" << false << true;
+        QTest::newRow("locale in brackets") << "[$-F400]h:mm:ss\\ AM/PM" << false << true;
+        QTest::newRow("quoted letters") << "0\" hours\"" << false << false;
+        QTest::newRow("month") << "mmmm" << true << false;
+    }
+    void formati()
+    {
+        QFETCH(QString, codice);
+        QFETCH(bool, data);
+        QFETCH(bool, ora);
+        QCOMPARE(codiceMostraData(codice), data);
+        QCOMPARE(codiceMostraOra(codice), ora);
     }
 };
 

@@ -1,7 +1,7 @@
 #include "calls/dati_rientro.h"
 #include "calls/manutenzioni.h"
+#include "common/righe_collegate.h"
 #include "platform/db/connessione.h"
-#include "platform/db/errore_db.h"
 #include "platform/db/testi_sql.h"
 
 using namespace Qt::StringLiterals;
@@ -13,12 +13,20 @@ QVariant chiave(const QVariant& v)
     return v.isNull() ? QVariant(-1) : v;
 }
 
-// An update that touches no row did not happen.
-void richiediRiga(int toccate, qint64 idChiamata)
+// Another workstation may have deleted the row the new one hangs on: checked in the same group.
+void inserisci(RigaCollegata padre, qint64 chiave, const QString& sql, const QVariantList& valori)
+{
+    Transazione t(connessione);
+    richiediRiga(padre, chiave);
+    connessione.esegui(sql, valori);
+    t.conferma();
+}
+
+// An update that touches no row did not happen: the call is gone.
+void richiediChiamata(int toccate)
 {
     if (toccate == 0)
-        throw ErroreDb(erroreFineRecordset, u"Scheda Rientro Tecnico"_s,
-                       u"La chiamata %1 non esiste in archivio"_s.arg(idChiamata));
+        throw RigaMancante(RigaCollegata::chiamata);
 }
 } // namespace
 
@@ -48,8 +56,9 @@ Recordset difettiProdotto(const QVariant& idProdChiamata)
 
 void aggiungiDifetto(qint64 idProdChiamata, qint64 idDifetto, const QString& nota)
 {
-    connessione.esegui(u"insert into riscontro_su_prodotto (at_pr_codice , at_difetto , at_note) values (?,?,?)"_s,
-                       {idProdChiamata, idDifetto, maiuscolo(nota)});
+    inserisci(RigaCollegata::prodottoChiamata, idProdChiamata,
+              u"insert into riscontro_su_prodotto (at_pr_codice , at_difetto , at_note) values (?,?,?)"_s,
+              {idProdChiamata, idDifetto, maiuscolo(nota)});
 }
 
 void aggiornaNotaDifetto(qint64 idAttProd, const QString& nota)
@@ -73,8 +82,9 @@ Recordset attivitaProdotto(const QVariant& idProdChiamata, qint64 idChiamata)
 
 void aggiungiAttivita(qint64 idProdChiamata, qint64 idTipoAttivita, const QString& nota)
 {
-    connessione.esegui(u"insert into attività_svolte (cod_prodotto, cod_operazione,note_att) values (?,?,?)"_s,
-                       {idProdChiamata, idTipoAttivita, maiuscolo(nota)});
+    inserisci(RigaCollegata::prodottoChiamata, idProdChiamata,
+              u"insert into attività_svolte (cod_prodotto, cod_operazione,note_att) values (?,?,?)"_s,
+              {idProdChiamata, idTipoAttivita, maiuscolo(nota)});
 }
 
 void aggiornaNotaAttivita(qint64 idAttivita, const QString& nota)
@@ -105,7 +115,8 @@ Recordset materialiSenzaAttivita()
 
 void aggiungiMateriale(qint64 idAttivita, qint64 idMat)
 {
-    connessione.esegui(u"insert into matAtt (codAtt,codMat) values (?,?)"_s, {idAttivita, idMat});
+    inserisci(RigaCollegata::attivita, idAttivita, u"insert into matAtt (codAtt,codMat) values (?,?)"_s,
+              {idAttivita, idMat});
 }
 
 void eliminaMateriale(qint64 idMatAtt)
@@ -123,22 +134,20 @@ Recordset materialiArea(const QVariant& idGruppo)
 QString noteRientro(qint64 idChiamata)
 {
     const Recordset rs = connessione.apriAvanti(u"SELECT ch_rientro_note FROM chiamate where idChiamata=?"_s, {idChiamata});
-    richiediRiga(rs.eof() ? 0 : 1, idChiamata);
+    richiediChiamata(rs.eof() ? 0 : 1);
     return nz(rs.campo(0)).toString();
 }
 
 void salvaNoteRientro(qint64 idChiamata, const QString& testo)
 {
-    richiediRiga(connessione.esegui(u"UPDATE chiamate set ch_rientro_note=? where idChiamata=?"_s,
-                                    {maiuscolo(testo), idChiamata}),
-                 idChiamata);
+    richiediChiamata(connessione.esegui(u"UPDATE chiamate set ch_rientro_note=? where idChiamata=?"_s,
+                                        {maiuscolo(testo), idChiamata}));
 }
 
 void segnaEseguito(qint64 idChiamata)
 {
-    richiediRiga(
-        connessione.esegui(u"update interventi set cod_stato_int='ESEGUITO' where cod_chiamata=?"_s, {idChiamata}),
-        idChiamata);
+    richiediChiamata(
+        connessione.esegui(u"update interventi set cod_stato_int='ESEGUITO' where cod_chiamata=?"_s, {idChiamata}));
 }
 
 QVariant clienteChiamata(qint64 idChiamata)

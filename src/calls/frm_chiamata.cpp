@@ -6,10 +6,10 @@
 #include "calls/stati_intervento.h"
 #include "common/funzioni.h"
 #include "common/prossimo_numero.h"
+#include "common/righe_collegate.h"
 #include "common/stato.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
-#include "platform/db/errore_db.h"
 #include "platform/db/testi_sql.h"
 #include "platform/ui/clessidra.h"
 #include "platform/ui/colori_focus.h"
@@ -217,6 +217,7 @@ void frmChiamata::alCaricamento()
         nOperatore = codiceOperatore;
         c.lblOperatore->setText(nomeOperatore);
     }
+    versione.dimentica();
 }
 
 long frmChiamata::incChiamata()
@@ -318,6 +319,10 @@ bool frmChiamata::predisponi()
         }
         aggiornaProdotti();
         aggiornaRichieste();
+        versione.leggi(u"SELECT cod_cliente, ch_data, ch_operatore, ch_note, cod_tecnico, data_int, note_int, "
+                       "cod_stato_int, ora_inizio, ora_fine FROM chiamate LEFT JOIN interventi ON "
+                       "interventi.cod_chiamata = chiamate.idChiamata WHERE idChiamata = ?"_s,
+                       {qlonglong(nIdChiamata)});
     });
     return trovata;
 }
@@ -404,10 +409,10 @@ void frmChiamata::inserisci()
 void frmChiamata::modificaChiamata()
 {
     auto& c = ui();
-    // An update that touches no row means the call is gone: a failure, not a save.
+    // An update that touches no row means the call is gone (another workstation deleted it).
     const auto controlla = [](int righe) {
         if (righe == 0)
-            throw ErroreDb(erroreComando, u"frmChiamata"_s, u"La chiamata non esiste più nell'archivio."_s);
+            throw RigaMancante(RigaCollegata::chiamata);
     };
     controlla(connessione.esegui(u"update chiamate set cod_cliente=?, ch_data=?, ch_operatore=?, ch_note=? "
                                  "where idChiamata=?"_s,
@@ -457,17 +462,28 @@ void frmChiamata::cmdConferma_Click()
     if (!check())
         return;
     // Call, intervention and request codes in one group; a refused write keeps the card open.
-    const bool salvata = gestisci([this] {
-        Transazione t(connessione);
-        if (nModalita == 0)
-            inserisci();
-        else
-            modificaChiamata();
-        costruisciRichieste();
-        t.conferma();
+    // A new call needs its customer still on file; an edited one asks when another
+    // workstation changed the call since it was loaded.
+    EsitoScrittura esito = EsitoScrittura::scritta;
+    const bool salvata = gestisci([&] {
+        esito = versione.scriviSeInvariata(
+            u"Attenzione! la chiamata è stata modificata da un'altra postazione dopo l'apertura della scheda."_s, [this] {
+                if (nModalita == 0) {
+                    richiediRiga(RigaCollegata::cliente, qlonglong(nIDcliente));
+                    inserisci();
+                } else {
+                    modificaChiamata();
+                }
+                costruisciRichieste();
+            });
     });
     if (!salvata)
         return;
+    // The other workstation's version is kept: the card shows it and stays open.
+    if (esito == EsitoScrittura::altraVersione) {
+        predisponi();
+        return;
+    }
     bConferma = true;
     bElimina = false;
     chiudi();
@@ -509,8 +525,16 @@ void frmChiamata::cmdAggiungiProdotto_Click()
         const QVariant prodotto = ui().cmbProdotti->valoreLegato();
         if (prodotto.isNull())
             return;
+        // The row hangs on the appliance and on the call (a new one's customer): both still on file.
+        Transazione t(connessione);
+        if (nModalita == 0)
+            richiediRiga(RigaCollegata::cliente, qlonglong(nIDcliente));
+        else
+            richiediRiga(RigaCollegata::chiamata, qlonglong(nIdChiamata));
+        richiediRiga(RigaCollegata::prodottoCliente, prodotto);
         connessione.esegui(u"INSERT INTO PRODOTTI_IN_CHIAMATA (COD_CHIAMATA , COD_CH_PRODOTTO) VALUES (?,?)"_s,
                            {qlonglong(nIdChiamata), prodotto});
+        t.conferma();
         aggiornaProdotti();
         aggiornaRichieste();
     });
@@ -542,7 +566,10 @@ void frmChiamata::cmdAggiungiRichiesta_Click()
         const QVariant tipo = c.cmbRichieste->valoreLegato();
         if (riga.isNull() || tipo.isNull())
             return;
+        Transazione t(connessione);
+        richiediRiga(RigaCollegata::prodottoChiamata, riga);
         connessione.esegui(u"INSERT INTO richieste (ricCodChiamata,ricCodRichiesta) VALUES (?,?)"_s, {riga, tipo});
+        t.conferma();
         aggiornaRichieste();
     });
 }
@@ -584,7 +611,11 @@ void frmChiamata::cmdRientro_Click()
                                 riempiProdotti();
                                 aggiornaProdotti();
                             },
-                        .conferma = [this] { ui().cmdConferma->click(); }});
+                        .conferma = [this] {
+                            // The state the report wrote is this workstation's own change.
+                            versione.imposta(u"cod_stato_int"_s, statoEseguito);
+                            ui().cmdConferma->click();
+                        }});
     });
 }
 

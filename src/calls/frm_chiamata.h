@@ -1,4 +1,5 @@
 #pragma once
+#include "common/versione_riga.h"
 #include "platform/ui/finestra.h"
 #include <QString>
 
@@ -97,4 +98,6 @@ private:
 
     // The operator who took the call: the current one for a new call, the stored one on edit.
     long nOperatore = 0;
+    // The call and its intervention as loaded, against changes by another workstation.
+    VersioneRiga versione;
 };

@@ -22,11 +22,20 @@ Recordset tecniciDellaZona(long idZona)
                                    {qlonglong(idZona)});
 }
 
+// The rows of the appointments: one per appliance of a call, with its customer and model. The
+// planner's counts and its day list read the same rows, so a call whose customer or appliance
+// another workstation deleted is neither counted nor listed.
+const QString righeAppuntamenti =
+    u"FROM interventi inner join chiamate on interventi.cod_chiamata = chiamate.idChiamata "
+    "inner join prodotti_in_chiamata on chiamate.idChiamata = prodotti_in_chiamata.cod_chiamata "
+    "inner join prodotti_ai_clienti on prodotti_in_chiamata.cod_ch_prodotto = prodotti_ai_clienti.id_pro_cli "
+    "inner join clienti on prodotti_ai_clienti.cod_cliente = clienti.idcli "
+    "inner join prodotti on prodotti_ai_clienti.cod_prodotto = prodotti.idModello "_s;
+
 Recordset interventi(const QString& condizione, const QVariantList& valori)
 {
-    return connessione.apriStatico(u"SELECT * FROM interventi inner join prodotti_in_chiamata on "
-                                   "interventi.cod_chiamata=prodotti_in_chiamata.cod_chiamata where "_s
-                                       + condizione + u" order by ora_inizio"_s,
+    return connessione.apriStatico(u"SELECT interventi.*, prodotti_in_chiamata.* "_s + righeAppuntamenti + u"where "_s
+                                       + condizione + u" order by interventi.ora_inizio"_s,
                                    valori);
 }
 } // namespace
@@ -50,25 +59,21 @@ Recordset appuntamentiTecnico(long idTecnico, const QDate& giorno)
         u"SELECT idChiamata, interventi.ora_inizio, interventi.cod_tecnico, idProdChiamata, idcli, "
         "ifnull(Cognome,'') || ' ' || ifnull(Nome,'') as cliente, "
         "ifnull(interventi.ora_inizio,'') || ' - ' || ifnull(interventi.ora_fine,'') as orario, modello, "
-        "clienti.indirizzo, citta, cod_stato_int, lista_richieste "
-        "FROM interventi inner join chiamate on interventi.cod_chiamata = chiamate.idChiamata "
-        "inner join prodotti_in_chiamata on chiamate.idChiamata = prodotti_in_chiamata.cod_chiamata "
-        "inner join prodotti_ai_clienti on prodotti_in_chiamata.cod_ch_prodotto = prodotti_ai_clienti.id_pro_cli "
-        "inner join clienti on prodotti_ai_clienti.cod_cliente = clienti.idcli "
-        "inner join prodotti on prodotti_ai_clienti.cod_prodotto = prodotti.idModello "
-        "where interventi.cod_tecnico=? and data_int=? and cod_stato_int <> 'ESEGUITO' "
+        "clienti.indirizzo, citta, cod_stato_int, lista_richieste "_s
+            + righeAppuntamenti
+            + u"where interventi.cod_tecnico=? and data_int=? and cod_stato_int <> 'ESEGUITO' "
         "order by interventi.ora_inizio,interventi.ora_fine"_s,
         {qlonglong(idTecnico), giorno});
 }
 
 Recordset interventiTecnico(long idTecnico, const QDate& giorno)
 {
-    return interventi(u"cod_tecnico=? and data_int=?"_s, {qlonglong(idTecnico), giorno});
+    return interventi(u"interventi.cod_tecnico=? and interventi.data_int=?"_s, {qlonglong(idTecnico), giorno});
 }
 
 Recordset interventiPeriodo(const QDate& da, const QDate& a)
 {
-    return interventi(u"data_int>=? and data_int<=?"_s, {da, a});
+    return interventi(u"interventi.data_int>=? and interventi.data_int<=?"_s, {da, a});
 }
 
 void eliminaDatiRiga(qint64 idProdChiamata)

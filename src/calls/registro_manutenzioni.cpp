@@ -1,5 +1,6 @@
 #include "calls/registro_manutenzioni.h"
 #include "calls/manutenzioni.h"
+#include "common/righe_collegate.h"
 #include "platform/db/connessione.h"
 #include "platform/db/testi_sql.h"
 
@@ -25,6 +26,8 @@ void inserisciManutenzione(const QString& data, qint64 idTipoMan, qint64 idChiam
 {
     // The summary is the latest maintenance, which an older one just entered is not.
     Transazione t(connessione);
+    richiediRiga(RigaCollegata::chiamata, idChiamata);
+    richiediRiga(RigaCollegata::prodottoCliente, idProdotto);
     connessione.esegui(u"insert into manutenzioni (dataMan,codTipoMan,codChiamata,codProdotto) values (#"_s
                            + dataSQL(data) + u"#,?,?,?)"_s,
                        {idTipoMan, idChiamata, idProdotto});

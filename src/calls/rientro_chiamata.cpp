@@ -25,7 +25,11 @@ void rientroTecnico(const ChiamataRientro& c)
     rientro.dataIntervento = c.dataIntervento.toString(u"dd/MM/yyyy"_s);
     rientro.cmbStatoChiamata = c.cmbStato;
     rientro.bSvoltoChiamata = c.bSvolto;
-    rientro.predisponi();
+    // A call that cannot be read (deleted by another workstation) gets no report.
+    if (!rientro.predisponi()) {
+        rientro.chiudi();
+        return;
+    }
     rientro.controlli().cmbProdotti->impostaValoreLegato(riga);
     rientro.aggiornaProdottoSelezionato();
     rientro.mostraModale();

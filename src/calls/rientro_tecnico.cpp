@@ -3,6 +3,7 @@
 #include "calls/campi_rientro.h"
 #include "calls/dati_rientro.h"
 #include "common/funzioni.h"
+#include "common/righe_collegate.h"
 #include "customers/scheda_cliente.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/clessidra.h"
@@ -127,9 +128,9 @@ void schRientroTecnico::riempiCombo()
                            u"materiale"_s, u"idMat"_s);
 }
 
-void schRientroTecnico::predisponi()
+bool schRientroTecnico::predisponi()
 {
-    gestisci([this] {
+    return gestisci([this] {
         const QString note = noteRientro(nID);
         ++caricamentoPannello;
         ui().txtNote->setPlainText(note);
@@ -198,6 +199,15 @@ void schRientroTecnico::cmdCliente_Click()
 
 void schRientroTecnico::cmdChiudi_Click()
 {
+    // A call another workstation deleted takes nothing more: the report says so and closes.
+    bool chiamataPresente = true;
+    if (!gestisci([&] { chiamataPresente = esisteRiga(RigaCollegata::chiamata, nID); }))
+        return;
+    if (!chiamataPresente) {
+        segnalaErrore(RigaMancante(RigaCollegata::chiamata));
+        chiudi();
+        return;
+    }
     // A panel save that was refused stops the confirmation: what was typed stays on screen.
     const bool conProdotto = !prodottoSelezionato().isNull();
     if (!cmdAggiorna_Click() && conProdotto)

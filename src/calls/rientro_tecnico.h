@@ -54,7 +54,7 @@ struct ControlliRientro {
 // the appliance panel and the note are written by their buttons and by the confirmation.
 //
 // Opening, from the call card: set nID (before the window loads) and dataIntervento
-// (dd/MM/yyyy), cmbStatoChiamata and bSvoltoChiamata; predisponi(); the selector's bound value
+// (dd/MM/yyyy), cmbStatoChiamata and bSvoltoChiamata; predisponi() (false: do not show); the selector's bound value
 // to the card's appliance row; aggiornaProdottoSelezionato(); show modally. When the
 // confirmation marks the intervention "ESEGUITO" it sets the card's state list to that entry
 // and its bSvolto to true.
@@ -72,7 +72,8 @@ public:
     void riempiDifetti(const QString& separatore = QStringLiteral(" "));
     void riempiTipologiaAttività(const QString& separatore = QStringLiteral(" "));
     void riempiMat();
-    void predisponi();
+    // Loads the call's note; false when the call cannot be read (the box has said why).
+    bool predisponi();
     // Writes the panel to the appliance it was loaded for; false when refused (already said).
     bool modificaProdotto();
     void aggiornaMan();

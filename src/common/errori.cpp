@@ -4,9 +4,9 @@
 
 void segnalaErrore(const ErroreDb& e)
 {
-    // Another workstation's lock and a file that is not the archive say so in plain words:
-    // there is nothing for the programmer to note.
-    if (e.numero == erroreArchivioOccupato || e.numero == erroreFormatoArchivio) {
+    // Another workstation's lock, a row it deleted and a file that is not the archive say so
+    // in plain words: there is nothing for the programmer to note.
+    if (e.numero == erroreArchivioOccupato || e.numero == erroreRecordEliminato || e.numero == erroreFormatoArchivio) {
         messaggio(e.descrizione, stile::esclamazione);
         return;
     }

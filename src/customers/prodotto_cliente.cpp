@@ -1,4 +1,5 @@
 #include "common/funzioni.h"
+#include "common/righe_collegate.h"
 #include "customers/scheda_prodotto_cliente.h"
 #include "platform/db/connessione.h"
 #include "platform/db/testi_sql.h"
@@ -97,6 +98,9 @@ bool schProdottoCliente::inserisciProdotto()
 {
     return gestisci([this] {
         Transazione t(connessione);
+        // A stored customer may have been deleted by another workstation meanwhile.
+        if (!bClienteNuovo)
+            richiediRiga(RigaCollegata::cliente, qlonglong(nIDcliente));
         connessione.esegui(sqlInserimento(tabella, colonne), valoriRiga());
         t.conferma();
     });
@@ -110,12 +114,19 @@ bool schProdottoCliente::modificaProdotto()
         return false;
     }
     int toccate = 0;
+    EsitoScrittura esito = EsitoScrittura::scritta;
     const bool eseguita = gestisci([&] {
-        Transazione t(connessione);
-        toccate = connessione.esegui(sqlModifica(tabella, colonne, u"id_pro_cli"_s),
-                                     valoriRiga() << qlonglong(nIdProdotto));
-        t.conferma();
+        esito = versione.scriviSeInvariata(
+            u"Attenzione! il prodotto è stato modificato da un'altra postazione dopo l'apertura della scheda."_s, [&] {
+                toccate = connessione.esegui(sqlModifica(tabella, colonne, u"id_pro_cli"_s),
+                                             valoriRiga() << qlonglong(nIdProdotto));
+            });
     });
+    // The other workstation's version is kept: the card shows it and stays open.
+    if (eseguita && esito == EsitoScrittura::altraVersione) {
+        ripristinaProdotto();
+        return false;
+    }
     // An update that touches no row saved nothing: the row has gone meanwhile.
     if (eseguita && toccate == 0)
         messaggio(nonEsiste, stile::informazione);
@@ -158,6 +169,8 @@ bool schProdottoCliente::ripristinaProdotto()
         nVerificaInstallazione = codice(rs, u"catAttesta"_s).toInt();
         altroVerificaInstallazione = nz(rs.campo(u"altroCatAttesta"_s)).toString();
         strMatricola = c.txtMatricola1->text();
+        versione.leggi(u"SELECT "_s + colonne.join(u',') + u" FROM "_s + tabella + u" WHERE id_pro_cli = ?"_s,
+                       {qlonglong(nIdProdotto)});
         caricato = true;
     });
     if (caricato)

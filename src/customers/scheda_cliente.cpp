@@ -76,6 +76,9 @@ public:
 private:
     QLabel* etichetta;
 };
+
+// The columns the card keeps in members, in the order of valoriMembri.
+const QStringList colonneMembri = {u"cod_tipo_appartenenza"_s, u"note_cli"_s, u"note_pag"_s};
 } // namespace
 
 QWidget* schCliente::costruisci()
@@ -311,6 +314,7 @@ void schCliente::alCaricamento()
     bConferma = false;
     prodottiModificati = false;
     grigliaLegata = false;
+    versione.dimentica();
     gestisci([this] { riempiCombo(); });
     gestisci([this] { riempiGruppo(); });
     ui().forma->setWindowTitle(u"SCHEDA CLIENTE - MODIFICA"_s);
@@ -417,6 +421,9 @@ bool schCliente::ripristinaCliente(long id)
         mostraTipoAppartenenza();
         coloraNote();
         aggiornaProdotti();
+        versione.leggi(u"SELECT "_s + (colonneMembri + c.legame.colonne()).join(u',')
+                           + u" FROM clienti WHERE idCli = ?"_s,
+                       {qlonglong(id)});
     });
     if (trovato || !letto)
         return trovato;
@@ -448,9 +455,6 @@ bool schCliente::check()
     return false;
 }
 
-// The values of the columns the card keeps in members, in the order of valoriMembri.
-static const QStringList colonneMembri = {u"cod_tipo_appartenenza"_s, u"note_cli"_s, u"note_pag"_s};
-
 QVariantList schCliente::valoriMembri() const
 {
     return {qlonglong(nTipoGruppo), maiuscolo(cNoteUlteriori), maiuscolo(cNotePagamento)};
@@ -470,15 +474,22 @@ bool schCliente::inserisciCliente()
 bool schCliente::modificaCliente()
 {
     int toccate = 0;
+    EsitoScrittura esito = EsitoScrittura::scritta;
     const bool eseguita = gestisci([&] {
         auto& l = ui().legame;
-        Transazione t(connessione);
-        toccate = connessione.esegui(l.istruzioneModifica(u"clienti"_s, u"idCli"_s, colonneMembri),
-                                     valoriMembri() + l.valori() << qlonglong(nIDcliente));
-        t.conferma();
+        esito = versione.scriviSeInvariata(
+            u"Attenzione! il cliente è stato modificato da un'altra postazione dopo l'apertura della scheda."_s, [&] {
+                toccate = connessione.esegui(l.istruzioneModifica(u"clienti"_s, u"idCli"_s, colonneMembri),
+                                             valoriMembri() + l.valori() << qlonglong(nIDcliente));
+            });
     });
     if (!eseguita)
         return false;
+    // The other workstation's version is kept: the card shows it and stays open.
+    if (esito == EsitoScrittura::altraVersione) {
+        ripristinaCliente(nIDcliente);
+        return false;
+    }
     // The customer was deleted meanwhile (another workstation): nothing was saved.
     if (toccate == 0) {
         messaggio(u"Cliente non trovato!"_s, stile::esclamazione);
@@ -569,6 +580,7 @@ void schCliente::cmdAggiungi_Click()
         p.nModalità = 0;
         p.carica();
         p.nIDcliente = nIDcliente;
+        p.bClienteNuovo = nModalità == 0;
         p.nModalità = 0;
         p.mostraModale();
         if (!p.bConferma)

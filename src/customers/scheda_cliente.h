@@ -1,4 +1,5 @@
 #pragma once
+#include "common/versione_riga.h"
 #include "platform/ui/finestra.h"
 #include "registers/modello/legame_campi.h"
 #include <QString>
@@ -96,6 +97,7 @@ private:
     void abbandona();
     QVariantList valoriMembri() const;
 
+    VersioneRiga versione;           // the row as loaded, against changes by another workstation
     bool grigliaLegata = false;      // the appliance grid has a recordset
     bool prodottiModificati = false; // an appliance was stored or deleted during this opening
 };

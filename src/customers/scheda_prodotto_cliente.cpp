@@ -314,6 +314,8 @@ void schProdottoCliente::alCaricamento()
 {
     centraForm(ui().forma);
     caricato = false;
+    bClienteNuovo = false;
+    versione.dimentica();
     strMatricola.clear();
     riempiCombo();
     static_cast<DatiPrimaAccensione&>(*this) = DatiPrimaAccensione{};

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/versione_riga.h"
 #include "customers/dati_accensione.h"
 #include "platform/db/recordset.h"
 #include "platform/ui/finestra.h"
@@ -62,13 +63,15 @@ struct ControlliProdottoCliente {
 };
 
 // One appliance installed at a customer's address, added (nModalità 0) or modified (1).
-// The opener sets nModalità, loads the card, sets nIDcliente (and nIdProdotto, then calls
+// The opener sets nModalità, loads the card, sets nIDcliente and bClienteNuovo (and nIdProdotto, then calls
 // ripristinaProdotto, showing nothing when it fails), shows it modally and reads bConferma.
 class schProdottoCliente : public FinestraCon<ControlliProdottoCliente>, public DatiPrimaAccensione {
 public:
     bool bConferma = false; // True only after a confirmed write; kept between openings
     int nModalità = 0;      // read while loading: 0 lists enabled technicians only
     long nIDcliente = 0;
+    // The customer is a new card's, not stored yet: a new appliance does not need its row.
+    bool bClienteNuovo = false;
     long nIdProdotto = 0;
     QString strMatricola; // the serial as loaded: what the duplicate check compares against
 
@@ -117,6 +120,7 @@ private:
     void annulla();
 
     bool caricato = false;   // the row nIdProdotto was loaded whole: only then may it be updated
+    VersioneRiga versione;   // that row as loaded, against changes by another workstation
     bool riempiendo = false; // a list is being refilled: its choice changes are not the operator's
     bool controllando = false; // a number box's message is up
 };

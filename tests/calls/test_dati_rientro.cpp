@@ -1,7 +1,9 @@
+#include "altra_postazione.h"
 #include "ambiente_test.h"
 #include "calls/dati_rientro.h"
 #include "calls/registro_manutenzioni.h"
 #include "calls/scadenza_abbonamento.h"
+#include "common/righe_collegate.h"
 #include "platform/db/connessione.h"
 #include "platform/db/errore_db.h"
 #include "supporto_finestre.h"
@@ -13,6 +15,7 @@ namespace {
 void manutenzioni()
 {
     for (const char* sql : {
+             "INSERT INTO chiamate (idChiamata) VALUES (100), (101)",
              "INSERT INTO tipoManutenzioni (idTipoMan, sigla_tipo_man) VALUES (1, 'ORD'), (2, 'STR')",
              "INSERT INTO prodotti_ai_clienti (id_pro_cli, manutenzione) VALUES (10, 'ORD-10/03/2025'), (11, '-')",
              "INSERT INTO manutenzioni (id, dataMan, codTipoMan, codChiamata, codProdotto) VALUES "
@@ -139,9 +142,55 @@ private slots:
     void chiamataMancante()
     {
         DatabaseTest db;
-        QVERIFY_THROWS_EXCEPTION(ErroreDb, salvaNoteRientro(5, u"X"_s));
-        QVERIFY_THROWS_EXCEPTION(ErroreDb, segnaEseguito(5));
-        QVERIFY_THROWS_EXCEPTION(ErroreDb, noteRientro(5));
+        QVERIFY_THROWS_EXCEPTION(RigaMancante, salvaNoteRientro(5, u"X"_s));
+        QVERIFY_THROWS_EXCEPTION(RigaMancante, segnaEseguito(5));
+        QVERIFY_THROWS_EXCEPTION(RigaMancante, noteRientro(5));
+    }
+
+    // Another workstation deletes the row a report's row hangs on: the write is refused and
+    // nothing is stored.
+    void rigaEliminata_data()
+    {
+        QTest::addColumn<QString>("eliminazione");
+        QTest::addColumn<int>("scrittura");
+        QTest::addColumn<QString>("tabella");
+        QTest::addColumn<int>("mancante");
+        const QString chiamata = u"DELETE FROM chiamate WHERE idChiamata = 100"_s;
+        const QString riga = u"DELETE FROM prodotti_in_chiamata WHERE idProdChiamata = 5"_s;
+        const int rigaChiamata = int(RigaCollegata::prodottoChiamata);
+        QTest::newRow("defect, appliance row removed") << riga << 0 << u"riscontro_su_prodotto"_s << rigaChiamata;
+        QTest::newRow("activity, appliance row removed") << riga << 1 << u"attività_svolte"_s << rigaChiamata;
+        QTest::newRow("material, activity deleted") << u"DELETE FROM attività_svolte WHERE idAttivita = 1"_s << 2
+                                                    << u"matAtt"_s << int(RigaCollegata::attivita);
+        QTest::newRow("maintenance, call deleted") << chiamata << 3 << u"manutenzioni"_s << int(RigaCollegata::chiamata);
+        QTest::newRow("maintenance, appliance deleted") << u"DELETE FROM prodotti_ai_clienti WHERE id_pro_cli = 10"_s << 3
+                                                        << u"manutenzioni"_s << int(RigaCollegata::prodottoCliente);
+    }
+    void rigaEliminata()
+    {
+        QFETCH(QString, eliminazione);
+        QFETCH(int, scrittura);
+        QFETCH(QString, tabella);
+        QFETCH(int, mancante);
+        DatabaseTest db;
+        manutenzioni();
+        connessione.esegui(u"INSERT INTO prodotti_in_chiamata (idProdChiamata, cod_chiamata, cod_ch_prodotto) VALUES (5, 100, 10)"_s);
+        connessione.esegui(u"INSERT INTO attività_svolte (idAttivita, cod_prodotto) VALUES (1, 5)"_s);
+        const int prima = conta(u"SELECT count(*) FROM "_s + tabella);
+        AltraPostazione(db.file()).esegui(eliminazione);
+        const std::function<void()> scritture[] = {
+            [] { aggiungiDifetto(5, 1, u"x"_s); },
+            [] { aggiungiAttivita(5, 1, u"x"_s); },
+            [] { aggiungiMateriale(1, 7); },
+            [] { inserisciManutenzione(u"02/04/2025"_s, 2, 100, 10); },
+        };
+        try {
+            scritture[scrittura]();
+            QFAIL("written");
+        } catch (const RigaMancante& e) {
+            QCOMPARE(int(e.riga), mancante);
+        }
+        QCOMPARE(conta(u"SELECT count(*) FROM "_s + tabella), prima);
     }
 };
 

@@ -1,4 +1,6 @@
+#include "altra_postazione.h"
 #include "ambiente_test.h"
+#include "calls/celle_planning.h"
 #include "calls/mod_planning.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/messaggi.h"
@@ -193,6 +195,37 @@ private slots:
             stati << rs[u"cod_stato_int"_s].toString();
         stati.sort();
         QCOMPARE(stati, (QStringList{u"ANNULLATO"_s, u"DA SVOLGERE"_s, u"DA SVOLGERE"_s, u"ESEGUITO"_s, u"SOSPESO"_s}));
+    }
+
+    // Another workstation deletes a row an appointment reads: the planner's cell counts the
+    // rows its day list shows, no more.
+    void conteggiComeElenco_data()
+    {
+        QTest::addColumn<QString>("eliminazione");
+        QTest::addColumn<QString>("cella");
+        QTest::addColumn<int>("elencati");
+        QTest::newRow("nothing deleted") << QString() << u"S:1\r\nF:1"_s << 2;
+        QTest::newRow("customer deleted") << u"DELETE FROM clienti WHERE idCli = 2"_s << u"F:1"_s << 1;
+        QTest::newRow("appliance deleted") << u"DELETE FROM prodotti_ai_clienti WHERE id_pro_cli = 8"_s << u"F:1"_s << 1;
+        QTest::newRow("call row deleted") << u"DELETE FROM chiamate WHERE idChiamata = 2"_s << u"F:1"_s << 1;
+        QTest::newRow("model deleted") << u"DELETE FROM prodotti WHERE idModello = 2"_s << u"F:1"_s << 1;
+    }
+    void conteggiComeElenco()
+    {
+        QFETCH(QString, eliminazione);
+        QFETCH(QString, cella);
+        QFETCH(int, elencati);
+        esegui(u"INSERT INTO clienti (idCli, cognome) VALUES (1, 'ROSSI'), (2, 'BIANCHI')"_s);
+        esegui(u"INSERT INTO prodotti (idModello, modello) VALUES (1, 'ALFA'), (2, 'BETA')"_s);
+        esegui(u"INSERT INTO prodotti_ai_clienti (id_pro_cli, cod_cliente, cod_prodotto) VALUES (7, 1, 1), (8, 2, 2)"_s);
+        esegui(u"INSERT INTO chiamate (idChiamata, cod_cliente) VALUES (1, 1), (2, 2)"_s);
+        esegui(u"INSERT INTO interventi (cod_chiamata, cod_tecnico, data_int, cod_stato_int) VALUES "
+               "(1, 1, '2026-03-10', 'DA SVOLGERE'), (2, 1, '2026-03-10', 'SOSPESO')"_s);
+        esegui(u"INSERT INTO prodotti_in_chiamata (cod_chiamata, cod_ch_prodotto) VALUES (1, 7), (2, 8)"_s);
+        if (!eliminazione.isEmpty())
+            AltraPostazione(db->file()).esegui(eliminazione);
+        QCOMPARE(cellePlanning({1}, QDate(2026, 3, 10), 1)[0][0].testo, cella);
+        QCOMPARE(appuntamentiTecnico(1, QDate(2026, 3, 10)).recordCount(), elencati);
     }
 };
 

@@ -24,3 +24,5 @@ constexpr long erroreFormatoArchivio = 3343;
 constexpr long erroreCampo = 3265;
 // A move past either end of a recordset.
 constexpr long erroreFineRecordset = 3021;
+// The row a write needed is gone: another workstation deleted it (the description tells the operator).
+constexpr long erroreRecordEliminato = 3167;

@@ -1,4 +1,7 @@
+#include "altra_postazione.h"
 #include "ambiente_test.h"
+#include "concorrenza_schede.h"
+#include "calls/celle_planning.h"
 #include "calls/frm_chiamata.h"
 #include "calls/mod_planning.h"
 #include "common/stato.h"
@@ -273,6 +276,9 @@ private slots:
             QTest::keyClick(c().grigliaProdotti, Qt::Key_F2);
         }));
         QCOMPARE(seamModale::mostrate().mid(1), (QStringList{u"SCHEDA CHIAMATA"_s, u"Scheda Rientro Tecnico"_s}));
+        // The state the report wrote is this workstation's own: the card asks nothing about it.
+        QCOMPARE(seamMessaggi::testi(),
+                 QStringList{u"Considerare l'intervento 'SVOLTO' ed eliminare la sua visualizzazione nel planner ?"_s});
         QVERIFY(scheda().bConferma);
         QVERIFY(!aperta());
         QCOMPARE(riga(u"SELECT cod_stato_int FROM interventi WHERE cod_chiamata = 41"_s), QStringList{u"ESEGUITO"_s});
@@ -397,6 +403,113 @@ private slots:
         for (const char* tabella : {"prodotti_in_chiamata", "richieste", "attività_svolte", "matAtt", "riscontro_su_prodotto"})
             QCOMPARE(conta(u"SELECT count(*) FROM "_s + QString::fromUtf8(tabella)), 0);
         QCOMPARE(conta(u"SELECT count(*) FROM manutenzioni"_s), 1);
+    }
+
+    // Another workstation deletes the customer while a new call for it is open: CONFERMA
+    // stores nothing and says so; ANNULLA removes the rows written meanwhile; the planner
+    // counts nothing it cannot list.
+    void clienteEliminato()
+    {
+        bool apertaDopo = false;
+        nuovaChiamata(1, QDate(2026, 8, 4), 2, [&] {
+            aggiungiProdotto(7);
+            AltraPostazione(db->file())
+                .esegui(u"BEGIN; DELETE FROM prodotti_ai_clienti WHERE cod_cliente = 1; "
+                        "DELETE FROM clienti WHERE idCli = 1; COMMIT"_s);
+            aggiungiProdotto(8);
+            c().cmdConferma->click();
+            apertaDopo = aperta();
+            seamMessaggi::rispondi(Risposta::Si);
+            c().cmdAnnulla->click();
+        });
+        QVERIFY(apertaDopo);
+        const QString clienteMancante = u"Attenzione! il cliente non esiste più nell'archivio: è stato eliminato da "
+                                        "un'altra postazione.\r\nNulla è stato salvato."_s;
+        QCOMPARE(seamMessaggi::testi(),
+                 (QStringList{clienteMancante, clienteMancante,
+                              u"Attenzione! annullando verranno persi i dati raccolti in questa chiamata... continuare ?"_s}));
+        QVERIFY(!scheda().bConferma);
+        for (const char* tabella : {"chiamate", "interventi", "prodotti_in_chiamata"})
+            QCOMPARE(conta(u"SELECT count(*) FROM "_s + QString::fromUtf8(tabella)), 0);
+        QCOMPARE(cellePlanning({2}, QDate(2026, 8, 4), 1)[0][0].testo, QString());
+    }
+
+    // Another workstation deletes a call while it is being edited: nothing more is hung on
+    // it, CONFERMA says the call is gone (not the duplicate-record text) and ANNULLA leaves.
+    void chiamataEliminata()
+    {
+        nuovaChiamata(1, QDate(2026, 8, 4), 2, [] {
+            aggiungiProdotto(7);
+            c().cmdConferma->click();
+        });
+        seamMessaggi::azzera();
+        bool apertaDopo = false;
+        QVERIFY(modificaChiamata(41, [&] {
+            AltraPostazione(db->file())
+                .esegui(u"BEGIN; DELETE FROM interventi WHERE cod_chiamata = 41; DELETE FROM richieste; "
+                        "DELETE FROM prodotti_in_chiamata WHERE cod_chiamata = 41; "
+                        "DELETE FROM chiamate WHERE idChiamata = 41; COMMIT"_s);
+            aggiungiRichiesta(1);
+            aggiungiProdotto(8);
+            c().txtNoteChiamata->setText(u"richiamare"_s);
+            c().cmdConferma->click();
+            apertaDopo = aperta();
+            c().cmdAnnulla->click();
+        }));
+        const QString chiamataMancante = u"Attenzione! la chiamata non esiste più nell'archivio: è stata eliminata "
+                                         "da un'altra postazione.\r\nNulla è stato salvato."_s;
+        QCOMPARE(seamMessaggi::testi(),
+                 (QStringList{u"Attenzione! il prodotto non fa più parte della chiamata: è stato rimosso da un'altra "
+                              "postazione.\r\nNulla è stato salvato."_s,
+                              chiamataMancante, chiamataMancante}));
+        QVERIFY(apertaDopo);
+        QVERIFY(!aperta());
+        QVERIFY(!scheda().bConferma);
+        for (const char* tabella : {"chiamate", "interventi", "prodotti_in_chiamata", "richieste"})
+            QCOMPARE(conta(u"SELECT count(*) FROM "_s + QString::fromUtf8(tabella)), 0);
+    }
+
+    // Two workstations edit the same call: the second confirmation is told and chooses.
+    void modificataDaAltraPostazione_data()
+    {
+        QTest::addColumn<QString>("altra");
+        QTest::addColumn<bool>("domanda");
+        QTest::addColumn<bool>("sovrascrivi");
+        QTest::addColumn<QStringList>("atteso"); // ch_note, note_int
+        const QString intervento = u"UPDATE interventi SET note_int = 'DA B' WHERE cod_chiamata = 41"_s;
+        QTest::newRow("nobody else touched it") << QString() << false << true << QStringList{u"DA A"_s, QString()};
+        QTest::newRow("the return note is not the card's")
+            << u"UPDATE chiamate SET ch_rientro_note = 'X' WHERE idChiamata = 41"_s << false << true
+            << QStringList{u"DA A"_s, QString()};
+        QTest::newRow("overwritten with the card") << intervento << true << true << QStringList{u"DA A"_s, QString()};
+        QTest::newRow("the other version kept")
+            << intervento << true << false << QStringList{u"NESSUNA NOTA"_s, u"DA B"_s};
+    }
+    void modificataDaAltraPostazione()
+    {
+        QFETCH(QString, altra);
+        QFETCH(bool, domanda);
+        QFETCH(bool, sovrascrivi);
+        QFETCH(QStringList, atteso);
+        nuovaChiamata(1, QDate(2026, 8, 4), 2, [] {
+            aggiungiProdotto(7);
+            c().cmdConferma->click();
+        });
+        const ProvaConcorrenza prova{db->file(), altra, domanda, sovrascrivi};
+        EsitoConcorrenza esito;
+        QVERIFY(modificaChiamata(41, [&] {
+            c().txtNoteChiamata->setText(u"da a"_s);
+            esito = confermaConcorrente(
+                prova, [] { c().cmdConferma->click(); }, [] { return aperta(); },
+                [] { return QStringList{c().txtNoteChiamata->text(), c().txtNoteIntervento->text()}; });
+        }));
+        QVERIFY(verificaConcorrenza(
+            prova, esito,
+            u"Attenzione! la chiamata è stata modificata da un'altra postazione dopo l'apertura della scheda."_s, atteso));
+        QVERIFY(scheda().bConferma);
+        QCOMPARE(riga(u"SELECT ch_note, note_int FROM chiamate JOIN interventi ON cod_chiamata = idChiamata "
+                      "WHERE idChiamata = 41"_s),
+                 atteso);
     }
 };
 

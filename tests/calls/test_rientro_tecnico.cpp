@@ -1,3 +1,4 @@
+#include "altra_postazione.h"
 #include "ambiente_test.h"
 #include "calls/rientro_chiamata.h"
 #include "calls/rientro_tecnico.h"
@@ -385,6 +386,58 @@ private slots:
         });
         QCOMPARE(seamMessaggi::testi().value(0), u"Seleziona il prodotto per favore!"_s);
         QVERIFY(scheda.bSvolto);
+    }
+
+    // Another workstation deletes the call, before the report opens or while it is open: the
+    // report is not shown, or hangs nothing more on the call and its confirmation says so and
+    // closes it.
+    void chiamataEliminata_data()
+    {
+        QTest::addColumn<bool>("aperta");
+        QTest::addColumn<QStringList>("messaggi");
+        const QString chiamata = u"Attenzione! la chiamata non esiste più nell'archivio: è stata eliminata da "
+                                 "un'altra postazione.\r\nNulla è stato salvato."_s;
+        const QString riga = u"Attenzione! il prodotto non fa più parte della chiamata: è stato rimosso da un'altra "
+                             "postazione.\r\nNulla è stato salvato."_s;
+        QTest::newRow("before the report opens") << false << QStringList{chiamata};
+        QTest::newRow("while the report is open")
+            << true << QStringList{riga, riga, chiamata, u"Nessun Cliente identificato"_s};
+    }
+    void chiamataEliminata()
+    {
+        QFETCH(bool, aperta);
+        QFETCH(QStringList, messaggi);
+        DatabaseTest db;
+        riempi();
+        const QString eliminazione =
+            u"BEGIN; DELETE FROM manutenzioni WHERE codChiamata = 100; DELETE FROM matAtt WHERE codAtt IN (1, 2, 3); "
+            "DELETE FROM attività_svolte WHERE cod_prodotto IN (1, 2); "
+            "DELETE FROM riscontro_su_prodotto WHERE at_pr_codice IN (1, 2); DELETE FROM interventi WHERE cod_chiamata = 100; "
+            "DELETE FROM prodotti_in_chiamata WHERE cod_chiamata = 100; DELETE FROM chiamate WHERE idChiamata = 100; COMMIT"_s;
+        AltraPostazione altra(db.file());
+        SchedaChiamata scheda;
+        if (!aperta)
+            altra.esegui(eliminazione);
+        bool apertaDopo = false;
+        scheda.rientro(1, [&](ControlliRientro& k) {
+            altra.esegui(eliminazione);
+            k.cmbDifetti->impostaValoreLegato(2);
+            k.cmdAggiungiDifetto->click();
+            k.cmbTipoAttivita->impostaValoreLegato(1);
+            k.cmdAggiungiAttivita->click();
+            k.txtNote->setPlainText(u"nota"_s);
+            k.cmdChiudi->click();
+            apertaDopo = istanza<schRientroTecnico>().caricata();
+        });
+        QCOMPARE(seamModale::mostrate().size(), aperta ? 1 : 0);
+        QVERIFY(!apertaDopo);
+        QVERIFY(!istanza<schRientroTecnico>().caricata());
+        QCOMPARE(seamMessaggi::testi(), messaggi);
+        QCOMPARE(seamMessaggi::mostrati().first().stile, stile::esclamazione);
+        QVERIFY(!scheda.bSvolto);
+        QCOMPARE(conta(u"SELECT count(*) FROM riscontro_su_prodotto WHERE at_pr_codice IN (1, 2)"_s), 0);
+        QCOMPARE(conta(u"SELECT count(*) FROM attività_svolte WHERE cod_prodotto IN (1, 2)"_s), 0);
+        QCOMPARE(conta(u"SELECT count(*) FROM chiamate WHERE idChiamata = 100"_s), 0);
     }
 
     void rientroNonPossibile_data()

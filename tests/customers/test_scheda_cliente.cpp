@@ -1,4 +1,6 @@
+#include "altra_postazione.h"
 #include "ambiente_test.h"
+#include "concorrenza_schede.h"
 #include "customers/elimina_prodotto.h"
 #include "customers/scheda_cliente.h"
 #include "platform/db/connessione.h"
@@ -225,6 +227,70 @@ private slots:
         QCOMPARE(seamMessaggi::testi(), QStringList{u"Cliente non trovato!"_s});
         QVERIFY(!istanza<schCliente>().bConferma);
         QCOMPARE(conta(u"SELECT count(*) FROM clienti WHERE idCli = 11"_s), 0);
+    }
+
+    // Two workstations edit the same customer: the second confirmation is told and chooses.
+    void modificatoDaAltraPostazione_data()
+    {
+        QTest::addColumn<QString>("altra");
+        QTest::addColumn<bool>("domanda");
+        QTest::addColumn<bool>("sovrascrivi");
+        QTest::addColumn<QStringList>("atteso"); // nome, indirizzo
+        const QString nome = u"UPDATE clienti SET nome = 'ANAME' WHERE idCli = 12"_s;
+        QTest::newRow("nobody else touched it") << QString() << false << true << QStringList{u"LUCA"_s, u"BADDR"_s};
+        QTest::newRow("the same values written again") << u"UPDATE clienti SET nome = 'LUCA' WHERE idCli = 12"_s
+                                                       << false << true << QStringList{u"LUCA"_s, u"BADDR"_s};
+        QTest::newRow("overwritten with the card") << nome << true << true << QStringList{u"LUCA"_s, u"BADDR"_s};
+        QTest::newRow("the other version kept") << nome << true << false << QStringList{u"ANAME"_s, QString()};
+    }
+    void modificatoDaAltraPostazione()
+    {
+        QFETCH(QString, altra);
+        QFETCH(bool, domanda);
+        QFETCH(bool, sovrascrivi);
+        QFETCH(QStringList, atteso);
+        DatabaseTest db;
+        riempi();
+        const ProvaConcorrenza prova{db.file(), altra, domanda, sovrascrivi};
+        EsitoConcorrenza esito;
+        const bool confermata = modificaCliente(12, [&](ControlliCliente& k) {
+            k.txtIndirizzo->setText(u"baddr"_s);
+            esito = confermaConcorrente(
+                prova, [&] { k.cmdConferma->click(); }, [] { return istanza<schCliente>().caricata(); },
+                [&] { return QStringList{k.txtNome->text(), k.txtIndirizzo->text()}; });
+        });
+        QVERIFY(verificaConcorrenza(
+            prova, esito, u"Attenzione! il cliente è stato modificato da un'altra postazione dopo l'apertura della scheda."_s,
+            atteso));
+        QVERIFY(confermata);
+        QCOMPARE(riga(u"SELECT nome, indirizzo FROM clienti WHERE idCli = 12"_s), atteso);
+    }
+
+    // Another workstation deletes the customer while its card is open: an appliance added
+    // then is refused, and nothing is stored for the missing customer.
+    void prodottoPerClienteEliminato()
+    {
+        DatabaseTest db;
+        riempi();
+        connessione.esegui(u"INSERT INTO prodotti (idModello, modello) VALUES (1, 'LUNA')"_s);
+        bool schedaProdottoAperta = false;
+        modificaCliente(11, [&](ControlliCliente& k) {
+            AltraPostazione(db.file()).esegui(u"DELETE FROM clienti WHERE idCli = 11"_s);
+            seamModale::accoda([&](QWidget* f) {
+                f->findChild<ComboDati*>(u"cmbModello"_s)->impostaValoreLegato(1);
+                premi(f, u"cmConferma"_s);
+                schedaProdottoAperta = f->isVisible();
+                premi(f, u"cmdAnnulla"_s);
+            });
+            k.cmdAggiungi->click();
+            k.cmdAnnulla->click();
+        });
+        QVERIFY(schedaProdottoAperta);
+        QCOMPARE(seamMessaggi::testi(),
+                 QStringList{u"Attenzione! il cliente non esiste più nell'archivio: è stato eliminato da un'altra "
+                             "postazione.\r\nNulla è stato salvato."_s});
+        QCOMPARE(seamMessaggi::mostrati().first().stile, stile::esclamazione);
+        QCOMPARE(conta(u"SELECT count(*) FROM prodotti_ai_clienti"_s), 0);
     }
 
     void candidatiGenitore_data()

@@ -1,4 +1,5 @@
 #include "ambiente_test.h"
+#include "concorrenza_schede.h"
 #include "customers/scheda_prodotto_cliente.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
@@ -325,6 +326,43 @@ private slots:
         s.mostraModale();
         QVERIFY(!s.bConferma);
         QCOMPARE(tutte(), prima);
+    }
+
+    // Two workstations edit the same appliance: the second confirmation is told and chooses.
+    void modificatoDaAltraPostazione_data()
+    {
+        QTest::addColumn<QString>("altra");
+        QTest::addColumn<bool>("domanda");
+        QTest::addColumn<bool>("sovrascrivi");
+        QTest::addColumn<QStringList>("atteso"); // matr_2, crono
+        const QString matricola = u"UPDATE prodotti_ai_clienti SET matr_2 = 'B2' WHERE id_pro_cli = 1"_s;
+        QTest::newRow("nobody else touched it") << QString() << false << true << QStringList{u"M2"_s, u"CR"_s};
+        QTest::newRow("a column the card does not write")
+            << u"UPDATE prodotti_ai_clienti SET manutenzione = 'ORD-01/01/2025' WHERE id_pro_cli = 1"_s << false
+            << true << QStringList{u"M2"_s, u"CR"_s};
+        QTest::newRow("overwritten with the card") << matricola << true << true << QStringList{u"M2"_s, u"CR"_s};
+        QTest::newRow("the other version kept") << matricola << true << false << QStringList{u"B2"_s, QString()};
+    }
+    void modificatoDaAltraPostazione()
+    {
+        QFETCH(QString, altra);
+        QFETCH(bool, domanda);
+        QFETCH(bool, sovrascrivi);
+        QFETCH(QStringList, atteso);
+        esegui(u"INSERT INTO prodotti_ai_clienti (cod_cliente, cod_prodotto, matr_2) VALUES (1, 1, 'M2')"_s);
+        const ProvaConcorrenza prova{db->file(), altra, domanda, sovrascrivi};
+        EsitoConcorrenza esito;
+        const bool confermato = modifica(1, [&](QWidget* f) {
+            txt(f, u"txtCrono"_s)->setText(u"cr"_s);
+            esito = confermaConcorrente(
+                prova, [f] { premi(f, u"cmConferma"_s); }, [f] { return f->isVisible(); },
+                [f] { return QStringList{txt(f, u"txtMatricola2"_s)->text(), txt(f, u"txtCrono"_s)->text()}; });
+        });
+        QVERIFY(verificaConcorrenza(
+            prova, esito, u"Attenzione! il prodotto è stato modificato da un'altra postazione dopo l'apertura della scheda."_s,
+            atteso));
+        QVERIFY(confermato);
+        QCOMPARE(riga(u"SELECT matr_2, crono FROM prodotti_ai_clienti WHERE id_pro_cli = 1"_s), atteso);
     }
 
     // The serial is compared with the one loaded; the appliance itself is not a duplicate.

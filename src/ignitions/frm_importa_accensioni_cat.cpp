@@ -3,6 +3,7 @@
 #include "ignitions/avanzamento.h"
 #include "ignitions/importazione_cat.h"
 #include "ignitions/mod_excel.h"
+#include "ignitions/righe_scartate.h"
 #include "ignitions/sch_dettagli_riga.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
@@ -164,13 +165,12 @@ bool frmImportaAccensioniCAT::importa()
     inCorso = true;
     abilita(false);
     std::optional<QString> errore;
-    int doppie = 0;
+    EsitoRighe esito;
     bool aperto = true;
     try {
-        const QHash<QString, qint64> archivio = matricoleArchiviate();
         aperto = apriFileExcel(file);
         if (aperto)
-            doppie = importaRighe(run, cat, archivio);
+            esito = importaRighe(run, cat);
     } catch (const std::exception& e) {
         errore = descrizione(e);
     }
@@ -183,30 +183,37 @@ bool frmImportaAccensioniCAT::importa()
         gestisci([&] { chiudiImportazione(run, false); });
         return false;
     }
-    if (!errore) {
-        messaggio(u"Procedura di importazione conclusa con successo..."_s, stile::informazione);
-        if (doppie > 0) {
+    if (errore) {
+        gestisci([&] { chiudiImportazione(run, false); });
+        messaggio(*errore + u"\r\nProcedura di importazione conclusa con errori..."_s, stile::esclamazione);
+    } else {
+        // Mended: refused rows are summed up once, and the run does not end as a success.
+        if (esito.scartate.numero() == 0)
+            messaggio(u"Procedura di importazione conclusa con successo..."_s, stile::informazione);
+        else
+            messaggio(esito.scartate.riepilogo() + u"\r\nProcedura di importazione conclusa con errori..."_s,
+                      stile::esclamazione);
+        if (esito.doppie > 0) {
             messaggio(u"Attenzione! sono state trovate matricole ripetute durante la procedura di importazione..."_s,
                       stile::informazione);
             c.SSTab1->setCurrentIndex(1);
         }
-    } else {
-        messaggio(*errore + u"\r\nProcedura di importazione conclusa con errori..."_s, stile::esclamazione);
     }
     aggiornaMatricole(run);
     aggiornaMatricoleDoppie(run);
-    gestisci([&] { chiudiImportazione(run, !errore); });
     chiudiExcel();
     return true;
 }
 
-int frmImportaAccensioniCAT::importaRighe(long run, long cat, const QHash<QString, qint64>& archivio)
+frmImportaAccensioniCAT::EsitoRighe frmImportaAccensioniCAT::importaRighe(long run, long cat)
 {
-    // The rows are stored together: a run cut short leaves none of them.
+    // The rows and the run's outcome are stored together: a run cut short, by an error or by
+    // the end of the program, leaves none of its rows and its "IN CORSO..." state.
     Transazione t(connessione);
+    ArchivioMatricole archivio;
     RigheImportate righe(cat, run);
     Avanzamento avanzamento(ui().lblNum);
-    int doppie = 0;
+    EsitoRighe esito;
     for (int riga = 2;; ++riga) {
         const Foglio* foglio = foglioExcel();
         if (!foglio)
@@ -214,24 +221,26 @@ int frmImportaAccensioniCAT::importaRighe(long run, long cat, const QHash<QStrin
         if (fineRighe(*foglio, riga))
             break;
         const QVariantList valori = valoriRiga(*foglio, riga);
-        const auto trovata = archivio.constFind(matricolaDaConfrontare(*foglio, riga));
         try {
-            if (trovata != archivio.cend()) {
-                ++doppie;
-                righe.inserisciMatricolaDoppia(valori, *trovata);
+            if (const QString causa = causaRifiuto(valori); !causa.isEmpty()) {
+                esito.scartate.aggiungi(riga, causa);
+            } else if (const qint64 trovata = archivio.trova(matricolaDaConfrontare(*foglio, riga))) {
+                ++esito.doppie;
+                righe.inserisciMatricolaDoppia(valori, trovata);
             } else {
                 righe.inserisciMatricolaBuona(valori);
             }
         } catch (const ErroreDb& e) {
-            // A row the database refuses is shown and dropped; the run goes on.
+            // A row the database refuses is left out; the run goes on.
             if (e.numero != erroreComando)
                 throw;
-            segnalaErrore(e);
+            esito.scartate.aggiungi(riga, e.descrizione);
         }
         avanzamento.segna(riga - 1);
     }
+    chiudiImportazione(run, true, esito.scartate.numero());
     t.conferma();
-    return doppie;
+    return esito;
 }
 
 void frmImportaAccensioniCAT::aggiornaMatricole(long run)
@@ -339,10 +348,11 @@ void frmImportaAccensioniCAT::cmdArchivio_Click()
     Griglia* g = ui().grigliaDoppia;
     if (!rigaScelta(g, u"Nessuna riga selezionata nella tabella delle matricole doppie..."_s))
         return;
-    // Mended: the serial is bound, and compared without its surrounding blanks as the import did.
+    // Mended: the serial is bound, and compared as the import compared it.
     mostraDettaglio(connessione.apriAvanti(u"SELECT * FROM accensioniCAT inner join movImportazioniCAT on "
-                                           "accensioniCAT.codMov=movImportazioniCAT.idMov where matricola=? "
+                                           "accensioniCAT.codMov=movImportazioniCAT.idMov where idPrimaAccensione in "
+                                           "(SELECT idPrimaAccensione FROM matricoleArchiviate WHERE matricolaDaContr=?) "
                                            "order by idPrimaAccensione"_s,
-                                           {nz(g->valore(u"matricola"_s)).toString().trimmed()}),
+                                           {matricolaDaConfrontare(nz(g->valore(u"matricola"_s)).toString())}),
                     u"Scheda dettaglio Riga in archivio"_s);
 }

@@ -1,6 +1,6 @@
 #pragma once
+#include "ignitions/righe_scartate.h"
 #include "platform/ui/finestra.h"
-#include <QHash>
 
 class ComboDati;
 class FormaDialogo;
@@ -49,8 +49,12 @@ protected:
     bool chiusuraRichiesta() override { return !inCorso; }
 
 private:
-    // The rows of the workbook into the archive; the number of duplicates.
-    int importaRighe(long run, long cat, const QHash<QString, qint64>& archivio);
+    struct EsitoRighe {
+        int doppie = 0;
+        RigheScartate scartate;
+    };
+    // The rows of the workbook into the archive, with the run's outcome.
+    EsitoRighe importaRighe(long run, long cat);
     void abilita(bool abilitati);
     void cmdSfoglia_Click();
     // False, after saying so, when the grid has no rows or no current row.

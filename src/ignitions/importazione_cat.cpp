@@ -5,6 +5,7 @@
 #include "platform/db/connessione.h"
 #include "platform/db/testi_sql.h"
 #include "platform/excel/foglio.h"
+#include "platform/excel/indirizzo_cella.h"
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -48,33 +49,39 @@ long apriImportazione(long codCAT, const QDate& giorno)
     return numero;
 }
 
-void chiudiImportazione(long idMov, bool positiva)
+void chiudiImportazione(long idMov, bool positiva, int scartate)
 {
-    connessione.esegui(u"update movImportazioniCAT set esitoImportazione=? WHERE idmov=?"_s,
-                       {positiva ? u"CONCLUSA POSITIVAMENTE"_s : u"CONCLUSA NEGATIVAMENTE"_s, qlonglong(idMov)});
+    QString esito = positiva && scartate == 0 ? u"CONCLUSA POSITIVAMENTE"_s : u"CONCLUSA NEGATIVAMENTE"_s;
+    if (scartate > 0)
+        esito += scartate == 1 ? u" - 1 riga scartata"_s : u" - %1 righe scartate"_s.arg(scartate);
+    connessione.esegui(u"update movImportazioniCAT set esitoImportazione=? WHERE idmov=?"_s, {esito, qlonglong(idMov)});
 }
 
-QHash<QString, qint64> matricoleArchiviate()
+ArchivioMatricole::ArchivioMatricole()
+    : ultima(connessione.apriAvanti(u"SELECT ifnull(max(idPrimaAccensione), 0) FROM accensioniCAT"_s).campo(0).toLongLong()),
+      cerca(connessione, u"SELECT idPrimaAccensione FROM matricoleArchiviate WHERE matricolaDaContr = ? "
+                         "AND idPrimaAccensione <= ? ORDER BY idPrimaAccensione LIMIT 1"_s)
 {
-    QHash<QString, qint64> archivio;
-    Recordset rs = connessione.apriAvanti(
-        u"SELECT idPrimaAccensione, matricola FROM accensioniCAT where matricola is not null order by idPrimaAccensione"_s);
-    for (; !rs.eof(); rs.moveNext()) {
-        const QString matricola = maiuscolo(rs.campo(1).toString());
-        if (!archivio.contains(matricola))
-            archivio.insert(matricola, rs.campo(0).toLongLong());
-    }
-    return archivio;
+}
+
+qint64 ArchivioMatricole::trova(const QString& matricolaDaContr)
+{
+    return cerca.valore({matricolaDaContr, ultima}).toLongLong();
+}
+
+QString matricolaDaConfrontare(const QString& matricola)
+{
+    return maiuscolo(matricola).trimmed();
 }
 
 QString matricolaDaConfrontare(const Foglio& foglio, int riga)
 {
-    return maiuscolo(foglio.valore(u"R"_s + QString::number(riga))).trimmed();
+    return matricolaDaConfrontare(foglio.valore(u"R"_s + QString::number(riga)));
 }
 
 bool fineRighe(const Foglio& foglio, int riga)
 {
-    for (int r = riga; r < riga + 3; ++r)
+    for (int r = riga; r < riga + 3 && r <= ultimaRiga; ++r)
         if (!foglio.valore(u"R"_s + QString::number(r)).isEmpty())
             return false;
     return true;
@@ -90,12 +97,22 @@ QVariantList valoriRiga(const Foglio& foglio, int riga)
         const QString testo = foglio.valore(colonna + numero);
         if (testo.isEmpty())
             valori << QVariant();
-        else if (const QDate d = dataCompleta(testo); i == colonnaDataCollaudo && d.isValid())
+        else if (i != colonnaDataCollaudo)
+            valori << testo;
+        else if (const QDate d = dataCollaudoCella(testo); d.isValid())
             valori << d;
         else
             valori << testo;
     }
     return valori;
+}
+
+QString causaRifiuto(const QVariantList& valori)
+{
+    const QVariant& data = valori[colonnaDataCollaudo];
+    if (data.typeId() == QMetaType::QString)
+        return u"Data di collaudo non valida (colonna AH)"_s;
+    return {};
 }
 
 RigheImportate::RigheImportate(long codCAT, long idMov)

@@ -1,7 +1,6 @@
 #pragma once
 #include "platform/db/connessione.h"
 #include <QDate>
-#include <QHash>
 #include <QString>
 #include <QVariantList>
 
@@ -14,19 +13,36 @@ class Foglio;
 long prossimoNumeroImportazione();
 // Starts a run of the centre "IN CORSO..." on that day; its number.
 long apriImportazione(long codCAT, const QDate& giorno);
-// Writes the run's outcome.
-void chiudiImportazione(long idMov, bool positiva);
+// Writes the run's outcome: "CONCLUSA POSITIVAMENTE", or "CONCLUSA NEGATIVAMENTE" when it
+// failed or left rows out, followed then by the count of those rows.
+void chiudiImportazione(long idMov, bool positiva, int scartate = 0);
 
-// The archived serials as the duplicate test compares them (upper case, as stored), each
-// with the first archived row that holds it.
-QHash<QString, qint64> matricoleArchiviate();
-// The serial of a workbook row as it is compared with the archive.
+// The archived serials as the duplicate test compares them (upper case, as stored) and as
+// they stood when it was made: rows stored after it do not count. Make it inside the group
+// that writes the run.
+class ArchivioMatricole {
+public:
+    ArchivioMatricole();
+    // The first archived row holding this serial (already upper case); 0 when none does.
+    qint64 trova(const QString& matricolaDaContr);
+
+private:
+    qint64 ultima;
+    IstruzioneRipetuta cerca;
+};
+// A serial as the duplicate test compares it with the archive: upper case, without the
+// blanks around it.
+QString matricolaDaConfrontare(const QString& matricola);
+// The serial of a workbook row, so.
 QString matricolaDaConfrontare(const Foglio& foglio, int riga);
-// True when the serials of this row and the two after it are all empty: the rows end.
+// True when the serials of this row and the two after it are all empty (rows past the
+// sheet's last row are): the rows end.
 bool fineRighe(const Foglio& foglio, int riga);
 // The 43 cells of a workbook row as they are stored: texts unchanged, empty cells Null, the
-// test date as a date when it is one (any other text is refused by the database).
+// test date as a date when it is one.
 QVariantList valoriRiga(const Foglio& foglio, int riga);
+// Why a row read by valoriRiga cannot be stored; empty when it can.
+QString causaRifiuto(const QVariantList& valori);
 
 // The rows of one run, stored through two inserts prepared once for all of them.
 class RigheImportate {

@@ -30,6 +30,31 @@ QStringList dataCollaudoValida()
                               .arg(tabella, evento);
     return istruzioni;
 }
+
+// Each archived serial folded as the import compares it (upper case, accented letters too),
+// kept by the archive's own triggers, so that the import looks a serial up through an index
+// instead of reading the whole archive. The fold is the program's SQL function maiuscolo.
+QStringList matricoleDaConfrontare()
+{
+    return {
+        QStringLiteral("CREATE TABLE IF NOT EXISTS matricoleArchiviate ("
+                       "idPrimaAccensione INTEGER PRIMARY KEY, matricolaDaContr TEXT NOT NULL)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ix_matricoleArchiviate_matricolaDaContr "
+                       "ON matricoleArchiviate (matricolaDaContr, idPrimaAccensione)"),
+        QStringLiteral("INSERT OR IGNORE INTO matricoleArchiviate SELECT idPrimaAccensione, maiuscolo(matricola) "
+                       "FROM accensioniCAT WHERE matricola IS NOT NULL"),
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS accensioniCAT_matricola_INSERT AFTER INSERT ON accensioniCAT "
+                       "WHEN NEW.matricola IS NOT NULL BEGIN "
+                       "INSERT INTO matricoleArchiviate VALUES (NEW.idPrimaAccensione, maiuscolo(NEW.matricola)); END"),
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS accensioniCAT_matricola_UPDATE "
+                       "AFTER UPDATE OF idPrimaAccensione, matricola ON accensioniCAT BEGIN "
+                       "DELETE FROM matricoleArchiviate WHERE idPrimaAccensione = OLD.idPrimaAccensione; "
+                       "INSERT INTO matricoleArchiviate SELECT NEW.idPrimaAccensione, maiuscolo(NEW.matricola) "
+                       "WHERE NEW.matricola IS NOT NULL; END"),
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS accensioniCAT_matricola_DELETE AFTER DELETE ON accensioniCAT BEGIN "
+                       "DELETE FROM matricoleArchiviate WHERE idPrimaAccensione = OLD.idPrimaAccensione; END"),
+    };
+}
 } // namespace
 
 const QList<Aggiornamento>& aggiornamenti()
@@ -41,6 +66,7 @@ const QList<Aggiornamento>& aggiornamenti()
         {3,
          {QStringLiteral("CREATE INDEX IF NOT EXISTS ix_clienti_cod_zona ON clienti (cod_zona)"),
           QStringLiteral("CREATE INDEX IF NOT EXISTS ix_prodotti_ai_clienti_sc_abb ON prodotti_ai_clienti (sc_abb)")}},
+        {4, matricoleDaConfrontare()},
     };
     return passi;
 }

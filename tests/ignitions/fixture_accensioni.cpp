@@ -3,6 +3,11 @@
 #include "platform/excel/indirizzo_cella.h"
 #include "platform/excel/libro_excel.h"
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 void preparaTemplate(const QString& cartella, bool riempito)
@@ -33,6 +38,36 @@ void creaLibro(const QString& file, const QList<QMap<QString, QString>>& righe)
         ++r;
     }
     libro->salva();
+}
+
+void creaLibroOpenpyxl(const QString& file, const QList<QMap<QString, QVariant>>& righe, int prima)
+{
+    static const char* programma = R"(
+import datetime, json, sys, openpyxl
+wb = openpyxl.Workbook()
+ws = wb.active
+ws.title = "Dati"
+ws["R1"] = "Matricola"
+for n, riga in enumerate(json.load(sys.stdin), start=int(sys.argv[2])):
+    for colonna, v in riga.items():
+        ws[colonna + str(n)] = datetime.date.fromisoformat(v["data"]) if isinstance(v, dict) else v
+wb.save(sys.argv[1])
+)";
+    QJsonArray json;
+    for (const auto& riga : righe) {
+        QJsonObject o;
+        for (auto i = riga.begin(); i != riga.end(); ++i)
+            o.insert(i.key(), i.value().typeId() == QMetaType::QDate
+                                  ? QJsonValue(QJsonObject{{QStringLiteral("data"), i.value().toDate().toString(Qt::ISODate)}})
+                                  : QJsonValue::fromVariant(i.value()));
+        json.append(o);
+    }
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")}),
+            {QStringLiteral("-c"), QString::fromUtf8(programma), file, QString::number(prima)});
+    p.write(QJsonDocument(json).toJson());
+    p.closeWriteChannel();
+    QVERIFY2(p.waitForFinished(60000) && p.exitCode() == 0, p.readAllStandardError().constData());
 }
 
 QStringList lettereTracciato()

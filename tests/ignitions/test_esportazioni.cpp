@@ -152,12 +152,18 @@ private slots:
         QTest::newRow("ISO") << QVariant(u"2005-03-01"_s) << u"01/03/2005"_s;
         QTest::newRow("day and month") << QVariant(u"12/3"_s) << QString();
         QTest::newRow("house number") << QVariant(u"3-4"_s) << QString();
-        QTest::newRow("two-digit year") << QVariant(u"1/3/05"_s) << QString();
+        QTest::newRow("d-m-yyyy") << QVariant(u"31-03-2005"_s) << u"31/03/2005"_s;
+        QTest::newRow("two-digit year") << QVariant(u"1/3/05"_s) << u"01/03/2005"_s;
+        QTest::newRow("two-digit year, 1900s") << QVariant(u"1-3-45"_s) << u"01/03/1945"_s;
+        QTest::newRow("trailing blank") << QVariant(u"05/03/2005 "_s) << u"05/03/2005"_s;
+        QTest::newRow("blanks around") << QVariant(u" 1/3/2005 "_s) << u"01/03/2005"_s;
+        QTest::newRow("mixed separators") << QVariant(u"1/3-2005"_s) << QString();
+        QTest::newRow("three-digit year") << QVariant(u"1/3/205"_s) << QString();
         QTest::newRow("no such day") << QVariant(u"31/02/2005"_s) << QString();
         QTest::newRow("time") << QVariant(u"12:30"_s) << QString();
-        QTest::newRow("blanks around") << QVariant(u" 1/3/2005"_s) << QString();
         QTest::newRow("Null") << QVariant() << QString();
         QTest::newRow("number") << QVariant(38412) << QString();
+        QTest::newRow("number text") << QVariant(u"38412"_s) << QString();
     }
     void dataCompleta()
     {
@@ -385,7 +391,8 @@ private slots:
         inserisci(u"accensioniCAT"_s,
                   {{u"codCAT"_s, 1}, {u"codMov"_s, 1}, {u"cognome"_s, u"ROSSI"_s}, {u"numero"_s, u"12/3"_s},
                    {u"interno"_s, u"3-4"_s}, {u"caplocalita"_s, u"00100"_s}, {u"colonnaI"_s, u"2005-03-04"_s},
-                   {u"matricola"_s, u"M1"_s}, {u"dataInstallazione"_s, u"1/2/2005"_s}, {u"conformita"_s, u"SI"_s},
+                   {u"matricola"_s, u"M1"_s}, {u"dataInstallazione"_s, u"1-2-05 "_s}, {u"conformita"_s, u"SI"_s},
+                   {u"telefono"_s, u"38442"_s},
                    {u"dataCollaudo"_s, QDate(2005, 3, 2)}, {u"tipoScarico"_s, u"NATURALE"_s}, {u"note"_s, u"12:30"_s}});
         inserisci(u"accensioniCAT"_s, {{u"matricola"_s, u"FUORI"_s}, {u"dataCollaudo"_s, QDate(2005, 4, 1)}});
         auto& w = istanza<schExDededod>();
@@ -398,7 +405,7 @@ private slots:
         for (const QString& l : lettereTracciato())
             attese.insert(l, QString());
         attese.insert({{u"B"_s, u"ROSSI"_s}, {u"E"_s, u"12/3"_s}, {u"F"_s, u"3-4"_s}, {u"H"_s, u"00100"_s},
-                       {u"I"_s, u"04/03/2005"_s}, {u"R"_s, u"M1"_s}, {u"AF"_s, u"01/02/2005"_s}, {u"AG"_s, u"SI"_s},
+                       {u"I"_s, u"04/03/2005"_s}, {u"L"_s, u"38442"_s}, {u"R"_s, u"M1"_s}, {u"AF"_s, u"01/02/2005"_s}, {u"AG"_s, u"SI"_s},
                        {u"AH"_s, u"02/03/2005"_s}, {u"AJ"_s, u"NATURALE"_s}, {u"AQ"_s, u"12:30"_s}});
         QCOMPARE(righe.value(u"M1"_s), attese);
     }

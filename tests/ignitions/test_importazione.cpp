@@ -1,9 +1,13 @@
 #include "ambiente_test.h"
 #include "fixture_accensioni.h"
 #include "ignitions/frm_importa_accensioni_cat.h"
+#include "ignitions/importazione_cat.h"
+#include "ignitions/righe_scartate.h"
 #include "ignitions/mod_excel.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
+#include "platform/excel/foglio.h"
+#include "platform/excel/indirizzo_cella.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/dialogo_file.h"
 #include "platform/ui/griglia.h"
@@ -12,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -99,20 +104,21 @@ private slots:
         auto& w = conRigheDiProva(db);
         w.controlli().cmdImporta->click();
 
-        const QStringList testi = seamMessaggi::testi();
-        QCOMPARE(testi.size(), 4);
-        QCOMPARE(testi[0], conferma);
-        QVERIFY(testi[1].contains(u"Data di collaudo non valida"_s));
-        QCOMPARE(testi[2], u"Procedura di importazione conclusa con successo..."_s);
-        QCOMPARE(testi[3], u"Attenzione! sono state trovate matricole ripetute durante la procedura di importazione..."_s);
-        QCOMPARE(seamMessaggi::mostrati()[3].stile, stile::informazione);
+        // The refused row in one summary, and the run not ended as a success.
+        QCOMPARE(seamMessaggi::testi(),
+                 QStringList({conferma,
+                              u"Righe non importate: 1\r\nData di collaudo non valida (colonna AH): riga 9\r\n"
+                              "Procedura di importazione conclusa con errori..."_s,
+                              u"Attenzione! sono state trovate matricole ripetute durante la procedura di importazione..."_s}));
+        QCOMPARE(seamMessaggi::mostrati()[1].stile, stile::esclamazione);
+        QCOMPARE(seamMessaggi::mostrati()[2].stile, stile::informazione);
         QCOMPARE(w.controlli().SSTab1->currentIndex(), 1);
         QCOMPARE(w.controlli().lblNum->text(), u"8"_s);
 
         // Run 8, after the highest on file; today; the centre chosen.
         QCOMPARE(colonna(u"SELECT idMov || ' ' || codCAT || ' ' || dataImp FROM movImportazioniCAT WHERE idMov = 8"_s),
                  QStringList{u"8 1 2005-04-16"_s});
-        QCOMPARE(esito(8), u"CONCLUSA POSITIVAMENTE"_s);
+        QCOMPARE(esito(8), u"CONCLUSA NEGATIVAMENTE - 1 riga scartata"_s);
         // Cells stored as they were, empty ones as Null, the test date as a date.
         QCOMPARE(colonna(u"SELECT cognome FROM accensioniCAT WHERE codMov = 8 ORDER BY idPrimaAccensione"_s),
                  QStringList({u"rossi "_s, u"VUOTA1"_s, u"VUOTA2"_s, u"ANCORA"_s, u"APOSTROFO"_s, u"SPAZI"_s}));
@@ -136,6 +142,136 @@ private slots:
         QCOMPARE(doppie->headerData(3, Qt::Horizontal).toString(), u"Marca già presente"_s);
         QVERIFY(w.controlli().cmdImporta->isEnabled());
         QVERIFY(!libroExcel());
+    }
+
+    // The test date in every form the spreadsheets hand it over, in a workbook made by openpyxl;
+    // the rows whose date is none are named in the one summary, the others are stored.
+    void formeDellaDataCollaudo()
+    {
+        DatabaseTest db;
+        fixture();
+        const QList<QPair<QVariant, QString>> casi = {
+            {u"1/3/2005"_s, u"2005-03-01"_s},
+            {u"2005-03-01"_s, u"2005-03-01"_s},
+            {u"31-03-2005"_s, u"2005-03-31"_s},
+            {u"1/3/05"_s, u"2005-03-01"_s},
+            {u"05/03/2005 "_s, u"2005-03-05"_s},
+            {38442, u"2005-03-31"_s},            // a date serial number
+            {38442.75, u"2005-03-31"_s},         // the same with a time of day
+            {QDate(2005, 3, 31), u"2005-03-31"_s}, // a date cell
+            {u"31/02/2005"_s, QString()},          // refused from here
+            {u"domani"_s, QString()},
+            {u"12/3"_s, QString()},
+            {QVariant(), u"<null>"_s},
+        };
+        QList<QMap<QString, QVariant>> righe;
+        for (int i = 0; i < casi.size(); ++i) {
+            righe.append({{u"R"_s, u"M%1"_s.arg(i)}});
+            if (!casi[i].first.isNull())
+                righe.last().insert(u"AH"_s, casi[i].first);
+        }
+        const QString file = db.cartella() + u"/date.xlsx"_s;
+        creaLibroOpenpyxl(file, righe);
+        finestra(file).controlli().cmdImporta->click();
+
+        for (int i = 0; i < casi.size(); ++i) {
+            const QStringList atteso = casi[i].second.isEmpty() ? QStringList() : QStringList{casi[i].second};
+            QCOMPARE(colonna(u"SELECT ifnull(dataCollaudo, '<null>') FROM accensioniCAT WHERE matricola = ?"_s
+                             .replace(u"?"_s, u"'M%1'"_s.arg(i))),
+                     atteso);
+        }
+        QCOMPARE(seamMessaggi::testi().mid(1),
+                 QStringList{u"Righe non importate: 3\r\nData di collaudo non valida (colonna AH): righe 10-12\r\n"
+                             "Procedura di importazione conclusa con errori..."_s});
+        QCOMPARE(esito(8), u"CONCLUSA NEGATIVAMENTE - 3 righe scartate"_s);
+    }
+
+    // The summary groups the refused rows by cause, in runs, and cuts a long list short.
+    void riepilogoDegliScarti()
+    {
+        RigheScartate s;
+        for (int riga : {3, 5, 6, 7, 9})
+            s.aggiungi(riga, u"Prima causa"_s);
+        s.aggiungi(4, u"Seconda causa"_s);
+        for (int riga = 20; riga < 82; riga += 2)
+            s.aggiungi(riga, u"Terza causa"_s);
+        QCOMPARE(s.numero(), 37);
+        QCOMPARE(s.riepilogo(), u"Righe non importate: 37\r\nPrima causa: righe 3, 5-7, 9\r\nSeconda causa: riga 4\r\n"
+                                "Terza causa: righe 20, 22, 24, 26, 28, 30, 32, 34, 36, 38, 40, 42, 44, 46, 48, 50, 52, "
+                                "54, 56, 58 e altre 11"_s);
+    }
+
+    // A serial that differs from the archived one in the case of its accented letters is a
+    // duplicate, and "Cerca in Archivio" finds the archived row it was matched with.
+    void matricolaAccentata()
+    {
+        DatabaseTest db;
+        fixture();
+        const qint64 accentata = inserisci(u"accensioniCAT"_s, {{u"codCAT"_s, 2}, {u"codMov"_s, 7},
+                                                                {u"matricola"_s, u"àèì-14"_s}, {u"marchio"_s, u"VAILLANT"_s}});
+        const QString file = db.cartella() + u"/accenti.xlsx"_s;
+        creaLibroOpenpyxl(file, {{{u"R"_s, u" ÀÈÌ-14"_s}, {u"Q"_s, u"BAXI"_s}}});
+        auto& w = finestra(file);
+        w.controlli().cmdImporta->click();
+        QCOMPARE(colonna(u"SELECT riferimentoAccensione FROM accensioniDoppie WHERE codMov = 8"_s),
+                 QStringList{QString::number(accentata)});
+        QStringList letti;
+        seamModale::accoda([&letti](QWidget* f) {
+            letti << f->windowTitle() << f->findChild<QLabel*>(u"lblMatricola"_s)->text()
+                  << f->findChild<QLabel*>(u"lblMarca"_s)->text();
+        });
+        w.controlli().cmdArchivio->click();
+        QCOMPARE(letti, QStringList({u"Scheda dettaglio Riga in archivio"_s, u"àèì-14"_s, u"VAILLANT"_s}));
+    }
+
+    // Data down to the sheet's last row: the rows past it count as empty, without an error.
+    void ultimaRigaDelFoglio()
+    {
+        DatabaseTest db;
+        const QString file = db.cartella() + u"/fondo.xlsx"_s;
+        creaLibroOpenpyxl(file, {{{u"R"_s, u"PENULTIMA"_s}}, {{u"R"_s, u"ULTIMA"_s}, {u"B"_s, u"ROSSI"_s}}},
+                          ultimaRiga - 1);
+        QVERIFY(apriFileExcel(file));
+        const Foglio& f = *foglioExcel();
+        QVERIFY(!fineRighe(f, ultimaRiga - 1));
+        QVERIFY(!fineRighe(f, ultimaRiga));
+        QVERIFY(fineRighe(f, ultimaRiga + 1));
+        QCOMPARE(valoriRiga(f, ultimaRiga)[1].toString(), u"ROSSI"_s);
+        chiudiExcel();
+    }
+
+    // A run killed outright leaves either all its rows with its outcome, or none of them and
+    // "IN CORSO...": killed while it writes its rows, and while its closing box is up.
+    void arrestoImprovviso_data()
+    {
+        QTest::addColumn<QString>("momento");
+        QTest::addColumn<bool>("conclusa");
+        QTest::newRow("writing the rows") << u"righe"_s << false;
+        QTest::newRow("closing box up") << u"fine"_s << true;
+    }
+    void arrestoImprovviso()
+    {
+        QFETCH(QString, momento);
+        QFETCH(bool, conclusa);
+        DatabaseTest db;
+        fixture();
+        constexpr int righe = 3000;
+        QList<Riga> libro;
+        for (int r = 0; r < righe; ++r)
+            libro.append({{u"R"_s, u"K%1"_s.arg(r)}, {u"B"_s, u"COGNOME"_s}});
+        const QString file = db.cartella() + u"/grande.xlsx"_s;
+        creaLibro(file, libro);
+
+        QProcess figlio;
+        figlio.start(QStringLiteral(FIGLIO_IMPORTAZIONE), {db.file(), file, momento});
+        QVERIFY(figlio.waitForReadyRead(120000));
+        QCOMPARE(QString::fromUtf8(figlio.readAllStandardOutput()).trimmed(), momento);
+        figlio.kill();
+        QVERIFY(figlio.waitForFinished());
+
+        QCOMPARE(esito(8), conclusa ? u"CONCLUSA POSITIVAMENTE"_s : u"IN CORSO..."_s);
+        QCOMPARE(colonna(u"SELECT count(*) FROM accensioniCAT WHERE codMov = 8"_s),
+                 QStringList{QString::number(conclusa ? righe : 0)});
     }
 
     // Three empty serials at once: nothing imported, a positive run, no duplicates box.
@@ -181,7 +317,7 @@ private slots:
         w.controlli().cmdImporta->click();
         QVERIFY(bloccati);
         QVERIFY(w.caricata());
-        QCOMPARE(esito(8), u"CONCLUSA POSITIVAMENTE"_s);
+        QCOMPARE(esito(8), u"CONCLUSA NEGATIVAMENTE - 1 riga scartata"_s);
         QVERIFY(w.controlli().cmdChiudi->isEnabled());
     }
 

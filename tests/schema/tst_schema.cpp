@@ -53,6 +53,7 @@ const Tabella tabelle[] = {
     {"movImportazioniCAT", 4, false},
     {"accensioniCAT", 46, true},
     {"accensioniDoppie", 47, true},
+    {"matricoleArchiviate", 2, false},
 };
 
 // The workbook columns A..AQ, in the order the import and the export use them.
@@ -226,14 +227,38 @@ private slots:
         for (const char* innesco : {"accensioniCAT_dataCollaudo_INSERT", "accensioniCAT_dataCollaudo_UPDATE",
                                     "accensioniDoppie_dataCollaudo_INSERT", "accensioniDoppie_dataCollaudo_UPDATE"})
             connessione.esegui(QString("DROP TRIGGER %1").arg(innesco));
+        for (const char* oggetto : {"TABLE matricoleArchiviate", "TRIGGER accensioniCAT_matricola_INSERT",
+                                    "TRIGGER accensioniCAT_matricola_UPDATE", "TRIGGER accensioniCAT_matricola_DELETE"})
+            connessione.esegui(QString("DROP %1").arg(oggetto));
         connessione.esegui("PRAGMA user_version = 1");
         connessione.esegui("INSERT INTO accensioniCAT (matricola, dataCollaudo) VALUES ('M1', '2024-05-01')");
+        connessione.esegui("INSERT INTO accensioniCAT (matricola) VALUES (' àè-2'), (null)");
         preparaDatabase(connessione);
+        // The serials already archived are folded as the import compares them.
+        QCOMPARE(valore("SELECT group_concat(matricolaDaContr, '|') FROM matricoleArchiviate").toString(),
+                 QString("M1| ÀÈ-2"));
         QCOMPARE(intero("SELECT user_version FROM pragma_user_version"), aggiornamenti().last().versione);
         QCOMPARE(intero("SELECT count(*) FROM accensioniCAT WHERE matricola = 'M1'"), 1);
         QVERIFY_THROWS_EXCEPTION(ErroreDb, connessione.esegui("INSERT INTO accensioniCAT (dataCollaudo) VALUES ('3/5/24')"));
         QVERIFY_THROWS_EXCEPTION(ErroreDb, connessione.esegui("INSERT INTO accensioniDoppie (dataCollaudo) VALUES ('x')"));
         connessione.esegui("INSERT INTO accensioniDoppie (dataCollaudo) VALUES (null)");
+    }
+
+    // The folded serials follow the archive: a row added, its serial changed, the row deleted.
+    void matricoleArchiviateSeguonoLArchivio()
+    {
+        const auto piegate = [] {
+            return valore("SELECT group_concat(idPrimaAccensione || '=' || matricolaDaContr, '|') FROM "
+                          "(SELECT * FROM matricoleArchiviate ORDER BY idPrimaAccensione)")
+                .toString();
+        };
+        connessione.esegui("INSERT INTO accensioniCAT (matricola) VALUES ('àb-1'), (null), (' x ')");
+        QCOMPARE(piegate(), QString("1=ÀB-1|3= X "));
+        connessione.esegui("UPDATE accensioniCAT SET matricola = 'çd' WHERE idPrimaAccensione = 2");
+        connessione.esegui("UPDATE accensioniCAT SET matricola = null WHERE idPrimaAccensione = 3");
+        QCOMPARE(piegate(), QString("1=ÀB-1|2=ÇD"));
+        connessione.esegui("DELETE FROM accensioniCAT WHERE idPrimaAccensione = 1");
+        QCOMPARE(piegate(), QString("2=ÇD"));
     }
 
     // A statement of the schema failing halfway leaves the file as it was, so the next

@@ -2,6 +2,7 @@
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/errore_db.h"
 #include "platform/db/errore_sqlite.h"
+#include "platform/db/funzioni_sqlite.h"
 #include "platform/db/letterali_jet.h"
 #include "platform/odbc/origine_dati.h"
 #include "platform/db/valori_sqlite.h"
@@ -72,6 +73,7 @@ void Connessione::apriFile(const QString& file, int attesaMs)
     if (!db.open())
         throw ErroreDb(erroreConnessione, sorgente,
                        QStringLiteral("Impossibile aprire il database %1: %2").arg(file, db.lastError().text()));
+    registraFunzioniSql(db);
 }
 
 void Connessione::chiudi()
@@ -197,6 +199,14 @@ int IstruzioneRipetuta::esegui(const QVariantList& valori)
     if (!q.exec())
         throw erroreSqlite(q.lastError());
     return q.numRowsAffected();
+}
+
+QVariant IstruzioneRipetuta::valore(const QVariantList& valori)
+{
+    esegui(valori);
+    const QVariant v = q.next() ? q.value(0) : QVariant();
+    q.finish();
+    return v;
 }
 
 Transazione::Transazione(Connessione& c) : c(c)

@@ -71,6 +71,8 @@ public:
     IstruzioneRipetuta(Connessione& c, const QString& sql);
     // Runs it with `valori` bound to its `?` in order; the rows it touched.
     int esegui(const QVariantList& valori);
+    // Runs a query with `valori`: the first field of its first row, Null when it gives none.
+    QVariant valore(const QVariantList& valori);
 
 private:
     QSqlQuery q;

@@ -1,7 +1,7 @@
 #include "calls/frm_richiesta.h"
 #include "common/funzioni.h"
 #include "platform/db/connessione.h"
-#include "platform/db/errore_db.h"
+#include "common/righe_collegate.h"
 #include "platform/db/testi_sql.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/forma_dialogo.h"
@@ -89,18 +89,25 @@ bool frmRichiesta::check()
 void frmRichiesta::inserisci()
 {
     auto& c = ui();
+    // The appliance row of the call may have been removed by another workstation.
+    Transazione t(connessione);
+    richiediRiga(RigaCollegata::prodottoChiamata, qlonglong(nIdChiamata));
     connessione.esegui(u"INSERT INTO richieste (ricCodChiamata,ricCodRichiesta, ricNote) VALUES (?,?,?)"_s,
                        {qlonglong(nIdChiamata), c.cmbTipologia->valoreLegato(), maiuscolo(c.txtNote->text())});
+    t.conferma();
 }
 
 void frmRichiesta::modificaScheda()
 {
     auto& c = ui();
+    Transazione t(connessione);
+    richiediRiga(RigaCollegata::prodottoChiamata, qlonglong(nIdChiamata));
     if (connessione.esegui(u"Update richieste set ricCodChiamata=?, ricCodRichiesta=?,ricNote=? where idRichiesta=?"_s,
                            {qlonglong(nIdChiamata), c.cmbTipologia->valoreLegato(), maiuscolo(c.txtNote->text()),
                             qlonglong(nID)})
         == 0)
-        throw ErroreDb(erroreComando, u"frmRichiesta"_s, u"La richiesta non esiste più nell'archivio."_s);
+        throw RigaMancante(RigaCollegata::richiesta);
+    t.conferma();
 }
 
 void frmRichiesta::cmdOk_Click()

@@ -21,6 +21,8 @@ constexpr Descrizione descrizioni[] = {
      u"Attenzione! il prodotto non fa più parte della chiamata: è stato rimosso da un'altra postazione."},
     {u"SELECT 1 FROM attività_svolte WHERE idAttivita = ?",
      u"Attenzione! l'intervento svolto non esiste più nell'archivio: è stato eliminato da un'altra postazione."},
+    {u"SELECT 1 FROM richieste WHERE idRichiesta = ?",
+     u"Attenzione! la richiesta non esiste più nell'archivio: è stata eliminata da un'altra postazione."},
 };
 
 const Descrizione& descrizioneRiga(RigaCollegata riga)

@@ -10,6 +10,7 @@ enum class RigaCollegata {
     chiamata,         // chiamate.idChiamata
     prodottoChiamata, // prodotti_in_chiamata.idProdChiamata
     attivita,         // attività_svolte.idAttivita
+    richiesta,        // richieste.idRichiesta
 };
 
 // The row is gone: nothing was written. The description says so in the operator's words.

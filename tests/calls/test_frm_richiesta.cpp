@@ -1,3 +1,4 @@
+#include "altra_postazione.h"
 #include "ambiente_test.h"
 #include "calls/frm_richiesta.h"
 #include "platform/db/connessione.h"
@@ -44,6 +45,7 @@ private slots:
         db = std::make_unique<DatabaseTest>();
         connessione.esegui(u"INSERT INTO tipoRichiesta (idTipoRichiesta, tipoRicSigla, tipoRicNome) VALUES "
                            "(1, 'M', 'MANUTENZIONE'), (2, 'A', 'ACCENSIONE')"_s);
+        connessione.esegui(u"INSERT INTO prodotti_in_chiamata (idProdChiamata, cod_chiamata) VALUES (5, 40), (6, 40)"_s);
     }
     void cleanup()
     {
@@ -110,6 +112,47 @@ private slots:
         }));
         QVERIFY(aperta);
         QCOMPARE(seamMessaggi::mostrati().size(), 1);
+    }
+
+    // Another workstation removes what the request hangs on while the card is open: nothing
+    // is written and the card says why.
+    void rigaEliminata_data()
+    {
+        QTest::addColumn<QString>("altra");
+        QTest::addColumn<int>("modalita");
+        QTest::addColumn<int>("riga");
+        QTest::addColumn<QString>("messaggio");
+        const QString rigaRimossa = u"Attenzione! il prodotto non fa più parte della chiamata: è stato rimosso da "
+                                    "un'altra postazione.\r\nNulla è stato salvato."_s;
+        QTest::newRow("new request, appliance row removed")
+            << u"DELETE FROM prodotti_in_chiamata WHERE idProdChiamata = 5"_s << 0 << 5 << rigaRimossa;
+        QTest::newRow("edit moved to a removed row")
+            << u"DELETE FROM prodotti_in_chiamata WHERE idProdChiamata = 6"_s << 1 << 6 << rigaRimossa;
+        QTest::newRow("edit of a deleted request")
+            << u"DELETE FROM richieste WHERE idRichiesta = 3"_s << 1 << 5
+            << u"Attenzione! la richiesta non esiste più nell'archivio: è stata eliminata da un'altra postazione.\r\n"
+               "Nulla è stato salvato."_s;
+    }
+    void rigaEliminata()
+    {
+        QFETCH(QString, altra);
+        QFETCH(int, modalita);
+        QFETCH(int, riga);
+        QFETCH(QString, messaggio);
+        connessione.esegui(u"INSERT INTO richieste (idRichiesta, ricCodChiamata, ricCodRichiesta, ricNote) VALUES (3, 5, 1, 'X')"_s);
+        bool aperta = false;
+        QVERIFY(!apri(modalita, riga, 3, [&](ControlliRichiesta& c) {
+            AltraPostazione(db->file()).esegui(altra);
+            c.cmbTipologia->impostaValoreLegato(2);
+            c.cmdOk->click();
+            aperta = c.forma->isVisible();
+        }));
+        QVERIFY(aperta);
+        QCOMPARE(unicoMessaggio(), messaggio);
+        QCOMPARE(seamMessaggi::mostrati().first().stile, stile::esclamazione);
+        // The request stays as it was, or gone as the other workstation left it.
+        QCOMPARE(::riga(u"SELECT group_concat(idRichiesta || ',' || ricCodChiamata || ',' || ricCodRichiesta) FROM richieste"_s),
+                 QStringList{altra.contains(u"richieste"_s) ? QString() : u"3,5,1"_s});
     }
 
     void annulla()

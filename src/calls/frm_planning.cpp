@@ -107,6 +107,7 @@ QWidget* frmPlanning::costruisci()
     lp->setContentsMargins(0, 0, 0, 0);
     c.griglia = new QTableWidget(picPlanning);
     c.griglia->setObjectName(u"griglia"_s);
+    c.griglia->setAccessibleName(f->windowTitle());
     c.griglia->horizontalHeader()->hide();
     c.griglia->verticalHeader()->hide();
     c.griglia->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -7,6 +7,7 @@
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/griglia.h"
 #include "platform/ui/messaggi.h"
+#include "platform/ui/utilita_form.h"
 #include "platform/db/testi_sql.h"
 #include "registers/lookup/area_int.h"
 #include "registers/lookup/difetti.h"
@@ -57,6 +58,7 @@ Riquadro riquadro(QWidget* f, const QString& titolo, Griglia*& griglia, const QS
     return {fra, g};
 }
 
+// The frame's buttons under its input row; Tab goes through the row, the buttons, then the grid.
 void pulsantiRiquadro(QGridLayout* g, std::initializer_list<QPushButton*> pulsanti)
 {
     auto* riga = new QHBoxLayout;
@@ -64,6 +66,7 @@ void pulsantiRiquadro(QGridLayout* g, std::initializer_list<QPushButton*> pulsan
     for (QPushButton* p : pulsanti)
         riga->addWidget(p);
     g->addLayout(riga, 1, 0, 1, 8);
+    ordineTab(g);
 }
 } // namespace
 

@@ -38,6 +38,11 @@ QButtonGroup* coppia(QGridLayout* g, const QString& testo, const QString& nome, 
     auto* gruppo = new QButtonGroup(contenitore);
     gruppo->addButton(si, 1);
     gruppo->addButton(no, 0);
+    // A screen reader reads each answer with its statement.
+    QString domanda = testo;
+    domanda.remove(0, domanda.startsWith(u"- "_s) ? 2 : 0);
+    for (QRadioButton* r : {si, no})
+        r->setAccessibleName(domanda + u": "_s + r->text());
     auto* l = etichetta(testo, si, genitore);
     l->setWordWrap(true);
     const int riga = g->rowCount();

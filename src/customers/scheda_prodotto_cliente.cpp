@@ -313,6 +313,8 @@ void schProdottoCliente::collega()
 void schProdottoCliente::alCaricamento()
 {
     centraForm(ui().forma);
+    // The card opens on its first field, not on the button above it.
+    ui().cmbTipoProdotto->setFocus();
     caricato = false;
     bClienteNuovo = false;
     versione.dimentica();

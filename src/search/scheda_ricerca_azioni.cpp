@@ -78,7 +78,8 @@ void schRicCliente::cmdEliminaCliente_Click()
                             + u"\r\nTale operazione cancellerà anche tutte le informazioni correlate a tale cliente "
                               "quali:\r\n\r\n- Chiamate ed interventi\r\n-  Prodotti e Manutenzioni\r\nProcedere con "
                               "l'eliminazione del cliente ?"_s;
-    if (messaggio(domanda, stile::siNo | stile::domanda) != Risposta::Si)
+    // A deletion is asked with No as the default answer.
+    if (messaggio(domanda, stile::siNo | stile::domanda | stile::secondoPredefinito) != Risposta::Si)
         return;
     const int righe = c.griglia->recordset().recordCount();
     // The whole cascade runs as one write group: a failure leaves the customer and the result as they were.

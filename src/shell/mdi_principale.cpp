@@ -33,6 +33,7 @@
 #include "shell/compattazione.h"
 #include "platform/db/connessione.h"
 #include "common/funzioni.h"
+#include "platform/ui/invio.h"
 #include "platform/ui/messaggi.h"
 #include <QApplication>
 #include <QEvent>
@@ -95,6 +96,8 @@ QWidget* MDIprincipale::costruisci()
     impostaControlloStampa(&stampa);
     costruisciMenu(f);
     costruisciPulsanti(f);
+    // Enter presses the focused button of the bar, as Space does.
+    invioPremeIlPulsante(f);
     // The bar in the top right corner of an 800 x 600 screen, wide enough for its whole menu.
     const int larghezza = std::max(px(5760) + 8, f->menuBar()->sizeHint().width());
     f->setGeometry(std::max(0, destraSchermo - larghezza), 0, larghezza, px(1590));

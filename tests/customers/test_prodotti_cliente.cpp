@@ -126,6 +126,7 @@ private slots:
         QTest::addColumn<QList<int>>("dopo");
         QTest::newRow("Yes") << int(Risposta::Si) << senzaIlPrimo;
         QTest::newRow("No") << int(Risposta::No) << tutte;
+        QTest::newRow("Enter on the question: No") << 0 << tutte;
     }
     void elimina()
     {
@@ -136,7 +137,8 @@ private slots:
         bool confermata = true;
         apri(5, [&](ControlliCliente& k) {
             k.grigliaProdotti->selectRow(1);
-            seamMessaggi::rispondi(Risposta(risposta));
+            if (risposta)
+                seamMessaggi::rispondi(Risposta(risposta));
             QTest::keyClick(k.grigliaProdotti, Qt::Key_F8);
             k.cmdAnnulla->click();
         });
@@ -147,7 +149,7 @@ private slots:
         QCOMPARE(m.first().testo,
                  u"Questa operazione eliminerà il prodotto e tutti gli interventi ad esso collegati.\r\nConfermi "
                  "l'operazione ?"_s);
-        QCOMPARE(m.first().stile, stile::siNo | stile::domanda);
+        QCOMPARE(m.first().stile, stile::siNo | stile::domanda | stile::secondoPredefinito);
         QCOMPARE(righe(), dopo);
         // The opener refreshes when an appliance went, though the card was cancelled.
         QCOMPARE(confermata, dopo == senzaIlPrimo);

@@ -383,6 +383,17 @@ private slots:
         QVERIFY(c().txtCognome->text().isEmpty()); // reset
     }
 
+    // Enter on the question answers its default, No: everything stays.
+    void eliminaPredefinitoNo()
+    {
+        ricerca(u"ROSSI"_s);
+        c().cmdEliminaCliente->click();
+        QCOMPARE(seamMessaggi::mostrati().size(), 1);
+        QCOMPARE(seamMessaggi::mostrati().first().stile, stile::siNo | stile::domanda | stile::secondoPredefinito);
+        QCOMPARE(conta(u"SELECT count(*) FROM clienti"_s), 2);
+        QCOMPARE(righe(c().griglia), QStringList{u"ROSSI"_s});
+    }
+
     void eliminaFallita()
     {
         connessione.esegui(u"CREATE TRIGGER guasto BEFORE DELETE ON prodotti_ai_clienti BEGIN SELECT RAISE(ABORT, 'guasto'); END"_s);

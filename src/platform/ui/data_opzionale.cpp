@@ -1,14 +1,20 @@
 #include "platform/ui/data_opzionale.h"
 #include "platform/ambiente/ambiente.h"
+#include "platform/ui/utilita_form.h"
+#include <QEvent>
 #include <QHBoxLayout>
 
-DataOpzionale::DataOpzionale(bool conSpunta, QWidget* parent) : QWidget(parent), editor(new QDateEdit(this))
+DataOpzionale::DataOpzionale(bool conSpunta, QWidget* parent) : QWidget(parent)
 {
     auto* l = new QHBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
+    // The tick comes first, also in the tab order: Tab from a just-ticked box goes to its date.
     if (conSpunta) {
         spunta = new QCheckBox(this);
         l->addWidget(spunta);
+    }
+    editor = new QDateEdit(this);
+    if (spunta) {
         connect(spunta, &QCheckBox::toggled, editor, &QDateEdit::setEnabled);
         connect(spunta, &QCheckBox::toggled, this, &DataOpzionale::cambiato);
     }
@@ -17,7 +23,10 @@ DataOpzionale::DataOpzionale(bool conSpunta, QWidget* parent) : QWidget(parent),
     editor->setDate(oggi());
     connect(editor, &QDateEdit::dateChanged, this, &DataOpzionale::cambiato);
     l->addWidget(editor, 1);
-    setFocusProxy(editor);
+    // The picker is one stop of its window's tab order (its tick, then its date), which
+    // takes the focus on its tick when it has one.
+    setFocusPolicy(Qt::TabFocus);
+    setFocusProxy(spunta ? static_cast<QWidget*>(spunta) : editor);
     if (spunta)
         impostaSpunta(false);
 }
@@ -44,4 +53,17 @@ void DataOpzionale::impostaSpunta(bool s)
         return;
     spunta->setChecked(s);
     editor->setEnabled(s);
+}
+
+bool DataOpzionale::event(QEvent* e)
+{
+    // The label names this container; a screen reader reads the tick and the date, so they
+    // carry its name.
+    if (e->type() == QEvent::Polish) {
+        const QString nome = nomeDaEtichetta(this);
+        for (QWidget* w : {static_cast<QWidget*>(spunta), static_cast<QWidget*>(editor)})
+            if (w && w->accessibleName().isEmpty())
+                w->setAccessibleName(nome);
+    }
+    return QWidget::event(e);
 }

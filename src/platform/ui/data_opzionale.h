@@ -3,7 +3,8 @@
 #include <QDateEdit>
 #include <QWidget>
 
-// A date picker with an optional tick: unticked means no date (Null).
+// A date picker with an optional tick: unticked means no date (Null). The tick and the date
+// are named by the label of the picker.
 class DataOpzionale : public QWidget {
     Q_OBJECT
 public:
@@ -19,6 +20,9 @@ public:
     void impostaSpunta(bool s);
 
     QDateEdit* campoData() const { return editor; }
+
+protected:
+    bool event(QEvent* e) override;
 
 signals:
     // The value changed: the date, or the tick.

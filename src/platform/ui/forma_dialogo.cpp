@@ -1,24 +1,14 @@
 #include "platform/ui/forma_dialogo.h"
+#include "platform/ui/invio.h"
+#include "platform/ui/tab_griglie.h"
+#include "platform/ui/utilita_form.h"
 #include <QKeyEvent>
-
-namespace {
-bool invio(const QKeyEvent* e)
-{
-    return (e->key() == Qt::Key_Return && e->modifiers() == Qt::NoModifier)
-           || (e->key() == Qt::Key_Enter && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier);
-}
-
-void premi(QAbstractButton* pulsante)
-{
-    if (pulsante && pulsante->isEnabled())
-        pulsante->click();
-}
-} // namespace
 
 FormaDialogo::FormaDialogo(const QString& titolo)
 {
     setWindowTitle(titolo);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    tabEsceDalleGriglie();
 }
 
 void FormaDialogo::impostaPredefinito(QPushButton* pulsante)
@@ -29,21 +19,23 @@ void FormaDialogo::impostaPredefinito(QPushButton* pulsante)
 
 void FormaDialogo::setVisible(bool visibile)
 {
-    // An auto-default button would become the default of a window that has none when shown,
-    // and the default of any window while it has the focus.
-    if (visibile)
+    if (visibile) {
+        // An auto-default button would become the default of a window that has none when shown,
+        // and the default of any window while it has the focus.
         for (QPushButton* p : findChildren<QPushButton*>())
             if (p->window() == this)
                 p->setAutoDefault(false);
+        nominaGriglie(this);
+    }
     QDialog::setVisible(visibile);
 }
 
 void FormaDialogo::keyPressEvent(QKeyEvent* e)
 {
     // Here come the keys the focused control left alone: a push button without auto-default
-    // leaves Enter to its window.
-    if (invio(e)) {
-        auto* focale = qobject_cast<QPushButton*>(focusWidget());
+    // and a tool button leave Enter to their window.
+    if (tastoInvio(e)) {
+        QAbstractButton* focale = pulsanteConFocus(this);
         premi(focale ? focale : predefinito.data());
         e->accept();
         return;

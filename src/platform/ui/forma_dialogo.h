@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-// The program's modal windows. Enter presses the focused push button; on any other control
+// The program's modal windows. Enter presses the focused push or tool button; on any other control
 // it presses the default button when there is one (and nothing otherwise). Esc presses the
 // cancel button when there is one (and nothing otherwise). A button never becomes the default
 // by taking the focus.

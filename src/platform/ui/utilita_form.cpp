@@ -1,4 +1,6 @@
 #include "platform/ui/utilita_form.h"
+#include <QAbstractItemView>
+#include <QGroupBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QScrollArea>
@@ -6,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <algorithm>
 
 void centraForm(QWidget* finestra)
 {
@@ -35,6 +38,8 @@ QWidget* scorrevole(QWidget* pagina)
     auto* area = new QScrollArea;
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
+    // The area itself is no tab stop: Tab goes from the page's last control to the window's next.
+    area->setFocusPolicy(Qt::NoFocus);
     area->setWidget(pagina);
     return area;
 }
@@ -48,10 +53,86 @@ QLabel* conEtichetta(QGridLayout* g, int riga, int colonna, const QString& etich
     return l;
 }
 
+QString nomeDaEtichetta(const QWidget* controllo)
+{
+    if (!controllo->accessibleName().isEmpty())
+        return controllo->accessibleName();
+    for (const QLabel* l : controllo->window()->findChildren<QLabel*>())
+        if (l->buddy() == controllo) {
+            const QString t = l->text();
+            QString nome;
+            for (qsizetype i = 0; i < t.size(); ++i) {
+                if (t[i] == u'&' && i + 1 < t.size())
+                    ++i;
+                nome += t[i];
+            }
+            return nome;
+        }
+    if (const auto* riquadro = qobject_cast<const QGroupBox*>(controllo->parentWidget()))
+        return riquadro->title();
+    return {};
+}
+
+void nominaGriglie(QWidget* finestra)
+{
+    for (QAbstractItemView* v : finestra->findChildren<QAbstractItemView*>())
+        if (v->window() == finestra && v->accessibleName().isEmpty())
+            v->setAccessibleName(nomeDaEtichetta(v));
+}
+
+namespace {
+void aggiungiControlli(QLayout* l, QList<QWidget*>& controlli);
+
+// A control that takes the focus is itself; a container (a frame, a row of options) gives the
+// controls of its layout.
+void aggiungiControlli(QWidget* w, QList<QWidget*>& controlli)
+{
+    if (w->focusPolicy() != Qt::NoFocus)
+        controlli << w;
+    else if (w->layout())
+        aggiungiControlli(w->layout(), controlli);
+}
+
+void aggiungiControlli(QLayout* l, QList<QWidget*>& controlli)
+{
+    struct Voce {
+        int riga, colonna;
+        QLayoutItem* voce;
+    };
+    QList<Voce> voci;
+    auto* griglia = qobject_cast<QGridLayout*>(l);
+    for (int i = 0; i < l->count(); ++i) {
+        int riga = 0, colonna = i, righe, colonne;
+        if (griglia)
+            griglia->getItemPosition(i, &riga, &colonna, &righe, &colonne);
+        voci.append({riga, colonna, l->itemAt(i)});
+    }
+    std::stable_sort(voci.begin(), voci.end(), [](const Voce& a, const Voce& b) {
+        return std::pair(a.riga, a.colonna) < std::pair(b.riga, b.colonna);
+    });
+    for (const Voce& v : voci) {
+        if (QWidget* w = v.voce->widget())
+            aggiungiControlli(w, controlli);
+        else if (QLayout* interno = v.voce->layout())
+            aggiungiControlli(interno, controlli);
+    }
+}
+} // namespace
+
 void ordineTab(const QList<QWidget*>& controlli)
 {
-    for (qsizetype i = 1; i < controlli.size(); ++i)
-        QWidget::setTabOrder(controlli[i - 1], controlli[i]);
+    QList<QWidget*> fermate;
+    for (QWidget* w : controlli)
+        aggiungiControlli(w, fermate);
+    for (qsizetype i = 1; i < fermate.size(); ++i)
+        QWidget::setTabOrder(fermate[i - 1], fermate[i]);
+}
+
+void ordineTab(QLayout* l)
+{
+    QList<QWidget*> fermate;
+    aggiungiControlli(l, fermate);
+    ordineTab(fermate);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 
 class QGridLayout;
 class QLabel;
+class QLayout;
 
 // Centres a window on the screen.
 void centraForm(QWidget* finestra);
@@ -14,8 +15,17 @@ QWidget* scorrevole(QWidget* pagina);
 // by side on a row of a grid; the control spans `colonne` columns.
 QLabel* conEtichetta(QGridLayout* g, int riga, int colonna, const QString& etichetta, QWidget* controllo,
                      int colonne = 1);
-// The tab order of a window's controls, first to last.
+// The name a screen reader gives a control: its own, else its label's caption (without the
+// mnemonic's "&"), else the title of the frame around it.
+QString nomeDaEtichetta(const QWidget* controllo);
+// Grids and lists are named by their labels too (Qt names only other controls by them).
+void nominaGriglie(QWidget* finestra);
+// The tab order of a window's controls, first to last; a container stands for the controls of
+// its layout in their visual order.
 void ordineTab(const QList<QWidget*>& controlli);
+// The tab order of a layout's controls is their visual order: rows top to bottom, each row
+// left to right, nested layouts and frames in their place.
+void ordineTab(QLayout* l);
 // The key filter of amount fields: the key to use, 0 to swallow it.
 int filtraTastoDecimale(int codiceTasto, const QString& testo);
 class QLineEdit;

@@ -80,18 +80,18 @@ QWidget* ElencoRegistro::costruisci()
     ricerca->addWidget(c.cmdReset);
     l->addLayout(ricerca);
 
-    if (QWidget* opzioni = costruisciOpzioni(f))
+    // Tab goes through the search, the sort options and the grid as they are laid out.
+    QList<QWidget*> ordine = d.resetPrimo ? QList<QWidget*>{c.cmdReset, c.txtNome}
+                                          : QList<QWidget*>{c.txtNome, c.cmdReset};
+    if (QWidget* opzioni = costruisciOpzioni(f)) {
         l->addWidget(opzioni);
+        ordine << opzioni;
+    }
     c.griglia = new Griglia(f);
     c.griglia->setObjectName(u"griglia"_s);
+    c.griglia->setAccessibleName(d.titolo);
     l->addWidget(c.griglia, 1);
-    if (d.resetPrimo) {
-        QWidget::setTabOrder(c.cmdReset, c.txtNome);
-        QWidget::setTabOrder(c.txtNome, c.griglia);
-    } else {
-        QWidget::setTabOrder(c.txtNome, c.cmdReset);
-        QWidget::setTabOrder(c.cmdReset, c.griglia);
-    }
+    ordineTab(ordine << c.griglia);
 
     QObject::connect(c.txtNome, &QLineEdit::textChanged, f, [this](const QString& testo) {
         criterio = testo;

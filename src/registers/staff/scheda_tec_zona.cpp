@@ -74,6 +74,8 @@ QWidget* schTecZona::costruisci()
     g->addLayout(lato, 3, 3);
     g->setColumnStretch(1, 1);
     g->setRowStretch(3, 1);
+    // "Aggiungi" beside the zone comes before the list below.
+    ordineTab(g);
 
     QObject::connect(c.cmbTecnico, &QComboBox::currentIndexChanged, f, [this] { gestisci([this] { aggiornaZone(); }); });
     QObject::connect(c.cmbZona, &QComboBox::activated, f, [this] { gestisci([this] { aggiornaZone(); }); });

@@ -294,6 +294,11 @@ bool frmChiamata::predisponi()
     bool trovata = false;
     gestisci([&] {
         auto& c = ui();
+        // Read before the rows it shows: a change in between is asked about, never lost.
+        versione.leggi(u"SELECT cod_cliente, ch_data, ch_operatore, ch_note, cod_tecnico, data_int, note_int, "
+                       "cod_stato_int, ora_inizio, ora_fine FROM chiamate LEFT JOIN interventi ON "
+                       "interventi.cod_chiamata = chiamate.idChiamata WHERE idChiamata = ?"_s,
+                       {qlonglong(nIdChiamata)});
         Recordset ch = connessione.apriStatico(u"select * from chiamate where idChiamata=?"_s, {qlonglong(nIdChiamata)});
         if (ch.eof())
             return;
@@ -319,10 +324,6 @@ bool frmChiamata::predisponi()
         }
         aggiornaProdotti();
         aggiornaRichieste();
-        versione.leggi(u"SELECT cod_cliente, ch_data, ch_operatore, ch_note, cod_tecnico, data_int, note_int, "
-                       "cod_stato_int, ora_inizio, ora_fine FROM chiamate LEFT JOIN interventi ON "
-                       "interventi.cod_chiamata = chiamate.idChiamata WHERE idChiamata = ?"_s,
-                       {qlonglong(nIdChiamata)});
     });
     return trovata;
 }

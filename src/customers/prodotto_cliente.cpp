@@ -138,6 +138,9 @@ bool schProdottoCliente::ripristinaProdotto()
     caricato = false;
     bool trovato = false;
     const bool letto = gestisci([&] {
+        // Read before the row it shows: a change in between is asked about, never lost.
+        versione.leggi(u"SELECT "_s + colonne.join(u',') + u" FROM "_s + tabella + u" WHERE id_pro_cli = ?"_s,
+                       {qlonglong(nIdProdotto)});
         // A row whose model, or the model's brand or type, is gone cannot be loaded.
         const Recordset rs = connessione.apriAvanti(
             u"SELECT * from ((prodotti_ai_clienti inner join prodotti on prodotti_ai_clienti.cod_prodotto=prodotti.idModello) "
@@ -169,8 +172,6 @@ bool schProdottoCliente::ripristinaProdotto()
         nVerificaInstallazione = codice(rs, u"catAttesta"_s).toInt();
         altroVerificaInstallazione = nz(rs.campo(u"altroCatAttesta"_s)).toString();
         strMatricola = c.txtMatricola1->text();
-        versione.leggi(u"SELECT "_s + colonne.join(u',') + u" FROM "_s + tabella + u" WHERE id_pro_cli = ?"_s,
-                       {qlonglong(nIdProdotto)});
         caricato = true;
     });
     if (caricato)

@@ -397,6 +397,10 @@ bool schCliente::ripristinaCliente(long id)
     bool trovato = false;
     const bool letto = gestisci([&] {
         auto& c = ui();
+        // Read before the row it shows: a change in between is asked about, never lost.
+        versione.leggi(u"SELECT "_s + (colonneMembri + c.legame.colonne()).join(u',')
+                           + u" FROM clienti WHERE idCli = ?"_s,
+                       {qlonglong(id)});
         Recordset rs = connessione.apriStatico(u"SELECT * FROM clienti where idcli=?"_s, {qlonglong(id)});
         if (rs.eof())
             return;
@@ -421,9 +425,6 @@ bool schCliente::ripristinaCliente(long id)
         mostraTipoAppartenenza();
         coloraNote();
         aggiornaProdotti();
-        versione.leggi(u"SELECT "_s + (colonneMembri + c.legame.colonne()).join(u',')
-                           + u" FROM clienti WHERE idCli = ?"_s,
-                       {qlonglong(id)});
     });
     if (trovato || !letto)
         return trovato;

@@ -7,15 +7,12 @@
 
 namespace {
 
-// No part of a workbook this program exchanges comes near this; a larger one is refused
-// before it is inflated.
-constexpr zip_uint64_t massimoParte = 512ull * 1024 * 1024;
+// No part of a workbook this program exchanges comes near these; reading stops at them.
+constexpr qint64 massimoParte = 512ll * 1024 * 1024;
+constexpr qint64 massimoTotale = 1024ll * 1024 * 1024;
 
 struct ChiudiZip {
     void operator()(zip_t* z) const { zip_discard(z); }
-};
-struct ChiudiFile {
-    void operator()(zip_file_t* f) const { zip_fclose(f); }
 };
 
 QString erroreZip(zip_t* z)
@@ -25,11 +22,36 @@ QString erroreZip(zip_t* z)
 
 } // namespace
 
+FlussoZip::FlussoZip(std::shared_ptr<zip> sorgente, zip_file* file, QString nome, qint64& gonfiati)
+    : sorgente(std::move(sorgente)), file(file), nome(std::move(nome)), gonfiati(gonfiati)
+{
+}
+
+FlussoZip::~FlussoZip()
+{
+    zip_fclose(file);
+}
+
+qint64 FlussoZip::leggi(char* dati, qint64 n)
+{
+    const zip_int64_t quanti = zip_fread(file, dati, zip_uint64_t(n));
+    if (quanti < 0)
+        throw ErroreExcel(QStringLiteral("la parte %1 non è leggibile (%2)")
+                              .arg(nome, QString::fromLocal8Bit(zip_error_strerror(zip_file_get_error(file)))));
+    letti += quanti;
+    gonfiati += quanti;
+    if (letti > massimoParte)
+        throw ErroreExcel(QStringLiteral("la parte %1 è troppo grande").arg(nome));
+    if (gonfiati > massimoTotale)
+        throw ErroreExcel(QStringLiteral("le parti da leggere superano in tutto %1 MB").arg(massimoTotale >> 20));
+    return quanti;
+}
+
 ArchivioZip ArchivioZip::leggi(const QString& percorso)
 {
     int codice = 0;
-    std::unique_ptr<zip_t, ChiudiZip> z(zip_open(QFile::encodeName(percorso).constData(), ZIP_RDONLY, &codice));
-    if (!z) {
+    zip_t* aperto = zip_open(QFile::encodeName(percorso).constData(), ZIP_RDONLY, &codice);
+    if (!aperto) {
         zip_error_t errore;
         zip_error_init_with_code(&errore, codice);
         const QString testo = QString::fromLocal8Bit(zip_error_strerror(&errore));
@@ -37,23 +59,13 @@ ArchivioZip ArchivioZip::leggi(const QString& percorso)
         throw ErroreExcel(QStringLiteral("l'archivio non è leggibile (%1)").arg(testo));
     }
     ArchivioZip archivio;
-    const zip_int64_t quante = zip_get_num_entries(z.get(), 0);
+    archivio.sorgente.reset(aperto, ChiudiZip());
+    const zip_int64_t quante = zip_get_num_entries(aperto, 0);
     for (zip_int64_t i = 0; i < quante; ++i) {
-        zip_stat_t stato;
-        if (zip_stat_index(z.get(), zip_uint64_t(i), 0, &stato) != 0)
-            throw ErroreExcel(QStringLiteral("l'archivio non è leggibile (%1)").arg(erroreZip(z.get())));
-        const QString nome = QString::fromUtf8(stato.name);
-        if (stato.size > massimoParte)
-            throw ErroreExcel(QStringLiteral("la parte %1 è troppo grande").arg(nome));
-        std::unique_ptr<zip_file_t, ChiudiFile> f(zip_fopen_index(z.get(), zip_uint64_t(i), 0));
-        if (!f)
-            throw ErroreExcel(QStringLiteral("la parte %1 non è leggibile (%2)").arg(nome, erroreZip(z.get())));
-        QByteArray dati(qsizetype(stato.size), Qt::Uninitialized);
-        const zip_int64_t letti = zip_fread(f.get(), dati.data(), stato.size);
-        if (letti < 0 || zip_uint64_t(letti) != stato.size)
-            throw ErroreExcel(QStringLiteral("la parte %1 non è leggibile (%2)")
-                                  .arg(nome, QString::fromLocal8Bit(zip_error_strerror(zip_file_get_error(f.get())))));
-        archivio.voci.emplace_back(nome, std::move(dati));
+        const char* nome = zip_get_name(aperto, zip_uint64_t(i), 0);
+        if (!nome)
+            throw ErroreExcel(QStringLiteral("l'archivio non è leggibile (%1)").arg(erroreZip(aperto)));
+        archivio.voci.push_back({QString::fromUtf8(nome), i, {}});
     }
     return archivio;
 }
@@ -69,41 +81,84 @@ void ArchivioZip::scrivi(const QString& percorso) const
         zip_open(QFile::encodeName(percorso).constData(), ZIP_CREATE | ZIP_TRUNCATE, &codice));
     if (!z)
         throw ErroreExcel(QStringLiteral("il file %1 non si può scrivere").arg(percorso));
-    for (const auto& [nome, dati] : voci) {
-        zip_source_t* sorgente = zip_source_buffer(z.get(), dati.constData(), zip_uint64_t(dati.size()), 0);
+    for (const Voce& voce : voci) {
+        // An untouched entry is copied compressed as it is.
+        zip_source_t* fonte = voce.indice >= 0
+                                  ? zip_source_zip(z.get(), sorgente.get(), zip_uint64_t(voce.indice), 0, 0, -1)
+                                  : zip_source_buffer(z.get(), voce.contenuto.constData(),
+                                                      zip_uint64_t(voce.contenuto.size()), 0);
         const zip_int64_t indice =
-            sorgente ? zip_file_add(z.get(), nome.toUtf8().constData(), sorgente, ZIP_FL_ENC_UTF_8) : -1;
+            fonte ? zip_file_add(z.get(), voce.nome.toUtf8().constData(), fonte, ZIP_FL_ENC_UTF_8) : -1;
         if (indice < 0) {
-            zip_source_free(sorgente);
+            zip_source_free(fonte);
             throw ErroreExcel(QStringLiteral("il file %1 non si può scrivere (%2)").arg(percorso, erroreZip(z.get())));
         }
         // Level 1: a large sheet compresses several times faster, a little less tightly.
-        zip_set_file_compression(z.get(), zip_uint64_t(indice), ZIP_CM_DEFLATE, 1);
+        if (voce.indice < 0)
+            zip_set_file_compression(z.get(), zip_uint64_t(indice), ZIP_CM_DEFLATE, 1);
     }
     if (zip_close(z.get()) != 0)
         throw ErroreExcel(QStringLiteral("il file %1 non si può scrivere (%2)").arg(percorso, erroreZip(z.get())));
     z.release();
 }
 
+const ArchivioZip::Voce* ArchivioZip::trova(const QString& nome) const
+{
+    for (const Voce& v : voci)
+        if (v.nome == nome)
+            return &v;
+    return nullptr;
+}
+
+std::unique_ptr<FlussoZip> ArchivioZip::flusso(const QString& nome) const
+{
+    const Voce* voce = trova(nome);
+    if (!voce || voce->indice < 0)
+        return nullptr;
+    zip_stat_t stato;
+    if (zip_stat_index(sorgente.get(), zip_uint64_t(voce->indice), 0, &stato) != 0)
+        throw ErroreExcel(QStringLiteral("la parte %1 non è leggibile (%2)").arg(nome, erroreZip(sorgente.get())));
+    if (stato.size > zip_uint64_t(massimoParte))
+        throw ErroreExcel(QStringLiteral("la parte %1 è troppo grande").arg(nome));
+    zip_file_t* file = zip_fopen_index(sorgente.get(), zip_uint64_t(voce->indice), 0);
+    if (!file)
+        throw ErroreExcel(QStringLiteral("la parte %1 non è leggibile (%2)").arg(nome, erroreZip(sorgente.get())));
+    return std::make_unique<FlussoZip>(sorgente, file, nome, gonfiati);
+}
+
 QByteArray ArchivioZip::parte(const QString& nome) const
 {
-    for (const auto& [n, dati] : voci)
-        if (n == nome)
-            return dati.isNull() ? QByteArray("") : dati;
-    return {};
+    const Voce* voce = trova(nome);
+    if (!voce)
+        return {};
+    if (voce->indice < 0)
+        return voce->contenuto.isNull() ? QByteArray("") : voce->contenuto;
+    const std::unique_ptr<FlussoZip> f = flusso(nome);
+    QByteArray dati("");
+    for (qint64 letti = 0;;) {
+        if (dati.size() - letti < 65536)
+            dati.resize(dati.size() + std::max<qsizetype>(65536, dati.size() / 2));
+        const qint64 n = f->leggi(dati.data() + letti, dati.size() - letti);
+        if (n == 0) {
+            dati.truncate(letti);
+            return dati;
+        }
+        letti += n;
+    }
 }
 
 void ArchivioZip::poni(const QString& nome, QByteArray contenuto)
 {
-    for (auto& [n, dati] : voci)
-        if (n == nome) {
-            dati = std::move(contenuto);
+    for (Voce& v : voci)
+        if (v.nome == nome) {
+            v.indice = -1;
+            v.contenuto = std::move(contenuto);
             return;
         }
-    voci.emplace_back(nome, std::move(contenuto));
+    voci.push_back({nome, -1, std::move(contenuto)});
 }
 
 void ArchivioZip::togli(const QString& nome)
 {
-    std::erase_if(voci, [&](const auto& voce) { return voce.first == nome; });
+    std::erase_if(voci, [&](const Voce& voce) { return voce.nome == nome; });
 }

@@ -6,8 +6,8 @@
 #include <memory>
 #include <pugixml.hpp>
 
-// What an .xlsx keeps for its saving: every part as read, and the active sheet's XML
-// without its rows (sheetData holds only a marker where the rows go).
+// What an .xlsx keeps for its saving: its parts (inflated only when needed), and the active
+// sheet's XML without its rows (sheetData holds only a marker where the rows go).
 struct PartiXlsx {
     ArchivioZip archivio;
     QString relazioniLibro; // the workbook's relationships part

@@ -1,4 +1,5 @@
 #include "platform/excel/foglio.h"
+#include "platform/excel/errore_excel.h"
 #include "platform/excel/stili.h"
 #include "platform/excel/testo_valore.h"
 #include <algorithm>
@@ -12,6 +13,17 @@ bool primaDi(const Cella& cella, int colonna)
 }
 
 } // namespace
+
+quint32 TestiFoglio::aggiungi(QByteArrayView utf8)
+{
+    if (utf8.isEmpty())
+        return 0;
+    if (inizi.size() > 0xFFFFFFF0)
+        throw ErroreExcel(QStringLiteral("il foglio ha troppi testi"));
+    dati.append(utf8);
+    inizi.append(dati.size());
+    return quint32(inizi.size() - 2);
+}
 
 Foglio::Foglio(Stili& stili, bool sistema1904) : stili(stili), sistema1904(sistema1904) {}
 
@@ -54,18 +66,19 @@ Cella* Foglio::trova(IndirizzoCella indirizzo)
 
 QString Foglio::testoCella(const Cella& cella) const
 {
+    const QByteArrayView valore = grezzo(cella);
     switch (cella.tipo) {
     case TipoCella::Testo:
     case TipoCella::Errore:
-        return cella.valore;
+        return QString::fromUtf8(valore);
     case TipoCella::Booleano:
-        return cella.valore == QLatin1String("1") ? QStringLiteral("VERO") : QStringLiteral("FALSO");
+        return valore == "1" ? QStringLiteral("VERO") : QStringLiteral("FALSO");
     case TipoCella::DataIso:
-        return testoDataIso(cella.valore);
+        return testoDataIso(QString::fromUtf8(valore));
     case TipoCella::Numero:
         break;
     }
-    const double numero = cella.valore.toDouble();
+    const double numero = valore.toDouble();
     if (stili.mostraData(cella.stile)) {
         const QString data = testoData(numero, sistema1904);
         if (!data.isEmpty())
@@ -87,7 +100,7 @@ void Foglio::scrivi(const QString& indirizzo, const QString& testo)
     const IndirizzoCella dove = leggiIndirizzo(indirizzo);
     if (Cella* cella = trova(dove)) {
         cella->tipo = TipoCella::Testo;
-        cella->valore = testo;
+        cella->testo = elencoTesti.aggiungi(testo.toUtf8());
         return;
     }
     if (testo.isEmpty())
@@ -96,7 +109,8 @@ void Foglio::scrivi(const QString& indirizzo, const QString& testo)
     qint64 stile = size_t(dove.riga) <= elenco.size() ? elenco[size_t(dove.riga - 1)].stile : -1;
     if (stile < 0 && !elencoColonne.empty())
         stile = elencoColonne[size_t(dove.colonna - 1)].stile;
-    poni(dove.riga, Cella{quint16(dove.colonna), TipoCella::Testo, quint32(std::max<qint64>(stile, 0)), testo});
+    poni(dove.riga, Cella{quint16(dove.colonna), TipoCella::Testo, quint32(std::max<qint64>(stile, 0)),
+                          elencoTesti.aggiungi(testo.toUtf8())});
 }
 
 void Foglio::formattaTesto()

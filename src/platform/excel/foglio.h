@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/excel/indirizzo_cella.h"
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <vector>
 
@@ -8,12 +10,29 @@ class Stili;
 
 enum class TipoCella : quint8 { Testo, Numero, Booleano, Errore, DataIso };
 
+// The texts of a sheet's cells, UTF-8, one after the other; a cell holds its text's number.
+// Shared strings are put in once, and every cell that shows one holds the same number.
+class TestiFoglio {
+public:
+    // The text's number; 0, the empty text, for an empty one.
+    quint32 aggiungi(QByteArrayView utf8);
+    QByteArrayView testo(quint32 numero) const
+    {
+        return QByteArrayView(dati).sliced(inizi[numero], inizi[numero + 1] - inizi[numero]);
+    }
+    quint32 quanti() const { return quint32(inizi.size() - 1); }
+
+private:
+    QByteArray dati;
+    QList<qint64> inizi{0, 0}; // text n from inizi[n] to inizi[n + 1]
+};
+
 // One cell as the file holds it: numbers keep the text they were written with.
 struct Cella {
     quint16 colonna = 0;
     TipoCella tipo = TipoCella::Testo;
     quint32 stile = 0;
-    QString valore; // an empty text cell has no value
+    quint32 testo = 0; // its value among the sheet's texts; 0 when it has none
 };
 
 struct RigaFoglio {
@@ -44,12 +63,15 @@ public:
     void adattaColonne();
 
     // For the readers and the writer.
+    TestiFoglio& testi() { return elencoTesti; }
     void poni(int riga, Cella cella);
     const std::vector<RigaFoglio>& righe() const { return elenco; }
     RigaFoglio& riga(int riga);
     const std::vector<ColonnaFoglio>& colonne() const { return elencoColonne; }
     ColonnaFoglio& colonna(int colonna);
     QString testoCella(const Cella& cella) const;
+    // The value as the file writes it (a number's digits, a boolean's 0 or 1).
+    QByteArrayView grezzo(const Cella& cella) const { return elencoTesti.testo(cella.testo); }
 
 private:
     Cella* trova(IndirizzoCella indirizzo);
@@ -58,4 +80,5 @@ private:
     bool sistema1904;
     std::vector<RigaFoglio> elenco;            // row 1 first
     std::vector<ColonnaFoglio> elencoColonne; // empty, or one per column A to XFD
+    TestiFoglio elencoTesti;
 };

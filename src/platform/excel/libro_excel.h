@@ -7,8 +7,8 @@
 // An open workbook: an .xlsx (read and written) or an .xls (read only), and its sheet.
 class LibroExcel {
 public:
-    // Opens the file and takes the sheet that was active when it was saved (the first
-    // sheet of an .xls). Throws ErroreExcel with the operator's message.
+    // Opens the file and takes the sheet that was active when it was saved. Throws
+    // ErroreExcel with the operator's message.
     static std::unique_ptr<LibroExcel> apri(const QString& percorso);
 
     Foglio& foglio() { return *contenuto.foglio; }

@@ -48,16 +48,19 @@ void scriviRighe(std::string& xml, const Foglio& foglio, const std::string& pref
                 aggiungiNumero(xml, cella.stile);
                 xml += '"';
             }
+            const QByteArrayView valore = foglio.grezzo(cella);
+            const std::string_view testo(valore.data(), size_t(valore.size()));
             if (cella.tipo == TipoCella::Testo) {
-                if (cella.valore.isEmpty()) {
+                if (testo.empty()) {
                     xml += "/>";
                     continue;
                 }
                 xml += " t=\"inlineStr\">";
                 apri(is);
-                const bool conserva = cella.valore.front().isSpace() || cella.valore.back().isSpace();
+                const auto bianco = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+                const bool conserva = bianco(testo.front()) || bianco(testo.back());
                 xml += '<' + t + (conserva ? " xml:space=\"preserve\">" : ">");
-                aggiungiTesto(xml, cella.valore);
+                aggiungiTesto(xml, testo);
                 chiudi(t);
                 chiudi(is);
             } else {
@@ -65,7 +68,7 @@ void scriviRighe(std::string& xml, const Foglio& foglio, const std::string& pref
                 xml += tipi[int(cella.tipo)];
                 xml += '>';
                 apri(v);
-                aggiungiTesto(xml, cella.valore);
+                aggiungiTesto(xml, testo);
                 chiudi(v);
             }
             chiudi(c);

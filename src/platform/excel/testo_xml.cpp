@@ -1,76 +1,68 @@
 #include "platform/excel/testo_xml.h"
+#include <QString>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cctype>
 
 namespace {
 
-bool esadecimale(const char* p, int n)
+bool esadecimale(std::string_view p)
 {
-    for (int i = 0; i < n; ++i)
-        if (!std::isxdigit(static_cast<unsigned char>(p[i])))
+    for (char c : p)
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')))
             return false;
     return true;
 }
 
-bool escapeA(const QString& testo, qsizetype i)
+// "_xHHHH_" at the start of the text.
+bool escapeA(std::string_view testo)
 {
-    if (testo.size() - i < 7 || testo[i] != QLatin1Char('_') || testo[i + 1] != QLatin1Char('x')
-        || testo[i + 6] != QLatin1Char('_'))
-        return false;
-    for (int k = 2; k < 6; ++k)
-        if (!testo[i + k].isDigit() && !QStringLiteral("abcdefABCDEF").contains(testo[i + k]))
-            return false;
-    return true;
+    return testo.size() >= 7 && testo[0] == '_' && testo[1] == 'x' && esadecimale(testo.substr(2, 4)) && testo[6] == '_';
 }
 
 } // namespace
 
-QString decodificaTesto(const char* testo)
+void decodificaTesto(std::string_view testo, std::string& uscita)
 {
-    if (!std::strstr(testo, "_x"))
-        return QString::fromUtf8(testo);
-    std::string chiaro;
-    for (const char* p = testo; *p;) {
-        if (p[0] == '_' && p[1] == 'x' && esadecimale(p + 2, 4) && p[6] == '_') {
-            const char32_t codice = char32_t(std::strtoul(std::string(p + 2, 4).c_str(), nullptr, 16));
-            chiaro += QString::fromUcs4(&codice, 1).toStdString();
-            p += 7;
+    if (testo.find("_x") == std::string_view::npos) {
+        uscita.append(testo);
+        return;
+    }
+    for (size_t i = 0; i < testo.size();) {
+        if (escapeA(testo.substr(i))) {
+            const char32_t codice = char32_t(std::strtoul(std::string(testo.substr(i + 2, 4)).c_str(), nullptr, 16));
+            const QByteArray utf8 = QString::fromUcs4(&codice, 1).toUtf8();
+            uscita.append(utf8.constData(), size_t(utf8.size()));
+            i += 7;
         } else {
-            chiaro += *p++;
+            uscita += testo[i++];
         }
     }
-    return QString::fromStdString(chiaro);
 }
 
-void aggiungiTesto(std::string& xml, const QString& testo)
+void aggiungiTesto(std::string& xml, std::string_view testo)
 {
-    qsizetype inizio = 0; // the first character not yet written
-    const auto scriviFinoA = [&](qsizetype fine) {
-        const QByteArray utf8 = QStringView(testo).mid(inizio, fine - inizio).toUtf8();
-        xml.append(utf8.constData(), size_t(utf8.size()));
-    };
+    size_t inizio = 0; // the first byte not yet written
     char codice[8];
-    for (qsizetype i = 0; i < testo.size(); ++i) {
-        const char16_t c = testo[i].unicode();
+    for (size_t i = 0; i < testo.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(testo[i]);
         const char* sostituto = nullptr;
-        if (c == u'&')
+        if (c == '&')
             sostituto = "&amp;";
-        else if (c == u'<')
+        else if (c == '<')
             sostituto = "&lt;";
-        else if (c == u'>')
+        else if (c == '>')
             sostituto = "&gt;";
-        else if (c == u'_' && escapeA(testo, i))
+        else if (c == '_' && escapeA(testo.substr(i)))
             sostituto = "_x005F_";
-        else if (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') {
+        else if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
             std::snprintf(codice, sizeof codice, "_x%04X_", unsigned(c));
             sostituto = codice;
         } else
             continue;
-        scriviFinoA(i);
+        xml.append(testo.substr(inizio, i - inizio));
         xml += sostituto;
         inizio = i + 1;
     }
-    scriviFinoA(testo.size());
+    xml.append(testo.substr(inizio));
 }

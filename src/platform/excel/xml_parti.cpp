@@ -17,10 +17,9 @@ pugi::xml_node figlio(pugi::xml_node padre, const char* nome)
     return {};
 }
 
-void caricaParte(pugi::xml_document& doc, const QByteArray& xml, const char* nomeParte, bool conTesti)
+void caricaParte(pugi::xml_document& doc, const QByteArray& xml, const char* nomeParte)
 {
-    const unsigned opzioni = conTesti ? pugi::parse_default | pugi::parse_ws_pcdata : pugi::parse_default;
-    const pugi::xml_parse_result esito = doc.load_buffer(xml.constData(), size_t(xml.size()), opzioni);
+    const pugi::xml_parse_result esito = doc.load_buffer(xml.constData(), size_t(xml.size()));
     if (!esito || !doc.document_element())
         throw ErroreExcel(QStringLiteral("la parte %1 non è XML valido (%2)")
                               .arg(QString::fromUtf8(nomeParte), QString::fromUtf8(esito.description())));

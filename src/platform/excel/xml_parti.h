@@ -9,7 +9,6 @@ const char* nomeLocale(pugi::xml_node nodo);
 // The first child element with that local name, or an empty node.
 pugi::xml_node figlio(pugi::xml_node padre, const char* nome);
 // Parses a part; throws ErroreExcel naming the part when it is not well-formed XML.
-// A part that holds cell texts keeps a text made only of blanks (conTesti).
-void caricaParte(pugi::xml_document& doc, const QByteArray& xml, const char* nomeParte, bool conTesti = false);
+void caricaParte(pugi::xml_document& doc, const QByteArray& xml, const char* nomeParte);
 // The document as compact XML text.
 QByteArray testoXml(const pugi::xml_document& doc);

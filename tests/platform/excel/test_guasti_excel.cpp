@@ -2,6 +2,7 @@
 #include "platform/excel/archivio_zip.h"
 #include "platform/excel/errore_excel.h"
 #include "platform/excel/libro_excel.h"
+#include "lettori_esterni.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -142,6 +143,35 @@ private slots:
                 return;
         }
         qInfo("%s: %d opened, %d refused", qPrintable(sorgente), aperti, rifiutati);
+    }
+
+    // Parts past the limits: one nothing reads is never inflated, and is kept on saving; the
+    // sheet and a text past theirs stop the reading with a message.
+    void partiEnormi()
+    {
+        const QString inutile = dir.filePath(QStringLiteral("inutile.xlsx"));
+        const QString foglio = dir.filePath(QStringLiteral("foglio_enorme.xlsx"));
+        const QString testo = dir.filePath(QStringLiteral("testo_enorme.xlsx"));
+        eseguiPython(QStringLiteral(FIXTURE_EXCEL "/parti_enormi.py"),
+                     {QStringLiteral(FIXTURE_EXCEL "/dati_1900.xlsx"), QStringLiteral("xl/worksheets/sheet2.xml"), inutile,
+                      foglio, testo});
+        {
+            const auto libro = LibroExcel::apri(inutile);
+            QCOMPARE(libro->foglio().valore(QStringLiteral("A1")), QStringLiteral("Matricola"));
+            libro->foglio().scrivi(QStringLiteral("A1"), QStringLiteral("scritto"));
+            libro->salva();
+        }
+        QCOMPARE(LibroExcel::apri(inutile)->foglio().valore(QStringLiteral("A1")), QStringLiteral("scritto"));
+        QVERIFY(ArchivioZip::leggi(inutile).contiene(QStringLiteral("xl/media/enorme.bin")));
+        for (const auto& [file, messaggio] : {std::pair{foglio, QStringLiteral("è troppo grande")},
+                                              std::pair{testo, QStringLiteral("troppo lungo")}}) {
+            try {
+                LibroExcel::apri(file);
+                QFAIL("opened");
+            } catch (const ErroreExcel& e) {
+                QVERIFY2(e.descrizione.contains(messaggio), qPrintable(e.descrizione));
+            }
+        }
     }
 
     // A damaged .xls that made FreeXL crash is read.

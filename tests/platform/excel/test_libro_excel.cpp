@@ -156,6 +156,7 @@ private slots:
             {"date", "I2", "01/03/2005", false},
             {"error formula", "K2", "#DIV/0!", true},
             {"plain decimal", "L2", "0,5", false},
+            {"CDATA, references, line end", "M2", "<dentro> & &é€\nfine", false},
         };
         for (auto m = misti.cbegin(); m != misti.cend(); ++m)
             for (const Caso& c : casi)
@@ -169,6 +170,27 @@ private slots:
         QFETCH(QString, indirizzo);
         QFETCH(QString, atteso);
         QCOMPARE(foglioDi(file).valore(indirizzo), atteso);
+    }
+
+    // A sheet long enough to be read in many pieces reads back cell for cell.
+    void rileggeUnFoglioLungo()
+    {
+        const QString file = copia(QStringLiteral(TEMPLATE_XLSX), QStringLiteral("lungo.xlsx"));
+        constexpr int righe = 20000;
+        const auto testo = [](int r, int c) {
+            return QStringLiteral("riga %1 & <colonna> %2 \"àè\" ").arg(r).arg(c) + QString(r % 7, QLatin1Char(' '));
+        };
+        {
+            const auto libro = LibroExcel::apri(file);
+            for (int r = 2; r <= righe; ++r)
+                for (int c = 1; c <= 3; ++c)
+                    libro->foglio().scrivi(lettereColonna(c) + QString::number(r), testo(r, c));
+            libro->salva();
+        }
+        const auto riletto = LibroExcel::apri(file);
+        for (int r = 2; r <= righe; ++r)
+            for (int c = 1; c <= 3; ++c)
+                QCOMPARE(riletto->foglio().valore(lettereColonna(c) + QString::number(r)), testo(r, c));
     }
 
     // A copy of the template, filled, formatted and saved, reads back cell for cell in our

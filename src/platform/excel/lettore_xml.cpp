@@ -1,0 +1,308 @@
+#include "platform/excel/lettore_xml.h"
+#include "platform/excel/archivio_zip.h"
+#include "platform/excel/errore_excel.h"
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
+namespace {
+
+constexpr size_t pezzo = 256 * 1024; // read from the part at a time
+// The longest text or tag read whole: a cell holds at most 32,767 characters.
+constexpr size_t massimoElemento = 16 * 1024 * 1024;
+
+bool spazio(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+bool fineNome(char c)
+{
+    return spazio(c) || c == '/' || c == '>' || c == '=' || c == '<' || c == '"' || c == '\'';
+}
+
+void aggiungiUtf8(std::string& uscita, char32_t codice)
+{
+    if (codice < 0x80) {
+        uscita += char(codice);
+    } else if (codice < 0x800) {
+        uscita += char(0xC0 | (codice >> 6));
+        uscita += char(0x80 | (codice & 0x3F));
+    } else if (codice < 0x10000) {
+        uscita += char(0xE0 | (codice >> 12));
+        uscita += char(0x80 | ((codice >> 6) & 0x3F));
+        uscita += char(0x80 | (codice & 0x3F));
+    } else {
+        uscita += char(0xF0 | (codice >> 18));
+        uscita += char(0x80 | ((codice >> 12) & 0x3F));
+        uscita += char(0x80 | ((codice >> 6) & 0x3F));
+        uscita += char(0x80 | (codice & 0x3F));
+    }
+}
+
+// The entity at the start of testo ("&amp;"...) appended to uscita; its length, 0 when it is
+// none the reader knows (it then stays as written).
+size_t entita(std::string_view testo, std::string& uscita)
+{
+    const size_t fine = testo.substr(0, 12).find(';');
+    if (fine == std::string_view::npos || fine < 2)
+        return 0;
+    const std::string_view nome = testo.substr(1, fine - 1);
+    static constexpr std::pair<std::string_view, char> note[] = {
+        {"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"quot", '"'}, {"apos", '\''}};
+    for (const auto& [n, c] : note)
+        if (nome == n) {
+            uscita += c;
+            return fine + 1;
+        }
+    if (nome[0] != '#' || nome.size() < 2)
+        return 0;
+    const bool esadecimale = nome[1] == 'x';
+    const std::string_view cifre = nome.substr(esadecimale ? 2 : 1);
+    unsigned long codice = 0;
+    const auto esito = std::from_chars(cifre.data(), cifre.data() + cifre.size(), codice, esadecimale ? 16 : 10);
+    if (cifre.empty() || esito.ec != std::errc() || esito.ptr != cifre.data() + cifre.size() || codice == 0
+        || codice > 0x10FFFF || (codice >= 0xD800 && codice <= 0xDFFF))
+        return 0;
+    aggiungiUtf8(uscita, char32_t(codice));
+    return fine + 1;
+}
+
+// Text or an attribute's value as XML means it: entities replaced, line ends as "\n" (in
+// an attribute every line end and tab a blank).
+void decodifica(std::string_view grezzo, std::string& uscita, bool attributo)
+{
+    uscita.clear();
+    const auto speciale = [attributo](char c) { return c == '&' || c == '\r' || (attributo && (c == '\n' || c == '\t')); };
+    if (std::none_of(grezzo.begin(), grezzo.end(), speciale)) {
+        uscita.assign(grezzo);
+        return;
+    }
+    for (size_t i = 0; i < grezzo.size(); ++i) {
+        const char c = grezzo[i];
+        if (c == '\r') {
+            uscita += attributo ? ' ' : '\n';
+            if (i + 1 < grezzo.size() && grezzo[i + 1] == '\n')
+                ++i;
+        } else if (attributo && (c == '\n' || c == '\t')) {
+            uscita += ' ';
+        } else if (c == '&') {
+            const size_t lunga = entita(grezzo.substr(i), uscita);
+            if (lunga == 0)
+                uscita += c;
+            else
+                i += lunga - 1;
+        } else {
+            uscita += c;
+        }
+    }
+}
+
+} // namespace
+
+LettoreXml::LettoreXml(FlussoZip& flusso, const char* nomeParte) : flusso(flusso), nomeParte(nomeParte) {}
+
+void LettoreXml::errore(const char* motivo) const
+{
+    throw ErroreExcel(QStringLiteral("la parte %1 non è XML valido (%2)")
+                          .arg(QString::fromUtf8(nomeParte), QString::fromUtf8(motivo)));
+}
+
+bool LettoreXml::almeno(size_t n)
+{
+    while (buffer.size() - posizione < n) {
+        if (finito)
+            return false;
+        if (n > massimoElemento)
+            errore("un testo o un elemento troppo lungo");
+        buffer.erase(0, posizione);
+        posizione = 0;
+        const size_t prima = buffer.size();
+        buffer.resize(std::max(prima + pezzo, n));
+        const qint64 letti = flusso.leggi(buffer.data() + prima, qint64(buffer.size() - prima));
+        buffer.resize(prima + size_t(letti));
+        finito = letti == 0;
+    }
+    return true;
+}
+
+size_t LettoreXml::trova(std::string_view cercato, size_t da)
+{
+    for (;;) {
+        const size_t trovato = std::string_view(buffer).find(cercato, posizione + da);
+        if (trovato != std::string_view::npos)
+            return trovato - posizione;
+        const size_t presenti = buffer.size() - posizione;
+        da = std::max(da, presenti >= cercato.size() ? presenti - cercato.size() + 1 : 0);
+        if (!almeno(presenti + 1))
+            return std::string_view::npos;
+    }
+}
+
+std::string_view LettoreXml::nome() const
+{
+    const size_t due = nomeCorrente.find(':');
+    return std::string_view(nomeCorrente).substr(due == std::string::npos ? 0 : due + 1);
+}
+
+const std::string* LettoreXml::attributo(std::string_view nome) const
+{
+    for (const auto& [n, v] : elencoAttributi)
+        if (n == nome)
+            return &v;
+    return nullptr;
+}
+
+void LettoreXml::leggiTag(size_t fine)
+{
+    const std::string_view tag(buffer.data() + posizione + 1, fine - 1);
+    size_t i = 0;
+    while (i < tag.size() && !fineNome(tag[i]))
+        ++i;
+    if (i == 0)
+        errore("un elemento senza nome");
+    nomeCorrente.assign(tag.substr(0, i));
+    elencoAttributi.clear();
+    for (;;) {
+        while (i < tag.size() && spazio(tag[i]))
+            ++i;
+        if (i == tag.size())
+            return;
+        if (tag[i] == '/' && i + 1 == tag.size()) {
+            chiudiVuoto = true;
+            return;
+        }
+        const size_t inizio = i;
+        while (i < tag.size() && !fineNome(tag[i]))
+            ++i;
+        const std::string_view nome = tag.substr(inizio, i - inizio);
+        while (i < tag.size() && spazio(tag[i]))
+            ++i;
+        if (nome.empty() || i == tag.size() || tag[i] != '=')
+            errore("un attributo senza valore");
+        ++i;
+        while (i < tag.size() && spazio(tag[i]))
+            ++i;
+        if (i == tag.size() || (tag[i] != '"' && tag[i] != '\''))
+            errore("un attributo senza virgolette");
+        const size_t chiusura = tag.find(tag[i], i + 1);
+        if (chiusura == std::string_view::npos)
+            errore("un attributo non chiuso");
+        elencoAttributi.emplace_back(std::string(nome), std::string());
+        decodifica(tag.substr(i + 1, chiusura - i - 1), elencoAttributi.back().second, true);
+        i = chiusura + 1;
+    }
+}
+
+LettoreXml::Evento LettoreXml::prossimo()
+{
+    testoGrezzo = {};
+    if (chiudiVuoto) {
+        chiudiVuoto = false;
+        nomeCorrente = aperti.back();
+        aperti.pop_back();
+        return Evento::Fine;
+    }
+    if (!almeno(1)) {
+        if (!aperti.empty())
+            errore("finisce con elementi aperti");
+        return Evento::FineDocumento;
+    }
+    if (buffer[posizione] != '<') {
+        size_t fine = 1;
+        for (;;) {
+            const void* minore = std::memchr(buffer.data() + posizione + fine, '<', buffer.size() - posizione - fine);
+            if (minore) {
+                fine = size_t(static_cast<const char*>(minore) - buffer.data()) - posizione;
+                break;
+            }
+            fine = buffer.size() - posizione;
+            if (!almeno(fine + 1))
+                break;
+        }
+        testoGrezzo = std::string_view(buffer).substr(posizione, fine);
+        posizione += fine;
+        if (aperti.empty()) {
+            for (char c : testoGrezzo)
+                if (!spazio(c) && c != '\xEF' && c != '\xBB' && c != '\xBF') // blanks, or the byte order mark
+                    errore("testo fuori dagli elementi");
+        }
+        decodifica(testoGrezzo, testoDecodificato, false);
+        return Evento::Testo;
+    }
+    almeno(9);
+    const std::string_view inizio = std::string_view(buffer).substr(posizione, 9);
+    // A comment, a processing instruction or a CDATA section: up to its end mark.
+    const auto finoA = [&](std::string_view chiusura, size_t da) {
+        const size_t fine = trova(chiusura, da);
+        if (fine == std::string_view::npos)
+            errore("un commento o una sezione non chiusi");
+        testoGrezzo = std::string_view(buffer).substr(posizione, fine + chiusura.size());
+        posizione += fine + chiusura.size();
+        return testoGrezzo.substr(da, fine - da);
+    };
+    if (inizio.starts_with("<!--")) {
+        finoA("-->", 4);
+        return Evento::Altro;
+    }
+    if (inizio.starts_with("<?")) {
+        finoA("?>", 2);
+        return Evento::Altro;
+    }
+    if (inizio.starts_with("<![CDATA[")) {
+        if (aperti.empty())
+            errore("CDATA fuori dagli elementi");
+        const std::string_view contenuto = finoA("]]>", 9);
+        testoDecodificato.assign(contenuto); // no entities in CDATA; only line ends
+        for (size_t i = 0; (i = testoDecodificato.find('\r', i)) != std::string::npos;) {
+            const bool coppia = i + 1 < testoDecodificato.size() && testoDecodificato[i + 1] == '\n';
+            testoDecodificato.replace(i, coppia ? 2 : 1, "\n");
+        }
+        return Evento::Testo;
+    }
+    if (inizio.starts_with("<!"))
+        errore("DOCTYPE o dichiarazione non ammessi");
+    if (inizio.starts_with("</")) {
+        const size_t fine = trova(">", 2);
+        if (fine == std::string_view::npos)
+            errore("un elemento non chiuso");
+        std::string_view nome = std::string_view(buffer).substr(posizione + 2, fine - 2);
+        while (!nome.empty() && spazio(nome.back()))
+            nome.remove_suffix(1);
+        if (aperti.empty() || nome != aperti.back())
+            errore("elementi non accoppiati");
+        nomeCorrente = aperti.back();
+        aperti.pop_back();
+        testoGrezzo = std::string_view(buffer).substr(posizione, fine + 1);
+        posizione += fine + 1;
+        return Evento::Fine;
+    }
+    // A start tag: up to the first '>' outside quotes.
+    size_t fine = 1;
+    for (char virgolette = 0;; ++fine) {
+        if (posizione + fine >= buffer.size() && !almeno(fine + 1))
+            errore("un elemento non chiuso");
+        const char c = buffer[posizione + fine];
+        if (virgolette)
+            virgolette = c == virgolette ? 0 : virgolette;
+        else if (c == '"' || c == '\'')
+            virgolette = c;
+        else if (c == '>')
+            break;
+        else if (c == '<')
+            errore("un elemento non chiuso");
+    }
+    leggiTag(fine);
+    aperti.push_back(nomeCorrente);
+    testoGrezzo = std::string_view(buffer).substr(posizione, fine + 1);
+    posizione += fine + 1;
+    return Evento::Inizio;
+}
+
+void LettoreXml::salta()
+{
+    const size_t livello = aperti.size();
+    while (aperti.size() >= livello)
+        if (prossimo() == Evento::FineDocumento)
+            errore("finisce con elementi aperti");
+}

@@ -199,19 +199,31 @@ void schRientroTecnico::cmdCliente_Click()
 
 void schRientroTecnico::cmdChiudi_Click()
 {
-    // A call another workstation deleted takes nothing more: the report says so and closes.
-    bool chiamataPresente = true;
-    if (!gestisci([&] { chiamataPresente = esisteRiga(RigaCollegata::chiamata, nID); }))
+    // What another workstation deleted meanwhile: a call takes nothing more, the report says so
+    // and closes; an appliance row removed from the call keeps nothing of the panel, and the
+    // confirmation goes on with the note.
+    const QVariant riga = prodottoPannello.isNull() ? prodottoSelezionato() : prodottoPannello;
+    bool chiamataPresente = true, rigaPresente = true;
+    if (!gestisci([&] {
+            chiamataPresente = esisteRiga(RigaCollegata::chiamata, nID);
+            rigaPresente = riga.isNull() || esisteRiga(RigaCollegata::prodottoChiamata, riga);
+        }))
         return;
     if (!chiamataPresente) {
         segnalaErrore(RigaMancante(RigaCollegata::chiamata));
         chiudi();
         return;
     }
-    // A panel save that was refused stops the confirmation: what was typed stays on screen.
-    const bool conProdotto = !prodottoSelezionato().isNull();
-    if (!cmdAggiorna_Click() && conProdotto)
-        return;
+    if (!rigaPresente) {
+        messaggio(testoRigaMancante(RigaCollegata::prodottoChiamata)
+                      + u"\r\nI dati del prodotto nel riquadro non sono stati salvati."_s,
+                  stile::esclamazione);
+    } else {
+        // A panel save that was refused stops the confirmation: what was typed stays on screen.
+        const bool conProdotto = !prodottoSelezionato().isNull();
+        if (!cmdAggiorna_Click() && conProdotto)
+            return;
+    }
     QCoreApplication::processEvents();
     const bool fatto = gestisci([this] {
         salvaNoteRientro(nID, ui().txtNote->toPlainText());

@@ -31,9 +31,13 @@ const Descrizione& descrizioneRiga(RigaCollegata riga)
 }
 } // namespace
 
+QString testoRigaMancante(RigaCollegata riga)
+{
+    return QString::fromUtf16(descrizioneRiga(riga).testo);
+}
+
 RigaMancante::RigaMancante(RigaCollegata riga)
-    : ErroreDb(erroreRecordEliminato, u"Corvext"_s,
-               QString::fromUtf16(descrizioneRiga(riga).testo) + u"\r\nNulla è stato salvato."_s),
+    : ErroreDb(erroreRecordEliminato, u"Corvext"_s, testoRigaMancante(riga) + u"\r\nNulla è stato salvato."_s),
       riga(riga)
 {
 }

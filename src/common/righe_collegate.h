@@ -20,6 +20,8 @@ public:
     RigaCollegata riga;
 };
 
+// What the operator reads when the row is gone, before what was not saved.
+QString testoRigaMancante(RigaCollegata riga);
 bool esisteRiga(RigaCollegata riga, const QVariant& chiave);
 // Run inside the write's transaction, before the rows that hang on it: throws RigaMancante
 // when the row is gone.

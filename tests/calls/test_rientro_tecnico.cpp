@@ -440,6 +440,34 @@ private slots:
         QCOMPARE(conta(u"SELECT count(*) FROM chiamate WHERE idChiamata = 100"_s), 0);
     }
 
+    // Another workstation removes the appliance row from the call while its report is open:
+    // the confirmation says so, keeps nothing of its panel and goes on with the note.
+    void rigaRimossa()
+    {
+        DatabaseTest db;
+        riempi();
+        SchedaChiamata scheda;
+        seamMessaggi::rispondi(Risposta::Si); // the removed row
+        seamMessaggi::rispondi(Risposta::No);
+        scheda.rientro(2, [&](ControlliRientro& k) {
+            AltraPostazione(db.file())
+                .esegui(u"BEGIN; DELETE FROM matAtt WHERE codAtt = 3; DELETE FROM attività_svolte WHERE cod_prodotto = 2; "
+                        "DELETE FROM riscontro_su_prodotto WHERE at_pr_codice = 2; "
+                        "DELETE FROM prodotti_in_chiamata WHERE idProdChiamata = 2; COMMIT"_s);
+            k.txtAnno->setText(u"2031"_s);
+            k.txtNote->setPlainText(u"nota"_s);
+            k.cmdChiudi->click();
+        });
+        QVERIFY(!istanza<schRientroTecnico>().caricata());
+        QCOMPARE(seamMessaggi::testi(),
+                 (QStringList{u"Attenzione! il prodotto non fa più parte della chiamata: è stato rimosso da un'altra "
+                              "postazione.\r\nI dati del prodotto nel riquadro non sono stati salvati."_s,
+                              u"Considerare l'intervento 'SVOLTO' ed eliminare la sua visualizzazione nel planner ?"_s}));
+        QCOMPARE(riga(u"SELECT ch_rientro_note, (SELECT ifnull(aa_man, '') FROM prodotti_ai_clienti WHERE id_pro_cli = 11) "
+                      "FROM chiamate WHERE idChiamata = 100"_s),
+                 (QStringList{u"NOTA"_s, u""_s}));
+    }
+
     void rientroNonPossibile_data()
     {
         QTest::addColumn<bool>("nuova");

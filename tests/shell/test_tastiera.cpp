@@ -2,6 +2,20 @@
 #include "calls/frm_chiamata.h"
 #include "calls/frm_planning.h"
 #include "calls/rientro_tecnico.h"
+#include "calls/frm_richiesta.h"
+#include "calls/frm_stampa_planner.h"
+#include "calls/scheda_manutenzione.h"
+#include "customers/note.h"
+#include "customers/stampa_clienti.h"
+#include "ignitions/centri_cat.h"
+#include "ignitions/frm_importa_accensioni_cat.h"
+#include "ignitions/frm_storico_importazioni_cat.h"
+#include "ignitions/sch_dettagli_riga.h"
+#include "registers/lookup/marche.h"
+#include "registers/staff/installatori.h"
+#include "registers/staff/tecnici.h"
+#include "shell/autenticazione.h"
+#include "shell/cambio_password.h"
 #include "customers/prima_accensione.h"
 #include "customers/scheda_cliente.h"
 #include "customers/scheda_prodotto_cliente.h"
@@ -108,6 +122,25 @@ const QList<Voce>& elencoFinestre()
         {"frmFerie", finestra<frmFerie>(), griglia},
         {"frmFestivita", finestra<frmFestivita>(), griglia},
         {"frmOperatori", finestra<frmOperatori>(), griglia},
+        {"frmTecnici", finestra<frmTecnici>(), griglia},
+        {"frmElencoCAT", finestra<frmElencoCAT>()},
+        {"frmStoricoImportazioniCAT", finestra<frmStoricoImportazioniCAT>()},
+        {"frmImportaAccensioniCAT", finestra<frmImportaAccensioniCAT>()},
+        {"schZona", finestra<schZona>()},
+        {"schMarca", finestra<schMarca>()},
+        {"schTecnico", finestra<schTecnico>()},
+        {"schInstallatore", finestra<schInstallatore>()},
+        {"schProdotto", finestra<schProdotto>()},
+        {"schMateriale", finestra<schMateriale>()},
+        {"schCAT", finestra<schCAT>()},
+        {"schDettagliRiga", finestra<schDettagliRiga>()},
+        {"schNote", finestra<schNote>()},
+        {"frmStampaClienti", finestra<frmStampaClienti>()},
+        {"frmStampaPlanner", finestra<frmStampaPlanner>()},
+        {"frmRichiesta", finestra<frmRichiesta>()},
+        {"schMan", finestra<schMan>()},
+        {"schAutenticazione", finestra<schAutenticazione>()},
+        {"frmCambioPassword", finestra<frmCambioPassword>()},
         {"schFerie", finestra<schFerie>()},
         {"schFestivita", finestra<schFestivita>()},
         {"schOperatori", finestra<schOperatori>()},
@@ -181,13 +214,14 @@ QWidget* mostra(const Apri& apri)
     return f;
 }
 
-// A control an operator works with; anything else holding the focus is an invisible stop.
+// A control an operator works with or reads (a value shown in a label); anything else holding
+// the focus is an invisible stop.
 bool operabile(const QWidget* w)
 {
     return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QComboBox*>(w)
            || qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w)
            || qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QPlainTextEdit*>(w)
-           || qobject_cast<const QTabBar*>(w);
+           || qobject_cast<const QTabBar*>(w) || qobject_cast<const QLabel*>(w);
 }
 
 QString descrivi(const QWidget* w)
@@ -309,9 +343,9 @@ private slots:
         }
     }
 
-    // Controls follow their visual order: the sort options (their chosen one; the arrows move
-    // among them) before the grid, "Aggiungi" beside its list, each input row of the return
-    // report before its own grid.
+    // Controls follow their visual order: the sort options (one stop; the arrows move among
+    // them) before the grid, "Aggiungi" beside its list, each input row of the return report
+    // before its own grid.
     void ordineVisivo_data()
     {
         QTest::addColumn<Apri>("apri");
@@ -326,6 +360,8 @@ private slots:
                                        << QStringList{"txtNome", "cmdReset", "optOrdinaPerTipo", "griglia"};
         QTest::newRow("Materiali") << apri("frmMateriali")
                                    << QStringList{"txtNome", "cmdReset", "optOrdinaPerGruppo", "griglia"};
+        QTest::newRow("Zone-Tecnici") << apri("frmZoneTecnici")
+                                      << QStringList{"txtNome", "cmdReset", "optOrdinaPerTecnico", "griglia"};
         QTest::newRow("Scheda Tecnico per zona")
             << apri("schTecZona")
             << QStringList{"cmbTecnico", "cmdResetTecnico", "cmbZona", "cmdResetZone", "cmdAggiungi", "lstZone",
@@ -405,16 +441,19 @@ private slots:
         QVERIFY(f->isMinimized());
     }
 
-    // A screen reader finds every grid and list named, and each date and its tick named by the
-    // date's label.
+    // A screen reader finds every control, grid and list named, and each date and its tick named
+    // by the date's label.
     void nomi_data() { finestre_data(); }
     void nomi()
     {
         QFETCH(Apri, apri);
         QWidget* f = mostra(apri);
         QVERIFY(f);
+        QList<QWidget*> controlli = giro(Qt::Key_Tab);
         for (QAbstractItemView* v : griglie(f))
-            QVERIFY2(!nomeAccessibile(v).isEmpty(), qPrintable(u"no name: "_s + descrivi(v)));
+            controlli << v;
+        for (QWidget* w : controlli)
+            QVERIFY2(!nomeAccessibile(w).isEmpty(), qPrintable(u"no name: "_s + descrivi(w)));
         for (DataOpzionale* d : f->findChildren<DataOpzionale*>()) {
             QString etichetta;
             for (QLabel* l : f->findChildren<QLabel*>())

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTabWidget>
 #include <algorithm>
 
 void centraForm(QWidget* finestra)
@@ -53,23 +54,34 @@ QLabel* conEtichetta(QGridLayout* g, int riga, int colonna, const QString& etich
     return l;
 }
 
+namespace {
+// A caption as read aloud: without the "&" of its mnemonic.
+QString senzaMnemonico(const QString& t)
+{
+    QString testo;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i] == u'&' && i + 1 < t.size())
+            ++i;
+        testo += t[i];
+    }
+    return testo;
+}
+} // namespace
+
 QString nomeDaEtichetta(const QWidget* controllo)
 {
     if (!controllo->accessibleName().isEmpty())
         return controllo->accessibleName();
     for (const QLabel* l : controllo->window()->findChildren<QLabel*>())
-        if (l->buddy() == controllo) {
-            const QString t = l->text();
-            QString nome;
-            for (qsizetype i = 0; i < t.size(); ++i) {
-                if (t[i] == u'&' && i + 1 < t.size())
-                    ++i;
-                nome += t[i];
-            }
-            return nome;
-        }
-    if (const auto* riquadro = qobject_cast<const QGroupBox*>(controllo->parentWidget()))
+        if (l->buddy() == controllo)
+            return senzaMnemonico(l->text());
+    const QWidget* padre = controllo->parentWidget();
+    if (const auto* riquadro = qobject_cast<const QGroupBox*>(padre))
         return riquadro->title();
+    // A page of a tab control: its tab's caption.
+    if (const auto* schede = qobject_cast<const QTabWidget*>(padre ? padre->parentWidget() : nullptr))
+        if (const int i = schede->indexOf(const_cast<QWidget*>(controllo)); i >= 0)
+            return senzaMnemonico(schede->tabText(i));
     return {};
 }
 

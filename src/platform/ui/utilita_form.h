@@ -16,7 +16,7 @@ QWidget* scorrevole(QWidget* pagina);
 QLabel* conEtichetta(QGridLayout* g, int riga, int colonna, const QString& etichetta, QWidget* controllo,
                      int colonne = 1);
 // The name a screen reader gives a control: its own, else its label's caption (without the
-// mnemonic's "&"), else the title of the frame around it.
+// mnemonic's "&"), else the title of the frame around it or the caption of its tab.
 QString nomeDaEtichetta(const QWidget* controllo);
 // Grids and lists are named by their labels too (Qt names only other controls by them).
 void nominaGriglie(QWidget* finestra);

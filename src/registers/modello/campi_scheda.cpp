@@ -50,6 +50,7 @@ QWidget* creaControllo(const CampoScheda& campo, QWidget* genitore)
     }
     }
     w->setObjectName(campo.controllo);
+    w->setAccessibleName(campo.nome);
     return w;
 }
 

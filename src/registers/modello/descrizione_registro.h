@@ -52,6 +52,7 @@ struct CampoScheda {
     QString controllo{};           // object name of the control (txtSigla, cmbTipoOp, ...)
     QString etichetta{};           // caption of its label, the control's buddy; empty: no label
     QString nomeEtichetta{};       // object name of the label (lblFieldLabel, Label1, ...)
+    QString nome{};                // a field without a label: its name for screen readers
     QString messaggioVuoto{};      // check(): the message for an empty field; empty: not checked
     Tipo tipo = Tipo::testo;
     bool maiuscoloInUscita = true; // testo: leaving the box turns its text into capitals

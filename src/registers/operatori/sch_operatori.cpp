@@ -30,6 +30,7 @@ schOperatori::schOperatori()
                      .messaggioVuoto = u"Inserire la password !"_s},
                     {.colonna = u"opTipo"_s,
                      .controllo = u"cmbTipoOp"_s,
+                     .nome = u"Tipo operatore"_s,
                      .messaggioVuoto = u"Selezionare il tipo di operatore!"_s,
                      .tipo = CampoScheda::Tipo::elenco,
                      .voci = {amministratore, u"OPERATORE"_s}}},

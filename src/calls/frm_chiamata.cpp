@@ -292,7 +292,7 @@ void frmChiamata::riempiRichieste()
 bool frmChiamata::predisponi()
 {
     bool trovata = false;
-    gestisci([&] {
+    const bool letta = gestisci([&] {
         auto& c = ui();
         // Read before the rows it shows: a change in between is asked about, never lost.
         versione.leggi(u"SELECT cod_cliente, ch_data, ch_operatore, ch_note, cod_tecnico, data_int, note_int, "
@@ -325,6 +325,9 @@ bool frmChiamata::predisponi()
         aggiornaProdotti();
         aggiornaRichieste();
     });
+    // Deleted by another workstation since its list was read: the opener shows what is left.
+    if (letta && !trovata)
+        messaggio(testoRigaMancante(RigaCollegata::chiamata), stile::esclamazione);
     return trovata;
 }
 

@@ -130,12 +130,19 @@ void schRientroTecnico::riempiCombo()
 
 bool schRientroTecnico::predisponi()
 {
-    return gestisci([this] {
+    bool presente = true;
+    const bool letta = gestisci([&] {
+        presente = esisteRiga(RigaCollegata::chiamata, nID);
+        if (!presente)
+            return;
         const QString note = noteRientro(nID);
         ++caricamentoPannello;
         ui().txtNote->setPlainText(note);
         --caricamentoPannello;
     });
+    if (!presente)
+        messaggio(testoRigaMancante(RigaCollegata::chiamata), stile::esclamazione);
+    return letta && presente;
 }
 
 QVariant schRientroTecnico::prodottoSelezionato()

@@ -435,7 +435,8 @@ private slots:
     }
 
     // Another workstation deletes a call while it is being edited: nothing more is hung on
-    // it, CONFERMA says the call is gone (not the duplicate-record text) and ANNULLA leaves.
+    // it, CONFERMA says the call is gone (not the duplicate-record text) and ANNULLA leaves;
+    // opened again, the card is not shown.
     void chiamataEliminata()
     {
         nuovaChiamata(1, QDate(2026, 8, 4), 2, [] {
@@ -467,6 +468,11 @@ private slots:
         QVERIFY(!scheda().bConferma);
         for (const char* tabella : {"chiamate", "interventi", "prodotti_in_chiamata", "richieste"})
             QCOMPARE(conta(u"SELECT count(*) FROM "_s + QString::fromUtf8(tabella)), 0);
+        // Opened again from a list read before the deletion: not shown, and said why.
+        seamMessaggi::azzera();
+        QVERIFY(!modificaChiamata(41, [] { QFAIL("shown"); }));
+        QCOMPARE(unicoMessaggio(), u"Attenzione! la chiamata non esiste più nell'archivio: è stata eliminata da "
+                                   "un'altra postazione."_s);
     }
 
     // Two workstations edit the same call: the second confirmation is told and chooses.

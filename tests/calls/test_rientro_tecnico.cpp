@@ -399,7 +399,10 @@ private slots:
                                  "un'altra postazione.\r\nNulla è stato salvato."_s;
         const QString riga = u"Attenzione! il prodotto non fa più parte della chiamata: è stato rimosso da un'altra "
                              "postazione.\r\nNulla è stato salvato."_s;
-        QTest::newRow("before the report opens") << false << QStringList{chiamata};
+        QTest::newRow("before the report opens")
+            << false
+            << QStringList{u"Attenzione! la chiamata non esiste più nell'archivio: è stata eliminata da un'altra "
+                           "postazione."_s};
         QTest::newRow("while the report is open")
             << true << QStringList{riga, riga, chiamata, u"Nessun Cliente identificato"_s};
     }

@@ -5,6 +5,7 @@
 #include "ambiente_test.h"
 #include "misure.h"
 #include "calls/frm_planning.h"
+#include "calls/griglia_planning.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/griglia.h"
@@ -70,12 +71,12 @@ int main(int argc, char** argv)
         p.riempiPlanning();
         riempimento << double(t.nsecsElapsed()) / 1e6;
         t.restart();
-        p.controlli().griglia->setCurrentCell(1 + i % 30, 2 + i);
+        p.controlli().griglia->setCurrentCell(i % 30, 1 + i);
         selezione << double(t.nsecsElapsed()) / 1e6;
         righe += p.controlli().grigliaInterventi->recordset().recordCount();
     }
-    std::printf("fill of %d technicians x %d days: %.1f ms\n", p.controlli().griglia->rowCount() - 1,
-                p.controlli().griglia->columnCount() - 1, mediana(riempimento));
+    std::printf("fill of %d technicians x %d days: %.1f ms\n", p.controlli().griglia->rowCount(),
+                p.controlli().griglia->columnCount(), mediana(riempimento));
     std::printf("cell selection with its appointments: %.2f ms (%d rows listed over %d runs)\n", mediana(selezione),
                 righe, ripetizioni);
     return 0;

@@ -3,12 +3,12 @@
 #include "calls/celle_planning.h"
 #include "calls/frm_chiamata.h"
 #include "calls/frm_stampa_planner.h"
+#include "calls/griglia_planning.h"
 #include "calls/mod_planning.h"
 #include "common/collegamenti.h"
 #include "common/funzioni.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
-#include "platform/db/errore_db.h"
 #include "platform/db/testi_sql.h"
 #include "platform/ui/clessidra.h"
 #include "platform/ui/combo_dati.h"
@@ -27,7 +27,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -58,15 +57,6 @@ QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& testo,
         b->setAccessibleName(suggerimento);
     }
     return b;
-}
-
-QTableWidgetItem* cellaFissa(const QString& testo, Qt::Alignment allineamento)
-{
-    auto* i = new QTableWidgetItem(testo);
-    i->setFlags(Qt::ItemIsEnabled);
-    i->setBackground(QApplication::palette().color(QPalette::Button));
-    i->setTextAlignment(allineamento);
-    return i;
 }
 
 QTableWidgetItem* cellaGiorno(const CellaPlanning& c)
@@ -105,11 +95,9 @@ QWidget* frmPlanning::costruisci()
     picPlanning->setObjectName(u"picPlanning"_s);
     auto* lp = new QVBoxLayout(picPlanning);
     lp->setContentsMargins(0, 0, 0, 0);
-    c.griglia = new QTableWidget(picPlanning);
+    c.griglia = new GrigliaPlanning(picPlanning);
     c.griglia->setObjectName(u"griglia"_s);
     c.griglia->setAccessibleName(f->windowTitle());
-    c.griglia->horizontalHeader()->hide();
-    c.griglia->verticalHeader()->hide();
     c.griglia->setSelectionMode(QAbstractItemView::SingleSelection);
     c.griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
     c.griglia->setWordWrap(true);
@@ -230,7 +218,8 @@ QWidget* frmPlanning::costruisciAppuntamenti(QWidget* f)
         pulsanti->addWidget(b);
     sotto->addLayout(pulsanti);
     l->addLayout(sotto);
-    c.grigliaInterventi->setMinimumHeight(150);
+    // Five rows: the planning grid above gets the rest of the window.
+    c.grigliaInterventi->setFixedHeight(6 * c.grigliaInterventi->verticalHeader()->defaultSectionSize() + 4);
 
     QObject::connect(c.cmdNuovoAppuntamento, &QPushButton::clicked, f, [this] { cmdNuovoAppuntamento_Click(); });
     QObject::connect(c.cmdModificaApp, &QPushButton::clicked, f, [this] { cmdModificaApp_Click(); });
@@ -302,7 +291,7 @@ void frmPlanning::punta(int colonna, int riga)
     c.griglia->setFocus();
     {
         const QSignalBlocker b(c.griglia);
-        c.griglia->setCurrentCell(riga, colonna);
+        c.griglia->setCurrentCell(riga - 1, colonna - 1);
     }
     selezioneCella();
 }
@@ -312,11 +301,10 @@ void frmPlanning::scriviTecnici()
     auto& c = ui();
     if (!rsTecnici.statico())
         return;
-    int r = 1;
+    int r = 0;
     for (rsTecnici.moveFirst(); !rsTecnici.eof(); rsTecnici.moveNext(), ++r)
-        c.griglia->setItem(r, 0, cellaFissa(nz(rsTecnici[u"sigla_tecnico"_s]).toString() + u" - "_s
-                                                + nz(rsTecnici[u"tecnico"_s]).toString(),
-                                            Qt::AlignLeft | Qt::AlignVCenter));
+        c.griglia->setVerticalHeaderItem(r, new QTableWidgetItem(nz(rsTecnici[u"sigla_tecnico"_s]).toString() + u" - "_s
+                                                                 + nz(rsTecnici[u"tecnico"_s]).toString()));
 }
 
 void frmPlanning::riempiPlanning()
@@ -339,10 +327,10 @@ void frmPlanning::riempiPlanning()
         righeTecnici = rsTecnici.statico() ? rsTecnici.recordCount() : 0;
         if (righeTecnici == 0)
             return;
-        c.griglia->setRowCount(righeTecnici + 1);
-        c.griglia->setColumnCount(giorniVisualizzati + 1);
+        c.griglia->setRowCount(righeTecnici);
+        c.griglia->setColumnCount(giorniVisualizzati);
         scriviTecnici();
-        c.griglia->setItem(0, 0, cellaFissa(u"TECNICI"_s, Qt::AlignCenter));
+        c.griglia->impostaAngolo(u"TECNICI"_s);
         QList<long> tecnici;
         for (rsTecnici.moveFirst(); !rsTecnici.eof(); rsTecnici.moveNext())
             tecnici << long(rsTecnici[u"idTecn"_s].toLongLong());
@@ -350,9 +338,9 @@ void frmPlanning::riempiPlanning()
         const QVector<QVector<CellaPlanning>> celle = cellePlanning(tecnici, inizio, giorniVisualizzati);
         const QLocale italiano(QLocale::Italian, QLocale::Italy);
         for (int g = 0; g < giorniVisualizzati; ++g) {
-            c.griglia->setItem(0, g + 1, cellaFissa(italiano.toString(inizio.addDays(g), formato), Qt::AlignCenter));
+            c.griglia->setHorizontalHeaderItem(g, new QTableWidgetItem(italiano.toString(inizio.addDays(g), formato)));
             for (int r = 0; r < righeTecnici; ++r)
-                c.griglia->setItem(r + 1, g + 1, cellaGiorno(celle[r][g]));
+                c.griglia->setItem(r, g, cellaGiorno(celle[r][g]));
         }
         ultimaData = inizio.addDays(giorniVisualizzati);
     });
@@ -369,18 +357,7 @@ void frmPlanning::costruisciGriglia()
 {
     if (bSemaforo)
         return;
-    auto& c = ui();
-    const int colonne = c.griglia->columnCount(), righe = c.griglia->rowCount();
-    if (colonne == 0 || righe == 0)
-        return;
-    // Every cell the same size, filling the grid.
-    const QSize area = c.griglia->viewport()->size();
-    const int larghezza = std::max(30, area.width() / colonne);
-    const int altezza = std::max(2 * c.griglia->fontMetrics().height() + 4, area.height() / righe);
-    for (int i = 0; i < colonne; ++i)
-        c.griglia->setColumnWidth(i, larghezza);
-    for (int i = 0; i < righe; ++i)
-        c.griglia->setRowHeight(i, altezza);
+    ui().griglia->adattaCelle();
 }
 
 void frmPlanning::selezioneCella()
@@ -389,12 +366,15 @@ void frmPlanning::selezioneCella()
         return;
     gestisci([this] {
         auto& c = ui();
-        riga = c.griglia->currentRow();
-        colonna = c.griglia->currentColumn();
+        // Row 1 is the first technician and column 1 the first day; -1 is no cell.
+        const bool cella = c.griglia->currentRow() >= 0 && c.griglia->currentColumn() >= 0;
+        riga = cella ? c.griglia->currentRow() + 1 : -1;
+        colonna = cella ? c.griglia->currentColumn() + 1 : -1;
         long tecnico = -1;
         QDate giorno = oggi();
         giornoSelezionato = QDate();
-        if (riga >= 1 && colonna >= 1 && riga <= righeTecnici) {
+        c.lblData->clear();
+        if (cella) {
             giornoSelezionato = giorno = c.dtpData->date().addDays(colonna - 1);
             c.lblData->setText(giorno.toString(u"dd/MM/yyyy"_s));
             // FISSA books for the row's technician.
@@ -457,12 +437,12 @@ void frmPlanning::cmdNuovoAppuntamento_Click()
         }
         return;
     }
-    const int r = c.griglia->currentRow(), col = c.griglia->currentColumn();
-    if (r < 1 || col < 1 || r > righeTecnici) {
+    const int r = riga, col = colonna;
+    if (r < 1 || col < 1) {
         messaggio(u"Selezionare il giorno sul planner"_s, stile::informazione);
         return;
     }
-    const auto stato = CellaPlanning::Stato(c.griglia->item(r, col)->data(ruoloStato).toInt());
+    const auto stato = CellaPlanning::Stato(c.griglia->item(r - 1, col - 1)->data(ruoloStato).toInt());
     if (stato == CellaPlanning::Stato::festivo || stato == CellaPlanning::Stato::domenica) {
         messaggio(u"Il planner non permette l'inserimento di appuntamento nei giorni festivi"_s, stile::esclamazione);
         return;
@@ -508,7 +488,7 @@ void frmPlanning::cmdModificaApp_Click()
     ch.nModalita = 1;
     ch.carica();
     ch.riempiCombo();
-    const int col = c.griglia->currentColumn(), r = c.griglia->currentRow();
+    const int col = colonna, r = riga;
     if (ch.predisponi()) {
         ch.bElimina = false;
         ch.mostraModale();
@@ -535,7 +515,7 @@ void frmPlanning::cmdEliminaApp_Click()
     auto& c = ui();
     if (!c.grigliaInterventi->haRigaCorrente())
         return;
-    const int col = c.griglia->currentColumn(), r = c.griglia->currentRow();
+    const int col = colonna, r = riga;
     // The whole call goes at once, without a question.
     eliminaAppuntamento(c.grigliaInterventi->valore(u"idchiamata"_s).toLongLong());
     riempiPlanning();
@@ -545,8 +525,11 @@ void frmPlanning::cmdEliminaApp_Click()
 void frmPlanning::cmdStampa_Click()
 {
     gestisci([this] {
-        if (!giornoSelezionato.isValid())
-            throw ErroreDb(13, u"frmPlanning"_s, u"Nessun giorno selezionato sul planner"_s);
+        // An empty planner has no day to print.
+        if (!giornoSelezionato.isValid()) {
+            messaggio(u"Selezionare il giorno sul planner"_s, stile::informazione);
+            return;
+        }
         frmStampaPlanner& s = istanza<frmStampaPlanner>();
         s.controlli().dtpDataA->setDate(giornoSelezionato);
         s.controlli().dtpDataDa->setDate(giornoSelezionato);

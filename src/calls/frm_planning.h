@@ -6,11 +6,11 @@
 class ComboDati;
 class FormaDialogo;
 class Griglia;
+class GrigliaPlanning;
 class QComboBox;
 class QDateEdit;
 class QLabel;
 class QPushButton;
-class QTableWidget;
 
 struct ControlliPlanning {
     FormaDialogo* forma;
@@ -21,7 +21,7 @@ struct ControlliPlanning {
     QPushButton *cmdIndietro, *cmdAvanti, *cmdAggiorna, *cmdResetZone, *cmdChiudi;
     QLabel *lblCliente, *lblIndirizzo;
     // picPlanning
-    QTableWidget* griglia;
+    GrigliaPlanning* griglia;
     QLabel* pic;
     // picAppuntamenti
     Griglia* grigliaInterventi;

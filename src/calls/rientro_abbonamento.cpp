@@ -75,11 +75,11 @@ QWidget* schRientroTecnico::costruisciAbbonamento(QWidget* f)
     c.txtNumRicevuta = casella(fra, u"txtNumRicevuta"_s);
     c.dtpDataStipulazione = data(fra, u"dtpDataStipulazione"_s);
     c.dtpDataScadenza = data(fra, u"dtpDataScadenza"_s);
-    conEtichetta(g, 0, 0, u"Tipo"_s, c.cmbTipoAbbonamento, 3);
+    conEtichetta(g, 0, 0, u"Tipo"_s, c.cmbTipoAbbonamento);
     conEtichetta(g, 1, 0, u"Costo"_s, c.txtCosto);
-    conEtichetta(g, 1, 2, u"Nr ricevuta"_s, c.txtNumRicevuta);
-    conEtichetta(g, 2, 0, u"Data Stipulazione"_s, c.dtpDataStipulazione);
-    conEtichetta(g, 2, 2, u"Data Scadenza"_s, c.dtpDataScadenza);
+    conEtichetta(g, 2, 0, u"Nr ricevuta"_s, c.txtNumRicevuta);
+    conEtichetta(g, 3, 0, u"Data Stipulazione"_s, c.dtpDataStipulazione);
+    conEtichetta(g, 4, 0, u"Data Scadenza"_s, c.dtpDataScadenza);
 
     c.cmdAggiorna = pulsante(f, u"Aggiorna Dati Prodotto"_s, u"cmdAggiorna"_s,
                              u"Aggiorna i dati del prodotto selezionato"_s);
@@ -105,8 +105,8 @@ QWidget* schRientroTecnico::costruisciManutenzioneProgrammata(QWidget* f)
     c.txtAnno = casella(fra, u"txtAnno"_s);
     c.dtpUltimaCombustione = data(fra, u"dtpUltimaCombustione"_s);
     conEtichetta(g, 0, 0, u"Mese"_s, c.cmbMese);
-    conEtichetta(g, 0, 2, u"Anno"_s, c.txtAnno);
-    conEtichetta(g, 1, 0, u"Data Analisi Fumi"_s, c.dtpUltimaCombustione, 3);
+    conEtichetta(g, 1, 0, u"Anno"_s, c.txtAnno);
+    conEtichetta(g, 2, 0, u"Data Analisi Fumi"_s, c.dtpUltimaCombustione);
     alTastoCanc(c.cmbMese, [this] { ui().cmbMese->setCurrentIndex(-1); });
     QObject::connect(c.cmbMese, &QComboBox::currentIndexChanged, fra, [this] { modificato(); });
     QObject::connect(c.txtAnno, &QLineEdit::textChanged, fra, [this] { modificato(); });

@@ -39,7 +39,7 @@ bool conferma(const QString& domanda)
     return messaggio(domanda, stile::siNo | stile::domanda) == Risposta::Si;
 }
 
-// A frame with a combo, a note box (or a second combo) and its buttons over a grid.
+// A frame with a combo, a note box (or a second combo) over a grid and its buttons.
 struct Riquadro {
     QGroupBox* fra;
     QGridLayout* g;
@@ -52,20 +52,23 @@ Riquadro riquadro(QWidget* f, const QString& titolo, Griglia*& griglia, const QS
     griglia = new Griglia(fra);
     griglia->setObjectName(nome);
     griglia->setAccessibleName(titolo);
-    g->addWidget(griglia, 2, 0, 1, 8);
     g->setColumnStretch(1, 1);
-    g->setColumnStretch(3, 1);
+    g->setColumnStretch(4, 1);
     return {fra, g};
 }
 
-// The frame's buttons under its input row; Tab goes through the row, the buttons, then the grid.
-void pulsantiRiquadro(QGridLayout* g, std::initializer_list<QPushButton*> pulsanti)
+// Under the input rows, the grid with its buttons beside it; Tab goes through the rows, the grid,
+// then the buttons.
+void pulsantiRiquadro(QGridLayout* g, Griglia* griglia, std::initializer_list<QPushButton*> pulsanti)
 {
-    auto* riga = new QHBoxLayout;
-    riga->addStretch();
+    const int riga = g->rowCount();
+    g->addWidget(griglia, riga, 0, 1, 5);
+    auto* colonna = new QVBoxLayout;
     for (QPushButton* p : pulsanti)
-        riga->addWidget(p);
-    g->addLayout(riga, 1, 0, 1, 8);
+        colonna->addWidget(p);
+    colonna->addStretch();
+    g->addLayout(colonna, riga, 5);
+    g->setRowStretch(riga, 1);
     ordineTab(g);
 }
 } // namespace
@@ -85,8 +88,8 @@ QWidget* schRientroTecnico::costruisciDifetti(QWidget* f)
     c.cmdAggiornaNotaDifetto = pulsante(fra, u"A&g. Nota"_s, u"cmdAggiornaNotaDifetto"_s, u"Aggiorna le note"_s);
     conEtichetta(g, 0, 0, u"Difetto"_s, c.cmbDifetti);
     g->addWidget(c.cmdNuovoDifetto, 0, 2);
-    conEtichetta(g, 0, 3, u"Note"_s, c.txtNoteDifetto, 5);
-    pulsantiRiquadro(g, {c.cmdAggiungiDifetto, c.cmdRimuoviDifetto, c.cmdAggiornaNotaDifetto});
+    conEtichetta(g, 0, 3, u"Note"_s, c.txtNoteDifetto, 3);
+    pulsantiRiquadro(g, c.grigliaDifetti, {c.cmdAggiungiDifetto, c.cmdRimuoviDifetto, c.cmdAggiornaNotaDifetto});
 
     alTastoCanc(c.cmbDifetti, [this] {
         ui().cmbDifetti->svuotaScelta();
@@ -119,8 +122,8 @@ QWidget* schRientroTecnico::costruisciAttivita(QWidget* f)
     c.cmdAggiornaNotaAttivita = pulsante(fra, u"A&g. Nota"_s, u"cmdAggiornaNotaAttivita"_s, u"Aggiorna le note"_s);
     conEtichetta(g, 0, 0, u"Tipologia"_s, c.cmbTipoAttivita);
     g->addWidget(c.cmdNuovoIntervento, 0, 2);
-    conEtichetta(g, 0, 3, u"Note"_s, c.txtNoteAttivita, 5);
-    pulsantiRiquadro(g, {c.cmdAggiungiAttivita, c.cmdRimuoviAttivita, c.cmdAggiornaNotaAttivita});
+    conEtichetta(g, 0, 3, u"Note"_s, c.txtNoteAttivita, 3);
+    pulsantiRiquadro(g, c.grigliaTipologia, {c.cmdAggiungiAttivita, c.cmdRimuoviAttivita, c.cmdAggiornaNotaAttivita});
 
     alTastoCanc(c.cmbTipoAttivita, [this] {
         ui().cmbTipoAttivita->svuotaScelta();
@@ -147,6 +150,9 @@ QWidget* schRientroTecnico::costruisciMateriali(QWidget* f)
     c.cmbArea->setObjectName(u"cmbArea"_s);
     c.cmbMateriale = new ComboDati(fra);
     c.cmbMateriale->setObjectName(u"cmbMateriale"_s);
+    // Two lists on one row: narrower at the least than the others.
+    for (ComboDati* lista : {c.cmbArea, c.cmbMateriale})
+        lista->setMinimumContentsLength(8);
     c.cmdNuovaArea = pulsanteNuovo(fra, u"cmdNuovaArea"_s, u"Crea una nuova area di intervento"_s);
     c.cmdNuovoMateriale = pulsanteNuovo(fra, u"cmdNuovoMateriale"_s, u"Crea un nuovo ricambio"_s);
     c.cmdAggiungiMateriale = pulsante(fra, u"&Aggiungi"_s, u"cmdAggiungiMateriale"_s);
@@ -154,8 +160,8 @@ QWidget* schRientroTecnico::costruisciMateriali(QWidget* f)
     conEtichetta(g, 0, 0, u"Area"_s, c.cmbArea);
     g->addWidget(c.cmdNuovaArea, 0, 2);
     conEtichetta(g, 0, 3, u"Ricambio"_s, c.cmbMateriale);
-    g->addWidget(c.cmdNuovoMateriale, 0, 5);
-    pulsantiRiquadro(g, {c.cmdAggiungiMateriale, c.cmdRimuoviMateriale});
+    g->addWidget(c.cmdNuovoMateriale, 0, 5, Qt::AlignLeft);
+    pulsantiRiquadro(g, c.grigliaMateriale, {c.cmdAggiungiMateriale, c.cmdRimuoviMateriale});
 
     alTastoCanc(c.cmbArea, [this] {
         ui().cmbArea->svuotaScelta();

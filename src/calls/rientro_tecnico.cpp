@@ -50,7 +50,7 @@ QWidget* schRientroTecnico::costruisci()
     auto* g1 = new QGridLayout(fra1);
     auto* selettore = new SelettoreProdotti(fra1);
     selettore->setObjectName(u"cmbProdotti"_s);
-    selettore->setMinimumContentsLength(30);
+    selettore->setMinimumContentsLength(18);
     selettore->primaDiAprire = [this] { return offriSalvataggio(); };
     c.cmbProdotti = selettore;
     c.cmdCliente = pulsante(fra1, u"SCHEDA CLIENTE (F6)"_s, u"cmdCliente"_s, u"Apre la scheda del cliente"_s);
@@ -61,6 +61,8 @@ QWidget* schRientroTecnico::costruisci()
     c.txtNote = new QPlainTextEdit(f);
     c.txtNote->setObjectName(u"txtNote"_s);
     c.txtNote->setTabChangesFocus(true);
+    // Two lines at the least and four at most: the window fits an 800 x 600 screen.
+    c.txtNote->setMinimumHeight(2 * c.txtNote->fontMetrics().lineSpacing() + 16);
     c.txtNote->setMaximumHeight(70);
     auto* lblNote = new QLabel(u"&Note relative all'intervento su tutti i prodotti"_s, f);
     lblNote->setBuddy(c.txtNote);
@@ -79,13 +81,10 @@ QWidget* schRientroTecnico::costruisci()
     destra->addWidget(lblNote);
     destra->addWidget(c.txtNote);
     destra->addWidget(c.cmdChiudi);
-    // The two columns scroll on an 800 x 600 screen; the window keeps to the screen.
-    auto* pagina = new QWidget;
-    auto* colonne = new QHBoxLayout(pagina);
-    colonne->setContentsMargins(0, 0, 0, 0);
+    auto* colonne = new QHBoxLayout(f);
+    colonne->setContentsMargins(6, 6, 6, 6);
     colonne->addLayout(sinistra, 3);
     colonne->addLayout(destra, 2);
-    (new QVBoxLayout(f))->addWidget(scorrevole(pagina));
     legaPannello();
 
     QObject::connect(c.cmbProdotti, &QComboBox::activated, f, [this] { cmbProdotti_Scelta(); });

@@ -98,7 +98,8 @@ QWidget* schCliente::costruisci()
     c.cmdAnnulla = new QPushButton(u"Annulla (ESC)"_s, f);
     c.cmdAnnulla->setObjectName(u"cmdAnnulla"_s);
     f->impostaAnnulla(c.cmdAnnulla);
-    auto* pulsanti = new QHBoxLayout;
+    // Beside the appliances, so the card fits an 800 x 600 screen.
+    auto* pulsanti = new QVBoxLayout;
     pulsanti->addStretch();
     pulsanti->addWidget(c.cmdConferma);
     pulsanti->addWidget(c.cmdAnnulla);
@@ -111,8 +112,10 @@ QWidget* schCliente::costruisci()
     destra->addStretch();
     alto->addLayout(sinistra, 3);
     alto->addLayout(destra, 2);
-    l->addWidget(f->findChild<QGroupBox*>(u"fraProdotti"_s), 1);
-    l->addLayout(pulsanti);
+    auto* basso = new QHBoxLayout;
+    basso->addWidget(f->findChild<QGroupBox*>(u"fraProdotti"_s), 1);
+    basso->addLayout(pulsanti);
+    l->addLayout(basso, 1);
 
     QObject::connect(c.cmdConferma, &QPushButton::clicked, f, [this] { cmdConferma_Click(); });
     QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { cmdAnnulla_Click(); });

@@ -130,10 +130,6 @@ QWidget* schProdottoCliente::costruisci()
     auto* l = new QVBoxLayout(f);
     c.cmdDatiAccensione = new QPushButton(u"I° ACCENSIONE"_s, f);
     c.cmdDatiAccensione->setObjectName(u"cmdDatiAccensione"_s);
-    auto* alto = new QHBoxLayout;
-    alto->addStretch();
-    alto->addWidget(c.cmdDatiAccensione);
-    l->addLayout(alto);
 
     auto* prodotto = new QGroupBox(u"DATI PRODOTTO"_s, f);
     auto* gp = new QGridLayout(prodotto);
@@ -227,14 +223,19 @@ QWidget* schProdottoCliente::costruisci()
     riga(gb, u"Data Stipulazione"_s, c.dtpDataStipulazione);
     riga(gb, u"Data Scadenza"_s, c.dtpDataScadenza);
 
-    auto* pagina = new QWidget;
-    auto* riquadri = new QGridLayout(pagina);
-    riquadri->setContentsMargins(0, 0, 0, 0);
-    riquadri->addWidget(prodotto, 0, 0, 2, 1);
-    riquadri->addWidget(accensione, 0, 1);
-    riquadri->addWidget(abbonamento, 1, 1);
-    riquadri->addWidget(manutenzione, 2, 0);
-    l->addWidget(scorrevole(pagina), 1);
+    // Two columns of frames, each as tall as it needs: the card fits an 800 x 600 screen.
+    auto* sinistra = new QVBoxLayout;
+    sinistra->addWidget(prodotto, 1);
+    sinistra->addWidget(manutenzione);
+    auto* destra = new QVBoxLayout;
+    destra->addWidget(c.cmdDatiAccensione, 0, Qt::AlignRight);
+    destra->addWidget(accensione);
+    destra->addWidget(abbonamento);
+    destra->addStretch();
+    auto* riquadri = new QHBoxLayout;
+    riquadri->addLayout(sinistra);
+    riquadri->addLayout(destra);
+    l->addLayout(riquadri, 1);
 
     c.cmConferma = controllo<QPushButton>(u"cmConferma"_s, f);
     c.cmConferma->setText(u"CONFERMA (F10)"_s);

@@ -31,7 +31,8 @@ QWidget* schRicCliente::costruisci()
     auto* l = new QVBoxLayout(f);
     c.TabStrip = new QTabWidget(f);
     c.TabStrip->setObjectName(u"TabStrip"_s);
-    c.TabStrip->addTab(scorrevole(costruisciCliente()), u"Cliente"_s);
+    c.TabStrip->addTab(costruisciCliente(), u"Cliente"_s);
+    // The appliance criteria are more than an 800 x 600 screen holds: they scroll.
     c.TabStrip->addTab(scorrevole(costruisciProdotti()), u"Prodotti"_s);
     c.TabStrip->addTab(costruisciElenco(), u"Elenco"_s);
     l->addWidget(c.TabStrip, 1);

@@ -125,9 +125,12 @@ QWidget* schRicCliente::costruisciCliente()
     c.optProprietario = opzione(categoria, u"optProprietario"_s, u"Proprietario"_s);
     c.optInquilino = opzione(categoria, u"optInquilino"_s, u"Inquilino"_s);
     c.optTutti = opzione(categoria, u"optTutti"_s, u"Tutti"_s);
-    auto* opzioni = new QHBoxLayout;
-    for (QRadioButton* o : {c.optGruppo, c.optProprietario, c.optInquilino, c.optTutti})
-        opzioni->addWidget(o);
+    // Two by two, so the tab fits an 800 x 600 screen.
+    auto* opzioni = new QGridLayout;
+    opzioni->addWidget(c.optGruppo, 0, 0);
+    opzioni->addWidget(c.optProprietario, 0, 1);
+    opzioni->addWidget(c.optInquilino, 1, 0);
+    opzioni->addWidget(c.optTutti, 1, 1);
     gc->addLayout(opzioni, 0, 0, 1, 3);
     c.cmbTipoCliente = combo(categoria, u"cmbTipoCliente"_s);
     c.cmbAppartenenza = combo(categoria, u"cmbAppartenenza"_s);

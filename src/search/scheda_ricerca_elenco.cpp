@@ -15,14 +15,15 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-Griglia* griglia(QGridLayout* l, int r, int c, const QString& nome, const QString& didascalia, QGroupBox** fra = nullptr)
+Griglia* griglia(QGridLayout* l, int r, int c, int colonne, const QString& nome, const QString& didascalia,
+                 QGroupBox** fra = nullptr)
 {
     auto* box = new QGroupBox(didascalia, l->parentWidget());
     auto* g = new Griglia(box);
     g->setObjectName(nome);
     g->setAccessibleName(didascalia);
     (new QVBoxLayout(box))->addWidget(g);
-    l->addWidget(box, r, c);
+    l->addWidget(box, r, c, 1, colonne);
     if (fra)
         *fra = box;
     return g;
@@ -40,13 +41,18 @@ QWidget* schRicCliente::costruisciElenco()
 {
     auto& c = ui();
     auto* pagina = new QWidget;
+    // The customers found across the page, taller than the rest; below them, what hangs on the
+    // selected one.
     auto* l = new QGridLayout(pagina);
-    c.griglia = griglia(l, 0, 0, u"griglia"_s, u"RISULTATI RICERCA"_s, &c.fraRisultati);
-    c.grigliaProdotti = griglia(l, 0, 1, u"grigliaProdotti"_s, u"PRODOTTI DEL CLIENTE"_s);
-    c.grigliaStoricoManutenzioni = griglia(l, 1, 0, u"grigliaStoricoManutenzioni"_s, u"STORICO MANUTENZIONI"_s);
-    c.grigliaStoricoChiamate = griglia(l, 1, 1, u"grigliaStoricoChiamate"_s, u"STORICO CHIAMATE"_s);
-    c.grigliaAttivita = griglia(l, 2, 0, u"grigliaAttivita"_s, u"STORICO INTERVENTI"_s);
-    c.grigliaMateriali = griglia(l, 2, 1, u"grigliaMateriali"_s, u"MATERIALI UTILIZZATI"_s);
+    c.griglia = griglia(l, 0, 0, 6, u"griglia"_s, u"RISULTATI RICERCA"_s, &c.fraRisultati);
+    c.grigliaProdotti = griglia(l, 1, 0, 3, u"grigliaProdotti"_s, u"PRODOTTI DEL CLIENTE"_s);
+    c.grigliaStoricoChiamate = griglia(l, 1, 3, 3, u"grigliaStoricoChiamate"_s, u"STORICO CHIAMATE"_s);
+    c.grigliaStoricoManutenzioni = griglia(l, 2, 0, 2, u"grigliaStoricoManutenzioni"_s, u"STORICO MANUTENZIONI"_s);
+    c.grigliaAttivita = griglia(l, 2, 2, 2, u"grigliaAttivita"_s, u"STORICO INTERVENTI"_s);
+    c.grigliaMateriali = griglia(l, 2, 4, 2, u"grigliaMateriali"_s, u"MATERIALI UTILIZZATI"_s);
+    l->setRowStretch(0, 3);
+    l->setRowStretch(1, 2);
+    l->setRowStretch(2, 2);
 
     c.picStampa = new QFrame(pagina);
     c.picStampa->setObjectName(u"picStampa"_s);

@@ -2,6 +2,8 @@
 #include "calls/celle_planning.h"
 #include "calls/frm_chiamata.h"
 #include "calls/frm_planning.h"
+#include "calls/frm_stampa_planner.h"
+#include "calls/griglia_planning.h"
 #include "common/collegamenti.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
@@ -10,7 +12,9 @@
 #include "platform/ui/messaggi.h"
 #include "platform/ui/modale.h"
 #include "supporto_finestre.h"
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
@@ -76,19 +80,29 @@ void apri(bool cliente, std::function<void()> azione)
     p.mostraModale();
 }
 
+// Row 0 holds the days' headings and column 0 the technicians' names, as on screen.
 QString testo(int r, int col)
 {
-    return c().griglia->item(r, col)->text();
+    GrigliaPlanning* g = c().griglia;
+    if (r == 0)
+        return col == 0 ? g->angolo() : g->horizontalHeaderItem(col - 1)->text();
+    return col == 0 ? g->verticalHeaderItem(r - 1)->text() : g->item(r - 1, col - 1)->text();
 }
 
 QColor sfondo(int r, int col)
 {
-    return c().griglia->item(r, col)->background().color();
+    return c().griglia->item(r - 1, col - 1)->background().color();
 }
 
 void scegli(int r, int col)
 {
-    c().griglia->setCurrentCell(r, col);
+    c().griglia->setCurrentCell(r - 1, col - 1);
+}
+
+// The cell the planner has selected, as (technician row, day column) from 1.
+QPoint selezionata()
+{
+    return {planner().colonna, planner().riga};
 }
 
 QStringList chiamateElencate()
@@ -134,9 +148,9 @@ private slots:
         QTest::addColumn<QColor>("colore");
         const QColor rosso(255, 0, 0), ciano(0xC0, 0xFF, 0xFF);
         const QColor lavoro = QApplication::palette().color(QPalette::ToolTipBase);
-        QTest::newRow("corner") << 0 << 0 << u"TECNICI"_s << QApplication::palette().color(QPalette::Button);
-        QTest::newRow("technician") << 1 << 0 << u"B - BIANCHI"_s << QApplication::palette().color(QPalette::Button);
-        QTest::newRow("heading") << 0 << 1 << u"lun 03/08"_s << QApplication::palette().color(QPalette::Button);
+        QTest::newRow("corner") << 0 << 0 << u"TECNICI"_s << QColor();
+        QTest::newRow("technician") << 1 << 0 << u"B - BIANCHI"_s << QColor();
+        QTest::newRow("heading") << 0 << 1 << u"lun 03/08"_s << QColor();
         QTest::newRow("free day") << 1 << 1 << QString() << lavoro;
         QTest::newRow("suspended on two appliances") << 1 << 2 << u"S:2\r\n"_s << lavoro;
         QTest::newRow("leave, first day") << 2 << 2 << u"FERIE"_s << ciano;
@@ -152,10 +166,11 @@ private slots:
         QFETCH(QString, atteso);
         QFETCH(QColor, colore);
         apri(true, [&] {
-            QCOMPARE(c().griglia->rowCount(), 3);
-            QCOMPARE(c().griglia->columnCount(), 8);
+            QCOMPARE(c().griglia->rowCount(), 2);
+            QCOMPARE(c().griglia->columnCount(), 7);
             QCOMPARE(testo(r, col), atteso);
-            QCOMPARE(sfondo(r, col), colore);
+            if (colore.isValid())
+                QCOMPARE(sfondo(r, col), colore);
         });
     }
 
@@ -164,7 +179,7 @@ private slots:
     {
         apri(false, [] {
             c().cmbGiorniVisualizzati->setCurrentIndex(3);
-            QCOMPARE(c().griglia->columnCount(), 32);
+            QCOMPARE(c().griglia->columnCount(), 31);
             QCOMPARE(testo(0, 31), u"02"_s);
             QCOMPARE(testo(1, 14), QString());
             QCOMPARE(sfondo(1, 14), QColor(255, 0, 0));
@@ -180,15 +195,67 @@ private slots:
     void zone()
     {
         apri(true, [] {
-            QCOMPARE(c().griglia->rowCount(), 3);
+            QCOMPARE(c().griglia->rowCount(), 2);
             c().cmbZona->impostaValoreLegato(2);
             emit c().cmbZona->activated(c().cmbZona->currentIndex());
-            QCOMPARE(c().griglia->rowCount(), 2);
+            QCOMPARE(c().griglia->rowCount(), 1);
             QCOMPARE(testo(1, 0), u"B - BIANCHI"_s);
             c().cmdResetZone->click();
-            QCOMPARE(c().griglia->rowCount(), 3);
+            QCOMPARE(c().griglia->rowCount(), 2);
             QVERIFY(c().cmbZona->valoreLegato().isNull());
         });
+    }
+
+    // Clicks on a heading, a name or the corner, and Left or Up from the first cell, leave the
+    // current cell on a technician's day; the list, its day and STAMPA follow it.
+    void cellaCorrenteSempreUnGiorno()
+    {
+        QStringList giorni;
+        QList<QPoint> celle;
+        QDate stampato;
+        apri(true, [&] {
+            GrigliaPlanning* g = c().griglia;
+            auto annota = [&] {
+                celle << selezionata();
+                giorni << c().lblData->text();
+            };
+            scegli(2, 3);
+            QHeaderView* giorniH = g->horizontalHeader();
+            QTest::mouseClick(giorniH->viewport(), Qt::LeftButton, {},
+                              QPoint(giorniH->sectionViewportPosition(4) + 5, giorniH->height() / 2));
+            annota();
+            QHeaderView* nomi = g->verticalHeader();
+            QTest::mouseClick(nomi->viewport(), Qt::LeftButton, {},
+                              QPoint(5, nomi->sectionViewportPosition(0) + 5));
+            annota();
+            QTest::mouseClick(g->findChild<QAbstractButton*>(), Qt::LeftButton);
+            annota();
+            scegli(1, 1);
+            QTest::keyClick(g, Qt::Key_Left);
+            QTest::keyClick(g, Qt::Key_Up);
+            annota();
+            seamModale::accoda([&](QWidget*) { stampato = istanza<frmStampaPlanner>().controlli().dtpDataDa->date(); });
+            c().cmdStampa->click();
+        });
+        QCOMPARE(celle, (QList<QPoint>{{3, 2}, {3, 2}, {3, 2}, {1, 1}}));
+        QCOMPARE(giorni, (QStringList{u"05/08/2026"_s, u"05/08/2026"_s, u"05/08/2026"_s, u"03/08/2026"_s}));
+        QCOMPARE(stampato, QDate(2026, 8, 3));
+        QVERIFY(seamMessaggi::mostrati().isEmpty());
+    }
+
+    // With no technician there is no day: STAMPA asks for one instead of failing.
+    void stampaSenzaGiorno()
+    {
+        connessione.esegui(u"UPDATE tecnici SET eliminato = 1"_s);
+        apri(false, [] {
+            QCOMPARE(c().griglia->rowCount(), 0);
+            QCOMPARE(c().lblData->text(), QString());
+            seamMessaggi::azzera();
+            c().cmdStampa->click();
+        });
+        QCOMPARE(unicoMessaggio(), u"Selezionare il giorno sul planner"_s);
+        QCOMPARE(seamMessaggi::mostrati().first().stile, stile::informazione);
+        QCOMPARE(seamModale::mostrate(), QList<QString>{u"Planning"_s});
     }
 
     void fissaSenzaCliente_data()
@@ -264,8 +331,7 @@ private slots:
             });
             c().cmdNuovoAppuntamento->click();
             QCOMPARE(testo(1, 1), u"F:1"_s);
-            QCOMPARE(c().griglia->currentRow(), 1);
-            QCOMPARE(c().griglia->currentColumn(), 1);
+            QCOMPARE(selezionata(), QPoint(1, 1));
             QCOMPARE(chiamateElencate(), QStringList{u"6"_s});
         });
         QCOMPARE(riga(u"SELECT cod_tecnico, data_int FROM interventi WHERE cod_chiamata = 6"_s),
@@ -281,7 +347,7 @@ private slots:
             c().cmdEliminaApp->click();
             QCOMPARE(testo(1, 4), u"S:1\r\n"_s);
             QCOMPARE(chiamateElencate(), QStringList{u"3"_s});
-            QCOMPARE(c().griglia->currentColumn(), 4);
+            QCOMPARE(selezionata(), QPoint(4, 1));
         });
         QVERIFY(seamMessaggi::mostrati().isEmpty());
         QCOMPARE(conta(u"SELECT count(*) FROM chiamate WHERE idChiamata = 2"_s), 0);
@@ -302,8 +368,7 @@ private slots:
             });
             c().cmdModificaApp->click();
             QCOMPARE(testo(1, 4), u"F:2"_s);
-            QCOMPARE(c().griglia->currentRow(), 1);
-            QCOMPARE(c().griglia->currentColumn(), 4);
+            QCOMPARE(selezionata(), QPoint(4, 1));
             QCOMPARE(c().grigliaInterventi->valore(u"idChiamata"_s).toInt(), 3);
         });
         QCOMPARE(istanza<frmChiamata>().nIdChiamata, 0);

@@ -1,6 +1,7 @@
 #include "ambiente_test.h"
 #include "calls/formula_giro.h"
 #include "calls/frm_planning.h"
+#include "calls/griglia_planning.h"
 #include "calls/frm_stampa_planner.h"
 #include "common/controllo_stampa.h"
 #include "common/stato.h"
@@ -108,7 +109,7 @@ private slots:
         impostaOrologio([] { return QDate(2026, 12, 7); });
         QDate da, a;
         seamModale::accoda([&](QWidget*) {
-            istanza<frmPlanning>().controlli().griglia->setCurrentCell(1, 3);
+            istanza<frmPlanning>().controlli().griglia->setCurrentCell(0, 2); // the third day
             seamModale::accoda([&](QWidget*) {
                 auto& c = istanza<frmStampaPlanner>().controlli();
                 da = c.dtpDataDa->date();

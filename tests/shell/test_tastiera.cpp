@@ -368,12 +368,12 @@ private slots:
                            "cmdRimuovi", "cmdChiudi"};
         QTest::newRow("return report") << apri("schRientroTecnico")
                                        << QStringList{"cmbDifetti", "cmdNuovoDifetto", "txtNoteDifetto",
-                                                      "cmdAggiungiDifetto", "cmdRimuoviDifetto", "cmdAggiornaNotaDifetto",
-                                                      "grigliaDifetti", "cmbTipoAttivita", "cmdNuovoIntervento",
-                                                      "txtNoteAttivita", "cmdAggiungiAttivita", "cmdRimuoviAttivita",
-                                                      "cmdAggiornaNotaAttivita", "grigliaTipologia", "cmbArea",
+                                                      "grigliaDifetti", "cmdAggiungiDifetto", "cmdRimuoviDifetto",
+                                                      "cmdAggiornaNotaDifetto", "cmbTipoAttivita", "cmdNuovoIntervento",
+                                                      "txtNoteAttivita", "grigliaTipologia", "cmdAggiungiAttivita",
+                                                      "cmdRimuoviAttivita", "cmdAggiornaNotaAttivita", "cmbArea",
                                                       "cmdNuovaArea", "cmbMateriale", "cmdNuovoMateriale",
-                                                      "cmdAggiungiMateriale", "cmdRimuoviMateriale", "grigliaMateriale"};
+                                                      "grigliaMateriale", "cmdAggiungiMateriale", "cmdRimuoviMateriale"};
     }
     void ordineVisivo()
     {

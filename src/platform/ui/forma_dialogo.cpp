@@ -1,4 +1,5 @@
 #include "platform/ui/forma_dialogo.h"
+#include "platform/ui/dimensioni_form.h"
 #include "platform/ui/invio.h"
 #include "platform/ui/tab_griglie.h"
 #include "platform/ui/utilita_form.h"
@@ -26,6 +27,10 @@ void FormaDialogo::setVisible(bool visibile)
             if (p->window() == this)
                 p->setAutoDefault(false);
         nominaGriglie(this);
+    }
+    if (visibile && !dimensionata) {
+        dimensionata = true;
+        dimensionaForm(this);
     }
     QDialog::setVisible(visibile);
 }

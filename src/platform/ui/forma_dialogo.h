@@ -7,7 +7,7 @@
 // The program's modal windows. Enter presses the focused push or tool button; on any other control
 // it presses the default button when there is one (and nothing otherwise). Esc presses the
 // cancel button when there is one (and nothing otherwise). A button never becomes the default
-// by taking the focus.
+// by taking the focus. It opens at the size its content asks for, whole on the screen.
 class FormaDialogo : public QDialog {
 public:
     explicit FormaDialogo(const QString& titolo);
@@ -21,4 +21,5 @@ protected:
 private:
     QPointer<QPushButton> predefinito;
     QPointer<QAbstractButton> annulla;
+    bool dimensionata = false; // sized to its content when first shown
 };

@@ -14,7 +14,20 @@ Griglia::Griglia(QWidget* parent) : QTableView(parent), modello(new ModelloRecor
         if (rs.statico() && i.isValid())
             rs.vaiA(i.row());
     });
-    connect(modello, &QAbstractItemModel::modelReset, this, [this] { sincronizza(); });
+    connect(modello, &QAbstractItemModel::modelReset, this, [this] {
+        sincronizza();
+        adattaColonne();
+    });
+    // Typical contents: the first rows are enough to size a column.
+    verticalHeader()->setResizeContentsPrecision(100);
+}
+
+void Griglia::adattaColonne()
+{
+    // Each column as wide as its heading and its contents, within half the grid's width.
+    const int massima = std::max(100, viewport()->width() / 2);
+    for (int i = 0; i < modello->columnCount(); ++i)
+        setColumnWidth(i, std::min(massima, std::max(sizeHintForColumn(i), horizontalHeader()->sectionSizeHint(i))));
 }
 
 void Griglia::imposta(const Recordset& rs, QList<ColonnaGriglia> colonne)

@@ -17,5 +17,6 @@ public:
     void sincronizza();
 
 private:
+    void adattaColonne();
     ModelloRecordset* modello;
 };

@@ -1,4 +1,5 @@
 #include "platform/ui/utilita_form.h"
+#include "platform/ui/dimensioni_form.h"
 #include <QAbstractItemView>
 #include <QGroupBox>
 #include <QGridLayout>
@@ -16,11 +17,15 @@ void centraForm(QWidget* finestra)
     const QScreen* s = QGuiApplication::primaryScreen();
     if (!s || !finestra)
         return;
-    const QRect r = s->geometry();
-    // A window not shown yet nor resized has no size of its own: it will open at its hint.
-    const QSize d = finestra->isVisible() || finestra->testAttribute(Qt::WA_Resized) ? finestra->frameGeometry().size()
-                                                                                    : finestra->sizeHint();
-    finestra->move(r.x() + (r.width() - d.width()) / 2, r.y() + (r.height() - d.height()) / 2);
+    const QRect r = s->availableGeometry();
+    // A window not shown yet nor resized has no size of its own: it will open at its hint. One
+    // not shown yet has no frame yet: it will get one as large as the others'.
+    QSize d = finestra->isVisible() || finestra->testAttribute(Qt::WA_Resized) ? finestra->frameGeometry().size()
+                                                                              : finestra->sizeHint();
+    if (!finestra->isVisible())
+        d += cornice();
+    finestra->move(std::max(r.x(), r.x() + (r.width() - d.width()) / 2),
+                   std::max(r.y(), r.y() + (r.height() - d.height()) / 2));
 }
 
 int filtraTastoDecimale(int codiceTasto, const QString& testo)

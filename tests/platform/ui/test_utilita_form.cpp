@@ -1,4 +1,5 @@
 #include "ambiente_test.h"
+#include "platform/ui/dimensioni_form.h"
 #include "platform/ui/utilita_form.h"
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -61,12 +62,14 @@ private slots:
         l->addWidget(dentro);
         QVERIFY(w.sizeHint().width() >= 300); // the size it will open at
         centraForm(&w);
-        const QRect schermo = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(w.pos(), QPoint((schermo.width() - w.sizeHint().width()) / 2,
-                                 (schermo.height() - w.sizeHint().height()) / 2));
+        // The frame the window will get is centred with it.
+        const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
+        const QSize c = cornice();
+        QCOMPARE(w.pos(), QPoint((schermo.width() - w.sizeHint().width() - c.width()) / 2,
+                                 (schermo.height() - w.sizeHint().height() - c.height()) / 2));
         w.resize(500, 400);
         centraForm(&w);
-        QCOMPARE(w.pos(), QPoint((schermo.width() - 500) / 2, (schermo.height() - 400) / 2));
+        QCOMPARE(w.pos(), QPoint((schermo.width() - 500 - c.width()) / 2, (schermo.height() - 400 - c.height()) / 2));
     }
 };
 

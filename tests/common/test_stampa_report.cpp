@@ -6,9 +6,12 @@
 #include "platform/db/connessione.h"
 #include "platform/report/controllo_report.h"
 #include "platform/report/errori_report.h"
+#include "platform/ui/dimensioni_form.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/modale.h"
 #include <QPrintPreviewDialog>
+#include <QScreen>
+#include <QToolBar>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 
@@ -79,15 +82,28 @@ private slots:
             clientiInStampe(28);
         int mostrate = -1;
         Qt::CursorShape puntatore = Qt::WaitCursor;
+        QStringList scomodi;
         seamModale::accoda([&](QWidget* finestra) {
             QVERIFY(qobject_cast<QPrintPreviewDialog*>(finestra));
-            mostrate = finestra->findChild<QPrintPreviewWidget*>()->pageCount();
+            auto* pagina = finestra->findChild<QPrintPreviewWidget*>();
+            mostrate = pagina->pageCount();
+            // A page that can be read and every button of the toolbar, print included, in sight.
+            const QSize schermo = finestra->screen()->availableGeometry().size() - cornice();
+            if (finestra->width() < schermo.width() - 1 || finestra->height() < schermo.height() - 1)
+                scomodi << QStringLiteral("window %1 x %2").arg(finestra->width()).arg(finestra->height());
+            if (pagina->zoomMode() != QPrintPreviewWidget::FitToWidth)
+                scomodi << QStringLiteral("zoom");
+            auto* barra = finestra->findChild<QToolBar*>();
+            for (QAction* a : barra->actions())
+                if (!a->isSeparator() && !barra->widgetForAction(a)->isVisible())
+                    scomodi << a->text();
             const QCursor* c = QGuiApplication::overrideCursor();
             puntatore = c ? c->shape() : Qt::ArrowCursor;
         });
         QVERIFY(gestisci([&] { stampaReport(stampa, formula, fileStampa(report), 1); }));
         QCOMPARE(seamModale::mostrate(), QList<QString>{titolo});
         QCOMPARE(mostrate, pagine);
+        QVERIFY2(scomodi.isEmpty(), qPrintable(scomodi.join(QStringLiteral(", "))));
         QCOMPARE(puntatore, Qt::ArrowCursor);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }

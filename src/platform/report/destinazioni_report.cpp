@@ -1,11 +1,14 @@
 #include "platform/report/destinazioni_report.h"
 #include "platform/report/disegno_report.h"
 #include "platform/report/errori_report.h"
+#include "platform/ui/dimensioni_form.h"
 #include "platform/ui/modale.h"
+#include <QAction>
 #include <QApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <exception>
 
 void mostraAnteprima(const DefinizioneReport& definizione, const DatiReport& dati)
@@ -14,6 +17,12 @@ void mostraAnteprima(const DefinizioneReport& definizione, const DatiReport& dat
     preparaStampante(stampante, definizione);
     QPrintPreviewDialog anteprima(&stampante, QApplication::activeWindow());
     anteprima.setWindowTitle(definizione.titolo);
+    // A page that can be read: the window as large as the screen allows, the page as wide as
+    // the window, the toolbar with its print button whole.
+    anteprima.resize(QApplication::primaryScreen()->availableGeometry().size());
+    dimensionaForm(&anteprima);
+    if (auto* larghezza = anteprima.findChild<QAction*>(QStringLiteral("fitWidthAction")))
+        larghezza->trigger();
     // Drawing runs inside the window's event handling; its failure is raised once the window is closed.
     std::exception_ptr errore;
     QObject::connect(&anteprima, &QPrintPreviewDialog::paintRequested, &anteprima, [&](QPrinter* s) {

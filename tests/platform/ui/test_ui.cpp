@@ -5,6 +5,7 @@
 #include "platform/ui/finestra.h"
 #include "platform/ui/limite_caratteri.h"
 #include "platform/ui/forma_dialogo.h"
+#include "platform/ui/griglia.h"
 #include "platform/ui/modale.h"
 #include "platform/ui/tasti_funzione.h"
 #include <QApplication>
@@ -115,6 +116,29 @@ private slots:
         QVERIFY(c.valoreLegato().isNull());
         c.impostaValoreLegato(0);
         QVERIFY(c.valoreLegato().isNull());
+    }
+
+    // A grid's columns are as wide as their headings and their contents; a long text takes half
+    // the grid at most, so the columns after it stay in sight.
+    void colonneGriglia()
+    {
+        DatabaseTest db(false);
+        connessione.esegui("CREATE TABLE d (a TEXT, b TEXT, c TEXT, e TEXT)");
+        connessione.esegui("INSERT INTO d VALUES ('X', 'MARCA COME ALTRE NELLA LISTA', "
+                           "'UN TESTO MOLTO LUNGO CHE DA SOLO RIEMPIREBBE PIU DI MEZZA GRIGLIA E ANCORA ALTRO', 'S')");
+        Griglia g;
+        g.resize(600, 300);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        g.imposta(connessione.apriStatico("SELECT * FROM d"), {{"a", "Matricola ripetuta"},
+                                                                {"b", "Marca già presente"},
+                                                                {"c", "Note"},
+                                                                {"e", "Ufficiale S/N"}});
+        const QFontMetrics fm = g.fontMetrics();
+        QVERIFY(g.columnWidth(0) > fm.horizontalAdvance("Matricola ripetuta"));
+        QVERIFY(g.columnWidth(1) > fm.horizontalAdvance("MARCA COME ALTRE NELLA LISTA"));
+        QVERIFY(g.columnWidth(2) <= g.viewport()->width() / 2);
+        QVERIFY(g.columnWidth(3) > fm.horizontalAdvance("Ufficiale S/N"));
     }
 
     // A stored key the combo does not list is shown and written back, never lost.

@@ -240,11 +240,13 @@ long frmChiamata::incChiamata()
 void frmChiamata::riempiCombo()
 {
     const Clessidra clessidra;
-    gestisci([this] {
-        riempiTecnici();
-        riempiProdotti();
-        riempiRichieste();
-    });
+    // A card whose lists could not be read is not shown.
+    if (!gestisci([this] {
+            riempiTecnici();
+            riempiProdotti();
+            riempiRichieste();
+        }))
+        caricamentoFallito();
 }
 
 void frmChiamata::riempiTecnici()

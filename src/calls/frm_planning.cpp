@@ -241,7 +241,9 @@ void frmPlanning::alCaricamento()
     }
     riempiCombo();
     giorniVisualizzati = 7;
-    gestisci([] { rsTecnici = caricaTecnici(0); });
+    // The zones could not be read: the planner is not shown, so no second wait.
+    if (caricamentoRiuscito())
+        gestisci([] { rsTecnici = caricaTecnici(0); });
     c.cmbGiorniVisualizzati->setCurrentIndex(1);
     c.griglia->setColumnCount(7);
     visualizza = true;

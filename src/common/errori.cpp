@@ -1,9 +1,11 @@
 #include "common/funzioni.h"
 #include "platform/db/errore_db.h"
+#include "platform/ui/finestra.h"
 #include "platform/ui/messaggi.h"
 
 void segnalaErrore(const ErroreDb& e)
 {
+    segnalaCaricamentoFallito();
     // Another workstation's lock, a row it deleted and a file that is not the archive say so
     // in plain words: there is nothing for the programmer to note.
     if (e.numero == erroreArchivioOccupato || e.numero == erroreRecordEliminato || e.numero == erroreFormatoArchivio) {

@@ -318,8 +318,11 @@ void schCliente::alCaricamento()
     prodottiModificati = false;
     grigliaLegata = false;
     versione.dimentica();
-    gestisci([this] { riempiCombo(); });
-    gestisci([this] { riempiGruppo(); });
+    // One failure is enough: the card is not shown (the next reads would only wait again).
+    gestisci([this] {
+        riempiCombo();
+        riempiGruppo();
+    });
     ui().forma->setWindowTitle(u"SCHEDA CLIENTE - MODIFICA"_s);
     istanza<schProdottoCliente>().bConferma = false;
 }
@@ -390,6 +393,11 @@ bool schCliente::predisponi()
     if (nModalità != 0)
         return true;
     ui().forma->setWindowTitle(u"SCHEDA CLIENTE - NUOVO INSERIMENTO"_s);
+    // A card whose lists could not be read draws no number and is not shown.
+    if (!caricamentoRiuscito()) {
+        chiudi();
+        return false;
+    }
     // A card without a number of its own is not shown.
     return gestisci([this] { nIDcliente = incCliente(); });
 }

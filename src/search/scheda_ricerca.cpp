@@ -101,9 +101,12 @@ void schRicCliente::alCaricamento()
         d->impostaData(oggi());
         d->impostaValore(QVariant());
     }
-    gestisci([this] { riempiCombo(); });
-    gestisci([this] { riempiGruppo(); });
-    gestisci([this] { reset(); });
+    // One failure is enough: the window is not shown (the next reads would only wait again).
+    gestisci([this] {
+        riempiCombo();
+        riempiGruppo();
+        reset();
+    });
     c.TabStrip->setCurrentIndex(0);
 }
 

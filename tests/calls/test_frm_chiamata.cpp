@@ -259,6 +259,34 @@ private slots:
         QVERIFY(!modificaChiamata(99, [] {}));
     }
 
+    // Lists read while another workstation held the archive: the card is not shown half
+    // filled, even when the call itself can be read afterwards, and the call stays as it was.
+    void elenchiNonLetti()
+    {
+        nuovaChiamata(1, QDate(2026, 8, 4), 2, [] {
+            aggiungiProdotto(7);
+            c().cmdConferma->click();
+        });
+        const QString prima = chiamata(41);
+        attesaBreve();
+        AltraPostazione altra(db->file());
+        frmChiamata& s = scheda();
+        s.nIdChiamata = 41;
+        s.nIDcliente = 1;
+        s.nModalita = 1;
+        s.carica();
+        altra.bloccaTutto();
+        s.riempiCombo();
+        altra.sblocca();
+        QVERIFY(s.predisponi());
+        s.mostraModale();
+        QCOMPARE(seamModale::mostrate().size(), 1); // the first card only
+        QCOMPARE(seamMessaggi::mostrati().size(), 1);
+        QVERIFY(!s.caricata());
+        QCOMPARE(chiamata(41), prima);
+        QCOMPARE(altra.colonna(u"SELECT count(*) FROM prodotti_in_chiamata WHERE cod_chiamata = 41"_s), QStringList{u"1"_s});
+    }
+
     // RIENTRO on a saved call: the report marks the intervention done, the card confirms
     // itself, and the planner no longer lists the call.
     void rientroSvolto()

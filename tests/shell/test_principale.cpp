@@ -1,5 +1,8 @@
+#include "altra_postazione.h"
 #include "ambiente_test.h"
 #include "calls/frm_planning.h"
+#include "customers/scheda_cliente.h"
+#include "platform/ui/combo_dati.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/modale.h"
@@ -147,6 +150,43 @@ private slots:
         QVERIFY(!seamMessaggi::mostrati().isEmpty());
         QVERIFY(seamMessaggi::mostrati().first().testo.contains("zone"));
         QVERIFY(istanza<MDIprincipale>().caricata());
+    }
+
+    // While another workstation holds the archive, "Nuovo" says so once and opens no card,
+    // drawing no number; once it is free the card opens with its lists.
+    void nuovoClienteConArchivioOccupato()
+    {
+        DatabaseTest db;
+        connessione.esegui("INSERT INTO zone (sigla_zona, desc_zona) VALUES ('Z1', 'CENTRO')");
+        connessione.esegui("INSERT INTO tipoCli (cli_nome_tipo) VALUES ('PRIVATO')");
+        attesaBreve();
+        AltraPostazione altra(db.file());
+        altra.bloccaTutto();
+        istanza<MDIprincipale>().voce("mnuClientiNuovo")->trigger();
+        altra.sblocca();
+        QCOMPARE(seamMessaggi::testi(), QStringList{"Attenzione ! L'archivio è occupato da un'altra postazione.\r\n"
+                                                    "Riprovare tra qualche istante."});
+        QVERIFY(seamModale::mostrate().isEmpty());
+        QCOMPARE(altra.colonna("SELECT cliente FROM contatori"), QStringList{"0"});
+
+        // The lock ends after the lists failed and before the number is drawn.
+        altra.bloccaTutto();
+        istanza<schCliente>().carica();
+        altra.sblocca();
+        istanza<MDIprincipale>().voce("mnuClientiNuovo")->trigger();
+        QCOMPARE(seamMessaggi::mostrati().size(), 2);
+        QVERIFY(seamModale::mostrate().isEmpty());
+        QCOMPARE(altra.colonna("SELECT cliente FROM contatori"), QStringList{"0"});
+
+        QStringList elenchi;
+        seamModale::accoda([&](QWidget*) {
+            auto& c = istanza<schCliente>().controlli();
+            elenchi << vociCombo(c.cmbZona) << vociCombo(c.cmbTipoCliente);
+        });
+        istanza<MDIprincipale>().voce("mnuClientiNuovo")->trigger();
+        QCOMPARE(seamModale::mostrate(), QStringList{"SCHEDA CLIENTE - NUOVO INSERIMENTO"});
+        QCOMPARE(elenchi, (QStringList{"Z1 - CENTRO", "PRIVATO"}));
+        QCOMPARE(altra.colonna("SELECT cliente FROM contatori"), QStringList{"1"});
     }
 
     void uscitaChiudeLaConnessione()

@@ -2,6 +2,7 @@
 #include "platform/ui/modale.h"
 #include <QCloseEvent>
 #include <QList>
+#include <QScopeGuard>
 
 // Turns the close box into a request the window may refuse, and an accepted one into an unload.
 class FiltroChiusura : public QObject {
@@ -22,6 +23,21 @@ private:
     Finestra* f;
 };
 
+namespace {
+// The windows whose load handlers are running, the innermost last.
+QList<Finestra*>& inCorsoDiCaricamento()
+{
+    static QList<Finestra*> f;
+    return f;
+}
+} // namespace
+
+void segnalaCaricamentoFallito()
+{
+    if (!inCorsoDiCaricamento().isEmpty())
+        inCorsoDiCaricamento().last()->fallito = true;
+}
+
 Finestra::~Finestra()
 {
     delete forma_.data();
@@ -37,6 +53,9 @@ void Finestra::carica()
     filtroChiusura->setParent(forma_);
     forma_->installEventFilter(filtroChiusura);
     inCaricamento = false;
+    fallito = false;
+    inCorsoDiCaricamento().append(this);
+    const auto fine = qScopeGuard([this] { inCorsoDiCaricamento().removeOne(this); });
     alCaricamento();
 }
 
@@ -63,6 +82,10 @@ QWidget* Finestra::forma()
 void Finestra::mostraModale()
 {
     carica();
+    if (fallito) {
+        chiudi();
+        return;
+    }
     QPointer<QWidget> f = forma_;
     ::mostraModale(f);
     if (forma_ && forma_ == f && !f->isVisible())

@@ -18,8 +18,11 @@ public:
     void chiudi();
     // The window itself (touching it loads it).
     QWidget* forma();
-    // Loads and shows the window modally; returns when it has been closed.
+    // Loads and shows the window modally; returns when it has been closed. A window whose
+    // load failed is not shown: it is unloaded at once.
     void mostraModale();
+    // Loaded, and no failure was reported while its load handler ran.
+    bool caricamentoRiuscito() const { return forma_ && !fallito; }
 
 protected:
     // Creates the window and its controls.
@@ -32,13 +35,21 @@ protected:
     virtual bool chiusuraRichiesta() { return true; }
     // Forget the pointers to the controls.
     virtual void rilasciaControlli() = 0;
+    // What a caller's preparation of the loaded window had to read failed: it is not shown.
+    void caricamentoFallito() { fallito = true; }
 
 private:
     friend class FiltroChiusura;
     QPointer<QWidget> forma_;
     QObject* filtroChiusura = nullptr;
     bool inCaricamento = false;
+    bool fallito = false;
+    friend void segnalaCaricamentoFallito();
 };
+
+// A failure was reported while a window's load handler ran (what it shows could not be
+// read): that window is not shown, so it never opens half-filled.
+void segnalaCaricamentoFallito();
 
 // A window whose controls are the struct C, reached through ui() (which loads).
 template <class C>

@@ -42,8 +42,21 @@ protected:
         });
         return f;
     }
-    void alCaricamento() override { ++caricamenti; }
+    void alCaricamento() override
+    {
+        ++caricamenti;
+        if (interna)
+            interna->carica();
+        if (guasta)
+            segnalaCaricamentoFallito();
+    }
+
+public:
+    bool guasta = false;
+    Finestra* interna = nullptr; // loaded by this one's load handler
 };
+
+class schAltraProva : public schProva {};
 } // namespace
 
 class TestUi : public QObject {
@@ -84,6 +97,42 @@ private slots:
         p.mostraModale(); // no action: closed with its close box
         QVERIFY(!p.caricata());
         QCOMPARE(seamModale::mostrate().size(), 2);
+        seamModale::azzera();
+    }
+
+    // A load that reported a failure does not show its window; only that window is affected.
+    void caricamentoFallito_data()
+    {
+        QTest::addColumn<bool>("esternaGuasta");
+        QTest::addColumn<bool>("internaGuasta");
+        QTest::addColumn<QStringList>("mostrate");
+        QTest::newRow("both whole") << false << false << QStringList{"Prova", "Prova"};
+        QTest::newRow("outer failed") << true << false << QStringList{"Prova"};
+        QTest::newRow("inner failed") << false << true << QStringList{"Prova"};
+        QTest::newRow("both failed") << true << true << QStringList{};
+    }
+    void caricamentoFallito()
+    {
+        QFETCH(bool, esternaGuasta);
+        QFETCH(bool, internaGuasta);
+        QFETCH(QStringList, mostrate);
+        schProva& esterna = istanza<schProva>();
+        schAltraProva& interna = istanza<schAltraProva>();
+        esterna.guasta = esternaGuasta;
+        esterna.interna = &interna;
+        interna.guasta = internaGuasta;
+        esterna.carica();
+        QCOMPARE(esterna.caricamentoRiuscito(), !esternaGuasta);
+        QCOMPARE(interna.caricamentoRiuscito(), !internaGuasta);
+        esterna.mostraModale();
+        interna.mostraModale();
+        QCOMPARE(seamModale::mostrate(), mostrate);
+        QVERIFY(!esterna.caricata() && !interna.caricata());
+        // The next load that goes through shows the window.
+        esterna.guasta = false;
+        esterna.interna = nullptr;
+        esterna.mostraModale();
+        QCOMPARE(seamModale::mostrate().size(), mostrate.size() + 1);
         seamModale::azzera();
     }
 

@@ -22,8 +22,19 @@ Griglia::Griglia(QWidget* parent) : QTableView(parent), modello(new ModelloRecor
     verticalHeader()->setResizeContentsPrecision(100);
 }
 
+void Griglia::showEvent(QShowEvent* e)
+{
+    QTableView::showEvent(e);
+    if (colonneDaAdattare)
+        adattaColonne();
+}
+
 void Griglia::adattaColonne()
 {
+    // A grid not shown has no width yet: its columns are sized when it is shown.
+    colonneDaAdattare = !isVisible();
+    if (colonneDaAdattare)
+        return;
     // Each column as wide as its heading and its contents, within half the grid's width.
     const int massima = std::max(100, viewport()->width() / 2);
     for (int i = 0; i < modello->columnCount(); ++i)

@@ -16,7 +16,11 @@ public:
     // Shows as current the recordset's current row (after a seek on it).
     void sincronizza();
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
     void adattaColonne();
     ModelloRecordset* modello;
+    bool colonneDaAdattare = false;
 };

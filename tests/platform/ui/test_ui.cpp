@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 struct ControlliProva {
@@ -175,19 +176,22 @@ private slots:
         connessione.esegui("CREATE TABLE d (a TEXT, b TEXT, c TEXT, e TEXT)");
         connessione.esegui("INSERT INTO d VALUES ('X', 'MARCA COME ALTRE NELLA LISTA', "
                            "'UN TESTO MOLTO LUNGO CHE DA SOLO RIEMPIREBBE PIU DI MEZZA GRIGLIA E ANCORA ALTRO', 'S')");
-        Griglia g;
-        g.resize(600, 300);
-        g.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&g));
-        g.imposta(connessione.apriStatico("SELECT * FROM d"), {{"a", "Matricola ripetuta"},
+        // Filled before its window is shown, as a window fills its grids while it loads.
+        QWidget finestra;
+        auto* g = new Griglia;
+        (new QVBoxLayout(&finestra))->addWidget(g);
+        finestra.resize(600, 300);
+        g->imposta(connessione.apriStatico("SELECT * FROM d"), {{"a", "Matricola ripetuta"},
                                                                 {"b", "Marca già presente"},
                                                                 {"c", "Note"},
                                                                 {"e", "Ufficiale S/N"}});
-        const QFontMetrics fm = g.fontMetrics();
-        QVERIFY(g.columnWidth(0) > fm.horizontalAdvance("Matricola ripetuta"));
-        QVERIFY(g.columnWidth(1) > fm.horizontalAdvance("MARCA COME ALTRE NELLA LISTA"));
-        QVERIFY(g.columnWidth(2) <= g.viewport()->width() / 2);
-        QVERIFY(g.columnWidth(3) > fm.horizontalAdvance("Ufficiale S/N"));
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        const QFontMetrics fm = g->fontMetrics();
+        QVERIFY(g->columnWidth(0) > fm.horizontalAdvance("Matricola ripetuta"));
+        QVERIFY(g->columnWidth(1) > fm.horizontalAdvance("MARCA COME ALTRE NELLA LISTA"));
+        QVERIFY(g->columnWidth(2) <= g->viewport()->width() / 2);
+        QVERIFY(g->columnWidth(3) > fm.horizontalAdvance("Ufficiale S/N"));
     }
 
     // A stored key the combo does not list is shown and written back, never lost.

@@ -27,6 +27,17 @@ QString istruzioneInserimento(const QString& tabella, const QStringList& chiavi)
            + QStringList(nomi.size(), u"?"_s).join(u',') + u")"_s;
 }
 
+// The column letters A to AQ, as colonnaSuccessiva steps them.
+const QStringList& colonneFoglio()
+{
+    static const QStringList lettere = [] {
+        QStringList l;
+        for (QString c = u"A"_s; l.size() < colonneTracciato; c = colonnaSuccessiva(c))
+            l << c;
+        return l;
+    }();
+    return lettere;
+}
 } // namespace
 
 long prossimoNumeroImportazione()
@@ -92,9 +103,8 @@ QVariantList valoriRiga(const Foglio& foglio, int riga)
     QVariantList valori;
     valori.reserve(colonneTracciato);
     const QString numero = QString::number(riga);
-    QString colonna = u"A"_s;
-    for (int i = 0; i < colonneTracciato; ++i, colonna = colonnaSuccessiva(colonna)) {
-        const QString testo = foglio.valore(colonna + numero);
+    for (int i = 0; i < colonneTracciato; ++i) {
+        const QString testo = foglio.valore(colonneFoglio()[i] + numero);
         if (testo.isEmpty())
             valori << QVariant();
         else if (i != colonnaDataCollaudo)

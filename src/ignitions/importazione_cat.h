@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/db/connessione.h"
+#include "platform/db/istruzione_ripetuta.h"
 #include <QDate>
 #include <QString>
 #include <QVariantList>

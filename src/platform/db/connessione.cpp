@@ -185,30 +185,6 @@ void Connessione::annullaTransazione()
     QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
 }
 
-IstruzioneRipetuta::IstruzioneRipetuta(Connessione& c, const QString& sql) : q(c.database())
-{
-    q.setForwardOnly(true);
-    if (!q.prepare(riscriviLetteraliJet(sql, oggi())))
-        throw erroreSqlite(q.lastError());
-}
-
-int IstruzioneRipetuta::esegui(const QVariantList& valori)
-{
-    for (int i = 0; i < valori.size(); ++i)
-        q.bindValue(i, valoreDaLegare(valori[i]));
-    if (!q.exec())
-        throw erroreSqlite(q.lastError());
-    return q.numRowsAffected();
-}
-
-QVariant IstruzioneRipetuta::valore(const QVariantList& valori)
-{
-    esegui(valori);
-    const QVariant v = q.next() ? q.value(0) : QVariant();
-    q.finish();
-    return v;
-}
-
 Transazione::Transazione(Connessione& c) : c(c)
 {
     c.iniziaTransazione();

@@ -65,18 +65,5 @@ private:
     bool chiusa = false;
 };
 
-// A statement prepared once and run many times with other values (a long series of inserts).
-class IstruzioneRipetuta {
-public:
-    IstruzioneRipetuta(Connessione& c, const QString& sql);
-    // Runs it with `valori` bound to its `?` in order; the rows it touched.
-    int esegui(const QVariantList& valori);
-    // Runs a query with `valori`: the first field of its first row, Null when it gives none.
-    QVariant valore(const QVariantList& valori);
-
-private:
-    QSqlQuery q;
-};
-
 // The one shared connection of the whole run.
 extern Connessione connessione;

@@ -23,7 +23,11 @@ void registraFunzioniSql(const QSqlDatabase& db)
     const QVariant h = db.driver()->handle();
     if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0)
         return;
-    sqlite3* handle = *static_cast<sqlite3* const*>(h.constData());
-    sqlite3_create_function_v2(handle, "maiuscolo", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqlMaiuscolo,
-                               nullptr, nullptr, nullptr);
+    registraFunzioniSql(*static_cast<sqlite3* const*>(h.constData()));
+}
+
+void registraFunzioniSql(sqlite3* db)
+{
+    sqlite3_create_function_v2(db, "maiuscolo", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqlMaiuscolo, nullptr,
+                               nullptr, nullptr);
 }

@@ -2,6 +2,7 @@
 #include "ambiente_test.h"
 #include "platform/db/connessione.h"
 #include "platform/db/errore_db.h"
+#include "platform/db/istruzione_ripetuta.h"
 #include "platform/db/modello_recordset.h"
 #include "platform/odbc/origine_dati.h"
 #include <QFile>
@@ -277,6 +278,37 @@ private slots:
         // The lock gone, the same work goes through.
         connessione.esegui("UPDATE prove SET peso = 7 WHERE id = 1");
         QCOMPARE(altra.colonna("SELECT peso FROM prove WHERE id = 1"), QStringList{"7.0"});
+    }
+
+    // A statement run many times: each kind of value bound as the connection binds it, a
+    // refused run reported as the connection reports it and the next run unaffected; the
+    // program's maiuscolo() folds accented letters as the program does.
+    void istruzioneRipetuta()
+    {
+        DatabaseTest db(false);
+        creaProve();
+        IstruzioneRipetuta inserimento(connessione, "INSERT INTO prove (nome, peso, giorno, ora) VALUES (?, ?, ?, ?)");
+        QCOMPARE(inserimento.esegui({"delta", 4, QDate(2024, 2, 29), QTime(7, 5)}), 1);
+        QCOMPARE(inserimento.esegui({"èpsilon", 0.5, QVariant(), QVariant()}), 1);
+        long errore = 0;
+        try {
+            inserimento.esegui({"ALFA", 1, QVariant(), QVariant()});
+        } catch (const ErroreDb& e) {
+            errore = e.numero;
+            QVERIFY(e.descrizione.contains("UNIQUE"));
+        }
+        QCOMPARE(errore, erroreComando);
+        QCOMPARE(inserimento.esegui({"zeta", QVariant(), QVariant(), QVariant()}), 1);
+        QCOMPARE(connessione.apriAvanti("SELECT group_concat(nome || '|' || ifnull(peso, '') || '|' || ifnull(giorno, '') "
+                                        "|| '|' || ifnull(ora, ''), ';') FROM prove WHERE id > 3")
+                     .campo(0)
+                     .toString(),
+                 QString("delta|4.0|2024-02-29|07:05;èpsilon|0.5||;zeta|||"));
+
+        IstruzioneRipetuta ricerca(connessione, "SELECT id FROM prove WHERE maiuscolo(nome) = ? ORDER BY id");
+        QCOMPARE(ricerca.valore({"ÈPSILON"}), QVariant(qint64(5)));
+        QCOMPARE(ricerca.valore({"NESSUNO"}), QVariant());
+        QCOMPARE(ricerca.valore({"DELTA"}), QVariant(qint64(4)));
     }
 
     // A file that is not a database at all is told apart from a failing connection.

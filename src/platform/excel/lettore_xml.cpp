@@ -1,6 +1,7 @@
 #include "platform/excel/lettore_xml.h"
 #include "platform/excel/archivio_zip.h"
 #include "platform/excel/errore_excel.h"
+#include "platform/excel/testo_xml.h"
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -19,25 +20,6 @@ bool spazio(char c)
 bool fineNome(char c)
 {
     return spazio(c) || c == '/' || c == '>' || c == '=' || c == '<' || c == '"' || c == '\'';
-}
-
-void aggiungiUtf8(std::string& uscita, char32_t codice)
-{
-    if (codice < 0x80) {
-        uscita += char(codice);
-    } else if (codice < 0x800) {
-        uscita += char(0xC0 | (codice >> 6));
-        uscita += char(0x80 | (codice & 0x3F));
-    } else if (codice < 0x10000) {
-        uscita += char(0xE0 | (codice >> 12));
-        uscita += char(0x80 | ((codice >> 6) & 0x3F));
-        uscita += char(0x80 | (codice & 0x3F));
-    } else {
-        uscita += char(0xF0 | (codice >> 18));
-        uscita += char(0x80 | ((codice >> 12) & 0x3F));
-        uscita += char(0x80 | ((codice >> 6) & 0x3F));
-        uscita += char(0x80 | (codice & 0x3F));
-    }
 }
 
 // The entity at the start of testo ("&amp;"...) appended to uscita; its length, 0 when it is

@@ -1,73 +1,231 @@
 #include "platform/excel/contenuto_libro.h"
+#include "platform/excel/conversione_libreoffice.h"
 #include "platform/excel/errore_excel.h"
-#include <QDir>
+#include "platform/excel/file_composto.h"
+#include "platform/excel/lettura_biff.h"
+#include "platform/excel/testo_valore.h"
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QUrl>
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <poll.h>
+#include <stdexcept>
+#include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 
-// An .xls is read by LibreOffice: a child process converts a copy of it to .xlsx, in a
-// folder and with a profile of its own and within a time limit, and the .xlsx reader reads
-// the result. The conversion keeps what the file holds: formula results, booleans, the
-// sheet that was active, times; a file that crashes or stalls the child gives a message.
+// An .xls of Excel 97 or later (a "Workbook" stream) is read in a child process, which sends
+// the cells of the active sheet down a pipe: a file that crashes or stalls the reader gives
+// a message here. One of Excel 5 or 95 (a "Book" stream) is handed to LibreOffice.
 
 namespace {
 
-constexpr int attesaMassimaMs = 180000;
+// Beside the kinds of TipoBiff, what the child tells about the whole workbook.
+enum Avviso : unsigned char { avvisoSistema1904 = 100, avvisoAltraVersione, avvisoDanneggiato, avvisoNonFoglio };
+constexpr int attesaMassimaMs = 60000;
 
+// Record: row (4 bytes), column (2), kind (1), length (4), the UTF-8 text.
+class ScrittoreRecord {
+public:
+    explicit ScrittoreRecord(int fd) : fd(fd) {}
+    ~ScrittoreRecord() { svuota(); }
 
-// Runs the conversion; a message when it does not end well.
-void converti(const QString& soffice, const QString& cartella, const QString& sorgente)
-{
-    QProcess processo;
-    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.insert(QStringLiteral("HOME"), cartella);
-    processo.setProcessEnvironment(ambiente);
-    processo.setWorkingDirectory(cartella);
-    processo.setStandardInputFile(QProcess::nullDevice());
-    processo.setStandardOutputFile(QProcess::nullDevice());
-    processo.setStandardErrorFile(QProcess::nullDevice());
-    // A group of its own, so that a stalled conversion ends with everything it started.
-    processo.setChildProcessModifier([] { ::setsid(); });
-    processo.start(soffice,
-                   {QStringLiteral("-env:UserInstallation=")
-                        + QUrl::fromLocalFile(cartella + QStringLiteral("/profilo")).toString(QUrl::FullyEncoded),
-                    QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--nolockcheck"),
-                    // Only the BIFF reader: a file it cannot read gives nothing, not a text import.
-                    QStringLiteral("--infilter=MS Excel 97"), QStringLiteral("--convert-to"),
-                    QStringLiteral("xlsx"), QStringLiteral("--outdir"), cartella + QStringLiteral("/uscita"),
-                    sorgente});
-    if (!processo.waitForStarted())
-        throw ErroreExcel(QStringLiteral("LibreOffice, che legge i file .xls, non si avvia (%1)")
-                              .arg(processo.errorString()));
-    if (!processo.waitForFinished(attesaMassimaMs)) {
-        ::kill(pid_t(-processo.processId()), SIGKILL);
-        processo.waitForFinished();
-        throw ErroreExcel(QStringLiteral("la lettura del file .xls non finisce: il file è danneggiato"));
+    void scrivi(unsigned int riga, unsigned short colonna, unsigned char tipo, std::string_view testo)
+    {
+        const unsigned int lunghezza = unsigned(testo.size());
+        char testa[11];
+        std::memcpy(testa, &riga, 4);
+        std::memcpy(testa + 4, &colonna, 2);
+        testa[6] = char(tipo);
+        std::memcpy(testa + 7, &lunghezza, 4);
+        aggiungi(testa, sizeof testa);
+        aggiungi(testo.data(), lunghezza);
     }
-    if (processo.exitStatus() != QProcess::NormalExit || processo.exitCode() != 0)
-        throw ErroreExcel(QStringLiteral("la lettura del file .xls si è interrotta: il file è danneggiato"));
+
+private:
+    void aggiungi(const char* dati, size_t n)
+    {
+        for (; n > 0; --n) {
+            if (pieno == sizeof buffer)
+                svuota();
+            buffer[pieno++] = *dati++;
+        }
+    }
+    void svuota()
+    {
+        for (size_t fatto = 0; fatto < pieno;) {
+            const ssize_t scritti = ::write(fd, buffer + fatto, pieno - fatto);
+            if (scritti < 0 && errno == EINTR)
+                continue;
+            if (scritti <= 0)
+                _exit(1);
+            fatto += size_t(scritti);
+        }
+        pieno = 0;
+    }
+
+    int fd;
+    char buffer[65536];
+    size_t pieno = 0;
+};
+
+std::string contenutoFile(const char* percorso)
+{
+    std::string dati;
+    if (FILE* f = std::fopen(percorso, "rb")) {
+        char pezzo[65536];
+        for (size_t n; (n = std::fread(pezzo, 1, sizeof pezzo, f)) > 0;)
+            dati.append(pezzo, n);
+        std::fclose(f);
+    }
+    return dati;
+}
+
+// The child's work.
+void leggiNelFiglio(const char* percorso, int fd)
+{
+    ScrittoreRecord uscita(fd);
+    try {
+        const std::string file = contenutoFile(percorso);
+        std::string flusso;
+        bool sistema1904 = false;
+        if (leggiFlussoComposto(file, u"Workbook", flusso)) {
+            leggiBiff8(flusso, sistema1904, [&](unsigned r, unsigned c, TipoBiff t, std::string_view v) {
+                uscita.scrivi(r, static_cast<unsigned short>(c), static_cast<unsigned char>(t), v);
+            });
+            if (sistema1904)
+                uscita.scrivi(0, 0, avvisoSistema1904, {});
+        } else if (leggiFlussoComposto(file, u"Book", flusso)) {
+            uscita.scrivi(0, 0, avvisoAltraVersione, {});
+        } else {
+            throw std::runtime_error("no workbook");
+        }
+    } catch (const std::runtime_error& e) {
+        uscita.scrivi(0, 0, std::strcmp(e.what(), "foglio") == 0 ? avvisoNonFoglio : avvisoDanneggiato, {});
+    }
+}
+
+// Everything the child sends, until it closes the pipe; false when it takes too long.
+bool leggiTutto(int fd, QByteArray& dati)
+{
+    char buffer[65536];
+    for (;;) {
+        pollfd attesa{fd, POLLIN, 0};
+        const int pronti = ::poll(&attesa, 1, attesaMassimaMs);
+        if (pronti < 0 && errno == EINTR)
+            continue;
+        if (pronti <= 0)
+            return false;
+        const ssize_t letti = ::read(fd, buffer, sizeof buffer);
+        if (letti < 0 && errno == EINTR)
+            continue;
+        if (letti <= 0)
+            return true;
+        dati.append(buffer, letti);
+    }
+}
+
+// The sheet from the child's records; false when the workbook is of an older version.
+bool componi(const QByteArray& dati, ContenutoLibro& libro)
+{
+    bool sistema1904 = false;
+    for (qsizetype i = 0; i + 11 <= dati.size();) {
+        unsigned int lunghezza = 0;
+        std::memcpy(&lunghezza, dati.constData() + i + 7, 4);
+        if (lunghezza > quint64(dati.size() - i - 11))
+            throw ErroreExcel(QStringLiteral("il file .xls non è leggibile"));
+        if (dati[i + 6] == char(avvisoAltraVersione))
+            return false;
+        if (dati[i + 6] == char(avvisoSistema1904))
+            sistema1904 = true;
+        i += 11 + lunghezza;
+    }
+    libro.stili = std::make_unique<Stili>();
+    libro.foglio = std::make_unique<Foglio>(*libro.stili, sistema1904);
+    TestiFoglio& testi = libro.foglio->testi();
+    for (qsizetype i = 0; i + 11 <= dati.size();) {
+        unsigned int riga = 0, lunghezza = 0;
+        unsigned short colonna = 0;
+        std::memcpy(&riga, dati.constData() + i, 4);
+        std::memcpy(&colonna, dati.constData() + i + 4, 2);
+        const unsigned char tipo = static_cast<unsigned char>(dati[i + 6]);
+        std::memcpy(&lunghezza, dati.constData() + i + 7, 4);
+        const QByteArrayView valore(dati.constData() + i + 11, lunghezza);
+        i += 11 + lunghezza;
+        if (tipo == avvisoDanneggiato)
+            throw ErroreExcel(QStringLiteral("il file .xls non è leggibile"));
+        if (tipo == avvisoNonFoglio)
+            throw ErroreExcel(QStringLiteral("il foglio attivo non è un foglio di lavoro"));
+        if (tipo == avvisoSistema1904)
+            continue;
+        if (riga < 1 || riga > unsigned(ultimaRiga) || colonna < 1 || colonna > ultimaColonna || tipo > avvisoSistema1904)
+            throw ErroreExcel(QStringLiteral("il file .xls non è leggibile"));
+        // Dates and times become the text a spreadsheet shows; the rest keeps its kind.
+        Cella cella{colonna, TipoCella::Testo, 0, 0};
+        const double numero = valore.toDouble();
+        QString mostrato;
+        switch (TipoBiff(tipo)) {
+        case TipoBiff::Testo:
+            break;
+        case TipoBiff::Numero:
+            cella.tipo = TipoCella::Numero;
+            break;
+        case TipoBiff::Data:
+            mostrato = testoData(numero, sistema1904);
+            cella.tipo = mostrato.isEmpty() ? TipoCella::Numero : TipoCella::Testo;
+            break;
+        case TipoBiff::Ora:
+            mostrato = numero >= 0 ? testoOra(numero) : QString();
+            cella.tipo = mostrato.isEmpty() ? TipoCella::Numero : TipoCella::Testo;
+            break;
+        case TipoBiff::Booleano:
+            cella.tipo = TipoCella::Booleano;
+            break;
+        case TipoBiff::Errore:
+            cella.tipo = TipoCella::Errore;
+            break;
+        }
+        cella.testo = mostrato.isEmpty() ? testi.aggiungi(valore) : testi.aggiungi(mostrato.toUtf8());
+        libro.foglio->poni(int(riga), cella);
+    }
+    return true;
 }
 
 } // namespace
 
 ContenutoLibro leggiXls(const QString& percorso)
 {
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty())
-        throw ErroreExcel(QStringLiteral("per leggere un file .xls serve LibreOffice, che non è installato"));
-    QTemporaryDir cartella;
-    const QString sorgente = cartella.filePath(QStringLiteral("libro.xls"));
-    if (!cartella.isValid() || !QFile::copy(percorso, sorgente))
-        throw ErroreExcel(QStringLiteral("il file .xls non si può copiare per leggerlo"));
-    converti(soffice, cartella.path(), sorgente);
-    const QString convertito = cartella.filePath(QStringLiteral("uscita/libro.xlsx"));
-    if (!QFile::exists(convertito))
-        throw ErroreExcel(QStringLiteral("il file .xls non è leggibile"));
-    ContenutoLibro libro = leggiXlsx(convertito);
-    libro.parti.reset(); // an .xls is only read
+    const QByteArray nome = QFile::encodeName(percorso);
+    int tubo[2];
+    if (::pipe(tubo) != 0)
+        throw ErroreExcel(QStringLiteral("il file .xls non si può leggere (%1)").arg(QString::fromLocal8Bit(std::strerror(errno))));
+    const pid_t figlio = ::fork();
+    if (figlio < 0) {
+        ::close(tubo[0]);
+        ::close(tubo[1]);
+        throw ErroreExcel(QStringLiteral("il file .xls non si può leggere (%1)").arg(QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    if (figlio == 0) {
+        ::close(tubo[0]);
+        leggiNelFiglio(nome.constData(), tubo[1]);
+        _exit(0);
+    }
+    ::close(tubo[1]);
+    QByteArray dati;
+    const bool finito = leggiTutto(tubo[0], dati);
+    ::close(tubo[0]);
+    if (!finito)
+        ::kill(figlio, SIGKILL);
+    int stato = 0;
+    while (::waitpid(figlio, &stato, 0) < 0 && errno == EINTR) {
+    }
+    if (!finito)
+        throw ErroreExcel(QStringLiteral("la lettura del file .xls non finisce: il file è danneggiato"));
+    if (!WIFEXITED(stato) || WEXITSTATUS(stato) != 0)
+        throw ErroreExcel(QStringLiteral("la lettura del file .xls si è interrotta: il file è danneggiato"));
+    ContenutoLibro libro;
+    if (!componi(dati, libro))
+        return leggiConLibreOffice(percorso);
     return libro;
 }

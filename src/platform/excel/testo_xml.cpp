@@ -1,5 +1,4 @@
 #include "platform/excel/testo_xml.h"
-#include <QString>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,6 +21,25 @@ bool escapeA(std::string_view testo)
 
 } // namespace
 
+void aggiungiUtf8(std::string& uscita, char32_t codice)
+{
+    if (codice < 0x80) {
+        uscita += char(codice);
+    } else if (codice < 0x800) {
+        uscita += char(0xC0 | (codice >> 6));
+        uscita += char(0x80 | (codice & 0x3F));
+    } else if (codice < 0x10000) {
+        uscita += char(0xE0 | (codice >> 12));
+        uscita += char(0x80 | ((codice >> 6) & 0x3F));
+        uscita += char(0x80 | (codice & 0x3F));
+    } else {
+        uscita += char(0xF0 | (codice >> 18));
+        uscita += char(0x80 | ((codice >> 12) & 0x3F));
+        uscita += char(0x80 | ((codice >> 6) & 0x3F));
+        uscita += char(0x80 | (codice & 0x3F));
+    }
+}
+
 void decodificaTesto(std::string_view testo, std::string& uscita)
 {
     if (testo.find("_x") == std::string_view::npos) {
@@ -30,9 +48,7 @@ void decodificaTesto(std::string_view testo, std::string& uscita)
     }
     for (size_t i = 0; i < testo.size();) {
         if (escapeA(testo.substr(i))) {
-            const char32_t codice = char32_t(std::strtoul(std::string(testo.substr(i + 2, 4)).c_str(), nullptr, 16));
-            const QByteArray utf8 = QString::fromUcs4(&codice, 1).toUtf8();
-            uscita.append(utf8.constData(), size_t(utf8.size()));
+            aggiungiUtf8(uscita, char32_t(std::strtoul(std::string(testo.substr(i + 2, 4)).c_str(), nullptr, 16)));
             i += 7;
         } else {
             uscita += testo[i++];

@@ -172,6 +172,26 @@ private slots:
         QCOMPARE(foglioDi(file).valore(indirizzo), atteso);
     }
 
+    // Many varied rows, converted by LibreOffice to both formats: the .xls reads cell for cell
+    // as the .xlsx, strings that cross the records of the .xls included.
+    void xlsComeXlsx()
+    {
+        constexpr int righe = 3000;
+        const QString vario = dir.filePath(QStringLiteral("vario.xlsx"));
+        eseguiPython(QStringLiteral(FIXTURE_EXCEL "/libro_vario.py"), {vario, QString::number(righe)});
+        const QString cartella = dir.filePath(QStringLiteral("vario"));
+        QVERIFY(QDir().mkpath(cartella));
+        const auto xls = LibroExcel::apri(convertiConLibreOffice(vario, QStringLiteral("xls"), cartella));
+        const auto xlsx = LibroExcel::apri(convertiConLibreOffice(vario, QStringLiteral("xlsx"), cartella));
+        QCOMPARE(xls->foglio().valore(QStringLiteral("C1")), QStringLiteral("02/01/2000"));
+        QCOMPARE(xls->foglio().valore(QStringLiteral("D1")), QStringLiteral("01:01:01"));
+        for (int r = 1; r <= righe + 1; ++r)
+            for (int c = 1; c <= 7; ++c) {
+                const QString indirizzo = lettereColonna(c) + QString::number(r);
+                QCOMPARE(xls->foglio().valore(indirizzo), xlsx->foglio().valore(indirizzo));
+            }
+    }
+
     // A sheet long enough to be read in many pieces reads back cell for cell.
     void rileggeUnFoglioLungo()
     {

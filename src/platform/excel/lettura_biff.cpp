@@ -1,0 +1,360 @@
+#include "platform/excel/lettura_biff.h"
+#include "platform/excel/dati_binari.h"
+#include "platform/excel/testo_xml.h"
+#include "platform/excel/stili.h"
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+enum : uint16_t {
+    recFormula = 0x0006, recEof = 0x000A, recDatemode = 0x0022, recContinue = 0x003C, recWindow1 = 0x003D,
+    recBoundsheet = 0x0085, recMulrk = 0x00BD, recRstring = 0x00D6, recXf = 0x00E0, recSst = 0x00FC,
+    recLabelsst = 0x00FD, recNumber = 0x0203, recLabel = 0x0204, recBoolerr = 0x0205, recString = 0x0207,
+    recRk = 0x027E, recFormat = 0x041E, recBof = 0x0809,
+};
+
+[[noreturn]] void danneggiato(const char* motivo = "biff")
+{
+    throw std::runtime_error(motivo);
+}
+
+// A record and the CONTINUE records after it, read as one; a string's characters that go on
+// in the next record start there with a new flags byte.
+class Segmenti {
+public:
+    explicit Segmenti(std::vector<std::string_view> pezzi) : pezzi(std::move(pezzi)) {}
+
+    uint8_t u8()
+    {
+        avanza();
+        return uint8_t(pezzi[n][i++]);
+    }
+    uint16_t u16() { return uint16_t(u8() | u8() << 8); }
+    uint32_t u32() { return uint32_t(u16()) | uint32_t(u16()) << 16; }
+    void salta(size_t quanti)
+    {
+        while (quanti > 0) {
+            avanza();
+            const size_t qui = std::min(quanti, pezzi[n].size() - i);
+            i += qui;
+            quanti -= qui;
+        }
+    }
+    bool finiti()
+    {
+        while (n < pezzi.size() && i == pezzi[n].size()) {
+            ++n;
+            i = 0;
+        }
+        return n == pezzi.size();
+    }
+
+    // A string: character count, flags, [runs], [phonetic size], characters, runs, phonetic data.
+    void stringa(std::string& utf8)
+    {
+        utf8.clear();
+        size_t caratteri = u16();
+        const uint8_t flags = u8();
+        const size_t runs = flags & 0x08 ? u16() : 0;
+        const size_t fonetica = flags & 0x04 ? u32() : 0;
+        bool alti = flags & 0x01;
+        char16_t alto = 0; // the first half of a surrogate pair
+        while (caratteri > 0) {
+            if (i == pezzi[n].size()) {
+                ++n; // characters go on in a CONTINUE record, after its own flags byte
+                i = 0;
+                avanza();
+                alti = uint8_t(pezzi[n][i++]) & 0x01;
+            }
+            const char16_t c = alti ? char16_t(u16()) : char16_t(u8());
+            --caratteri;
+            if (c >= 0xD800 && c < 0xDC00) {
+                alto = c;
+                continue;
+            }
+            if (c >= 0xDC00 && c < 0xE000 && alto)
+                aggiungiUtf8(utf8, 0x10000 + ((char32_t(alto) - 0xD800) << 10) + (c - 0xDC00));
+            else
+                aggiungiUtf8(utf8, c);
+            alto = 0;
+        }
+        salta(4 * runs + fonetica);
+    }
+
+private:
+    void avanza()
+    {
+        while (n < pezzi.size() && i == pezzi[n].size()) {
+            ++n;
+            i = 0;
+        }
+        if (n == pezzi.size())
+            danneggiato();
+    }
+
+    std::vector<std::string_view> pezzi;
+    size_t n = 0, i = 0;
+};
+
+struct Record {
+    uint16_t tipo = 0;
+    std::string_view dati;
+};
+
+class Records {
+public:
+    explicit Records(std::string_view flusso) : flusso(flusso) {}
+    bool prossimo(Record& r)
+    {
+        if (posizione + 4 > flusso.size())
+            return false;
+        r.tipo = u16(flusso, posizione);
+        const size_t lunghezza = u16(flusso, posizione + 2);
+        if (posizione + 4 + lunghezza > flusso.size())
+            danneggiato();
+        r.dati = flusso.substr(posizione + 4, lunghezza);
+        posizione += 4 + lunghezza;
+        return true;
+    }
+    // The record just read with the CONTINUE records that follow it.
+    Segmenti conSeguito(const Record& r)
+    {
+        std::vector<std::string_view> pezzi{r.dati};
+        while (posizione + 4 <= flusso.size() && u16(flusso, posizione) == recContinue) {
+            Record c;
+            prossimo(c);
+            pezzi.push_back(c.dati);
+        }
+        return Segmenti(std::move(pezzi));
+    }
+    void vai(size_t dove)
+    {
+        if (dove >= flusso.size())
+            danneggiato();
+        posizione = dove;
+    }
+
+private:
+    std::string_view flusso;
+    size_t posizione = 0;
+};
+
+double rk(uint32_t v)
+{
+    double d;
+    if (v & 2) {
+        d = double(int32_t(v) >> 2);
+    } else {
+        const uint64_t bit = uint64_t(v & 0xFFFFFFFC) << 32;
+        std::memcpy(&d, &bit, 8);
+    }
+    return v & 1 ? d / 100 : d;
+}
+
+const char* erroreExcel(uint8_t codice)
+{
+    switch (codice) {
+    case 0x00: return "#NULL!";
+    case 0x07: return "#DIV/0!";
+    case 0x0F: return "#VALUE!";
+    case 0x17: return "#REF!";
+    case 0x1D: return "#NAME?";
+    case 0x24: return "#NUM!";
+    default: return "#N/A";
+    }
+}
+
+// The workbook globals a sheet's cells need.
+struct Globali {
+    std::vector<std::string> stringhe;
+    std::vector<uint16_t> formatoXf; // each cell format's number format
+    std::map<uint16_t, TipoBiff> formati; // the workbook's own number formats that show a date or a time
+    struct Foglio {
+        uint32_t inizio;
+        uint8_t tipo;
+    };
+    std::vector<Foglio> fogli;
+    size_t attivo = 0;
+    bool sistema1904 = false;
+
+    TipoBiff tipoNumero(uint16_t xf) const
+    {
+        if (xf >= formatoXf.size())
+            return TipoBiff::Numero;
+        const uint16_t id = formatoXf[xf];
+        if ((id >= 14 && id <= 17) || id == 22 || (id >= 27 && id <= 36) || (id >= 50 && id <= 58))
+            return TipoBiff::Data;
+        if ((id >= 18 && id <= 21) || (id >= 45 && id <= 47))
+            return TipoBiff::Ora;
+        const auto f = formati.find(id);
+        return f == formati.end() ? TipoBiff::Numero : f->second;
+    }
+};
+
+Globali leggiGlobali(Records& records)
+{
+    Globali g;
+    std::string testo;
+    for (Record r; records.prossimo(r) && r.tipo != recEof;) {
+        switch (r.tipo) {
+        case recDatemode:
+            g.sistema1904 = u16(r.dati, 0) == 1;
+            break;
+        case recXf:
+            g.formatoXf.push_back(u16(r.dati, 2));
+            break;
+        case recFormat: {
+            Segmenti s({r.dati.substr(std::min<size_t>(2, r.dati.size()))});
+            s.stringa(testo);
+            const QString codice = QString::fromUtf8(testo.data(), qsizetype(testo.size()));
+            if (codiceMostraData(codice))
+                g.formati[u16(r.dati, 0)] = TipoBiff::Data;
+            else if (codiceMostraOra(codice))
+                g.formati[u16(r.dati, 0)] = TipoBiff::Ora;
+            break;
+        }
+        case recSst: {
+            Segmenti s = records.conSeguito(r);
+            s.salta(4);
+            const uint32_t quante = s.u32();
+            for (uint32_t i = 0; i < quante && !s.finiti(); ++i) {
+                s.stringa(testo);
+                g.stringhe.push_back(testo);
+            }
+            break;
+        }
+        case recBoundsheet:
+            if (r.dati.size() < 6)
+                danneggiato();
+            g.fogli.push_back({u32(r.dati, 0), uint8_t(r.dati[5])});
+            break;
+        case recWindow1:
+            g.attivo = u16(r.dati, 10);
+            break;
+        default:
+            break;
+        }
+    }
+    return g;
+}
+
+void leggiFoglio(Records& records, const Globali& g, const CellaBiff& cella)
+{
+    char numero[40];
+    const auto numeroCella = [&](uint16_t riga, uint16_t colonna, uint16_t xf, double valore) {
+        std::snprintf(numero, sizeof numero, "%.17g", valore);
+        cella(riga + 1u, colonna + 1u, g.tipoNumero(xf), numero);
+    };
+    std::string testo;
+    int livello = 0;
+    bool stringaAttesa = false; // a formula's text result comes in the next STRING record
+    uint16_t rigaAttesa = 0, colonnaAttesa = 0;
+    for (Record r; records.prossimo(r);) {
+        if (r.tipo == recBof) {
+            ++livello;
+            continue;
+        }
+        if (r.tipo == recEof) {
+            if (--livello <= 0)
+                return;
+            continue;
+        }
+        if (livello != 1)
+            continue; // a chart's records inside the sheet
+        const std::string_view d = r.dati;
+        switch (r.tipo) {
+        case recLabelsst: {
+            const uint32_t indice = u32(d, 6);
+            if (indice >= g.stringhe.size())
+                danneggiato();
+            cella(u16(d, 0) + 1u, u16(d, 2) + 1u, TipoBiff::Testo, g.stringhe[indice]);
+            break;
+        }
+        case recLabel:
+        case recRstring: {
+            Segmenti s({d.substr(std::min<size_t>(6, d.size()))});
+            s.stringa(testo);
+            cella(u16(d, 0) + 1u, u16(d, 2) + 1u, TipoBiff::Testo, testo);
+            break;
+        }
+        case recNumber: {
+            if (d.size() < 14)
+                danneggiato();
+            double valore;
+            std::memcpy(&valore, d.data() + 6, 8);
+            numeroCella(u16(d, 0), u16(d, 2), u16(d, 4), valore);
+            break;
+        }
+        case recRk:
+            numeroCella(u16(d, 0), u16(d, 2), u16(d, 4), rk(u32(d, 6)));
+            break;
+        case recMulrk:
+            for (size_t i = 4, c = u16(d, 2); i + 6 + 2 <= d.size(); i += 6, ++c)
+                numeroCella(u16(d, 0), uint16_t(c), u16(d, i), rk(u32(d, i + 2)));
+            break;
+        case recBoolerr:
+            if (d.size() < 8)
+                danneggiato();
+            if (d[7])
+                cella(u16(d, 0) + 1u, u16(d, 2) + 1u, TipoBiff::Errore, erroreExcel(uint8_t(d[6])));
+            else
+                cella(u16(d, 0) + 1u, u16(d, 2) + 1u, TipoBiff::Booleano, d[6] ? "1" : "0");
+            break;
+        case recFormula: {
+            if (d.size() < 14)
+                danneggiato();
+            const uint16_t riga = u16(d, 0), colonna = u16(d, 2);
+            stringaAttesa = false;
+            if (u16(d, 12) != 0xFFFF) {
+                double valore;
+                std::memcpy(&valore, d.data() + 6, 8);
+                numeroCella(riga, colonna, u16(d, 4), valore);
+            } else if (d[6] == 0) {
+                stringaAttesa = true;
+                rigaAttesa = riga;
+                colonnaAttesa = colonna;
+            } else if (d[6] == 1) {
+                cella(riga + 1u, colonna + 1u, TipoBiff::Booleano, d[8] ? "1" : "0");
+            } else if (d[6] == 2) {
+                cella(riga + 1u, colonna + 1u, TipoBiff::Errore, erroreExcel(uint8_t(d[8])));
+            }
+            break;
+        }
+        case recString:
+            if (stringaAttesa) {
+                Segmenti s = records.conSeguito(r);
+                s.stringa(testo);
+                cella(rigaAttesa + 1u, colonnaAttesa + 1u, TipoBiff::Testo, testo);
+                stringaAttesa = false;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+} // namespace
+
+void leggiBiff8(std::string_view flusso, bool& sistema1904, const CellaBiff& cella)
+{
+    Records records(flusso);
+    Record bof;
+    if (!records.prossimo(bof) || bof.tipo != recBof || u16(bof.dati, 0) != 0x0600)
+        danneggiato();
+    const Globali globali = leggiGlobali(records);
+    sistema1904 = globali.sistema1904;
+    if (globali.fogli.empty())
+        danneggiato();
+    const Globali::Foglio& foglio = globali.fogli[globali.attivo < globali.fogli.size() ? globali.attivo : 0];
+    if (foglio.tipo != 0)
+        danneggiato("foglio");
+    records.vai(foglio.inizio);
+    leggiFoglio(records, globali, cella);
+}

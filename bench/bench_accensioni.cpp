@@ -26,6 +26,7 @@
 #include <QListWidget>
 #include <QMap>
 #include <QPushButton>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <sqlite3.h>
@@ -239,13 +240,16 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::printf("\nimport of %d rows, median ms: archived, ours, limit, ratio\n", righe);
+    std::printf("\nimport of %d rows, ms (median, fastest-slowest): archived, ours, limit, ratio of medians\n", righe);
     for (const int archiviate : {150000, 1500000}) {
         const QList<double> nostri = tempi().value(u"ours %1"_s.arg(archiviate));
         const QList<double> limiti = tempi().value(u"limit %1"_s.arg(archiviate));
-        if (!nostri.isEmpty() && !limiti.isEmpty())
-            std::printf("%9d %8.0f %8.0f %6.2f\n", archiviate, mediana(nostri), mediana(limiti),
-                        mediana(nostri) / mediana(limiti));
+        if (nostri.isEmpty() || limiti.isEmpty())
+            continue;
+        const auto [n1, n2] = std::minmax_element(nostri.begin(), nostri.end());
+        const auto [l1, l2] = std::minmax_element(limiti.begin(), limiti.end());
+        std::printf("%9d %6.0f (%.0f-%.0f) %6.0f (%.0f-%.0f) %6.2f\n", archiviate, mediana(nostri), *n1, *n2,
+                    mediana(limiti), *l1, *l2, mediana(nostri) / mediana(limiti));
     }
     return 0;
 }

@@ -44,7 +44,7 @@ int main(int argc, char** argv)
             box->button(QMessageBox::Yes)->click();
         else if (box && momento == "fine")
             annunciaEAttendi("fine");
-        else if (momento == "righe" && c.lblNum->text().toInt() > 0)
+        else if (!box && momento == "righe" && c.lblNum->text().toInt() > 0)
             annunciaEAttendi("righe");
     });
     sentinella.start(1);

@@ -1,6 +1,9 @@
 #include "schema/schema.h"
 #include "platform/db/connessione.h"
+#include "platform/db/errore_db.h"
 #include "schema/aggiornamenti.h"
+#include "schema/controllo_archivio.h"
+#include <QDir>
 #include <algorithm>
 
 namespace {
@@ -15,13 +18,44 @@ int versioneRegistrata(Connessione& c)
     const Recordset rs = c.apriAvanti(QStringLiteral("SELECT user_version FROM pragma_user_version"));
     return rs.campo(QStringLiteral("user_version")).toInt();
 }
+ErroreDb archivioInutilizzabile(const QString& testo)
+{
+    return ErroreDb(erroreFormatoArchivio, QStringLiteral("corvext_schema"), testo);
+}
+
+ErroreDb archivioEstraneo(const Connessione& c)
+{
+    return archivioInutilizzabile(
+        QStringLiteral("ATTENZIONE ! Il file %1 non è un archivio del programma o è incompleto.\r\n"
+                       "Il programma non può usarlo.")
+            .arg(QDir::toNativeSeparators(c.file())));
+}
+
+// The group of the preparation; its first statement is the first that reads the file.
+Transazione iniziaSulFile(Connessione& c)
+{
+    try {
+        return Transazione(c);
+    } catch (const ErroreDb& e) {
+        if (e.numero == erroreFormatoArchivio)
+            throw archivioEstraneo(c);
+        throw;
+    }
+}
 } // namespace
 
 void preparaDatabase(Connessione& c)
 {
-    Transazione t(c);
+    Transazione t = iniziaSulFile(c);
     const bool nuovo = senzaTabelle(c);
     const int registrata = nuovo ? 0 : versioneRegistrata(c);
+    if (registrata > aggiornamenti().last().versione)
+        throw archivioInutilizzabile(
+            QStringLiteral("ATTENZIONE ! L'archivio %1 è stato aggiornato da una versione più recente del programma.\r\n"
+                           "Questa versione non può usarlo: installare la versione più recente.")
+                .arg(QDir::toNativeSeparators(c.file())));
+    if (!nuovo && !schemaCompleto(c))
+        throw archivioEstraneo(c);
     // A database that already has tables holds at least the base schema.
     int versione = nuovo ? 0 : std::max(registrata, aggiornamenti().first().versione);
     for (const Aggiornamento& a : aggiornamenti()) {

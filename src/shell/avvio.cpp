@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QTranslator>
 
 namespace {
@@ -59,7 +60,10 @@ bool Main()
                stringaConnessione = QStringLiteral("dsn=corvext");
                impostaTitoloApplicazione(QStringLiteral("Gestione QVR GAS"));
                connessione.apri(stringaConnessione, QString(), QString());
+               // A file the program cannot use is closed again, untouched.
+               auto chiusura = qScopeGuard([] { connessione.chiudi(); });
                preparaDatabase(connessione);
+               chiusura.dismiss();
                apriLog();
                istanza<schAutenticazione>().mostraModale();
            })

@@ -1,4 +1,5 @@
 #include "platform/ambiente/ambiente.h"
+#include "altra_postazione.h"
 #include "ambiente_test.h"
 #include "shell/autenticazione.h"
 #include "platform/db/connessione.h"
@@ -10,6 +11,9 @@
 #include "platform/odbc/origine_dati.h"
 #include "common/stato.h"
 #include "shell/avvio.h"
+#include "schema/aggiornamenti.h"
+#include "schema/schema.h"
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -213,6 +217,64 @@ private slots:
         QCOMPARE(QFileInfo::exists(percorso), file.isEmpty());
         if (file.isEmpty())
             QCOMPARE(QFileInfo(percorso).size(), 0);
+    }
+
+    // A file the program cannot use is refused before the login with a message that names it,
+    // and left exactly as it was: another program's database, one that lost part of the
+    // schema, one a newer version upgraded, a file that is no database at all.
+    void archivioInutilizzabile_data()
+    {
+        const QString estraneo = "ATTENZIONE ! Il file %1 non è un archivio del programma o è incompleto.\r\n"
+                                 "Il programma non può usarlo.";
+        QTest::addColumn<bool>("nostro");
+        QTest::addColumn<QString>("altraPostazione");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("another program's database") << false << "CREATE TABLE fatture (numero INTEGER, importo REAL)"
+                                                    << estraneo;
+        QTest::newRow("a table missing") << true << "DROP TABLE tipoabb" << estraneo;
+        QTest::newRow("a column missing") << true << "ALTER TABLE clienti DROP COLUMN gruppo" << estraneo;
+        QTest::newRow("upgraded by a newer version")
+            << true
+            << QString("CREATE TABLE novita (x INTEGER); PRAGMA user_version = %1").arg(aggiornamenti().last().versione + 1)
+            << "ATTENZIONE ! L'archivio %1 è stato aggiornato da una versione più recente del programma.\r\n"
+               "Questa versione non può usarlo: installare la versione più recente.";
+        QTest::newRow("no database at all") << false << "" << estraneo;
+    }
+    void archivioInutilizzabile()
+    {
+        QFETCH(bool, nostro);
+        QFETCH(QString, altraPostazione);
+        QFETCH(QString, testo);
+        QTemporaryDir dir;
+        impostaCartellaProgramma(dir.path());
+        const QString file = creaDatabaseVuoto(dir.path());
+        registraDsnTest(file);
+        if (nostro) {
+            connessione.apriFile(file);
+            preparaDatabase(connessione);
+            connessione.chiudi();
+        }
+        if (!altraPostazione.isEmpty()) {
+            AltraPostazione altra(file);
+            altra.esegui(altraPostazione);
+        } else {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray("Elenco clienti\n").repeated(400));
+        }
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray prima = f.readAll();
+        f.close();
+        seamSchermo::attiva(800, 600);
+
+        QVERIFY(!Main());
+        QCOMPARE(seamMessaggi::testi(), QStringList{testo.arg(file)});
+        QCOMPARE(seamMessaggi::mostrati().first().stile, stile::esclamazione);
+        QVERIFY(seamModale::mostrate().isEmpty());
+        QVERIFY(!connessione.aperta());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll() == prima);
     }
 
     void operatoreNonVedeOperatori()

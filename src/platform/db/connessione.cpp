@@ -64,6 +64,7 @@ void Connessione::apriFile(const QString& file, int attesaMs)
         db.close();
     transazioni = 0;
     nomeOrigine.clear();
+    percorso = file;
     if (!QFileInfo(file).isFile())
         throw ErroreDb(erroreConnessione, sorgente, QStringLiteral("Il file del database non esiste: %1").arg(file));
     // mode=rw: a file that vanished meanwhile is an error, never created empty.

@@ -23,6 +23,8 @@ public:
     bool aperta() const;
     // The data source the connection was last opened on ("corvext"); empty when opened by file.
     QString origine() const { return nomeOrigine; }
+    // The database file the connection was last opened on.
+    QString file() const { return percorso; }
     // The database file of a connection string's data source; an unusable data source throws.
     static QString fileDellOrigine(const QString& stringa);
 
@@ -47,6 +49,7 @@ private:
     void controllaAperta() const;
     QString nome;
     QString nomeOrigine;
+    QString percorso;
     int transazioni = 0;
     bool annullataDentro = false;
 };

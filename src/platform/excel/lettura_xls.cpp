@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <poll.h>
 #include <stdexcept>
 #include <string>
@@ -91,11 +92,14 @@ void leggiNelFiglio(const char* percorso, int fd)
         std::string flusso;
         bool sistema1904 = false;
         if (leggiFlussoComposto(file, u"Workbook", flusso)) {
+            // The date system, known once the globals are read, goes before the first cell.
+            bool primaCella = true;
             leggiBiff8(flusso, sistema1904, [&](unsigned r, unsigned c, TipoBiff t, std::string_view v) {
+                if (primaCella && sistema1904)
+                    uscita.scrivi(0, 0, avvisoSistema1904, {});
+                primaCella = false;
                 uscita.scrivi(r, static_cast<unsigned short>(c), static_cast<unsigned char>(t), v);
             });
-            if (sistema1904)
-                uscita.scrivi(0, 0, avvisoSistema1904, {});
         } else if (leggiFlussoComposto(file, u"Book", flusso)) {
             uscita.scrivi(0, 0, avvisoAltraVersione, {});
         } else {
@@ -106,60 +110,52 @@ void leggiNelFiglio(const char* percorso, int fd)
     }
 }
 
-// Everything the child sends, until it closes the pipe; false when it takes too long.
-bool leggiTutto(int fd, QByteArray& dati)
-{
-    char buffer[65536];
-    for (;;) {
-        pollfd attesa{fd, POLLIN, 0};
-        const int pronti = ::poll(&attesa, 1, attesaMassimaMs);
-        if (pronti < 0 && errno == EINTR)
-            continue;
-        if (pronti <= 0)
-            return false;
-        const ssize_t letti = ::read(fd, buffer, sizeof buffer);
-        if (letti < 0 && errno == EINTR)
-            continue;
-        if (letti <= 0)
-            return true;
-        dati.append(buffer, letti);
+// The sheet built from the child's records as they come.
+class Composizione {
+public:
+    Composizione()
+    {
+        libro.stili = std::make_unique<Stili>();
+        libro.foglio = std::make_unique<Foglio>(*libro.stili, false);
     }
-}
 
-// The sheet from the child's records; false when the workbook is of an older version.
-bool componi(const QByteArray& dati, ContenutoLibro& libro)
-{
-    bool sistema1904 = false;
-    for (qsizetype i = 0; i + 11 <= dati.size();) {
-        unsigned int lunghezza = 0;
-        std::memcpy(&lunghezza, dati.constData() + i + 7, 4);
-        if (lunghezza > quint64(dati.size() - i - 11))
-            throw ErroreExcel(QStringLiteral("il file .xls non è leggibile"));
-        if (dati[i + 6] == char(avvisoAltraVersione))
-            return false;
-        if (dati[i + 6] == char(avvisoSistema1904))
-            sistema1904 = true;
-        i += 11 + lunghezza;
+    // Takes the records complete in dati, and drops them from it.
+    void aggiungi(QByteArray& dati)
+    {
+        qsizetype i = 0;
+        for (unsigned int lunghezza = 0; i + 11 <= dati.size(); i += 11 + lunghezza) {
+            std::memcpy(&lunghezza, dati.constData() + i + 7, 4);
+            if (lunghezza > quint64(dati.size() - i - 11))
+                break;
+            unsigned int riga = 0;
+            unsigned short colonna = 0;
+            std::memcpy(&riga, dati.constData() + i, 4);
+            std::memcpy(&colonna, dati.constData() + i + 4, 2);
+            record(riga, colonna, static_cast<unsigned char>(dati[i + 6]), QByteArrayView(dati.constData() + i + 11, lunghezza));
+        }
+        dati.remove(0, i);
     }
-    libro.stili = std::make_unique<Stili>();
-    libro.foglio = std::make_unique<Foglio>(*libro.stili, sistema1904);
-    TestiFoglio& testi = libro.foglio->testi();
-    for (qsizetype i = 0; i + 11 <= dati.size();) {
-        unsigned int riga = 0, lunghezza = 0;
-        unsigned short colonna = 0;
-        std::memcpy(&riga, dati.constData() + i, 4);
-        std::memcpy(&colonna, dati.constData() + i + 4, 2);
-        const unsigned char tipo = static_cast<unsigned char>(dati[i + 6]);
-        std::memcpy(&lunghezza, dati.constData() + i + 7, 4);
-        const QByteArrayView valore(dati.constData() + i + 11, lunghezza);
-        i += 11 + lunghezza;
+
+    bool altraVersione = false;
+    ContenutoLibro libro;
+
+private:
+    void record(unsigned int riga, unsigned short colonna, unsigned char tipo, QByteArrayView valore)
+    {
+        if (tipo == avvisoAltraVersione) {
+            altraVersione = true;
+            return;
+        }
+        if (tipo == avvisoSistema1904) {
+            sistema1904 = true;
+            return;
+        }
         if (tipo == avvisoDanneggiato)
             throw ErroreExcel(QStringLiteral("il file .xls non è leggibile"));
         if (tipo == avvisoNonFoglio)
             throw ErroreExcel(QStringLiteral("il foglio attivo non è un foglio di lavoro"));
-        if (tipo == avvisoSistema1904)
-            continue;
-        if (riga < 1 || riga > unsigned(ultimaRiga) || colonna < 1 || colonna > ultimaColonna || tipo > avvisoSistema1904)
+        if (riga < 1 || riga > unsigned(ultimaRiga) || colonna < 1 || colonna > ultimaColonna
+            || tipo > static_cast<unsigned char>(TipoBiff::Errore))
             throw ErroreExcel(QStringLiteral("il file .xls non è leggibile"));
         // Dates and times become the text a spreadsheet shows; the rest keeps its kind.
         Cella cella{colonna, TipoCella::Testo, 0, 0};
@@ -186,10 +182,37 @@ bool componi(const QByteArray& dati, ContenutoLibro& libro)
             cella.tipo = TipoCella::Errore;
             break;
         }
+        TestiFoglio& testi = libro.foglio->testi();
         cella.testo = mostrato.isEmpty() ? testi.aggiungi(valore) : testi.aggiungi(mostrato.toUtf8());
         libro.foglio->poni(int(riga), cella);
     }
-    return true;
+
+    bool sistema1904 = false;
+};
+
+// Composes what the child sends until it closes the pipe; false when it takes too long.
+bool leggiTutto(int fd, Composizione& composizione)
+{
+    QByteArray dati;
+    char buffer[65536];
+    for (;;) {
+        pollfd attesa{fd, POLLIN, 0};
+        const int pronti = ::poll(&attesa, 1, attesaMassimaMs);
+        if (pronti < 0 && errno == EINTR)
+            continue;
+        if (pronti <= 0)
+            return false;
+        const ssize_t letti = ::read(fd, buffer, sizeof buffer);
+        if (letti < 0 && errno == EINTR)
+            continue;
+        if (letti <= 0) {
+            if (!dati.isEmpty())
+                throw ErroreExcel(QStringLiteral("il file .xls non è leggibile"));
+            return true;
+        }
+        dati.append(buffer, letti);
+        composizione.aggiungi(dati);
+    }
 }
 
 } // namespace
@@ -212,20 +235,27 @@ ContenutoLibro leggiXls(const QString& percorso)
         _exit(0);
     }
     ::close(tubo[1]);
-    QByteArray dati;
-    const bool finito = leggiTutto(tubo[0], dati);
+    Composizione composizione;
+    bool finito = false;
+    std::exception_ptr errore;
+    try {
+        finito = leggiTutto(tubo[0], composizione);
+    } catch (...) {
+        errore = std::current_exception();
+    }
     ::close(tubo[0]);
     if (!finito)
         ::kill(figlio, SIGKILL);
     int stato = 0;
     while (::waitpid(figlio, &stato, 0) < 0 && errno == EINTR) {
     }
+    if (errore)
+        std::rethrow_exception(errore);
     if (!finito)
         throw ErroreExcel(QStringLiteral("la lettura del file .xls non finisce: il file è danneggiato"));
     if (!WIFEXITED(stato) || WEXITSTATUS(stato) != 0)
         throw ErroreExcel(QStringLiteral("la lettura del file .xls si è interrotta: il file è danneggiato"));
-    ContenutoLibro libro;
-    if (!componi(dati, libro))
+    if (composizione.altraVersione)
         return leggiConLibreOffice(percorso);
-    return libro;
+    return std::move(composizione.libro);
 }

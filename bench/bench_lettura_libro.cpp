@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <sys/resource.h>
 #include <zip.h>
 
 namespace {
@@ -63,7 +64,9 @@ int leggi(const QString& file)
     for (int r = 2; !libro->foglio().valore(QStringLiteral("R%1").arg(r)).isEmpty(); ++r)
         for (const QString& c : l)
             caratteri += libro->foglio().valore(c + QString::number(r)).size();
-    std::printf("%f %ld %lld\n", ms(t), piccoKb(), qlonglong(caratteri));
+    rusage figli{};
+    getrusage(RUSAGE_CHILDREN, &figli); // the .xls reader's own process
+    std::printf("%f %ld %lld %ld\n", ms(t), piccoKb(), qlonglong(caratteri), figli.ru_maxrss);
     return 0;
 }
 
@@ -81,7 +84,7 @@ int decomprimi(const QString& file)
         zip_fclose(f);
     }
     zip_discard(z);
-    std::printf("%f %ld %lld\n", ms(t), piccoKb(), qlonglong(totale));
+    std::printf("%f %ld %lld 0\n", ms(t), piccoKb(), qlonglong(totale));
     return 0;
 }
 
@@ -96,12 +99,12 @@ int converti(const QString& file)
                                         QStringLiteral("--convert-to"), QStringLiteral("xlsx"), QStringLiteral("--outdir"),
                                         dir.path(), file});
     p.waitForFinished(-1);
-    std::printf("%f %ld 0\n", ms(t), piccoKb());
+    std::printf("%f %ld 0 0\n", ms(t), piccoKb());
     return 0;
 }
 
 struct Misura {
-    QList<double> ms, mb;
+    QList<double> ms, mb, mbFiglio;
 };
 
 Misura misura(const QString& modo, const QString& file)
@@ -112,21 +115,25 @@ Misura misura(const QString& modo, const QString& file)
         p.start(QCoreApplication::applicationFilePath(), {modo, file});
         p.waitForFinished(-1);
         const QList<QByteArray> campi = p.readAllStandardOutput().simplified().split(' ');
-        if (campi.size() != 3) {
+        if (campi.size() != 4) {
             std::fprintf(stderr, "%s failed\n", qPrintable(modo));
             std::exit(1);
         }
         m.ms << campi[0].toDouble();
         m.mb << campi[1].toDouble() / 1024;
+        m.mbFiglio << campi[3].toDouble() / 1024;
     }
     return m;
 }
 
 void stampa(const char* cosa, const Misura& m)
 {
-    std::printf("%s: %.0f ms (median of %d, %.0f to %.0f), peak %.1f MB (%.1f to %.1f)\n", cosa, mediana(m.ms),
+    std::printf("%s: %.0f ms (median of %d, %.0f to %.0f), peak %.1f MB (%.1f to %.1f)", cosa, mediana(m.ms),
                 ripetizioni, *std::min_element(m.ms.begin(), m.ms.end()), *std::max_element(m.ms.begin(), m.ms.end()),
                 mediana(m.mb), *std::min_element(m.mb.begin(), m.mb.end()), *std::max_element(m.mb.begin(), m.mb.end()));
+    if (mediana(m.mbFiglio) > 0)
+        std::printf(", its reading process's peak %.1f MB", mediana(m.mbFiglio));
+    std::printf("\n");
 }
 } // namespace
 

@@ -13,7 +13,8 @@
 namespace {
 
 enum : uint16_t {
-    recFormula = 0x0006, recEof = 0x000A, recDatemode = 0x0022, recContinue = 0x003C, recWindow1 = 0x003D,
+    recFormula = 0x0006, recEof = 0x000A, recDatemode = 0x0022, recFilepass = 0x002F, recContinue = 0x003C,
+    recWindow1 = 0x003D,
     recBoundsheet = 0x0085, recMulrk = 0x00BD, recRstring = 0x00D6, recXf = 0x00E0, recSst = 0x00FC,
     recLabelsst = 0x00FD, recNumber = 0x0203, recLabel = 0x0204, recBoolerr = 0x0205, recString = 0x0207,
     recRk = 0x027E, recFormat = 0x041E, recBof = 0x0809,
@@ -172,7 +173,8 @@ const char* erroreExcel(uint8_t codice)
 
 // The workbook globals a sheet's cells need.
 struct Globali {
-    std::vector<std::string> stringhe;
+    std::string stringhe;        // the shared strings one after the other
+    std::vector<size_t> inizi{0}; // string n from inizi[n] to inizi[n + 1]
     std::vector<uint16_t> formatoXf; // each cell format's number format
     std::map<uint16_t, TipoBiff> formati; // the workbook's own number formats that show a date or a time
     struct Foglio {
@@ -180,7 +182,7 @@ struct Globali {
         uint8_t tipo;
     };
     std::vector<Foglio> fogli;
-    size_t attivo = 0;
+    size_t attivo = SIZE_MAX; // from the first window's record
     bool sistema1904 = false;
 
     TipoBiff tipoNumero(uint16_t xf) const
@@ -225,7 +227,8 @@ Globali leggiGlobali(Records& records)
             const uint32_t quante = s.u32();
             for (uint32_t i = 0; i < quante && !s.finiti(); ++i) {
                 s.stringa(testo);
-                g.stringhe.push_back(testo);
+                g.stringhe += testo;
+                g.inizi.push_back(g.stringhe.size());
             }
             break;
         }
@@ -235,8 +238,11 @@ Globali leggiGlobali(Records& records)
             g.fogli.push_back({u32(r.dati, 0), uint8_t(r.dati[5])});
             break;
         case recWindow1:
-            g.attivo = u16(r.dati, 10);
+            if (g.attivo == SIZE_MAX)
+                g.attivo = u16(r.dati, 10);
             break;
+        case recFilepass:
+            danneggiato("password");
         default:
             break;
         }
@@ -271,9 +277,10 @@ void leggiFoglio(Records& records, const Globali& g, const CellaBiff& cella)
         switch (r.tipo) {
         case recLabelsst: {
             const uint32_t indice = u32(d, 6);
-            if (indice >= g.stringhe.size())
+            if (indice + 1 >= g.inizi.size())
                 danneggiato();
-            cella(u16(d, 0) + 1u, u16(d, 2) + 1u, TipoBiff::Testo, g.stringhe[indice]);
+            cella(u16(d, 0) + 1u, u16(d, 2) + 1u, TipoBiff::Testo,
+                  std::string_view(g.stringhe).substr(g.inizi[indice], g.inizi[indice + 1] - g.inizi[indice]));
             break;
         }
         case recLabel:

@@ -12,5 +12,5 @@ using CellaBiff = std::function<void(unsigned riga, unsigned colonna, TipoBiff t
 // Reads the cells of the sheet that was active when a BIFF8 workbook (Excel 97 and later)
 // was saved, formula results included, from its "Workbook" stream. Throws std::runtime_error
 // when the stream is damaged or of another version, with the message "foglio" when the
-// active sheet is no worksheet.
+// active sheet is no worksheet, "password" when the workbook is encrypted.
 void leggiBiff8(std::string_view flusso, bool& sistema1904, const CellaBiff& cella);

@@ -23,7 +23,9 @@
 namespace {
 
 // Beside the kinds of TipoBiff, what the child tells about the whole workbook.
-enum Avviso : unsigned char { avvisoSistema1904 = 100, avvisoAltraVersione, avvisoDanneggiato, avvisoNonFoglio };
+enum Avviso : unsigned char {
+    avvisoSistema1904 = 100, avvisoAltraVersione, avvisoDanneggiato, avvisoNonFoglio, avvisoPassword
+};
 constexpr int attesaMassimaMs = 60000;
 
 // Record: row (4 bytes), column (2), kind (1), length (4), the UTF-8 text.
@@ -88,10 +90,15 @@ void leggiNelFiglio(const char* percorso, int fd)
 {
     ScrittoreRecord uscita(fd);
     try {
-        const std::string file = contenutoFile(percorso);
         std::string flusso;
+        bool versione8 = false, versione5 = false;
+        {
+            const std::string file = contenutoFile(percorso); // only until its stream is out
+            versione8 = leggiFlussoComposto(file, u"Workbook", flusso);
+            versione5 = !versione8 && leggiFlussoComposto(file, u"Book", flusso);
+        }
         bool sistema1904 = false;
-        if (leggiFlussoComposto(file, u"Workbook", flusso)) {
+        if (versione8) {
             // The date system, known once the globals are read, goes before the first cell.
             bool primaCella = true;
             leggiBiff8(flusso, sistema1904, [&](unsigned r, unsigned c, TipoBiff t, std::string_view v) {
@@ -100,13 +107,14 @@ void leggiNelFiglio(const char* percorso, int fd)
                 primaCella = false;
                 uscita.scrivi(r, static_cast<unsigned short>(c), static_cast<unsigned char>(t), v);
             });
-        } else if (leggiFlussoComposto(file, u"Book", flusso)) {
+        } else if (versione5) {
             uscita.scrivi(0, 0, avvisoAltraVersione, {});
         } else {
             throw std::runtime_error("no workbook");
         }
     } catch (const std::runtime_error& e) {
-        uscita.scrivi(0, 0, std::strcmp(e.what(), "foglio") == 0 ? avvisoNonFoglio : avvisoDanneggiato, {});
+        const std::string_view motivo = e.what();
+        uscita.scrivi(0, 0, motivo == "foglio" ? avvisoNonFoglio : motivo == "password" ? avvisoPassword : avvisoDanneggiato, {});
     }
 }
 
@@ -154,6 +162,8 @@ private:
             throw ErroreExcel(QStringLiteral("il file .xls non è leggibile"));
         if (tipo == avvisoNonFoglio)
             throw ErroreExcel(QStringLiteral("il foglio attivo non è un foglio di lavoro"));
+        if (tipo == avvisoPassword)
+            throw ErroreExcel(QStringLiteral("il file .xls è protetto da una password"));
         if (riga < 1 || riga > unsigned(ultimaRiga) || colonna < 1 || colonna > ultimaColonna
             || tipo > static_cast<unsigned char>(TipoBiff::Errore))
             throw ErroreExcel(QStringLiteral("il file .xls non è leggibile"));

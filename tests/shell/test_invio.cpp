@@ -69,6 +69,7 @@ Prova prova(const QString& nome)
     if (nome == u"scheda operatore"_s)
         return {[]() -> Finestra& { return istanza<schOperatori>(); },
                 [] {
+                    codiceOperatore = 1; // ADMIN
                     auto& s = istanza<schOperatori>();
                     s.nModalità = 0;
                     scrivi(s, u"txtSigla"_s, u"ROSSI"_s);

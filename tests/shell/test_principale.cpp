@@ -1,6 +1,7 @@
 #include "altra_postazione.h"
 #include "ambiente_test.h"
 #include "calls/frm_planning.h"
+#include "common/stato.h"
 #include "customers/scheda_cliente.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/db/connessione.h"
@@ -96,6 +97,7 @@ private slots:
         QFETCH(QString, voce);
         QFETCH(QString, finestra);
         DatabaseTest db;
+        codiceOperatore = 1; // ADMIN
         istanza<MDIprincipale>().voce(voce)->trigger();
         QCOMPARE(seamModale::mostrate(), QStringList{finestra});
     }

@@ -6,3 +6,8 @@
 QString nonUltimoAmministratore();
 // What the operator is told when the rule refuses a change.
 QString messaggioUltimoAmministratore();
+
+// For the load handlers of the operators' windows: the logged-in operator's type is read
+// again, since another administrator may have changed it (or removed him) after the login.
+// A window he may no longer use says so and is not shown.
+void controllaAmministratore();

@@ -27,3 +27,10 @@ frmOperatori::frmOperatori()
       })
 {
 }
+
+void frmOperatori::alCaricamento()
+{
+    ElencoRegistro::alCaricamento();
+    if (caricamentoRiuscito())
+        controllaAmministratore();
+}

@@ -6,4 +6,7 @@
 class frmOperatori : public ElencoRegistro {
 public:
     frmOperatori();
+
+protected:
+    void alCaricamento() override;
 };

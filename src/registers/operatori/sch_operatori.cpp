@@ -92,3 +92,10 @@ bool schOperatori::modificaScheda()
     });
     return letto && !rifiutata && SchedaRegistro::modificaScheda();
 }
+
+void schOperatori::alCaricamento()
+{
+    SchedaRegistro::alCaricamento();
+    if (caricamentoRiuscito())
+        controllaAmministratore();
+}

@@ -14,6 +14,9 @@ public:
     // Also refuses to take the type "AMMINISTRATORE" from the last administrator.
     bool modificaScheda() override;
 
+protected:
+    void alCaricamento() override;
+
 private:
     QString nome();
     bool nomeGiaUsato();

@@ -1,4 +1,6 @@
+#include "altra_postazione.h"
 #include "ambiente_test.h"
+#include "common/stato.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/griglia.h"
 #include "platform/ui/messaggi.h"
@@ -80,6 +82,9 @@ void modifica(long chiave)
 class TestOperatori : public QObject {
     Q_OBJECT
 private slots:
+    // ADMIN, the administrator of a new database, is logged in.
+    void init() { codiceOperatore = 1; }
+
     void ricerca_data()
     {
         QTest::addColumn<QString>("prefisso");
@@ -270,6 +275,42 @@ private slots:
         QCOMPARE(stile, messaggi.first() == nonCiSonoAmministratori ? stile::informazione : stile::siNo | stile::domanda);
         QCOMPARE(operatori(u"opUser = '"_s + chi + u"'"_s).isEmpty(), eliminato);
         QCOMPARE(elencati(l).isEmpty(), eliminato);
+    }
+
+    // An administrator that another workstation demoted or removed after his login opens
+    // neither the register nor an operator's card, and changes no password; the type is read
+    // again at each opening.
+    void amministratoreDeclassato_data()
+    {
+        QTest::addColumn<QString>("altraPostazione");
+        QTest::addColumn<bool>("ancoraAmministratore");
+        QTest::newRow("demoted") << u"UPDATE operatori SET opTipo = 'OPERATORE' WHERE opUser = 'CAPO'"_s << false;
+        QTest::newRow("removed") << u"DELETE FROM operatori WHERE opUser = 'CAPO'"_s << false;
+        QTest::newRow("still an administrator") << u"UPDATE operatori SET opPassword = 'X' WHERE opUser = 'CAPO'"_s
+                                                << true;
+    }
+    void amministratoreDeclassato()
+    {
+        QFETCH(QString, altraPostazione);
+        QFETCH(bool, ancoraAmministratore);
+        DatabaseTest db;
+        codiceOperatore = aggiungi(u"CAPO"_s, u"AMMINISTRATORE"_s);
+        aggiungi(u"MARIO"_s);
+        auto& l = istanza<frmOperatori>();
+        cerca(l, u"MARIO"_s); // opened while he is an administrator
+        AltraPostazione altra(db.file());
+        altra.esegui(altraPostazione);
+
+        compila(u"MARIO"_s, u"NUOVA"_s, u"OPERATORE"_s);
+        l.dettagli();
+        l.inserisci();
+        l.chiudi();
+        l.mostraModale();
+        const QString rifiuto = u"ATTENZIONE ! Solo un operatore di tipo 'Amministratore' può gestire gli operatori."_s;
+        QCOMPARE(seamMessaggi::testi(), ancoraAmministratore ? QStringList{} : QStringList(3, rifiuto));
+        QCOMPARE(seamModale::mostrate().size(), ancoraAmministratore ? 3 : 0);
+        QCOMPARE(altra.colonna(u"SELECT opPassword FROM operatori WHERE opUser = 'MARIO'"_s),
+                 QStringList{ancoraAmministratore ? u"NUOVA"_s : u"PW"_s});
     }
 };
 

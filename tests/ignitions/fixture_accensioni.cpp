@@ -1,4 +1,5 @@
 #include "fixture_accensioni.h"
+#include "lettori_esterni.h"
 #include "platform/db/connessione.h"
 #include "platform/excel/indirizzo_cella.h"
 #include "platform/excel/libro_excel.h"
@@ -6,8 +7,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 
 void preparaTemplate(const QString& cartella, bool riempito)
@@ -42,17 +41,6 @@ void creaLibro(const QString& file, const QList<QMap<QString, QString>>& righe)
 
 void creaLibroOpenpyxl(const QString& file, const QList<QMap<QString, QVariant>>& righe, int prima)
 {
-    static const char* programma = R"(
-import datetime, json, sys, openpyxl
-wb = openpyxl.Workbook()
-ws = wb.active
-ws.title = "Dati"
-ws["R1"] = "Matricola"
-for n, riga in enumerate(json.load(sys.stdin), start=int(sys.argv[2])):
-    for colonna, v in riga.items():
-        ws[colonna + str(n)] = datetime.date.fromisoformat(v["data"]) if isinstance(v, dict) else v
-wb.save(sys.argv[1])
-)";
     QJsonArray json;
     for (const auto& riga : righe) {
         QJsonObject o;
@@ -62,12 +50,8 @@ wb.save(sys.argv[1])
                                   : QJsonValue::fromVariant(i.value()));
         json.append(o);
     }
-    QProcess p;
-    p.start(QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")}),
-            {QStringLiteral("-c"), QString::fromUtf8(programma), file, QString::number(prima)});
-    p.write(QJsonDocument(json).toJson());
-    p.closeWriteChannel();
-    QVERIFY2(p.waitForFinished(60000) && p.exitCode() == 0, p.readAllStandardError().constData());
+    eseguiPython(QStringLiteral(LIBRO_RIGHE),
+                 {file, QString::number(prima), QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Compact))});
 }
 
 QStringList lettereTracciato()

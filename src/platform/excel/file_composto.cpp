@@ -1,5 +1,6 @@
 #include "platform/excel/file_composto.h"
 #include "platform/excel/dati_binari.h"
+#include <algorithm>
 #include <cstdint>
 #include <stdexcept>
 #include <vector>
@@ -104,6 +105,8 @@ private:
     static std::string catena(const std::vector<uint32_t>& tabella, uint32_t s, size_t dimensione, Settore&& settoreDi)
     {
         std::string dati;
+        if (dimensione != SIZE_MAX)
+            dati.reserve(std::min(dimensione, tabella.size() * 4096));
         for (size_t passi = 0; s != fineCatena && dati.size() < dimensione; ++passi) {
             if (s >= tabella.size() || passi > tabella.size())
                 danneggiato();

@@ -1,6 +1,6 @@
 #include "platform/excel/lettura_biff.h"
 #include "platform/excel/dati_binari.h"
-#include "platform/excel/testo_xml.h"
+#include "platform/excel/record_biff.h"
 #include "platform/excel/stili.h"
 #include <cstdint>
 #include <cstdio>
@@ -13,8 +13,7 @@
 namespace {
 
 enum : uint16_t {
-    recFormula = 0x0006, recEof = 0x000A, recDatemode = 0x0022, recFilepass = 0x002F, recContinue = 0x003C,
-    recWindow1 = 0x003D,
+    recFormula = 0x0006, recEof = 0x000A, recDatemode = 0x0022, recFilepass = 0x002F, recWindow1 = 0x003D,
     recBoundsheet = 0x0085, recMulrk = 0x00BD, recRstring = 0x00D6, recXf = 0x00E0, recSst = 0x00FC,
     recLabelsst = 0x00FD, recNumber = 0x0203, recLabel = 0x0204, recBoolerr = 0x0205, recString = 0x0207,
     recRk = 0x027E, recFormat = 0x041E, recBof = 0x0809,
@@ -24,127 +23,6 @@ enum : uint16_t {
 {
     throw std::runtime_error(motivo);
 }
-
-// A record and the CONTINUE records after it, read as one; a string's characters that go on
-// in the next record start there with a new flags byte.
-class Segmenti {
-public:
-    explicit Segmenti(std::vector<std::string_view> pezzi) : pezzi(std::move(pezzi)) {}
-
-    uint8_t u8()
-    {
-        avanza();
-        return uint8_t(pezzi[n][i++]);
-    }
-    uint16_t u16() { return uint16_t(u8() | u8() << 8); }
-    uint32_t u32() { return uint32_t(u16()) | uint32_t(u16()) << 16; }
-    void salta(size_t quanti)
-    {
-        while (quanti > 0) {
-            avanza();
-            const size_t qui = std::min(quanti, pezzi[n].size() - i);
-            i += qui;
-            quanti -= qui;
-        }
-    }
-    bool finiti()
-    {
-        while (n < pezzi.size() && i == pezzi[n].size()) {
-            ++n;
-            i = 0;
-        }
-        return n == pezzi.size();
-    }
-
-    // A string: character count, flags, [runs], [phonetic size], characters, runs, phonetic data.
-    void stringa(std::string& utf8)
-    {
-        utf8.clear();
-        size_t caratteri = u16();
-        const uint8_t flags = u8();
-        const size_t runs = flags & 0x08 ? u16() : 0;
-        const size_t fonetica = flags & 0x04 ? u32() : 0;
-        bool alti = flags & 0x01;
-        char16_t alto = 0; // the first half of a surrogate pair
-        while (caratteri > 0) {
-            if (i == pezzi[n].size()) {
-                ++n; // characters go on in a CONTINUE record, after its own flags byte
-                i = 0;
-                avanza();
-                alti = uint8_t(pezzi[n][i++]) & 0x01;
-            }
-            const char16_t c = alti ? char16_t(u16()) : char16_t(u8());
-            --caratteri;
-            if (c >= 0xD800 && c < 0xDC00) {
-                alto = c;
-                continue;
-            }
-            if (c >= 0xDC00 && c < 0xE000 && alto)
-                aggiungiUtf8(utf8, 0x10000 + ((char32_t(alto) - 0xD800) << 10) + (c - 0xDC00));
-            else
-                aggiungiUtf8(utf8, c);
-            alto = 0;
-        }
-        salta(4 * runs + fonetica);
-    }
-
-private:
-    void avanza()
-    {
-        while (n < pezzi.size() && i == pezzi[n].size()) {
-            ++n;
-            i = 0;
-        }
-        if (n == pezzi.size())
-            danneggiato();
-    }
-
-    std::vector<std::string_view> pezzi;
-    size_t n = 0, i = 0;
-};
-
-struct Record {
-    uint16_t tipo = 0;
-    std::string_view dati;
-};
-
-class Records {
-public:
-    explicit Records(std::string_view flusso) : flusso(flusso) {}
-    bool prossimo(Record& r)
-    {
-        if (posizione + 4 > flusso.size())
-            return false;
-        r.tipo = u16(flusso, posizione);
-        const size_t lunghezza = u16(flusso, posizione + 2);
-        if (posizione + 4 + lunghezza > flusso.size())
-            danneggiato();
-        r.dati = flusso.substr(posizione + 4, lunghezza);
-        posizione += 4 + lunghezza;
-        return true;
-    }
-    // The record just read with the CONTINUE records that follow it.
-    Segmenti conSeguito(const Record& r)
-    {
-        std::vector<std::string_view> pezzi{r.dati};
-        while (posizione + 4 <= flusso.size() && u16(flusso, posizione) == recContinue) {
-            Record c;
-            prossimo(c);
-            pezzi.push_back(c.dati);
-        }
-        return Segmenti(std::move(pezzi));
-    }
-    void vai(size_t dove)
-    {
-        if (dove >= flusso.size())
-            danneggiato();
-        posizione = dove;
-    }
-
-private:
-    std::string_view flusso;
-    size_t posizione = 0;
-};
 
 double rk(uint32_t v)
 {

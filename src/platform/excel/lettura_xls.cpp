@@ -13,6 +13,7 @@
 #include <poll.h>
 #include <stdexcept>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -77,6 +78,9 @@ std::string contenutoFile(const char* percorso)
 {
     std::string dati;
     if (FILE* f = std::fopen(percorso, "rb")) {
+        struct stat stato {};
+        if (::fstat(::fileno(f), &stato) == 0 && stato.st_size > 0)
+            dati.reserve(size_t(stato.st_size)); // the bytes once, without growing
         char pezzo[65536];
         for (size_t n; (n = std::fread(pezzo, 1, sizeof pezzo, f)) > 0;)
             dati.append(pezzo, n);

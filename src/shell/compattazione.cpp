@@ -4,6 +4,7 @@
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
 #include "platform/db/errore_db.h"
+#include "platform/db/errore_sqlite.h"
 #include "platform/ui/clessidra.h"
 #include "platform/ui/messaggi.h"
 #include <QFile>
@@ -26,6 +27,10 @@ void compattaArchivio()
     // is inside a transaction makes it fail at once ("busy") with the file untouched.
     if (aperto != SQLITE_OK || sqlite3_exec(db, "VACUUM", nullptr, nullptr, nullptr) != SQLITE_OK) {
         const int codice = db ? sqlite3_errcode(db) : aperto;
+        if (codice == SQLITE_BUSY) {
+            sqlite3_close(db);
+            throw archivioOccupato();
+        }
         const QString descrizione = archivio + QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_close(db);
         throw ErroreDb(-codice, sorgente, descrizione);

@@ -1,3 +1,4 @@
+#include "altra_postazione.h"
 #include "ambiente_test.h"
 #include "common/controllo_stampa.h"
 #include "common/stato.h"
@@ -107,6 +108,25 @@ private slots:
         QVERIFY(istanza<frmStampaClienti>().caricata());
         QTest::keyClick(c().cmbTipoStampa, Qt::Key_Escape);
         QVERIFY(!istanza<frmStampaClienti>().caricata());
+    }
+
+    // Another workstation holding the archive: the preview says the archive is busy, not that
+    // the report is faulty; once it is free the same preview opens.
+    void archivioOccupato()
+    {
+        scegli(1);
+        attesaBreve();
+        AltraPostazione altra(db->file());
+        altra.bloccaTutto();
+        c().Command1->click();
+        altra.sblocca();
+        QCOMPARE(seamMessaggi::testi(), QStringList{u"Attenzione ! L'archivio è occupato da un'altra postazione.\r\n"
+                                                    "Riprovare tra qualche istante."_s});
+        QVERIFY(seamModale::mostrate().isEmpty());
+        QVERIFY(istanza<frmStampaClienti>().caricata());
+        c().Command1->click();
+        QCOMPARE(seamModale::mostrate(), QList<QString>{u"Elenco clienti"_s});
+        QCOMPARE(altra.colonna(u"SELECT count(*) FROM stampe"_s), QStringList{u"30"_s});
     }
 };
 

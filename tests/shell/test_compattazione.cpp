@@ -159,7 +159,8 @@ private slots:
         seamMessaggi::rispondi(Risposta::OK);
         mnuCompatta_Click();
         QCOMPARE(seamMessaggi::mostrati().size(), 2);
-        QVERIFY(seamMessaggi::mostrati()[1].testo.startsWith("Attenzione! si è verificato il seguente errore: "));
+        QCOMPARE(seamMessaggi::mostrati()[1].testo, QString("Attenzione ! L'archivio è occupato da un'altra postazione.\r\n"
+                                                            "Riprovare tra qualche istante."));
         QVERIFY(connessione.aperta());
         QVERIFY(!clessidraAttiva());
         QCOMPARE(altra.esegui("ROLLBACK"), QString("ok"));

@@ -19,13 +19,18 @@ ErroreDb erroreSqlite(const QSqlError& e)
     bool ok = false;
     const int codice = e.nativeErrorCode().toInt(&ok) & 0xff;
     if (ok && codice == occupato)
-        return ErroreDb(erroreArchivioOccupato, sorgente,
-                        QStringLiteral("Attenzione ! L'archivio è occupato da un'altra postazione.\r\n"
-                                       "Riprovare tra qualche istante."));
+        return archivioOccupato();
     QString descrizione = e.databaseText().trimmed();
     if (descrizione.isEmpty())
         descrizione = e.driverText();
     if (ok && codice == nonDatabase)
         return ErroreDb(erroreFormatoArchivio, sorgente, descrizione);
     return ErroreDb(ok && erroreNelComando(codice) ? erroreComando : erroreConnessione, sorgente, descrizione);
+}
+
+ErroreDb archivioOccupato()
+{
+    return ErroreDb(erroreArchivioOccupato, sorgente,
+                    QStringLiteral("Attenzione ! L'archivio è occupato da un'altra postazione.\r\n"
+                                   "Riprovare tra qualche istante."));
 }

@@ -8,3 +8,6 @@ class QSqlError;
 // erroreArchivioOccupato with a text that says so; a file that is not a database carries
 // erroreFormatoArchivio; anything else erroreConnessione.
 ErroreDb erroreSqlite(const QSqlError& e);
+
+// Another workstation holds the archive: the error and the text the operator is shown.
+ErroreDb archivioOccupato();

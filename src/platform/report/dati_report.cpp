@@ -1,5 +1,6 @@
 #include "platform/report/dati_report.h"
 #include "platform/db/errore_db.h"
+#include "platform/db/errore_sqlite.h"
 #include "platform/report/errori_report.h"
 #include "platform/db/formato_testo.h"
 #include "platform/db/valori_sqlite.h"
@@ -19,13 +20,34 @@ int DatiReport::indice(const QString& campo) const
     return -1;
 }
 
+namespace {
+QString descrizione(const QSqlQuery& q)
+{
+    const QSqlError e = q.lastError();
+    const QString testo = e.databaseText().trimmed();
+    return testo.isEmpty() ? e.text() : testo;
+}
+
+// A statement of the report failed: another workstation's lock says so; anything else is
+// reported as numero with testo.
+[[noreturn]] void fallita(const QSqlQuery& q, long numero, const QString& testo)
+{
+    const ErroreDb e = erroreSqlite(q.lastError());
+    if (e.numero == erroreArchivioOccupato)
+        throw e;
+    erroreReport(numero, testo);
+}
+} // namespace
+
 CampiFormula campiDelleTabelle(const QSqlDatabase& db, const QStringList& tabelle)
 {
     CampiFormula campi;
     for (const QString& tabella : tabelle) {
-        const QSqlRecord r = db.record(tabella);
-        if (r.isEmpty())
-            erroreReport(erroreFileReport, QStringLiteral("Tabella sconosciuta nel report: %1").arg(tabella));
+        // Through a statement, so that a lock is told apart from a table that is not there.
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("SELECT * FROM \"%1\" LIMIT 0").arg(QString(tabella).replace(u'"', QStringLiteral("\"\"")))))
+            fallita(q, erroreFileReport, QStringLiteral("Tabella sconosciuta nel report: %1").arg(tabella));
+        const QSqlRecord r = q.record();
         for (int i = 0; i < r.count(); ++i) {
             const QString nome = r.fieldName(i);
             campi.insert((tabella + u'.' + nome).toLower(), QStringLiteral("\"%1\".\"%2\"").arg(tabella, nome));
@@ -34,26 +56,17 @@ CampiFormula campiDelleTabelle(const QSqlDatabase& db, const QStringList& tabell
     return campi;
 }
 
-namespace {
-QString descrizione(const QSqlQuery& q)
-{
-    const QSqlError e = q.lastError();
-    const QString testo = e.databaseText().trimmed();
-    return testo.isEmpty() ? e.text() : testo;
-}
-}
-
 DatiReport leggiDati(const QSqlDatabase& db, const DefinizioneReport& definizione, const CondizioneSql& condizione)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
     // A query the database rejects is a fault of the report file.
     if (!q.prepare(definizione.sql(condizione.testo)))
-        erroreReport(erroreFileReport, QStringLiteral("Query del report non valida: %1").arg(descrizione(q)));
+        fallita(q, erroreFileReport, QStringLiteral("Query del report non valida: %1").arg(descrizione(q)));
     for (const QVariant& v : condizione.valori)
         q.addBindValue(valoreDaLegare(v));
     if (!q.exec())
-        erroreReport(erroreConnessione, descrizione(q));
+        fallita(q, erroreConnessione, descrizione(q));
 
     DatiReport dati;
     QList<int> colonne;

@@ -25,9 +25,12 @@ void schProdottoCliente::elenca(ComboDati* combo, const Recordset& rs, const QSt
     combo->riempi(rs, mostrato, legato);
 }
 
-// A table without live rows leaves the list as it was.
+// A table without live rows leaves the list as it was. Once a list could not be read the card
+// is not shown, so the others are not read (each would only wait again).
 void schProdottoCliente::riempiDa(ComboDati* combo, const QString& sql, const QString& mostrato, const QString& legato)
 {
+    if (!caricamentoRiuscito())
+        return;
     gestisci([&] {
         const Recordset rs = connessione.apriStatico(sql);
         if (rs.recordCount() > 0)

@@ -1,3 +1,4 @@
+#include "altra_postazione.h"
 #include "ambiente_test.h"
 #include "concorrenza_schede.h"
 #include "customers/scheda_prodotto_cliente.h"
@@ -560,6 +561,25 @@ private slots:
                  confermato);
         QCOMPARE(restaAperta, aperta);
         QCOMPARE(conta(u"SELECT count(*) FROM prodotti_ai_clienti"_s), confermato ? 1 : 0);
+    }
+
+    // Lists that cannot be read while another workstation holds the archive: one message, no
+    // card, nothing written; once the archive is free the card opens with its lists.
+    void archivioOccupato()
+    {
+        attesaBreve();
+        AltraPostazione altra(db->file());
+        altra.bloccaTutto();
+        QVERIFY(!nuovo([](QWidget*) {}));
+        altra.sblocca();
+        QCOMPARE(seamMessaggi::mostrati().size(), 1);
+        QVERIFY(seamModale::mostrate().isEmpty());
+        QVERIFY(!istanza<schProdottoCliente>().caricata());
+        QCOMPARE(altra.colonna(u"SELECT count(*) FROM prodotti_ai_clienti"_s), QStringList{u"0"_s});
+        seamModale::azzera();
+        int marche = 0;
+        nuovo([&](QWidget* f) { marche = f->findChild<ComboDati*>(u"cmbMarcaProdotto"_s)->count(); });
+        QCOMPARE(marche, 2);
     }
 
 private:

@@ -7,17 +7,6 @@
 #include <algorithm>
 
 namespace {
-bool senzaTabelle(Connessione& c)
-{
-    const Recordset rs = c.apriAvanti(QStringLiteral("SELECT count(*) AS n FROM sqlite_master WHERE type = 'table'"));
-    return rs.campo(QStringLiteral("n")).toInt() == 0;
-}
-
-int versioneRegistrata(Connessione& c)
-{
-    const Recordset rs = c.apriAvanti(QStringLiteral("SELECT user_version FROM pragma_user_version"));
-    return rs.campo(QStringLiteral("user_version")).toInt();
-}
 ErroreDb archivioInutilizzabile(const QString& testo)
 {
     return ErroreDb(erroreFormatoArchivio, QStringLiteral("corvext_schema"), testo);
@@ -31,31 +20,54 @@ ErroreDb archivioEstraneo(const Connessione& c)
             .arg(QDir::toNativeSeparators(c.file())));
 }
 
-// The group of the preparation; its first statement is the first that reads the file.
-Transazione iniziaSulFile(Connessione& c)
+// The first read of the file, so a file that is no database at all is told here.
+bool senzaTabelle(Connessione& c)
 {
     try {
-        return Transazione(c);
+        const Recordset rs =
+            c.apriAvanti(QStringLiteral("SELECT count(*) AS n FROM sqlite_master WHERE type = 'table'"));
+        return rs.campo(QStringLiteral("n")).toInt() == 0;
     } catch (const ErroreDb& e) {
         if (e.numero == erroreFormatoArchivio)
             throw archivioEstraneo(c);
         throw;
     }
 }
-} // namespace
 
-void preparaDatabase(Connessione& c)
+int versioneRegistrata(Connessione& c)
 {
-    Transazione t = iniziaSulFile(c);
-    const bool nuovo = senzaTabelle(c);
-    const int registrata = nuovo ? 0 : versioneRegistrata(c);
+    const Recordset rs = c.apriAvanti(QStringLiteral("SELECT user_version FROM pragma_user_version"));
+    return rs.campo(QStringLiteral("user_version")).toInt();
+}
+
+// A file with tables is refused when a newer version upgraded it or it is not (all) ours.
+void controllaArchivio(Connessione& c, int registrata)
+{
     if (registrata > aggiornamenti().last().versione)
         throw archivioInutilizzabile(
             QStringLiteral("ATTENZIONE ! L'archivio %1 è stato aggiornato da una versione più recente del programma.\r\n"
                            "Questa versione non può usarlo: installare la versione più recente.")
                 .arg(QDir::toNativeSeparators(c.file())));
-    if (!nuovo && !schemaCompleto(c))
+    if (!schemaCompleto(c))
         throw archivioEstraneo(c);
+}
+} // namespace
+
+void preparaDatabase(Connessione& c)
+{
+    // An archive already up to date is only checked, without the write lock: a start does not
+    // wait for another workstation that is writing.
+    if (!senzaTabelle(c)) {
+        const int registrata = versioneRegistrata(c);
+        controllaArchivio(c, registrata);
+        if (registrata == aggiornamenti().last().versione)
+            return;
+    }
+    Transazione t(c);
+    const bool nuovo = senzaTabelle(c);
+    const int registrata = nuovo ? 0 : versioneRegistrata(c);
+    if (!nuovo)
+        controllaArchivio(c, registrata);
     // A database that already has tables holds at least the base schema.
     int versione = nuovo ? 0 : std::max(registrata, aggiornamenti().first().versione);
     for (const Aggiornamento& a : aggiornamenti()) {

@@ -277,6 +277,42 @@ private slots:
         QVERIFY(f.readAll() == prima);
     }
 
+    // Another workstation in the middle of a write: a start on an archive that is up to date
+    // does not wait for it; one that must upgrade the archive says it is busy. Its write is kept.
+    void avvioMentreAltraPostazioneScrive_data()
+    {
+        QTest::addColumn<bool>("aggiornato");
+        QTest::newRow("archive up to date") << true;
+        QTest::newRow("archive to upgrade") << false;
+    }
+    void avvioMentreAltraPostazioneScrive()
+    {
+        QFETCH(bool, aggiornato);
+        QTemporaryDir dir;
+        impostaCartellaProgramma(dir.path());
+        const QString file = creaDatabaseVuoto(dir.path());
+        registraDsnTest(file);
+        QVERIFY(odbc::scrivi({{"corvext", "Timeout", "200"}}));
+        connessione.apriFile(file);
+        preparaDatabase(connessione);
+        const int versione = aggiornamenti().last().versione - (aggiornato ? 0 : 1);
+        connessione.esegui(QString("PRAGMA user_version = %1").arg(versione));
+        connessione.chiudi();
+        AltraPostazione altra(file);
+        altra.bloccaScritture();
+        altra.esegui("INSERT INTO zone (sigla_zona) VALUES ('Z9')");
+        seamSchermo::attiva(800, 600);
+        accodaLogin(amministratore);
+
+        QCOMPARE(Main(), aggiornato);
+        QCOMPARE(seamMessaggi::testi(), aggiornato ? QStringList{}
+                                                   : QStringList{"Attenzione ! L'archivio è occupato da un'altra "
+                                                                 "postazione.\r\nRiprovare tra qualche istante."});
+        altra.esegui("COMMIT");
+        QCOMPARE(altra.colonna("SELECT sigla_zona FROM zone"), QStringList{"Z9"});
+        QCOMPARE(altra.colonna("PRAGMA user_version"), QStringList{QString::number(versione)});
+    }
+
     void operatoreNonVedeOperatori()
     {
         QTemporaryDir dir;

@@ -462,6 +462,26 @@ private slots:
         QCOMPARE(conta(u"SELECT count(*) FROM stampe"_s), 1);
     }
 
+    // Opened while another workstation holds the archive: one message and no window, rather
+    // than a window with empty lists; once the archive is free it opens whole.
+    void archivioOccupato()
+    {
+        r().chiudi();
+        attesaBreve();
+        AltraPostazione altra(db->file());
+        altra.bloccaTutto();
+        r().apri();
+        altra.sblocca();
+        QCOMPARE(seamMessaggi::mostrati().size(), 1);
+        QVERIFY(seamModale::mostrate().isEmpty());
+        QVERIFY(!r().caricata());
+        QStringList marche;
+        seamModale::accoda([&](QWidget*) { marche = vociCombo(w<QComboBox>(u"cmbMarcaProdotto"_s)); });
+        r().apri();
+        QCOMPARE(seamModale::mostrate().size(), 1);
+        QCOMPARE(marche, QStringList{u"B - BAXI"_s});
+    }
+
     void tasti()
     {
         ricerca(u"ROSSI"_s);

@@ -110,11 +110,9 @@ private:
         for (size_t passi = 0; s != fineCatena && dati.size() < dimensione; ++passi) {
             if (s >= tabella.size() || passi > tabella.size())
                 danneggiato();
-            dati.append(settoreDi(s));
+            dati.append(settoreDi(s).substr(0, dimensione - dati.size())); // the last one up to the size
             s = tabella[s];
         }
-        if (dati.size() > dimensione)
-            dati.resize(dimensione);
         return dati;
     }
 

@@ -2,6 +2,7 @@
 #include "platform/excel/dati_binari.h"
 #include "platform/excel/record_biff.h"
 #include "platform/excel/stili.h"
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -103,6 +104,9 @@ Globali leggiGlobali(Records& records)
             Segmenti s = records.conSeguito(r);
             s.salta(4);
             const uint32_t quante = s.u32();
+            // Every string takes 3 bytes at least: room for them all at once, not grown.
+            g.inizi.reserve(std::min<size_t>(quante, s.dimensione() / 3) + 1);
+            g.stringhe.reserve(s.dimensione());
             for (uint32_t i = 0; i < quante && !s.finiti(); ++i) {
                 s.stringa(testo);
                 g.stringhe += testo;

@@ -32,6 +32,14 @@ bool Segmenti::finiti()
     return n == pezzi.size();
 }
 
+size_t Segmenti::dimensione() const
+{
+    size_t totale = 0;
+    for (std::string_view p : pezzi)
+        totale += p.size();
+    return totale;
+}
+
 void Segmenti::avanza()
 {
     if (finiti())

@@ -24,6 +24,8 @@ public:
     uint32_t u32() { return uint32_t(u16()) | uint32_t(u16()) << 16; }
     void salta(size_t quanti);
     bool finiti();
+    // The bytes of all the records together.
+    size_t dimensione() const;
     // A string: character count, flags, [runs], [phonetic size], characters, runs, phonetic data.
     void stringa(std::string& utf8);
 

@@ -245,7 +245,8 @@ CREATE TABLE prodotti_ai_clienti (
     manutenzione         TEXT(255) COLLATE NOCASE DEFAULT '-'
 );
 
--- The customers of the next customer report.
+-- The customers of the next customer report, for other tools: the program's print command
+-- fills a temporary table of the same name of its own connection, which its reports read.
 CREATE TABLE stampe (
     idcli INTEGER
 );

@@ -21,7 +21,7 @@ public:
     // Loads and shows the window modally; returns when it has been closed. A window whose
     // load failed is not shown: it is unloaded at once.
     void mostraModale();
-    // Loaded, and no failure was reported while its load handler ran.
+    // Loaded, and nothing it had to read failed while it was loaded and prepared.
     bool caricamentoRiuscito() const { return forma_ && !fallito; }
 
 protected:
@@ -35,7 +35,8 @@ protected:
     virtual bool chiusuraRichiesta() { return true; }
     // Forget the pointers to the controls.
     virtual void rilasciaControlli() = 0;
-    // What a caller's preparation of the loaded window had to read failed: it is not shown.
+    // What the window had to read after its load (lists its opener asks it to fill) failed:
+    // it is not shown.
     void caricamentoFallito() { fallito = true; }
 
 private:

@@ -212,39 +212,43 @@ LettoreXml::Evento LettoreXml::prossimo()
         decodifica(testoGrezzo, testoDecodificato, false);
         return Evento::Testo;
     }
-    almeno(9);
-    const std::string_view inizio = std::string_view(buffer).substr(posizione, 9);
-    // A comment, a processing instruction or a CDATA section: up to its end mark.
-    const auto finoA = [&](std::string_view chiusura, size_t da) {
-        const size_t fine = trova(chiusura, da);
-        if (fine == std::string_view::npos)
-            errore("un commento o una sezione non chiusi");
-        testoGrezzo = std::string_view(buffer).substr(posizione, fine + chiusura.size());
-        posizione += fine + chiusura.size();
-        return testoGrezzo.substr(da, fine - da);
-    };
-    if (inizio.starts_with("<!--")) {
-        finoA("-->", 4);
-        return Evento::Altro;
-    }
-    if (inizio.starts_with("<?")) {
-        finoA("?>", 2);
-        return Evento::Altro;
-    }
-    if (inizio.starts_with("<![CDATA[")) {
-        if (aperti.empty())
-            errore("CDATA fuori dagli elementi");
-        const std::string_view contenuto = finoA("]]>", 9);
-        testoDecodificato.assign(contenuto); // no entities in CDATA; only line ends
-        for (size_t i = 0; (i = testoDecodificato.find('\r', i)) != std::string::npos;) {
-            const bool coppia = i + 1 < testoDecodificato.size() && testoDecodificato[i + 1] == '\n';
-            testoDecodificato.replace(i, coppia ? 2 : 1, "\n");
+    const char secondo = almeno(2) ? buffer[posizione + 1] : '\0';
+    if (secondo == '!' || secondo == '?') {
+        almeno(9);
+        const std::string_view inizio = std::string_view(buffer).substr(posizione, 9);
+        // A comment, a processing instruction or a CDATA section: up to its end mark.
+        const auto finoA = [&](std::string_view chiusura, size_t da) {
+            const size_t fine = trova(chiusura, da);
+            if (fine == std::string_view::npos)
+                errore("un commento o una sezione non chiusi");
+            testoGrezzo = std::string_view(buffer).substr(posizione, fine + chiusura.size());
+            posizione += fine + chiusura.size();
+            return testoGrezzo.substr(da, fine - da);
+        };
+        if (inizio.starts_with("<!--")) {
+            finoA("-->", 4);
+            return Evento::Altro;
         }
-        return Evento::Testo;
+        if (inizio.starts_with("<?")) {
+            finoA("?>", 2);
+            return Evento::Altro;
+        }
+        if (inizio.starts_with("<![CDATA[")) {
+            if (aperti.empty())
+                errore("CDATA fuori dagli elementi");
+            const std::string_view contenuto = finoA("]]>", 9);
+            testoDecodificato.clear(); // no entities in CDATA; only line ends
+            for (size_t i = 0; i < contenuto.size(); ++i) {
+                testoDecodificato += contenuto[i] == '\r' ? '\n' : contenuto[i];
+                if (contenuto[i] == '\r' && i + 1 < contenuto.size() && contenuto[i + 1] == '\n')
+                    ++i;
+            }
+            return Evento::Testo;
+        }
+        if (inizio.starts_with("<!"))
+            errore("DOCTYPE o dichiarazione non ammessi");
     }
-    if (inizio.starts_with("<!"))
-        errore("DOCTYPE o dichiarazione non ammessi");
-    if (inizio.starts_with("</")) {
+    if (secondo == '/') {
         const size_t fine = trova(">", 2);
         if (fine == std::string_view::npos)
             errore("un elemento non chiuso");

@@ -95,12 +95,13 @@ void schRicCliente::reset()
     didascalia(u"RISULTATO DELLA RICERCA = "_s, 0);
 }
 
-// Runs the statement of the result again and makes the customer current again (the first
-// row when he is gone); false when no row is left.
+// Runs the statement the result shown was read from again (a search's, or the new
+// customer's alone) and makes the customer current again (the first row when he is gone);
+// false when no row is left.
 bool schRicCliente::rieseguiCercando(qint64 idCli)
 {
     const Clessidra clessidra;
-    Recordset rs = connessione.apriStatico(csqlRic);
+    Recordset rs = connessione.riapri(ui().griglia->recordset());
     if (!rs.cerca(u"idCli"_s, idCli) && rs.recordCount() > 0)
         rs.moveFirst();
     mostraRisultato(rs);

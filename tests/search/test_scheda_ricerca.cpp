@@ -97,6 +97,29 @@ void ricerca(const QString& cognome = {})
     c().cmdRicerca->click();
 }
 
+// "Nuovo (F5)" in the window, a surname typed in the card and "Conferma (F10)".
+void nuovoCliente(const QString& cognome)
+{
+    seamModale::accoda([cognome](QWidget*) {
+        auto& k = istanza<schCliente>().controlli();
+        QTest::keyClicks(k.txtCognome, cognome);
+        QTest::keyClick(k.txtCognome, Qt::Key_F10);
+    });
+    QTest::keyClick(c().griglia, Qt::Key_F5);
+}
+
+// "Modifica (F6)" on the selected customer, a new first name and "Conferma (F10)".
+void modificaNome(const QString& nome)
+{
+    seamModale::accoda([nome](QWidget*) {
+        auto& k = istanza<schCliente>().controlli();
+        k.txtNome->clear();
+        QTest::keyClicks(k.txtNome, nome);
+        QTest::keyClick(k.txtNome, Qt::Key_F10);
+    });
+    QTest::keyClick(c().griglia, Qt::Key_F6);
+}
+
 void seleziona(Griglia* g, int riga)
 {
     g->setCurrentIndex(g->model()->index(riga, 0));
@@ -308,6 +331,44 @@ private slots:
         QCOMPARE(righe(c().griglia), QStringList{u"VERDI"_s});
         QCOMPARE(c().fraRisultati->title(), u"Risultato della ricerca = 1 records"_s);
         QCOMPARE(c().TabStrip->currentIndex(), 2);
+    }
+
+    // "Nuovo (F5)" with no search run: the planner's and the card's refreshes rerun the new
+    // customer's own statement, with no error box.
+    void nuovoSenzaRicercaPoiAggiornamenti()
+    {
+        nuovoCliente(u"zztest"_s);
+        QCOMPARE(righe(c().griglia), QStringList{u"ZZTEST"_s});
+        seamModale::accoda([](QWidget* f) { QTest::keyClick(f, Qt::Key_Escape); });
+        QTest::keyClick(c().griglia, Qt::Key_F2);
+        QCOMPARE(seamModale::mostrate().size(), 2);
+        QVERIFY2(seamMessaggi::testi().isEmpty(), qPrintable(seamMessaggi::testi().join(u'|')));
+        QCOMPARE(righe(c().griglia), QStringList{u"ZZTEST"_s});
+        modificaNome(u"PIERO"_s);
+        QVERIFY2(seamMessaggi::testi().isEmpty(), qPrintable(seamMessaggi::testi().join(u'|')));
+        QCOMPARE(righe(c().griglia), QStringList{u"ZZTEST"_s});
+        QCOMPARE(righe(c().griglia, 1), QStringList{u"PIERO"_s});
+    }
+
+    // "Nuovo (F5)" after a search: the refresh after the card keeps the new customer, and the
+    // next command acts on him, not on the customers of the search before.
+    void nuovoDopoRicercaPoiModifica()
+    {
+        QTest::keyClicks(c().txtCognome, u"bian"_s);
+        QTest::keyClick(c().txtCognome, Qt::Key_F10);
+        QCOMPARE(righe(c().griglia), QStringList{u"BIANCHI"_s});
+        nuovoCliente(u"zztest"_s);
+        modificaNome(u"PIERO"_s);
+        QVERIFY2(seamMessaggi::testi().isEmpty(), qPrintable(seamMessaggi::testi().join(u'|')));
+        QCOMPARE(righe(c().griglia), QStringList{u"ZZTEST"_s});
+        QCOMPARE(righe(c().griglia, 1), QStringList{u"PIERO"_s});
+        seamMessaggi::rispondi(Risposta::No);
+        QTest::keyClick(c().griglia, Qt::Key_F8);
+        QVERIFY(unicoMessaggio().startsWith(u"Confermare l'eliminazione del cliente:ZZTEST PIERO"_s));
+        QString cliente;
+        seamModale::accoda([&](QWidget*) { cliente = istanza<frmPlanning>().cliente; });
+        QTest::keyClick(c().griglia, Qt::Key_F2);
+        QCOMPARE(cliente, u"ZZTEST - PIERO"_s);
     }
 
     void modifica()

@@ -130,12 +130,17 @@ int Connessione::esegui(const QString& sql, const QVariantList& valori)
 
 Recordset Connessione::apriAvanti(const QString& sql, const QVariantList& valori)
 {
-    return Recordset::daQuery(prepara(sql, valori), false);
+    return Recordset::daQuery(prepara(sql, valori), false, sql, valori);
 }
 
 Recordset Connessione::apriStatico(const QString& sql, const QVariantList& valori)
 {
-    return Recordset::daQuery(prepara(sql, valori), true);
+    return Recordset::daQuery(prepara(sql, valori), true, sql, valori);
+}
+
+Recordset Connessione::riapri(const Recordset& rs)
+{
+    return apriStatico(rs.istruzione(), rs.valori());
 }
 
 qint64 Connessione::ultimoId()

@@ -32,6 +32,8 @@ public:
     int esegui(const QString& sql, const QVariantList& valori = {});
     Recordset apriAvanti(const QString& sql, const QVariantList& valori = {});
     Recordset apriStatico(const QString& sql, const QVariantList& valori = {});
+    // A new static snapshot of the statement a recordset was read from.
+    Recordset riapri(const Recordset& rs);
     // The autonumber the last insert on this connection gave.
     qint64 ultimoId();
 

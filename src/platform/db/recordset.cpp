@@ -15,6 +15,8 @@ int DatiRecordset::indice(const QString& nome) const
 
 struct Recordset::Stato {
     bool statico = false;
+    QString istruzione;
+    QVariantList valori;
     // static
     std::shared_ptr<DatiRecordset> dati;
     int pos = -1; // -1 before the first row, size() after the last
@@ -229,12 +231,24 @@ std::shared_ptr<DatiRecordset> Recordset::dati() const
     return statico() ? s->dati : nullptr;
 }
 
-Recordset Recordset::daQuery(QSqlQuery q, bool statico)
+QString Recordset::istruzione() const
+{
+    return s ? s->istruzione : QString();
+}
+
+QVariantList Recordset::valori() const
+{
+    return s ? s->valori : QVariantList();
+}
+
+Recordset Recordset::daQuery(QSqlQuery q, bool statico, const QString& istruzione, const QVariantList& valori)
 {
     Recordset r;
     r.s = std::make_shared<Stato>();
     Stato& st = *r.s;
     st.statico = statico;
+    st.istruzione = istruzione;
+    st.valori = valori;
     const QSqlRecord rec = q.record();
     QStringList nomi;
     for (int i = 0; i < rec.count(); ++i)

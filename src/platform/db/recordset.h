@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QVariantList>
 #include <QVector>
 #include <memory>
 
@@ -47,11 +48,15 @@ public:
     void ordina(const QString& nome, bool decrescente = false);
 
     std::shared_ptr<DatiRecordset> dati() const; // static only
+    // The statement the recordset was read from, with its bound values: running it again
+    // (Connessione::riapri) gives the same rows as they are now.
+    QString istruzione() const;
+    QVariantList valori() const;
 
 private:
     friend class Connessione;
     // Takes an executed query: a static recordset reads every row now.
-    static Recordset daQuery(QSqlQuery q, bool statico);
+    static Recordset daQuery(QSqlQuery q, bool statico, const QString& istruzione, const QVariantList& valori);
     struct Stato;
     std::shared_ptr<Stato> s;
     Stato& stato() const;

@@ -32,8 +32,7 @@ QWidget* schRicCliente::costruisci()
     c.TabStrip = new QTabWidget(f);
     c.TabStrip->setObjectName(u"TabStrip"_s);
     c.TabStrip->addTab(costruisciCliente(), u"Cliente"_s);
-    // The appliance criteria are more than an 800 x 600 screen holds: they scroll.
-    c.TabStrip->addTab(scorrevole(costruisciProdotti()), u"Prodotti"_s);
+    c.TabStrip->addTab(costruisciProdotti(), u"Prodotti"_s);
     c.TabStrip->addTab(costruisciElenco(), u"Elenco"_s);
     l->addWidget(c.TabStrip, 1);
 

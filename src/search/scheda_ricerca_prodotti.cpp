@@ -19,6 +19,14 @@ using namespace Qt::StringLiterals;
 using namespace elementi;
 
 namespace {
+// Rows closer than usual, so the tab fits an 800 x 600 screen.
+QGridLayout* griglia(QWidget* fra = nullptr)
+{
+    auto* g = new QGridLayout(fra);
+    g->setVerticalSpacing(3);
+    return g;
+}
+
 // The cost box: a typed "." becomes ","; every other key passes.
 class FiltroCosto : public QObject {
 public:
@@ -47,13 +55,25 @@ void siNo(QGridLayout* g, int r, QCheckBox* box, QRadioButton*& si, QRadioButton
     g->addWidget(coppia, r, 1);
 }
 
-// One date criterion of the frame "Date": its box, "Dal", "Al" and its "Nessuno" box.
-void rigaDate(QGridLayout* g, int r, QCheckBox* box, DataOpzionale* da, DataOpzionale* a, QCheckBox* nessuno)
+// "Dal" and "Al" of a date criterion, on one row.
+void dalAl(QGridLayout* g, int r, DataOpzionale* da, DataOpzionale* a)
 {
-    g->addWidget(box, r, 0);
-    conEtichetta(g, r, 1, u"Dal"_s, da);
-    conEtichetta(g, r, 3, u"Al"_s, a);
-    g->addWidget(nessuno, r, 5);
+    conEtichetta(g, r, 0, u"Dal"_s, da);
+    conEtichetta(g, r, 2, u"Al"_s, a);
+}
+
+// One date criterion of the frame "Date": its box, and its other boxes ("Nessuno", ...) at the
+// end of the row; "Dal" and "Al" below.
+void rigaDate(QGridLayout* g, int r, QCheckBox* box, DataOpzionale* da, DataOpzionale* a,
+              std::initializer_list<QCheckBox*> altre)
+{
+    auto* riga = new QHBoxLayout;
+    riga->addWidget(box);
+    riga->addStretch();
+    for (QCheckBox* x : altre)
+        riga->addWidget(x);
+    g->addLayout(riga, r, 0, 1, 4);
+    dalAl(g, r + 1, da, a);
 }
 } // namespace
 
@@ -62,10 +82,13 @@ QWidget* schRicCliente::costruisciProdotti()
 {
     auto& c = ui();
     auto* pagina = new QWidget;
-    auto* l = new QGridLayout(pagina);
-
     auto* prodotto = new QGroupBox(u"Prodotto"_s, pagina);
-    auto* g = new QGridLayout(prodotto);
+    auto* lp = new QHBoxLayout(prodotto);
+    // Two columns: the lists and the short texts, then the other texts and the yes/no criteria.
+    auto* sx = griglia();
+    auto* dx = griglia();
+    lp->addLayout(sx);
+    lp->addLayout(dx);
     c.cmbInstallatore = combo(prodotto, u"cmbInstallatore"_s);
     c.cmbPosizione = combo(prodotto, u"cmbPosizione"_s);
     c.cmbTipoGas = combo(prodotto, u"cmbTipoGas"_s);
@@ -77,29 +100,37 @@ QWidget* schRicCliente::costruisciProdotti()
     c.txtNumLibretto = testo(prodotto, u"txtNumLibretto"_s);
     c.txtDimAria = testo(prodotto, u"txtDimAria"_s);
     c.txtCrono = testo(prodotto, u"txtCrono"_s);
-    conEtichetta(g, 0, 0, u"Installatore"_s, c.cmbInstallatore);
-    conEtichetta(g, 1, 0, u"Posizione"_s, c.cmbPosizione);
-    conEtichetta(g, 2, 0, u"Tipo GAS"_s, c.cmbTipoGas);
-    conEtichetta(g, 3, 0, u"Tecnico"_s, c.cmbTecnico);
-    conEtichetta(g, 4, 0, u"Matricola 2"_s, c.txtMatricola2);
-    conEtichetta(g, 5, 0, u"Codice interno"_s, c.txtCodiceInterno);
-    conEtichetta(g, 6, 0, u"Nr Rif"_s, c.txtNumRf);
-    conEtichetta(g, 7, 0, u"Note coll"_s, c.txtNoteColli);
-    conEtichetta(g, 8, 0, u"Num Libretto"_s, c.txtNumLibretto);
-    conEtichetta(g, 9, 0, u"Dim Aria"_s, c.txtDimAria);
-    conEtichetta(g, 10, 0, u"Crono"_s, c.txtCrono);
-    auto* gs = new QGridLayout;
+    conEtichetta(sx, 0, 0, u"Installatore"_s, c.cmbInstallatore);
+    conEtichetta(sx, 1, 0, u"Posizione"_s, c.cmbPosizione);
+    conEtichetta(sx, 2, 0, u"Tipo GAS"_s, c.cmbTipoGas);
+    conEtichetta(sx, 3, 0, u"Tecnico"_s, c.cmbTecnico);
+    conEtichetta(sx, 4, 0, u"Matricola 2"_s, c.txtMatricola2);
+    conEtichetta(sx, 5, 0, u"Nr Rif"_s, c.txtNumRf);
+    conEtichetta(sx, 6, 0, u"Note coll"_s, c.txtNoteColli);
+    conEtichetta(dx, 0, 0, u"Codice interno"_s, c.txtCodiceInterno);
+    conEtichetta(dx, 1, 0, u"Num Libretto"_s, c.txtNumLibretto);
+    conEtichetta(dx, 2, 0, u"Dim Aria"_s, c.txtDimAria);
+    conEtichetta(dx, 3, 0, u"Crono"_s, c.txtCrono);
     c.chkDichConf = spunta(prodotto, u"chkDichConf"_s, u"Dich Conf"_s);
     c.chkFumi = spunta(prodotto, u"chkFumi"_s, u"Fumi"_s);
     c.chkAria = spunta(prodotto, u"chkAria"_s, u"Aria"_s);
-    siNo(gs, 0, c.chkDichConf, c.optDichConfSI, c.optDichConfNO, u"optDichConfSI"_s, u"optDichConfNO"_s);
-    siNo(gs, 1, c.chkFumi, c.optFumiSi, c.optFumiNo, u"optFumiSi"_s, u"optFumiNo"_s);
-    siNo(gs, 2, c.chkAria, c.optAriaSi, c.optAriaNo, u"optAriaSi"_s, u"optAriaNo"_s);
-    g->addLayout(gs, 11, 0, 1, 2);
-    l->addWidget(prodotto, 0, 0, 2, 1);
-    l->addWidget(costruisciAbbonamento(pagina), 0, 1);
-    l->addWidget(costruisciManutenzione(pagina), 1, 1);
-    l->addWidget(costruisciDate(pagina), 2, 0, 1, 2);
+    siNo(dx, 4, c.chkDichConf, c.optDichConfSI, c.optDichConfNO, u"optDichConfSI"_s, u"optDichConfNO"_s);
+    siNo(dx, 5, c.chkFumi, c.optFumiSi, c.optFumiNo, u"optFumiSi"_s, u"optFumiNo"_s);
+    siNo(dx, 6, c.chkAria, c.optAriaSi, c.optAriaNo, u"optAriaSi"_s, u"optAriaNo"_s);
+
+    // Two columns of frames, so the tab fits an 800 x 600 screen.
+    auto* l = new QHBoxLayout(pagina);
+    auto* colonna1 = new QVBoxLayout;
+    auto* colonna2 = new QVBoxLayout;
+    l->addLayout(colonna1);
+    l->addLayout(colonna2);
+    colonna1->addWidget(prodotto);
+    colonna1->addWidget(costruisciAbbonamento(pagina));
+    colonna1->addStretch();
+    colonna2->addWidget(costruisciManutenzione(pagina));
+    colonna2->addWidget(costruisciDate(pagina));
+    colonna2->addStretch();
+    ordineTab(l);
     c.txtCosto->installEventFilter(new FiltroCosto(c.txtCosto));
     return pagina;
 }
@@ -108,7 +139,7 @@ QWidget* schRicCliente::costruisciAbbonamento(QWidget* padre)
 {
     auto& c = ui();
     auto* fra = new QGroupBox(padre);
-    auto* g = new QGridLayout(fra);
+    auto* g = griglia(fra);
     c.chkAbbonamento = spunta(fra, u"chkAbbonamento"_s, u"Abbonamento"_s);
     c.chkNoAbb = spunta(fra, u"chkNoAbb"_s, u"Nessun Abbonamento"_s);
     c.cmbTipoAbbonamento = combo(fra, u"cmbTipoAbbonamento"_s);
@@ -119,16 +150,14 @@ QWidget* schRicCliente::costruisciAbbonamento(QWidget* padre)
     c.txtCosto = testo(fra, u"txtCosto"_s);
     c.txtNumRicevuta = testo(fra, u"txtNumRicevuta"_s);
     g->addWidget(c.chkAbbonamento, 0, 0, 1, 2);
-    g->addWidget(c.chkNoAbb, 0, 2, 1, 3);
-    conEtichetta(g, 1, 0, u"Tipo"_s, c.cmbTipoAbbonamento, 4);
-    g->addWidget(new QLabel(u"Data Stipulazione"_s, fra), 2, 0);
-    conEtichetta(g, 2, 1, u"Dal"_s, c.dtpDataStipulazioneDa);
-    conEtichetta(g, 2, 3, u"Al"_s, c.dtpDataStipulazioneA);
-    g->addWidget(new QLabel(u"Data Scadenza"_s, fra), 3, 0);
-    conEtichetta(g, 3, 1, u"Dal"_s, c.dtpDataScadenzaDa);
-    conEtichetta(g, 3, 3, u"Al"_s, c.dtpDataScadenzaA);
-    conEtichetta(g, 4, 0, u"Costo"_s, c.txtCosto);
-    conEtichetta(g, 4, 2, u"Nr ricevuta"_s, c.txtNumRicevuta, 2);
+    g->addWidget(c.chkNoAbb, 0, 2, 1, 2);
+    conEtichetta(g, 1, 0, u"Tipo"_s, c.cmbTipoAbbonamento, 3);
+    g->addWidget(new QLabel(u"Data Stipulazione"_s, fra), 2, 0, 1, 4);
+    dalAl(g, 3, c.dtpDataStipulazioneDa, c.dtpDataStipulazioneA);
+    g->addWidget(new QLabel(u"Data Scadenza"_s, fra), 4, 0, 1, 4);
+    dalAl(g, 5, c.dtpDataScadenzaDa, c.dtpDataScadenzaA);
+    conEtichetta(g, 6, 0, u"Costo"_s, c.txtCosto);
+    conEtichetta(g, 6, 2, u"Nr ricevuta"_s, c.txtNumRicevuta);
     return fra;
 }
 
@@ -136,7 +165,7 @@ QWidget* schRicCliente::costruisciManutenzione(QWidget* padre)
 {
     auto& c = ui();
     auto* fra = new QGroupBox(padre);
-    auto* g = new QGridLayout(fra);
+    auto* g = griglia(fra);
     c.chkManutenzioneProgrammata = spunta(fra, u"chkManutenzioneProgrammata"_s, u"manutenzione programmata"_s);
     c.chkNoManutenzione = spunta(fra, u"chkNoManutenzione"_s, u"Nessuna Manutenzione"_s);
     c.cmbMeseDa = new QComboBox(fra);
@@ -154,14 +183,14 @@ QWidget* schRicCliente::costruisciManutenzione(QWidget* padre)
     c.cmdResetMeseDa->setAccessibleName(u"Azzera il mese Da"_s);
     c.cmdResetMeseA = pulsante(fra, u"cmdResetMeseA"_s, u"R"_s);
     c.cmdResetMeseA->setAccessibleName(u"Azzera il mese A"_s);
-    g->addWidget(c.chkManutenzioneProgrammata, 0, 0, 1, 2);
-    g->addWidget(c.chkNoManutenzione, 0, 2, 1, 2);
-    conEtichetta(g, 1, 0, u"Da"_s, c.cmbMeseDa);
-    g->addWidget(c.cmdResetMeseDa, 1, 2);
-    conEtichetta(g, 2, 0, u"A"_s, c.cmbMeseA);
-    g->addWidget(c.cmdResetMeseA, 2, 2);
-    conEtichetta(g, 3, 0, u"Da"_s, c.txtAnnoDa);
-    conEtichetta(g, 4, 0, u"A"_s, c.txtAnnoA);
+    g->addWidget(c.chkManutenzioneProgrammata, 0, 0, 1, 5);
+    g->addWidget(c.chkNoManutenzione, 1, 0, 1, 5);
+    conEtichetta(g, 2, 0, u"Da"_s, c.cmbMeseDa);
+    g->addWidget(c.cmdResetMeseDa, 2, 2);
+    conEtichetta(g, 2, 3, u"Da"_s, c.txtAnnoDa);
+    conEtichetta(g, 3, 0, u"A"_s, c.cmbMeseA);
+    g->addWidget(c.cmdResetMeseA, 3, 2);
+    conEtichetta(g, 3, 3, u"A"_s, c.txtAnnoA);
     QObject::connect(c.cmdResetMeseDa, &QPushButton::clicked, fra, [m = c.cmbMeseDa] { m->setCurrentIndex(-1); });
     QObject::connect(c.cmdResetMeseA, &QPushButton::clicked, fra, [m = c.cmbMeseA] { m->setCurrentIndex(-1); });
     return fra;
@@ -171,7 +200,7 @@ QWidget* schRicCliente::costruisciDate(QWidget* padre)
 {
     auto& c = ui();
     auto* fra = new QGroupBox(u"Date"_s, padre);
-    auto* g = new QGridLayout(fra);
+    auto* g = griglia(fra);
     c.chkDataCollaudo = spunta(fra, u"chkDataCollaudo"_s, u"Data collaudo"_s);
     c.dtpDataCollaudoDa = data(fra, u"dtpDataCollaudoDa"_s);
     c.dtpDataCollaudoA = data(fra, u"dtpDataCollaudoA"_s);
@@ -193,12 +222,11 @@ QWidget* schRicCliente::costruisciDate(QWidget* padre)
     c.dtpManA = data(fra, u"dtpManA"_s);
     c.chkNessunaMan = spunta(fra, u"chkNessunaMan"_s, u"Nessuno"_s);
     c.chkNotMan = spunta(fra, u"chkNotMan"_s, u"NON"_s);
-    rigaDate(g, 0, c.chkDataCollaudo, c.dtpDataCollaudoDa, c.dtpDataCollaudoA, c.chkNoCollaudo);
-    rigaDate(g, 1, c.chkDataInserimento, c.dtpDataInserimentoDa, c.dtpDataInserimentoA, c.chkNoInserimento);
-    rigaDate(g, 2, c.chkDataLibretto, c.dtpDataLibrettoDa, c.dtpDataLibrettoA, c.chkNoLibretto);
-    rigaDate(g, 3, c.chkDataUltimaCombustione, c.dtpUltimaCombustioneDa, c.dtpUltimaCombustioneA,
-             c.chkNoCombustione);
-    rigaDate(g, 4, c.chkManutenzione, c.dtpManDa, c.dtpManA, c.chkNessunaMan);
-    g->addWidget(c.chkNotMan, 4, 6);
+    rigaDate(g, 0, c.chkDataCollaudo, c.dtpDataCollaudoDa, c.dtpDataCollaudoA, {c.chkNoCollaudo});
+    rigaDate(g, 2, c.chkDataInserimento, c.dtpDataInserimentoDa, c.dtpDataInserimentoA, {c.chkNoInserimento});
+    rigaDate(g, 4, c.chkDataLibretto, c.dtpDataLibrettoDa, c.dtpDataLibrettoA, {c.chkNoLibretto});
+    rigaDate(g, 6, c.chkDataUltimaCombustione, c.dtpUltimaCombustioneDa, c.dtpUltimaCombustioneA,
+             {c.chkNoCombustione});
+    rigaDate(g, 8, c.chkManutenzione, c.dtpManDa, c.dtpManA, {c.chkNessunaMan, c.chkNotMan});
     return fra;
 }

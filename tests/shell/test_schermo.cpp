@@ -48,7 +48,9 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -59,11 +61,31 @@ void aggiungi(const char* nome)
 {
     QTest::newRow(nome) << std::function<QWidget*()>([] { return istanza<T>().forma(); });
 }
+
+// The scroll areas of a window showing a scroll bar, tab by tab.
+QStringList scorrevoli(QWidget* f)
+{
+    QStringList trovate;
+    const auto guarda = [&](const QString& dove) {
+        QCoreApplication::processEvents();
+        for (const QScrollArea* a : f->findChildren<QScrollArea*>())
+            if (a->isVisible() && (a->horizontalScrollBar()->isVisible() || a->verticalScrollBar()->isVisible()))
+                trovate << dove;
+    };
+    guarda(f->objectName());
+    for (QTabWidget* t : f->findChildren<QTabWidget*>())
+        for (int i = 0; i < t->count(); ++i) {
+            t->setCurrentIndex(i);
+            guarda(t->tabText(i));
+        }
+    return trovate;
+}
 } // namespace
 
 // Every window opens whole on the 800 x 600 screen the program is laid out for (the test runs on
 // such a screen): at the size its content asks for, title bar and frame included, and never
-// smaller than its layout's minimum, so nothing is cut off and no button is off the screen.
+// smaller than its layout's minimum, so nothing is cut off and no button is off the screen; no
+// part of it, on any tab, needs scrolling.
 class TestSchermo : public QObject {
     Q_OBJECT
 private slots:
@@ -162,6 +184,8 @@ private slots:
         const QSize voluta = f->sizeHint().boundedTo(spazio);
         QVERIFY2(f->width() >= voluta.width() && f->height() >= voluta.height(),
                  qPrintable(misure(u"asks for"_s, voluta, f->size())));
+        const QStringList scorrono = scorrevoli(f);
+        QVERIFY2(scorrono.isEmpty(), qPrintable(u"scrolls: "_s + scorrono.join(u", "_s)));
         f->close();
     }
 

@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QScrollArea>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -37,17 +36,6 @@ int filtraTastoDecimale(int codiceTasto, const QString& testo)
     if (!cifra && codiceTasto != punto && codiceTasto != cancella)
         return 0;
     return codiceTasto == punto ? virgola : codiceTasto;
-}
-
-QWidget* scorrevole(QWidget* pagina)
-{
-    auto* area = new QScrollArea;
-    area->setFrameShape(QFrame::NoFrame);
-    area->setWidgetResizable(true);
-    // The area itself is no tab stop: Tab goes from the page's last control to the window's next.
-    area->setFocusPolicy(Qt::NoFocus);
-    area->setWidget(pagina);
-    return area;
 }
 
 QLabel* conEtichetta(QGridLayout* g, int riga, int colonna, const QString& etichetta, QWidget* controllo, int colonne)

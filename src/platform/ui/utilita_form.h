@@ -8,9 +8,6 @@ class QLayout;
 
 // Centres a window on the screen.
 void centraForm(QWidget* finestra);
-// A page inside a scroll area: on an 800 x 600 screen a tall page scrolls instead of pushing
-// the window's buttons off the screen; the control with the focus is scrolled into view.
-QWidget* scorrevole(QWidget* pagina);
 // A label naming a control (its buddy: mnemonics and screen readers) and the control, side
 // by side on a row of a grid; the control spans `colonne` columns.
 QLabel* conEtichetta(QGridLayout* g, int riga, int colonna, const QString& etichetta, QWidget* controllo,

@@ -365,7 +365,11 @@ void schCliente::riempiGruppo()
     else
         sql = u"SELECT idcli,(ifnull(cognome,'') || ' - ' || ifnull(nome,'')) as descr from clienti where "
               "cod_tipo_appartenenza=0 order by cognome"_s;
-    c.cmbAppartenenza->riempi(connessione.apriStatico(sql), u"descr"_s, u"idcli"_s);
+    // Read when the list is first opened, not with every card: the parent on the card is
+    // looked up on its own, so the card opens at once whatever the size of the archive.
+    c.cmbAppartenenza->riempiQuandoServe([this, sql] {
+        gestisci([&] { ui().cmbAppartenenza->riempi(connessione.apriStatico(sql), u"descr"_s, u"idcli"_s); });
+    });
 }
 
 void schCliente::mostraTipoAppartenenza()

@@ -5,7 +5,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// The kinds of the rows of the search, each sought in its column.
+// The kinds of the rows of the search, each sought in its column (a group: in its first).
 enum class Tipo { inizia, contiene, numero, chiave, siNo, date, abbonamento, manutenzione };
 
 struct Riga {
@@ -46,7 +46,7 @@ const QList<Riga>& righe()
         {Tipo::chiave, u"cod_prodotto"_s},
         {Tipo::chiave, u"cod_installatore"_s},
         {Tipo::chiave, u"cod_posizione"_s},
-        {Tipo::abbonamento, {}},
+        {Tipo::abbonamento, u"cod_tipo_abbonamento"_s},
         {Tipo::numero, u"vl_abb"_s},
         {Tipo::contiene, u"matr_1"_s},
         {Tipo::contiene, u"matr_2"_s},
@@ -63,7 +63,7 @@ const QList<Riga>& righe()
         {Tipo::siNo, u"aria"_s},
         {Tipo::numero, u"dim_aria"_s},
         {Tipo::contiene, u"crono"_s},
-        {Tipo::manutenzione, {}},
+        {Tipo::manutenzione, u"mm_man"_s},
         {Tipo::date, u"tstcmb"_s},
         {Tipo::date, u"dataman"_s},
         // The zone is tested twice, as the customer's code and as the combo's key.
@@ -133,31 +133,36 @@ bool annoValido(const QString& anno)
     return anno.isEmpty() || cifre.match(anno).hasMatch();
 }
 
-const QString selezione = u"SELECT idcli,cognome , nome , rag_soc,indirizzo,citta,tel_casa,tel_cel FROM ((((clienti "
-                          "left join prodotti_ai_clienti on clienti.idCli = prodotti_ai_clienti.cod_cliente) "
-                          "left join prodotti on prodotti_ai_clienti.cod_prodotto=prodotti.idModello) "
-                          "left join installatori on prodotti_ai_clienti.cod_installatore = installatori.idInst) "
-                          "left join tecnici on prodotti_ai_clienti.cod_tecnico=tecnici.idTecn) "
-                          "left join manutenzioni on prodotti_ai_clienti.id_pro_cli=manutenzioni.codPRodotto "_s;
-const QString raggruppa = u" group by idCli,Cognome,nome,rag_soc,indirizzo,citta,tel_casa,tel_cel ORDER BY Cognome"_s;
-} // namespace
+// The tables a search joins to clienti: only those whose columns its conditions name.
+struct Tabelle {
+    bool apparecchi = false;   // prodotti_ai_clienti
+    bool modelli = false;      // prodotti
+    bool manutenzioni = false; // manutenzioni
+};
 
-QString verificaCriteri(const CriteriRicerca& c)
+void richiede(Tabelle& t, const QString& colonna)
 {
-    const auto& m = c.manutenzione;
-    if (m.attivo && !m.nessuna && (!annoValido(m.annoDa) || !annoValido(m.annoA)))
-        return u"Gli anni della manutenzione programmata devono essere numeri interi"_s;
-    const auto d = c.date.value(u"dataman"_s);
-    if (d.attivo && !d.nessuno && d.non && (!d.da.isValid() || !d.a.isValid()))
-        return u"Per cercare le manutenzioni fuori dal periodo (NON) indicare entrambe le date, Dal e Al"_s;
-    return {};
+    static const QStringList modelli{u"cod_marca"_s, u"cod_tipo_prodotto"_s};
+    static const QStringList apparecchi{
+        u"cod_tecnico"_s, u"cod_prodotto"_s, u"cod_installatore"_s, u"cod_posizione"_s, u"vl_abb"_s, u"matr_1"_s,
+        u"matr_2"_s,      u"cod_tipo_gas"_s, u"codice_interno"_s,   u"data_coll"_s,     u"data_ins"_s, u"num_rf"_s,
+        u"note_coll"_s,   u"dich_conf"_s,    u"num_libr"_s,         u"data_lib"_s,      u"fumi"_s,     u"aria"_s,
+        u"dim_aria"_s,    u"crono"_s,        u"tstcmb"_s,         u"cod_tipo_abbonamento"_s, u"mm_man"_s};
+    if (modelli.contains(colonna))
+        t.modelli = t.apparecchi = true;
+    else if (colonna == u"dataman"_s)
+        t.manutenzioni = t.apparecchi = true;
+    else if (apparecchi.contains(colonna))
+        t.apparecchi = true;
 }
 
-QString condizioneRicerca(const CriteriRicerca& c)
+// The condition of the criteria, and the tables it needs.
+QString costruisciCondizione(const CriteriRicerca& c, Tabelle& tabelle)
 {
     Condizioni cond;
     for (const Riga& r : righe()) {
         const QString chiave = r.colonna.toLower();
+        const QString prima = cond.testo();
         switch (r.tipo) {
         case Tipo::inizia:
             if (const QString t = c.testi.value(chiave); !t.isEmpty())
@@ -189,18 +194,60 @@ QString condizioneRicerca(const CriteriRicerca& c)
             manutenzione(cond, c.manutenzione);
             break;
         }
+        if (cond.testo() != prima)
+            richiede(tabelle, chiave);
     }
     return cond.testo();
 }
 
-QString istruzioneRicerca(const QString& condizione)
+const QString colonne = u"SELECT idcli,cognome , nome , rag_soc,indirizzo,citta,tel_casa,tel_cel FROM "_s;
+const QString raggruppa = u" group by idCli,Cognome,nome,rag_soc,indirizzo,citta,tel_casa,tel_cel"_s;
+const QString ordina = u" ORDER BY Cognome"_s;
+
+// Every customer meets the condition once: joined to his appliances (and their models and
+// maintenances) only when the condition names their columns, and then grouped back.
+QString istruzione(const QString& condizione, const Tabelle& t, const QString& ordine)
 {
-    if (condizione.isEmpty())
-        return selezione + raggruppa;
-    return selezione + u"where "_s + condizione + raggruppa + u", Nome, Citta, Indirizzo"_s;
+    QString sql = colonne + u"clienti "_s;
+    if (t.apparecchi)
+        sql += u"left join prodotti_ai_clienti on clienti.idCli = prodotti_ai_clienti.cod_cliente "_s;
+    if (t.modelli)
+        sql += u"left join prodotti on prodotti_ai_clienti.cod_prodotto=prodotti.idModello "_s;
+    if (t.manutenzioni)
+        sql += u"left join manutenzioni on prodotti_ai_clienti.id_pro_cli=manutenzioni.codPRodotto "_s;
+    if (!condizione.isEmpty())
+        sql += u"where "_s + condizione;
+    if (t.apparecchi)
+        sql += raggruppa;
+    return sql + ordine;
+}
+} // namespace
+
+QString verificaCriteri(const CriteriRicerca& c)
+{
+    const auto& m = c.manutenzione;
+    if (m.attivo && !m.nessuna && (!annoValido(m.annoDa) || !annoValido(m.annoA)))
+        return u"Gli anni della manutenzione programmata devono essere numeri interi"_s;
+    const auto d = c.date.value(u"dataman"_s);
+    if (d.attivo && !d.nessuno && d.non && (!d.da.isValid() || !d.a.isValid()))
+        return u"Per cercare le manutenzioni fuori dal periodo (NON) indicare entrambe le date, Dal e Al"_s;
+    return {};
+}
+
+QString condizioneRicerca(const CriteriRicerca& c)
+{
+    Tabelle t;
+    return costruisciCondizione(c, t);
+}
+
+QString istruzioneRicerca(const CriteriRicerca& c)
+{
+    Tabelle t;
+    const QString cond = costruisciCondizione(c, t);
+    return istruzione(cond, t, cond.isEmpty() ? ordina : ordina + u", Nome, Citta, Indirizzo"_s);
 }
 
 QString istruzioneCliente(qint64 idCli)
 {
-    return selezione + u"where idcli="_s + QString::number(idCli) + raggruppa;
+    return istruzione(u"idcli="_s + QString::number(idCli), {}, ordina);
 }

@@ -42,7 +42,7 @@ struct CriteriRicerca {
 QString verificaCriteri(const CriteriRicerca& c);
 // The bare condition of the criteria, in the order of the search; empty with none set.
 QString condizioneRicerca(const CriteriRicerca& c);
-// The whole statement: the customers meeting the condition once each, or every customer.
-QString istruzioneRicerca(const QString& condizione);
+// The whole statement: the customers meeting the criteria once each, or every customer.
+QString istruzioneRicerca(const CriteriRicerca& c);
 // The statement of one customer, as the result after a new customer.
 QString istruzioneCliente(qint64 idCli);

@@ -37,9 +37,8 @@ void schRicCliente::Ricerca()
     Recordset rs;
     {
         const Clessidra clessidra;
-        const QString condizione = condizioneRicerca(cr);
-        istanza<frmStampaClienti>().strQryCriteri = condizione;
-        const QString sql = istruzioneRicerca(condizione);
+        istanza<frmStampaClienti>().strQryCriteri = condizioneRicerca(cr);
+        const QString sql = istruzioneRicerca(cr);
         // A refused statement leaves the previous result as it was.
         rs = connessione.apriStatico(sql);
         csqlRic = sql;

@@ -313,7 +313,9 @@ private slots:
             k.cmbAppartenenza->impostaValoreLegato(10);
             premi(k.forma, opzione);
             vuota = k.cmbAppartenenza->valoreLegato().isNull();
+            k.cmbAppartenenza->showPopup();
             voci = vociCombo(k.cmbAppartenenza);
+            k.cmbAppartenenza->hidePopup();
         });
         QVERIFY(vuota);
         QCOMPARE(voci, candidati);
@@ -327,6 +329,8 @@ private slots:
         QStringList etichette;
         QVariant dopoCanc;
         nuovoCliente([&](ControlliCliente& k) {
+            k.cmbAppartenenza->showPopup();
+            k.cmbAppartenenza->hidePopup();
             k.cmbAppartenenza->setCurrentIndex(0);
             emit k.cmbAppartenenza->activated(0);
             etichette << k.lblTipo->text();

@@ -32,12 +32,34 @@ void riempi()
         connessione.esegui(QString::fromUtf8(sql));
 }
 
-QList<qint64> trovati(const CriteriRicerca& c)
+QList<qint64> trovati(const QString& sql)
 {
     QList<qint64> id;
-    for (Recordset rs = connessione.apriStatico(istruzioneRicerca(condizioneRicerca(c))); !rs.eof(); rs.moveNext())
+    for (Recordset rs = connessione.apriStatico(sql); !rs.eof(); rs.moveNext())
         id << rs.campo(u"idcli"_s).toLongLong();
     return id;
+}
+
+QList<qint64> trovati(const CriteriRicerca& c)
+{
+    return trovati(istruzioneRicerca(c));
+}
+
+// The search as it always joined every table, whatever the criteria: the same customers, in
+// the same order, are found.
+QString conTutteLeTabelle(const CriteriRicerca& c)
+{
+    const QString tutte = u"SELECT idcli,cognome , nome , rag_soc,indirizzo,citta,tel_casa,tel_cel FROM ((((clienti "
+                          "left join prodotti_ai_clienti on clienti.idCli = prodotti_ai_clienti.cod_cliente) "
+                          "left join prodotti on prodotti_ai_clienti.cod_prodotto=prodotti.idModello) "
+                          "left join installatori on prodotti_ai_clienti.cod_installatore = installatori.idInst) "
+                          "left join tecnici on prodotti_ai_clienti.cod_tecnico=tecnici.idTecn) "
+                          "left join manutenzioni on prodotti_ai_clienti.id_pro_cli=manutenzioni.codPRodotto "_s;
+    const QString gruppi = u" group by idCli,Cognome,nome,rag_soc,indirizzo,citta,tel_casa,tel_cel ORDER BY Cognome"_s;
+    const QString condizione = condizioneRicerca(c);
+    if (condizione.isEmpty())
+        return tutte + gruppi;
+    return tutte + u"where "_s + condizione + gruppi + u", Nome, Citta, Indirizzo"_s;
 }
 } // namespace
 
@@ -108,17 +130,18 @@ private slots:
         imposta(c);
         QVERIFY(verificaCriteri(c).isEmpty());
         QCOMPARE(trovati(c), attesi);
+        QCOMPARE(trovati(c), trovati(conTutteLeTabelle(c)));
     }
 
     void testi()
     {
         CriteriRicerca c;
         QCOMPARE(condizioneRicerca(c), QString());
-        QVERIFY(!istruzioneRicerca({}).contains(u"where"_s));
+        QVERIFY(!istruzioneRicerca(CriteriRicerca{}).contains(u"where"_s));
         c.testi[u"cognome"_s] = u"ros"_s;
         c.chiavi[u"cod_zona"_s] = 7;
         QCOMPARE(condizioneRicerca(c), u"COGNOME LIKE 'ROS%' ESCAPE '\\' AND COD_ZONA = 7 AND cod_zona = 7"_s);
-        QVERIFY(istruzioneRicerca(condizioneRicerca(c)).endsWith(u"ORDER BY Cognome, Nome, Citta, Indirizzo"_s));
+        QVERIFY(istruzioneRicerca(c).endsWith(u"ORDER BY Cognome, Nome, Citta, Indirizzo"_s));
     }
 
     void rifiutati_data()

@@ -4,6 +4,7 @@
 #include "platform/db/errore_sqlite.h"
 #include "platform/db/funzioni_sqlite.h"
 #include "platform/db/letterali_jet.h"
+#include "platform/db/ordine_italiano.h"
 #include "platform/odbc/origine_dati.h"
 #include "platform/db/valori_sqlite.h"
 #include <QCoreApplication>
@@ -109,7 +110,7 @@ QSqlQuery Connessione::prepara(const QString& sql, const QVariantList& valori)
 {
     QSqlQuery q(database());
     q.setForwardOnly(true);
-    const QString testo = riscriviLetteraliJet(sql, oggi());
+    const QString testo = ordineItaliano::applica(riscriviLetteraliJet(sql, oggi()));
     bool eseguita = false;
     if (valori.isEmpty()) {
         eseguita = q.exec(testo);

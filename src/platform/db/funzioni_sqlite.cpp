@@ -1,4 +1,5 @@
 #include "platform/db/funzioni_sqlite.h"
+#include "platform/db/ordine_italiano.h"
 #include "platform/db/testi_sql.h"
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -30,4 +31,5 @@ void registraFunzioniSql(sqlite3* db)
 {
     sqlite3_create_function_v2(db, "maiuscolo", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqlMaiuscolo, nullptr,
                                nullptr, nullptr);
+    ordineItaliano::registra(db);
 }

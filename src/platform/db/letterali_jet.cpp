@@ -1,4 +1,5 @@
 #include "platform/db/letterali_jet.h"
+#include "platform/db/testo_citato.h"
 #include <QRegularExpression>
 
 namespace {
@@ -50,21 +51,9 @@ QString riscriviLetteraliJet(const QString& sql, const QDate& oggi)
     qsizetype i = 0;
     while (i < n) {
         const QChar c = sql[i];
-        if (c == u'\'' || c == u'"' || c == u'`' || c == u'[') {
-            // A quoted text or name is copied as it stands; a doubled quote stays inside.
-            const QChar chiusura = c == u'[' ? QChar(u']') : c;
-            qsizetype j = i + 1;
-            while (j < n) {
-                if (sql[j] == chiusura) {
-                    if (chiusura != u']' && j + 1 < n && sql[j + 1] == chiusura) {
-                        j += 2;
-                        continue;
-                    }
-                    break;
-                }
-                ++j;
-            }
-            const qsizetype fine = j < n ? j + 1 : n;
+        if (apreCitazione(c)) {
+            // A quoted text or name is copied as it stands.
+            const qsizetype fine = fineCitazione(sql, i);
             esito += QStringView(sql).mid(i, fine - i);
             i = fine;
         } else if (c == u'#') {

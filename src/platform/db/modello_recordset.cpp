@@ -21,7 +21,7 @@ void ModelloRecordset::imposta(const Recordset& r, QList<ColonnaGriglia> colonne
 int ModelloRecordset::rowCount(const QModelIndex& parent) const
 {
     const auto d = rs.dati();
-    return parent.isValid() || !d ? 0 : int(d->righe.size());
+    return parent.isValid() || !d ? 0 : d->numeroRighe();
 }
 
 int ModelloRecordset::columnCount(const QModelIndex& parent) const
@@ -35,9 +35,9 @@ QVariant ModelloRecordset::data(const QModelIndex& index, int role) const
         return {};
     const int i = indici[index.column()];
     const auto d = rs.dati();
-    if (i < 0 || !d || index.row() >= d->righe.size())
+    if (i < 0 || !d || index.row() >= d->numeroRighe())
         return {};
-    const QVariant& v = d->righe[index.row()][i];
+    const QVariant v = d->valore(index.row(), i);
     if (role == Qt::DisplayRole) {
         const auto& f = col[index.column()].formato;
         return f ? f(v) : testoValore(v);

@@ -1,17 +1,12 @@
 #include "platform/db/recordset.h"
 #include "platform/db/errore_db.h"
+#include "platform/db/errore_sqlite.h"
 #include "platform/db/valori_sqlite.h"
 #include <QDate>
+#include <QSqlError>
 #include <QSqlRecord>
+#include <sqlite3.h>
 #include <algorithm>
-
-int DatiRecordset::indice(const QString& nome) const
-{
-    for (int i = 0; i < nomi.size(); ++i)
-        if (nomi[i].compare(nome, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
-}
 
 struct Recordset::Stato {
     bool statico = false;
@@ -38,40 +33,61 @@ void leggiRiga(const QSqlQuery& q, const QVector<TipoColonna>& tipi, QVector<QVa
         riga[i] = valoreTipizzato(q.value(i), tipi[i]);
 }
 
-bool numerico(const QVariant& v)
+// Every row of an executed query. The cells are read from the SQLite statement itself, one
+// copy each, rather than through the driver's own values.
+void leggiStatico(QSqlQuery& q, const QVector<TipoColonna>& tipi, DatiRecordset& d)
 {
-    switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Bool:
-        return true;
-    default:
-        return false;
+    if (!q.next()) {
+        if (q.lastError().isValid())
+            throw erroreSqlite(q.lastError());
+        return;
+    }
+    // The driver has stepped to the first row and not beyond: the statement is on it.
+    sqlite3_stmt* st = istruzioneSqlite(q);
+    const int n = int(d.nomi.size());
+    if (!st) {
+        do {
+            d.nuovaRiga();
+            for (int i = 0; i < n; ++i)
+                d.aggiungi(valoreTipizzato(q.value(i), tipi[i]));
+        } while (q.next());
+        return;
+    }
+    int esito = SQLITE_ROW;
+    do {
+        d.nuovaRiga();
+        for (int i = 0; i < n; ++i) {
+            switch (sqlite3_column_type(st, i)) {
+            case SQLITE_INTEGER:
+                d.aggiungiIntero(sqlite3_column_int64(st, i));
+                break;
+            case SQLITE_FLOAT:
+                d.aggiungiReale(sqlite3_column_double(st, i));
+                break;
+            case SQLITE_NULL:
+                d.aggiungiNullo();
+                break;
+            case SQLITE_BLOB:
+                d.aggiungiBlob(static_cast<const char*>(sqlite3_column_blob(st, i)), sqlite3_column_bytes(st, i));
+                break;
+            default: {
+                const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+                const int byte = sqlite3_column_bytes(st, i);
+                if (tipi[i] == TipoColonna::altro)
+                    d.aggiungiTesto(t, byte);
+                else
+                    d.aggiungi(valoreTipizzato(QString::fromUtf8(t, byte), tipi[i]));
+            }
+            }
+        }
+    } while ((esito = sqlite3_step(st)) == SQLITE_ROW);
+    if (esito != SQLITE_DONE) {
+        sqlite3* db = sqlite3_db_handle(st);
+        throw erroreSqlite(QSqlError(QString(), QString::fromUtf8(sqlite3_errmsg(db)), QSqlError::StatementError,
+                                     QString::number(sqlite3_extended_errcode(db))));
     }
 }
 
-// Orders two field values as the database would: Null first, numbers by value,
-// dates and times in time order, texts without regard to case.
-int confronta(const QVariant& a, const QVariant& b)
-{
-    if (a.isNull() || b.isNull())
-        return int(!a.isNull()) - int(!b.isNull());
-    if (numerico(a) && numerico(b)) {
-        const double x = a.toDouble(), y = b.toDouble();
-        return x < y ? -1 : (x > y ? 1 : 0);
-    }
-    if (a.typeId() == b.typeId() && (a.typeId() == QMetaType::QDate || a.typeId() == QMetaType::QTime
-                                     || a.typeId() == QMetaType::QDateTime))
-        return QVariant::compare(a, b) == QPartialOrdering::Less ? -1 : (a == b ? 0 : 1);
-    return a.toString().compare(b.toString(), Qt::CaseInsensitive);
-}
-} // namespace
-
-namespace {
 ErroreDb campoMancante(const QString& nome)
 {
     return ErroreDb(erroreCampo, sorgente,
@@ -102,19 +118,19 @@ bool Recordset::eof() const
 {
     if (!s)
         return true;
-    return s->statico ? s->pos >= s->dati->righe.size() : s->fine;
+    return s->statico ? s->pos >= s->dati->numeroRighe() : s->fine;
 }
 
 bool Recordset::bof() const
 {
     if (!s)
         return true;
-    return s->statico ? (s->pos < 0 || s->dati->righe.isEmpty()) : s->fine && s->corrente.isEmpty();
+    return s->statico ? (s->pos < 0 || s->dati->numeroRighe() == 0) : s->fine && s->corrente.isEmpty();
 }
 
 int Recordset::recordCount() const
 {
-    return statico() ? int(s->dati->righe.size()) : -1;
+    return statico() ? int(s->dati->numeroRighe()) : -1;
 }
 
 void Recordset::moveNext()
@@ -139,7 +155,7 @@ void Recordset::moveFirst() { vaiA(0); }
 void Recordset::moveLast()
 {
     if (statico())
-        vaiA(int(s->dati->righe.size()) - 1);
+        vaiA(int(s->dati->numeroRighe()) - 1);
 }
 
 int Recordset::posizione() const
@@ -154,7 +170,7 @@ void Recordset::vaiA(int riga)
     Stato& st = stato();
     if (!st.statico)
         throw ErroreDb(erroreFineRecordset, sorgente, QStringLiteral("Il recordset è di sola lettura in avanti."));
-    const int n = int(st.dati->righe.size());
+    const int n = int(st.dati->numeroRighe());
     st.pos = (riga < 0 || riga >= n) ? n : riga;
 }
 
@@ -183,11 +199,10 @@ QVariant Recordset::campo(int i) const
     if (eof() || bof())
         throw ErroreDb(erroreFineRecordset, sorgente,
                        QStringLiteral("BOF o EOF è True oppure il record corrente è stato eliminato."));
-    const QVector<QVariant>& riga = st.statico ? st.dati->righe[st.pos] : st.corrente;
-    if (i < 0 || i >= riga.size())
+    if (i < 0 || i >= (st.statico ? st.dati->nomi.size() : st.corrente.size()))
         throw ErroreDb(erroreCampo, sorgente,
                        QStringLiteral("Impossibile trovare l'elemento nell'insieme corrispondente al nome o al numero richiesto."));
-    return riga[i];
+    return st.statico ? st.dati->valore(st.pos, i) : st.corrente[i];
 }
 
 QVariant Recordset::campo(const QString& nome) const
@@ -203,26 +218,21 @@ bool Recordset::cerca(const QString& nome, const QVariant& v)
 {
     Stato& st = stato();
     const int i = indiceStatico(nome);
-    const auto& righe = st.dati->righe;
-    for (int r = 0; r < righe.size(); ++r) {
-        if (!righe[r][i].isNull() && !v.isNull() && confronta(righe[r][i], v) == 0) {
+    const DatiRecordset& d = *st.dati;
+    for (int r = 0; r < d.numeroRighe(); ++r) {
+        if (!d.nullo(r, i) && !v.isNull() && d.confronta(r, i, v) == 0) {
             st.pos = r;
             return true;
         }
     }
-    st.pos = int(righe.size());
+    st.pos = d.numeroRighe();
     return false;
 }
 
 void Recordset::ordina(const QString& nome, bool decrescente)
 {
     Stato& st = stato();
-    const int i = indiceStatico(nome);
-    auto& righe = st.dati->righe;
-    std::stable_sort(righe.begin(), righe.end(), [&](const QVector<QVariant>& a, const QVector<QVariant>& b) {
-        const int c = confronta(a[i], b[i]);
-        return decrescente ? c > 0 : c < 0;
-    });
+    st.dati->ordina(indiceStatico(nome), decrescente);
     st.pos = 0;
 }
 
@@ -257,12 +267,7 @@ Recordset Recordset::daQuery(QSqlQuery q, bool statico, const QString& istruzion
     if (statico) {
         st.dati = std::make_shared<DatiRecordset>();
         st.dati->nomi = nomi;
-        const int n = int(nomi.size());
-        while (q.next()) {
-            QVector<QVariant> riga(n);
-            leggiRiga(q, tipi, riga);
-            st.dati->righe.push_back(std::move(riga));
-        }
+        leggiStatico(q, tipi, *st.dati);
         st.pos = 0;
         return r;
     }

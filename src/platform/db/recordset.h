@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/db/dati_recordset.h"
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
@@ -6,13 +7,6 @@
 #include <QVariantList>
 #include <QVector>
 #include <memory>
-
-// The rows of a static recordset: read all at once, shared by copies and by grid models.
-struct DatiRecordset {
-    QStringList nomi;
-    QVector<QVector<QVariant>> righe;
-    int indice(const QString& nome) const; // -1 when missing; case is ignored
-};
 
 // A recordset as the windows use it: forward-only (read as it goes) or static
 // (a snapshot with count, move, seek and sort). Copies share the same cursor.

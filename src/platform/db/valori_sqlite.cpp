@@ -54,14 +54,19 @@ QTime ora(QStringView s, qsizetype i)
 }
 } // namespace
 
+sqlite3_stmt* istruzioneSqlite(const QSqlQuery& q)
+{
+    const QVariant h = q.result() ? q.result()->handle() : QVariant();
+    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3_stmt*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3_stmt* const*>(h.constData());
+}
+
 QVector<TipoColonna> tipiColonne(const QSqlQuery& q)
 {
     const int n = q.record().count();
     QVector<TipoColonna> tipi(n, TipoColonna::altro);
-    const QVariant h = q.result() ? q.result()->handle() : QVariant();
-    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3_stmt*") != 0)
-        return tipi;
-    sqlite3_stmt* st = *static_cast<sqlite3_stmt* const*>(h.constData());
+    sqlite3_stmt* st = istruzioneSqlite(q);
     if (!st)
         return tipi;
     for (int i = 0; i < n; ++i)

@@ -9,6 +9,10 @@
 // 'yyyy-mm-dd hh:mm:ss').
 enum class TipoColonna { altro, data, ora, dataOra };
 
+struct sqlite3_stmt;
+
+// The SQLite statement behind an executed query on Qt's SQLite driver, or null.
+sqlite3_stmt* istruzioneSqlite(const QSqlQuery& q);
 // The declared type of each column of an executed query on Qt's SQLite driver.
 QVector<TipoColonna> tipiColonne(const QSqlQuery& q);
 // A value read from a column of that type; an empty text is Null.

@@ -17,6 +17,7 @@ ComboDati::ComboDati(QWidget* parent) : QComboBox(parent), voci(new ModelloVoci(
 
 void ComboDati::riempi(Recordset rs, const QString& campoMostrato, const QString& campoLegato)
 {
+    inAttesa = nullptr;
     // The entries in one go: a list of tens of thousands of customers fills at once.
     QVector<QString> testi;
     QVector<QVariant> chiavi;
@@ -84,6 +85,29 @@ void ComboDati::svuotaScelta()
         clearEditText();
 }
 
+void ComboDati::riempiQuandoServe(std::function<void()> riempitore)
+{
+    voci->imposta({}, {});
+    svuotaScelta();
+    inAttesa = std::move(riempitore);
+}
+
+void ComboDati::riempiSeInAttesa()
+{
+    if (!inAttesa)
+        return;
+    const auto riempitore = std::exchange(inAttesa, nullptr);
+    const QVariant scelta = valoreLegato();
+    riempitore();
+    impostaValoreLegato(scelta);
+}
+
+void ComboDati::showPopup()
+{
+    riempiSeInAttesa();
+    QComboBox::showPopup();
+}
+
 void ComboDati::keyPressEvent(QKeyEvent* e)
 {
     if (e->key() == Qt::Key_Delete) {
@@ -91,5 +115,6 @@ void ComboDati::keyPressEvent(QKeyEvent* e)
         e->accept();
         return;
     }
+    riempiSeInAttesa();
     QComboBox::keyPressEvent(e);
 }

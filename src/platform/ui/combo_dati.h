@@ -2,6 +2,7 @@
 #include "platform/db/recordset.h"
 #include "platform/ui/modello_voci.h"
 #include <QComboBox>
+#include <functional>
 
 // A lookup combo filled from a recordset: it shows one column and is bound to another
 // (the key). The Delete key clears the choice.
@@ -24,13 +25,20 @@ public:
     // the entry shows the bare key.
     void conservaChiaviMancanti(const QString& sql = {});
     void svuotaScelta();
+    // Empties the list and the choice; `riempitore` fills it (through riempi) only when it is
+    // first needed: its drop-down opened or a key typed in it. Meanwhile a chosen key shows as
+    // a kept entry (conservaChiaviMancanti), and it stays chosen once the list is filled.
+    void riempiQuandoServe(std::function<void()> riempitore);
+    void showPopup() override;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
     QString descrizioneMancante(const QVariant& chiave) const;
+    void riempiSeInAttesa();
     ModelloVoci* voci;
     bool conserva = false;
     QString sqlMancante;
+    std::function<void()> inAttesa;
 };

@@ -1,6 +1,7 @@
 // A static recordset of 100,000 rows x 10 columns through the shared connection,
 // against the same query read through the SQLite C API.
 #include "ambiente_test.h"
+#include "lettura_sqlite.h"
 #include "platform/db/connessione.h"
 #include <QFile>
 #include <benchmark/benchmark.h>
@@ -33,27 +34,8 @@ void viaSqlite(benchmark::State& s, const QString& file)
     for (auto _ : s) {
         sqlite3_stmt* st = nullptr;
         sqlite3_prepare_v2(db, query, -1, &st, nullptr);
-        QVector<QVector<QVariant>> righe;
-        while (sqlite3_step(st) == SQLITE_ROW) {
-            QVector<QVariant> r(10);
-            for (int i = 0; i < 10; ++i) {
-                switch (sqlite3_column_type(st, i)) {
-                case SQLITE_INTEGER:
-                    r[i] = qint64(sqlite3_column_int64(st, i));
-                    break;
-                case SQLITE_FLOAT:
-                    r[i] = sqlite3_column_double(st, i);
-                    break;
-                case SQLITE_NULL:
-                    break;
-                default:
-                    r[i] = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, i)));
-                }
-            }
-            righe.push_back(std::move(r));
-        }
+        benchmark::DoNotOptimize(leggiRighe(st));
         sqlite3_finalize(st);
-        benchmark::DoNotOptimize(righe.size());
     }
     sqlite3_close(db);
 }

@@ -1,9 +1,14 @@
 // The customer search on 100,000 customers, 150,000 appliances, 300,000 maintenances and
-// 50,000 calls: the time of Ricerca for three sets of criteria and with none, and of one
-// row change in the result (the whole chain of grids below it).
-// Run by hand: QT_QPA_PLATFORM=offscreen bench_ricerca_clienti
+// 50,000 calls (ten times as many with --grande): the time of Ricerca for three sets of
+// criteria and with none, each beside the same rows read through the SQLite C API; the
+// refresh after an edit from the result; one row change in the result (the whole chain of
+// grids below it); the peak memory of the process.
+// Run by hand: QT_QPA_PLATFORM=offscreen bench_ricerca_clienti [--grande]
 #include "ambiente_test.h"
+#include "lettura_sqlite.h"
 #include "misure.h"
+#include "customers/scheda_cliente.h"
+#include "platform/ui/modale.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/data_opzionale.h"
@@ -13,17 +18,22 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-constexpr int ripetizioni = 7;
+int ripetizioni = 7;
+int scala = 1;
 
 // Rows n = 1..quanti through a recursive sequence.
-void inserisci(const QString& tabella, const QString& colonne, const QString& valori, int quanti)
+void inserisci(const QString& tabella, const QString& colonne, QString valori, int quanti)
 {
+    valori.replace(u"100000"_s, QString::number(100000 * scala)).replace(u"150000"_s, QString::number(150000 * scala));
     connessione.esegui(u"WITH RECURSIVE s(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM s WHERE n < %1) "
                        "INSERT INTO %2 (%3) SELECT %4 FROM s"_s.arg(quanti).arg(tabella, colonne, valori));
 }
@@ -45,24 +55,25 @@ void riempi()
     inserisci(u"clienti"_s, u"idCli, cognome, nome, indirizzo, citta, tel_casa, cod_zona"_s,
               u"n, substr('ROSSIBIANCVERDINERIGALLI', (n % 5) * 5 + 1, 5) || printf('%05d', n), 'NOME' || n, "
               "'VIA ' || n, 'CITTA' || (n % 500), '051' || n, n % 20 + 1"_s,
-              100000);
+              100000 * scala);
     // Appliance n belongs to customer n (and 100,000 + n to customer n as well).
     inserisci(u"prodotti_ai_clienti"_s,
               u"id_pro_cli, cod_cliente, cod_prodotto, cod_tecnico, cod_tipo_abbonamento, sc_abb, data_coll, codice_interno"_s,
               u"n, (n - 1) % 100000 + 1, n % 200 + 1, n % 10 + 1, n % 3, date('2020-01-01', '+' || (n % 2000) || ' days'), "
               "date('2010-01-01', '+' || (n % 4000) || ' days'), 'CI' || n"_s,
-              150000);
+              150000 * scala);
     inserisci(u"manutenzioni"_s, u"codProdotto, dataMan, codTipoMan"_s,
-              u"(n - 1) % 150000 + 1, date('2015-01-01', '+' || (n * 7 % 3650) || ' days'), n % 3 + 1"_s, 300000);
+              u"(n - 1) % 150000 + 1, date('2015-01-01', '+' || (n * 7 % 3650) || ' days'), n % 3 + 1"_s, 300000 * scala);
     inserisci(u"chiamate"_s, u"idChiamata, cod_cliente, ch_data"_s,
-              u"n, (n * 2) % 100000 + 1, date('2018-01-01', '+' || (n % 2000) || ' days')"_s, 50000);
+              u"n, (n * 2) % 100000 + 1, date('2018-01-01', '+' || (n % 2000) || ' days')"_s, 50000 * scala);
     inserisci(u"interventi"_s, u"cod_chiamata, cod_tecnico, data_int, cod_stato_int"_s,
-              u"n, n % 10 + 1, date('2018-01-02', '+' || (n % 2000) || ' days'), 'ESEGUITO'"_s, 50000);
+              u"n, n % 10 + 1, date('2018-01-02', '+' || (n % 2000) || ' days'), 'ESEGUITO'"_s, 50000 * scala);
     // One appliance row per call, two for the calls whose customer has a second appliance.
     connessione.esegui(u"INSERT INTO prodotti_in_chiamata (cod_chiamata, cod_ch_prodotto, lista_richieste) "
                        "SELECT idChiamata, cod_cliente, 'RICHIESTA' FROM chiamate"_s);
     connessione.esegui(u"INSERT INTO prodotti_in_chiamata (cod_chiamata, cod_ch_prodotto, lista_richieste) "
-                       "SELECT idChiamata, cod_cliente + 100000, 'RICHIESTA' FROM chiamate WHERE cod_cliente <= 50000"_s);
+                       "SELECT idChiamata, cod_cliente + %1, 'RICHIESTA' FROM chiamate WHERE cod_cliente <= %2"_s
+                           .arg(100000 * scala).arg(50000 * scala));
     connessione.esegui(u"INSERT INTO attività_svolte (cod_prodotto, cod_operazione) "
                        "SELECT idProdChiamata, idProdChiamata % 10 + 1 FROM prodotti_in_chiamata"_s);
     connessione.esegui(u"INSERT INTO matAtt (codAtt, codMat) SELECT idAttivita, idAttivita % 100 + 1 FROM attività_svolte "
@@ -71,18 +82,36 @@ void riempi()
     connessione.esegui(u"ANALYZE"_s);
 }
 
+double picco()
+{
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    return double(r.ru_maxrss) / 1024.0;
+}
+
+void riga(const char* nome, double nostro, double limite, qsizetype righe)
+{
+    std::printf("%-36s %9.1f %9.1f %6.2fx  (%lld customers)\n", nome, nostro, limite, nostro / limite,
+                static_cast<long long>(righe));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--grande") == 0) {
+            scala = 10;
+            ripetizioni = 3;
+        }
     preparaAmbienteTest();
     QApplication app(argc, argv);
     DatabaseTest db;
     riempi();
+    LetturaSqlite limite(db.file());
     schRicCliente& r = istanza<schRicCliente>();
     r.carica();
     auto& c = r.controlli();
-
     struct Caso {
         const char* nome;
         std::function<void()> imposta;
@@ -105,9 +134,11 @@ int main(int argc, char** argv)
          }},
         {"no criteria (every customer)", [] {}},
     };
-    std::printf("median of %d runs, ms\n", ripetizioni);
+    std::printf("%d customers; median of %d runs, ms: ours, the limit (the same statement through the SQLite C "
+                "API), their ratio\n",
+                100000 * scala, ripetizioni);
     for (const Caso& caso : casi) {
-        QList<double> tempi;
+        QList<double> tempi, limiti;
         for (int i = 0; i < ripetizioni; ++i) {
             r.reset();
             caso.imposta();
@@ -115,9 +146,34 @@ int main(int argc, char** argv)
             t.start();
             c.cmdRicerca->click();
             tempi << ms(t);
+            const Recordset& rs = c.griglia->recordset();
+            t.restart();
+            limite.leggi(rs.istruzione(), rs.valori());
+            limiti << ms(t);
         }
-        std::printf("%-36s %8.1f  (%d customers)\n", caso.nome, mediana(tempi), c.griglia->model()->rowCount());
+        riga(caso.nome, mediana(tempi), mediana(limiti), c.griglia->model()->rowCount());
     }
+
+    // "Modifica (F6)" on a customer of the last result (every customer) and "Conferma (F10)":
+    // the card, its write and the refresh of the result.
+    QList<double> modifiche, limiti;
+    for (int i = 1; i <= ripetizioni; ++i) {
+        c.griglia->setCurrentIndex(c.griglia->model()->index(i * 101, 0));
+        seamModale::accoda([i](QWidget*) {
+            auto& k = istanza<schCliente>().controlli();
+            k.txtNome->setText(u"NOME MODIFICATO %1"_s.arg(i));
+            QTest::keyClick(k.txtNome, Qt::Key_F10);
+        });
+        QElapsedTimer t;
+        t.start();
+        QTest::keyClick(c.griglia, Qt::Key_F6);
+        modifiche << ms(t);
+        const Recordset& rs = c.griglia->recordset();
+        t.restart();
+        limite.leggi(rs.istruzione(), rs.valori());
+        limiti << ms(t);
+    }
+    riga("edit from the result and its refresh", mediana(modifiche), mediana(limiti), c.griglia->model()->rowCount());
 
     // Row changes in the last result: the appliances, maintenances, calls, activities, materials.
     QList<double> righe;
@@ -127,6 +183,7 @@ int main(int argc, char** argv)
         c.griglia->setCurrentIndex(c.griglia->model()->index(i * 37, 0));
         righe << ms(t);
     }
-    std::printf("%-36s %8.2f\n", "row change (whole chain)", mediana(righe));
+    std::printf("%-36s %9.2f\n", "row change (whole chain)", mediana(righe));
+    std::printf("%-36s %9.0f MB\n", "peak memory of the process", picco());
     return 0;
 }

@@ -87,8 +87,8 @@ private slots:
         riga("no", [](auto& c) { c.siNo[u"dich_conf"_s] = CriteriRicerca::SiNo::no; }, {2});
         riga("date range", [](auto& c) { c.date[u"data_coll"_s] = D{true, false, false, {2004, 3, 1}, {2004, 3, 31}}; }, {1});
         riga("date, only to", [](auto& c) { c.date[u"data_coll"_s] = D{true, false, false, {}, {2004, 3, 31}}; }, {1});
-        riga("date, neither: has one", [](auto& c) { c.date[u"data_coll"_s] = D{true}; }, {2, 1});
-        riga("Nessuno: no date, customers without appliances too", [](auto& c) { c.date[u"data_lib"_s] = D{true, true}; },
+        riga("date, neither: has one", [](auto& c) { c.date[u"data_coll"_s] = D{true, false, false, {}, {}}; }, {2, 1});
+        riga("Nessuno: no date, customers without appliances too", [](auto& c) { c.date[u"data_lib"_s] = D{true, true, false, {}, {}}; },
              {3, 2, 1});
         riga("maintenance in the year",
              [](auto& c) { c.date[u"dataman"_s] = D{true, false, false, {2004, 1, 1}, {2004, 12, 31}}; }, {1});

@@ -17,7 +17,7 @@ LettoOpenpyxl leggiConOpenpyxl(const QString& file);
 // Runs a python3 script (with openpyxl at hand) with the arguments; fails the test when it fails.
 void eseguiPython(const QString& script, const QStringList& argomenti);
 
-// The file as LibreOffice converts it (formato: "xls", "xlsx", a filter spec...) into the
+// The file as LibreOffice converts it (formato: "xls", "xlsx", or a filter name) into the
 // folder; the converted file's path, empty when soffice is missing or fails.
 QString convertiConLibreOffice(const QString& file, const QString& formato, const QString& cartella);
 

@@ -2,6 +2,7 @@
 #include "platform/db/connessione.h"
 #include "platform/db/errore_db.h"
 #include "schema/aggiornamenti.h"
+#include <QHash>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -12,11 +13,39 @@ const QString colonne = QStringLiteral(
     "SELECT lower(m.name) || '.' || lower(p.name) FROM main.sqlite_master m "
     "JOIN pragma_table_info(m.name, 'main') p WHERE m.type = 'table' AND m.name NOT LIKE 'sqlite%'");
 
-// The columns of a new database: the base schema built in memory.
-QSet<QString> colonneDiRiferimento()
+// The tables of the main database.
+const QString tabelle = QStringLiteral(
+    "SELECT name FROM main.sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%'");
+
+// For every table of the main database: its name, and an expression that writes a row of it
+// out as one text (each column as an SQL literal, so 0 and '0' differ).
+const QString righeScritte = QStringLiteral(
+    "SELECT m.name, group_concat('quote(\"' || replace(p.name, '\"', '\"\"') || '\")', \" || ',' || \") "
+    "FROM main.sqlite_master m JOIN pragma_table_info(m.name, 'main') p "
+    "WHERE m.type = 'table' AND m.name NOT LIKE 'sqlite%' GROUP BY m.name");
+
+QString nomeCitato(const QString& nome)
+{
+    return QLatin1Char('"') + QString(nome).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+// A table's rows written out in the order they were inserted.
+QString righe(const QString& tabella, const QString& espressione)
+{
+    return QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(espressione, nomeCitato(tabella));
+}
+
+// A new database, as the base schema builds it in memory: its columns, and the rows of the
+// tables that it fills (lower-case name -> the expression that writes a row out, the rows).
+struct Riferimento {
+    QSet<QString> colonne;
+    QHash<QString, std::pair<QString, QStringList>> righe;
+};
+
+Riferimento costruisciRiferimento()
 {
     const QString nome = QStringLiteral("corvext-riferimento");
-    QSet<QString> trovate;
+    Riferimento r;
     bool ok = false;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
@@ -27,7 +56,19 @@ QSet<QString> colonneDiRiferimento()
             ok = ok && q.exec(istruzione);
         ok = ok && q.exec(colonne);
         while (ok && q.next())
-            trovate.insert(q.value(0).toString());
+            r.colonne.insert(q.value(0).toString());
+        QList<std::pair<QString, QString>> espressioni;
+        ok = ok && q.exec(righeScritte);
+        while (ok && q.next())
+            espressioni.append({q.value(0).toString(), q.value(1).toString()});
+        for (const auto& [tabella, espressione] : espressioni) {
+            QStringList scritte;
+            ok = ok && q.exec(righe(tabella, espressione));
+            while (ok && q.next())
+                scritte << q.value(0).toString();
+            if (!scritte.isEmpty())
+                r.righe.insert(tabella.toLower(), {espressione, scritte});
+        }
         q.finish();
         db.close();
     }
@@ -35,15 +76,43 @@ QSet<QString> colonneDiRiferimento()
     if (!ok)
         throw ErroreDb(erroreConnessione, QStringLiteral("corvext_schema"),
                        QStringLiteral("Schema del database non disponibile"));
-    return trovate;
+    return r;
+}
+
+const Riferimento& riferimento()
+{
+    static const Riferimento r = costruisciRiferimento();
+    return r;
 }
 } // namespace
 
 bool schemaCompleto(Connessione& c)
 {
-    static const QSet<QString> attese = colonneDiRiferimento();
     QSet<QString> presenti;
     for (Recordset rs = c.apriAvanti(colonne); !rs.eof(); rs.moveNext())
         presenti.insert(rs.campo(0).toString());
-    return presenti.contains(attese);
+    return presenti.contains(riferimento().colonne);
+}
+
+bool archivioIntatto(Connessione& c)
+{
+    if (!schemaCompleto(c))
+        return false;
+    QStringList presenti;
+    for (Recordset rs = c.apriAvanti(tabelle); !rs.eof(); rs.moveNext())
+        presenti << rs.campo(0).toString();
+    for (const QString& tabella : presenti) {
+        const auto attese = riferimento().righe.constFind(tabella.toLower());
+        if (attese == riferimento().righe.constEnd()) {
+            if (!c.apriAvanti(QStringLiteral("SELECT 1 FROM %1 LIMIT 1").arg(nomeCitato(tabella))).eof())
+                return false;
+            continue;
+        }
+        QStringList trovate;
+        for (Recordset rs = c.apriAvanti(righe(tabella, attese->first)); !rs.eof(); rs.moveNext())
+            trovate << rs.campo(0).toString();
+        if (trovate != attese->second)
+            return false;
+    }
+    return true;
 }

@@ -5,3 +5,8 @@ class Connessione;
 // of its columns (later versions only add to them). False for another program's database or
 // one that lost part of its schema.
 bool schemaCompleto(Connessione& c);
+
+// Whether the file behind the connection is a new database and nothing more: its whole
+// schema, and no row but the first rows a new database gets (the counter at 0/0, the first
+// administrator as created). Its version does not count: the upgrades add no rows.
+bool archivioIntatto(Connessione& c);

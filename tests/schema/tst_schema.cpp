@@ -2,6 +2,7 @@
 #include "platform/db/connessione.h"
 #include "platform/db/errore_db.h"
 #include "schema/aggiornamenti.h"
+#include "schema/controllo_archivio.h"
 #include "schema/schema.h"
 #include <QDate>
 #include <QFile>
@@ -219,6 +220,42 @@ private slots:
         QCOMPARE(intero("SELECT count(*) FROM contatori"), 1);
         QCOMPARE(intero("SELECT count(*) FROM operatori"), 1);
         QCOMPARE(intero("SELECT user_version FROM pragma_user_version"), aggiornamenti().last().versione);
+    }
+
+    // A new database and nothing more, whatever its version: any row beyond its first ones counts.
+    void archivioIntatto_data()
+    {
+        QTest::addColumn<QStringList>("istruzioni");
+        QTest::addColumn<bool>("intatto");
+        QTest::newRow("new") << QStringList{} << true;
+        QTest::newRow("an earlier version") << QStringList{"PRAGMA user_version = 1"} << true;
+        QTest::newRow("a customer") << QStringList{"INSERT INTO clienti (idCli, cognome) VALUES (1, 'ROSSI')"}
+                                    << false;
+        QTest::newRow("a zone") << QStringList{"INSERT INTO zone (sigla_zona) VALUES ('Z1')"} << false;
+        QTest::newRow("a zone added and removed")
+            << QStringList{"INSERT INTO zone (sigla_zona) VALUES ('Z1')", "DELETE FROM zone"} << true;
+        QTest::newRow("a customer number drawn") << QStringList{"UPDATE contatori SET cliente = 1"} << false;
+        QTest::newRow("a call number drawn") << QStringList{"UPDATE contatori SET chiamata = 1"} << false;
+        QTest::newRow("the administrator's password") << QStringList{"UPDATE operatori SET opPassword = 'SEGRETA'"}
+                                                      << false;
+        QTest::newRow("a second operator")
+            << QStringList{"INSERT INTO operatori (opUser, opPassword, opTipo) VALUES ('MARIO', 'X', 'OPERATORE')"}
+            << false;
+        QTest::newRow("the administrator created again")
+            << QStringList{"DELETE FROM operatori",
+                           "INSERT INTO operatori (opUser, opPassword, opTipo) VALUES ('ADMIN', 'ADMIN', 'AMMINISTRATORE')"}
+            << false;
+        QTest::newRow("a table of another program")
+            << QStringList{"CREATE TABLE fatture (numero INTEGER)", "INSERT INTO fatture VALUES (1)"} << false;
+        QTest::newRow("a table missing") << QStringList{"DROP TABLE tipoabb"} << false;
+    }
+    void archivioIntatto()
+    {
+        QFETCH(QStringList, istruzioni);
+        QFETCH(bool, intatto);
+        for (const QString& istruzione : istruzioni)
+            connessione.esegui(istruzione);
+        QCOMPARE(::archivioIntatto(connessione), intatto);
     }
 
     // A database of the first version gets the later steps at open, its rows kept.

@@ -17,10 +17,10 @@
 #include "platform/db/testi_sql.h"
 #include "platform/excel/foglio.h"
 #include "platform/excel/libro_excel.h"
+#include "platform/ui/campo_data.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/messaggi.h"
-#include <QDateEdit>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>

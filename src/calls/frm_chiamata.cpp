@@ -11,6 +11,8 @@
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
 #include "platform/db/testi_sql.h"
+#include "platform/ui/campo_data.h"
+#include "platform/ui/campo_ora.h"
 #include "platform/ui/clessidra.h"
 #include "platform/ui/colori_focus.h"
 #include "platform/ui/combo_dati.h"
@@ -23,7 +25,6 @@
 #include "registers/modello/aggiunta_rapida.h"
 #include "registers/staff/calendario.h"
 #include <QComboBox>
-#include <QDateEdit>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -32,7 +33,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
-#include <QTimeEdit>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -125,9 +125,7 @@ QWidget* frmChiamata::costruisciChiamata(QWidget* f)
     auto& c = ui();
     auto* fra = new QGroupBox(u"DATI CHIAMATA"_s, f);
     auto* g = new QGridLayout(fra);
-    c.dtpDataChiamata = controllo<QDateEdit>(fra, u"dtpDataChiamata"_s);
-    c.dtpDataChiamata->setDisplayFormat(u"dd/MM/yyyy"_s);
-    c.dtpDataChiamata->setCalendarPopup(true);
+    c.dtpDataChiamata = controllo<CampoData>(fra, u"dtpDataChiamata"_s);
     c.lblOperatore = controllo<QLabel>(fra, u"lblOperatore"_s);
     c.lblOperatore->setAccessibleName(u"Operatore : "_s);
     c.txtNoteChiamata = controllo<QLineEdit>(fra, u"txtNoteChiamata"_s);
@@ -147,13 +145,9 @@ QWidget* frmChiamata::costruisciIntervento(QWidget* f)
     auto* fra = new QGroupBox(u"DATI INTERVENTO"_s, f);
     auto* g = new QGridLayout(fra);
     c.cmbTecnico = controllo<ComboDati>(fra, u"cmbTecnico"_s);
-    c.dtpDataIntervento = controllo<QDateEdit>(fra, u"dtpDataIntervento"_s);
-    c.dtpDataIntervento->setDisplayFormat(u"dd/MM/yyyy"_s);
-    c.dtpDataIntervento->setCalendarPopup(true);
-    c.dtpOraDa = controllo<QTimeEdit>(fra, u"dtpOraDa"_s);
-    c.dtpOraA = controllo<QTimeEdit>(fra, u"dtpOraA"_s);
-    for (QTimeEdit* t : {c.dtpOraDa, c.dtpOraA})
-        t->setDisplayFormat(u"HH:mm"_s);
+    c.dtpDataIntervento = controllo<CampoData>(fra, u"dtpDataIntervento"_s);
+    c.dtpOraDa = controllo<CampoOra>(fra, u"dtpOraDa"_s);
+    c.dtpOraA = controllo<CampoOra>(fra, u"dtpOraA"_s);
     c.txtNoteIntervento = controllo<QLineEdit>(fra, u"txtNoteIntervento"_s);
     conEtichetta(g, 0, 0, u"Tecnico :"_s, c.cmbTecnico, 3);
     conEtichetta(g, 1, 0, u"Data Intervento :"_s, c.dtpDataIntervento, 3);
@@ -387,8 +381,12 @@ bool frmChiamata::check()
         const QString festa = descrizioneFestivita(giorno);
         if (!festa.isEmpty())
             testo += u"Impossibile impostare l'intervento in un giorno di festa ("_s + festa + u")\r\n"_s;
-        if (c.grigliaProdotti->recordset().recordCount() < 1)
+        const bool senzaProdotti = c.grigliaProdotti->recordset().recordCount() < 1;
+        if (senzaProdotti)
             testo += u"Selezionare almeno un prodotto"_s;
+        // An intervention may end when it starts, never before.
+        if (c.dtpOraA->time() < c.dtpOraDa->time())
+            testo += (senzaProdotti ? u"\r\n"_s : QString()) + u"L'ora di fine intervento precede l'ora di inizio"_s;
         if (!testo.isEmpty()) {
             messaggio(testo, stile::soloOK);
             return;
@@ -465,7 +463,7 @@ void frmChiamata::cancellaChiamata()
 
 void frmChiamata::cmdConferma_Click()
 {
-    if (!check())
+    if (!campiDigitatiValidi(ui().forma) || !check())
         return;
     // Call, intervention and request codes in one group; a refused write keeps the card open.
     // A new call needs its customer still on file; an edited one asks when another
@@ -602,6 +600,9 @@ void frmChiamata::cmdNuovaRichiesta_Click()
 
 void frmChiamata::cmdRientro_Click()
 {
+    // The report gets the intervention date: one typed that cannot be is refused first.
+    if (!campiDigitatiValidi(ui().forma))
+        return;
     // Mended: a failure to open the report shows the error box.
     gestisci([this] {
         auto& c = ui();

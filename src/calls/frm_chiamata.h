@@ -6,25 +6,25 @@
 class ComboDati;
 class FormaDialogo;
 class Griglia;
+class CampoData;
+class CampoOra;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTimeEdit;
 
 struct ControlliChiamata {
     FormaDialogo* forma;
     QLabel* lblCliente;
     // DATI CHIAMATA
-    QDateEdit* dtpDataChiamata;
+    CampoData* dtpDataChiamata;
     QLabel* lblOperatore;
     QLineEdit* txtNoteChiamata;
     QComboBox* cmbStato;
     // DATI INTERVENTO
     ComboDati* cmbTecnico;
-    QDateEdit* dtpDataIntervento;
-    QTimeEdit *dtpOraDa, *dtpOraA;
+    CampoData* dtpDataIntervento;
+    CampoOra *dtpOraDa, *dtpOraA;
     QLineEdit* txtNoteIntervento;
     // PRODOTTI IN CHIAMATA
     ComboDati* cmbProdotti;

@@ -10,6 +10,7 @@
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
 #include "platform/db/testi_sql.h"
+#include "platform/ui/campo_data.h"
 #include "platform/ui/clessidra.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/forma_dialogo.h"
@@ -19,7 +20,6 @@
 #include "platform/ui/utilita_form.h"
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -136,10 +136,8 @@ QWidget* frmPlanning::costruisciMenu(QWidget* f)
     picMenu->setObjectName(u"picMenu"_s);
     auto* g = new QGridLayout(picMenu);
     g->setContentsMargins(0, 0, 0, 0);
-    c.dtpData = new QDateEdit(picMenu);
+    c.dtpData = new CampoData(picMenu);
     c.dtpData->setObjectName(u"dtpData"_s);
-    c.dtpData->setDisplayFormat(u"dd/MM/yyyy"_s);
-    c.dtpData->setCalendarPopup(true);
     c.cmbZona = new ComboDati(picMenu);
     c.cmbZona->setObjectName(u"cmbZona"_s);
     c.cmbGiorniVisualizzati = new QComboBox(picMenu);
@@ -175,16 +173,16 @@ QWidget* frmPlanning::costruisciMenu(QWidget* f)
     g->addWidget(c.lblIndirizzo, 2, 5, 1, 2);
     g->setColumnStretch(3, 1);
 
-    QObject::connect(c.dtpData, &QDateEdit::dateChanged, f, [this] { aggiorna(); });
+    QObject::connect(c.dtpData, &CampoData::dateChanged, f, [this] { aggiorna(); });
+    // Enter on a typed start date that cannot be says why.
+    QObject::connect(c.dtpData, &QLineEdit::returnPressed, f, [this] { campiDigitatiValidi(ui().forma); });
     QObject::connect(c.cmbGiorniVisualizzati, &QComboBox::currentIndexChanged, f,
                      [this](int i) { cmbGiorniVisualizzati_Click(i); });
     QObject::connect(c.cmbZona, &QComboBox::activated, f, [this] { cmbZona_Click(); });
     QObject::connect(c.cmdResetZone, &QPushButton::clicked, f, [this] { cmdResetZone_Click(); });
     QObject::connect(c.cmdAggiorna, &QPushButton::clicked, f, [this] { aggiorna(); });
-    QObject::connect(c.cmdIndietro, &QPushButton::clicked, f,
-                     [this] { ui().dtpData->setDate(ui().dtpData->date().addDays(-giorniVisualizzati)); });
-    QObject::connect(c.cmdAvanti, &QPushButton::clicked, f,
-                     [this] { ui().dtpData->setDate(ui().dtpData->date().addDays(giorniVisualizzati)); });
+    QObject::connect(c.cmdIndietro, &QPushButton::clicked, f, [this] { sposta(-giorniVisualizzati); });
+    QObject::connect(c.cmdAvanti, &QPushButton::clicked, f, [this] { sposta(giorniVisualizzati); });
     QObject::connect(c.cmdChiudi, &QPushButton::clicked, f, [this] { cmdChiudi_Click(); });
     return picMenu;
 }
@@ -396,8 +394,17 @@ void frmPlanning::selezioneCella()
 
 void frmPlanning::aggiorna()
 {
+    // The start date typed over the shown one is used only when it is whole and exists.
+    if (!campiDigitatiValidi(ui().forma))
+        return;
     riempiPlanning();
     punta(1, 1);
+}
+
+void frmPlanning::sposta(int giorni)
+{
+    if (campiDigitatiValidi(ui().forma))
+        ui().dtpData->setDate(ui().dtpData->date().addDays(giorni));
 }
 
 void frmPlanning::cmbGiorniVisualizzati_Click(int indice)

@@ -3,19 +3,19 @@
 #include <QDate>
 #include <QString>
 
+class CampoData;
 class ComboDati;
 class FormaDialogo;
 class Griglia;
 class GrigliaPlanning;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QPushButton;
 
 struct ControlliPlanning {
     FormaDialogo* forma;
     // picMenu
-    QDateEdit* dtpData;
+    CampoData* dtpData;
     ComboDati* cmbZona;
     QComboBox* cmbGiorniVisualizzati;
     QPushButton *cmdIndietro, *cmdAvanti, *cmdAggiorna, *cmdResetZone, *cmdChiudi;
@@ -72,6 +72,8 @@ private:
     void selezioneCella();
     // Refill and the first technician's first day again.
     void aggiorna();
+    // "<" and ">": the start date that many days away.
+    void sposta(int giorni);
     void cmbGiorniVisualizzati_Click(int indice);
     void cmbZona_Click();
     void cmdResetZone_Click();

@@ -5,13 +5,13 @@
 #include "common/stampa_report.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
+#include "platform/ui/campo_data.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/tasti_funzione.h"
 #include "platform/ui/utilita_form.h"
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -50,12 +50,8 @@ QWidget* frmStampaPlanner::costruisci()
 
     auto* frame1 = new QGroupBox(u"Intervallo date"_s, f);
     auto* g1 = new QGridLayout(frame1);
-    c.dtpDataDa = controllo(new QDateEdit(frame1), u"dtpDataDa"_s);
-    c.dtpDataA = controllo(new QDateEdit(frame1), u"dtpDataA"_s);
-    for (QDateEdit* d : {c.dtpDataDa, c.dtpDataA}) {
-        d->setDisplayFormat(u"dd/MM/yyyy"_s);
-        d->setCalendarPopup(true);
-    }
+    c.dtpDataDa = controllo(new CampoData(frame1), u"dtpDataDa"_s);
+    c.dtpDataA = controllo(new CampoData(frame1), u"dtpDataA"_s);
     conEtichetta(g1, 0, 0, u"Da"_s, c.dtpDataDa);
     conEtichetta(g1, 0, 2, u"A"_s, c.dtpDataA);
     l->addWidget(frame1);
@@ -93,7 +89,7 @@ QWidget* frmStampaPlanner::costruisci()
         pulsanti->addWidget(b);
     l->addLayout(pulsanti);
 
-    QObject::connect(c.dtpDataDa, &QDateEdit::dateChanged, f, [this](const QDate& d) { ui().dtpDataA->setDate(d); });
+    QObject::connect(c.dtpDataDa, &CampoData::dateChanged, f, [this](const QDate& d) { ui().dtpDataA->setDate(d); });
     QObject::connect(c.cmdAnteprima, &QPushButton::clicked, f, [this] { stampa(true); });
     QObject::connect(c.cmdStampa, &QPushButton::clicked, f, [this] { stampa(false); });
     QObject::connect(c.cmdChiudi, &QPushButton::clicked, f, [this] { chiudi(); });
@@ -132,6 +128,8 @@ void frmStampaPlanner::riempiCombo()
 
 void frmStampaPlanner::stampa(bool anteprima)
 {
+    if (!campiDigitatiValidi(ui().forma))
+        return;
     gestisci([&] {
         auto& c = ui();
         const std::optional<QString> formula =

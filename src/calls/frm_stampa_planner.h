@@ -1,15 +1,15 @@
 #pragma once
 #include "platform/ui/finestra.h"
 
+class CampoData;
 class ComboDati;
 class FormaDialogo;
 class QCheckBox;
-class QDateEdit;
 class QPushButton;
 
 struct ControlliStampaPlanner {
     FormaDialogo* forma;
-    QDateEdit *dtpDataDa, *dtpDataA;
+    CampoData *dtpDataDa, *dtpDataA;
     ComboDati* cmbTecnici;
     QCheckBox* chkTutti;
     ComboDati* cmbZona;

@@ -169,6 +169,8 @@ void schPrimaAccensione::predisponi()
 void schPrimaAccensione::ok()
 {
     auto& c = ui();
+    if (!campiDigitatiValidi(c.forma))
+        return;
     // A pair or a list left without a choice keeps what the card was given.
     for (auto [gruppo, risposta] : risposte())
         if (gruppo->checkedId() >= 0)

@@ -374,6 +374,8 @@ bool schProdottoCliente::valido(const QString& colonna)
 
 bool schProdottoCliente::check()
 {
+    if (!campiDigitatiValidi(ui().forma))
+        return false;
     if (ui().cmbModello->valoreLegato().isNull()) {
         messaggio(u"Selezionare il modello"_s);
         return false;

@@ -3,9 +3,9 @@
 #include "ignitions/esportazione_excel.h"
 #include "ignitions/mod_excel.h"
 #include "platform/db/connessione.h"
+#include "platform/ui/campo_data.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/messaggi.h"
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,10 +28,9 @@ QWidget* FinestraEsportazione::costruisci()
     auto* ld = new QHBoxLayout(date);
     const auto data = [&](const QString& nome, const QString& etichetta) {
         auto* e = new QLabel(etichetta, date);
-        auto* d = new QDateEdit(QDate(2003, 4, 16), date);
+        auto* d = new CampoData(date);
+        d->setDate(QDate(2003, 4, 16));
         d->setObjectName(nome);
-        d->setDisplayFormat(u"dd/MM/yyyy"_s);
-        d->setCalendarPopup(true);
         e->setBuddy(d);
         ld->addWidget(e);
         ld->addWidget(d);
@@ -75,7 +74,7 @@ void FinestraEsportazione::cmdEsporta_Click()
     c.cmdEsporta->setEnabled(false);
     c.cmdAnnulla->setEnabled(false);
     gestisci([this] {
-        if (check())
+        if (campiDigitatiValidi(ui().forma) && check())
             recuperaDati();
     });
     inCorso = false;

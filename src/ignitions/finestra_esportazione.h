@@ -3,16 +3,16 @@
 #include "platform/ui/finestra.h"
 #include <functional>
 
+class CampoData;
 class FormaDialogo;
-class QDateEdit;
 class QLabel;
 class QPushButton;
 class Recordset;
 
 struct ControlliEsportazione {
     FormaDialogo* forma;
-    QDateEdit* dtpDataDa;
-    QDateEdit* dtpDataA;
+    CampoData* dtpDataDa;
+    CampoData* dtpDataA;
     QLabel* lblNum;
     QPushButton* cmdEsporta;
     QPushButton* cmdAnnulla;

@@ -1,6 +1,6 @@
 #include "ignitions/sch_ex_dededod.h"
 #include "platform/db/testi_sql.h"
-#include <QDateEdit>
+#include "platform/ui/campo_data.h"
 
 using namespace Qt::StringLiterals;
 

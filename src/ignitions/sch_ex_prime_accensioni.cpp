@@ -2,7 +2,7 @@
 #include "common/funzioni.h"
 #include "platform/db/connessione.h"
 #include "platform/db/testi_sql.h"
-#include <QDateEdit>
+#include "platform/ui/campo_data.h"
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -22,7 +22,7 @@ void schRicCliente::cmdRicerca_Click()
 {
     // check reads only selection combos; should it fail all the same, nothing is searched.
     gestisci([this] {
-        if (check())
+        if (campiDigitatiValidi(ui().forma) && check())
             Ricerca();
     });
 }

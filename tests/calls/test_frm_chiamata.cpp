@@ -7,6 +7,8 @@
 #include "common/stato.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
+#include "platform/ui/campo_data.h"
+#include "platform/ui/campo_ora.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/griglia.h"
@@ -14,11 +16,9 @@
 #include "platform/ui/modale.h"
 #include "supporto_finestre.h"
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimeEdit>
 
 using namespace Qt::StringLiterals;
 

@@ -7,6 +7,7 @@
 #include "common/collegamenti.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
+#include "platform/ui/campo_data.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/griglia.h"
 #include "platform/ui/messaggi.h"
@@ -15,7 +16,6 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>

@@ -10,12 +10,12 @@
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
 #include "platform/report/controllo_report.h"
+#include "platform/ui/campo_data.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/modale.h"
 #include "supporto_finestre.h"
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QPushButton>
 #include <QTableWidget>
 

@@ -5,8 +5,8 @@
 #include "ignitions/sch_ex_dededod.h"
 #include "ignitions/sch_ex_prime_accensioni.h"
 #include "lettori_esterni.h"
+#include "platform/ui/campo_data.h"
 #include "platform/ui/messaggi.h"
-#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QLabel>

@@ -1,5 +1,4 @@
 #include "platform/ui/data_opzionale.h"
-#include "platform/ambiente/ambiente.h"
 #include "platform/ui/utilita_form.h"
 #include <QEvent>
 #include <QHBoxLayout>
@@ -8,20 +7,19 @@ DataOpzionale::DataOpzionale(bool conSpunta, QWidget* parent) : QWidget(parent)
 {
     auto* l = new QHBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
+    // The tick against its date, so a row of two optional dates fits an 800 x 600 window.
+    l->setSpacing(2);
     // The tick comes first, also in the tab order: Tab from a just-ticked box goes to its date.
     if (conSpunta) {
         spunta = new QCheckBox(this);
         l->addWidget(spunta);
     }
-    editor = new QDateEdit(this);
+    editor = new CampoData(this);
     if (spunta) {
-        connect(spunta, &QCheckBox::toggled, editor, &QDateEdit::setEnabled);
+        connect(spunta, &QCheckBox::toggled, editor, &QWidget::setEnabled);
         connect(spunta, &QCheckBox::toggled, this, &DataOpzionale::cambiato);
     }
-    editor->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    editor->setCalendarPopup(true);
-    editor->setDate(oggi());
-    connect(editor, &QDateEdit::dateChanged, this, &DataOpzionale::cambiato);
+    connect(editor, &CampoData::dateChanged, this, &DataOpzionale::cambiato);
     l->addWidget(editor, 1);
     // The picker is one stop of its window's tab order (its tick, then its date), which
     // takes the focus on its tick when it has one.

@@ -1,10 +1,11 @@
 #pragma once
+#include "platform/ui/campo_data.h"
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QWidget>
 
 // A date picker with an optional tick: unticked means no date (Null). The tick and the date
-// are named by the label of the picker.
+// are named by the label of the picker. The date is typed whole (CampoData); typing leaves the
+// tick as it is.
 class DataOpzionale : public QWidget {
     Q_OBJECT
 public:
@@ -19,7 +20,7 @@ public:
     bool spuntata() const { return !spunta || spunta->isChecked(); }
     void impostaSpunta(bool s);
 
-    QDateEdit* campoData() const { return editor; }
+    CampoData* campoData() const { return editor; }
 
 protected:
     bool event(QEvent* e) override;
@@ -30,5 +31,5 @@ signals:
 
 private:
     QCheckBox* spunta = nullptr;
-    QDateEdit* editor;
+    CampoData* editor;
 };

@@ -2,6 +2,17 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+namespace {
+// The control asks for the key itself, as Qt asks before a shortcut.
+bool loVuoleIlControllo(QWidget* w, const QKeyEvent* k)
+{
+    QKeyEvent richiesta(QEvent::ShortcutOverride, k->key(), k->modifiers(), k->text());
+    richiesta.ignore();
+    QCoreApplication::sendEvent(w, &richiesta);
+    return richiesta.isAccepted();
+}
+} // namespace
+
 FiltroTasti::FiltroTasti(QWidget* f, Momento m, Gestore g) : QObject(f), forma(f), momento(m), gestore(std::move(g))
 {
     qApp->installEventFilter(this);
@@ -19,6 +30,9 @@ bool FiltroTasti::eventFilter(QObject* o, QEvent* e)
         return false;
     const int tasto = k->key();
     if (e->type() == QEvent::KeyPress) {
+        // Esc that a field uses itself (a typed date it puts back) is not the window's.
+        if (tasto == Qt::Key_Escape && loVuoleIlControllo(w, k))
+            return false;
         premuti.insert(tasto);
         return momento == Momento::pressione && gestore(tasto, k->modifiers());
     }

@@ -7,7 +7,8 @@
 
 // Keys that a window sees before its focused control, on their press or on their release.
 // A release is acted on only when the window also saw the press, so the Esc that closes a
-// message box or a drop-down does not also reach the window beneath.
+// message box or a drop-down does not also reach the window beneath. Esc that the focused
+// control asks for itself (a shortcut override) stays with the control.
 class FiltroTasti : public QObject {
 public:
     enum class Momento { pressione, rilascio };

@@ -44,7 +44,8 @@ QWidget* creaControllo(const CampoScheda& campo, QWidget* genitore)
         break;
     case Tipo::data: {
         auto* d = new DataOpzionale(false, genitore);
-        d->campoData()->setDisplayFormat(campo.formatoData);
+        if (tipoCampo(campo) == TipoCampo::giornoMese)
+            d->campoData()->soloGiornoMese();
         w = d;
         break;
     }

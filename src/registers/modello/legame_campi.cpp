@@ -2,6 +2,7 @@
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/errore_db.h"
 #include "platform/db/testi_sql.h"
+#include "platform/ui/campo_ora.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/data_opzionale.h"
 #include <QCheckBox>
@@ -9,7 +10,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
-#include <QTimeEdit>
 
 using namespace Qt::StringLiterals;
 
@@ -63,6 +63,14 @@ QString testoDecimale(const QVariant& v)
 QDate nellAnnoCorrente(const QDate& d)
 {
     return QDate(oggi().year(), d.month(), d.day());
+}
+
+// A ticked date typed that cannot be is refused, never read as the one shown before.
+QVariant valoreData(const DataOpzionale* d)
+{
+    if (d->spuntata() && !d->campoData()->valido())
+        throw ErroreDb(erroreComando, u"Scheda"_s, d->campoData()->rifiuto());
+    return d->valore();
 }
 } // namespace
 
@@ -119,7 +127,7 @@ void LegameCampi::mostra(const QString& colonna, const QVariant& v) const
         static_cast<QPlainTextEdit*>(w)->setPlainText(nz(v).toString());
         break;
     case TipoCampo::ora:
-        static_cast<QTimeEdit*>(w)->setTime(v.toTime().isValid() ? v.toTime() : QTime(0, 0));
+        static_cast<CampoOra*>(w)->setTime(v.toTime().isValid() ? v.toTime() : QTime(0, 0));
         break;
     case TipoCampo::data:
         static_cast<DataOpzionale*>(w)->impostaValore(v);
@@ -205,12 +213,16 @@ QVariant LegameCampi::valore(const QString& colonna) const
             return rifiuta(u"Il valore \""_s + t + u"\" non e' un numero"_s);
         return l->tipo == TipoCampo::decimale ? d : numeroIniziale(t);
     }
-    case TipoCampo::ora:
-        return static_cast<QTimeEdit*>(w)->time();
+    case TipoCampo::ora: {
+        const auto* o = static_cast<CampoOra*>(w);
+        if (!o->valido())
+            throw ErroreDb(erroreComando, u"Scheda"_s, o->rifiuto());
+        return o->time();
+    }
     case TipoCampo::data:
-        return static_cast<DataOpzionale*>(w)->valore();
+        return valoreData(static_cast<DataOpzionale*>(w));
     case TipoCampo::giornoMese: {
-        const QVariant v = static_cast<DataOpzionale*>(w)->valore();
+        const QVariant v = valoreData(static_cast<DataOpzionale*>(w));
         if (v.isNull())
             return v;
         const QDate d = nellAnnoCorrente(v.toDate());

@@ -14,9 +14,10 @@ enum class TipoCampo {
     decimale, // QLineEdit: a number with the Italian comma (a point is taken too)
     numeroIniziale, // QLineEdit: checked as decimale; writes the number its leading digits form
                     // (a point as decimal mark, reading stops at any other character)
-    ora,      // QTimeEdit: hh:mm
+    ora,      // CampoOra: hh:mm
     data,     // DataOpzionale: the date, Null when unticked
     giornoMese, // DataOpzionale showing day and month: that day of the current year
+              // (a time or a ticked date typed that cannot be is refused with its field's reason)
     spunta,   // QCheckBox: 1 or 0
     elenco,   // QComboBox of fixed entries: the entry's text, in capitals
     voce,     // QComboBox of fixed entries: the entry's number from 1, 0 when none; a stored

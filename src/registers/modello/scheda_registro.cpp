@@ -1,6 +1,7 @@
 #include "registers/modello/scheda_registro.h"
 #include "common/funzioni.h"
 #include "platform/db/connessione.h"
+#include "platform/ui/campo_digitato.h"
 #include "platform/ui/colori_focus.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/utilita_form.h"
@@ -104,7 +105,8 @@ void SchedaRegistro::annulla()
 
 void SchedaRegistro::conferma()
 {
-    if (!check())
+    // A date typed that cannot be is refused before the card's own checks read the dates.
+    if (!campiDigitatiValidi(ui().forma) || !check())
         return;
     // A refused write keeps the card open with what was typed, unconfirmed.
     if (!(nModalità == 0 ? inserisci() : modificaScheda()))

@@ -1,4 +1,5 @@
 #include "registers/staff/calendario.h"
+#include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
 #include "platform/db/testi_sql.h"
 
@@ -24,6 +25,9 @@ bool tecnicoInFerie(long idTecnico, const QDate& giorno)
 QString descrizioneFestivita(const QDate& giorno)
 {
     // Day and month in the current year: holidays are stored with the year they were saved in.
+    // 29 February of a year that has none is no day of the current one, so no holiday.
+    if (!QDate(oggi().year(), giorno.month(), giorno.day()).isValid())
+        return {};
     Recordset rs = connessione.apriAvanti(u"SELECT desc_festivita FROM festivita where dataFestivita=#%1/%2#"_s
                                               .arg(giorno.month())
                                               .arg(giorno.day()));

@@ -2,6 +2,7 @@
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
 #include "platform/db/errore_db.h"
+#include "platform/ui/campo_ora.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/data_opzionale.h"
 #include "registers/modello/legame_campi.h"
@@ -9,7 +10,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTimeEdit>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -22,7 +22,7 @@ struct Campi {
     QPlainTextEdit* memo = new QPlainTextEdit(&finestra);
     QLineEdit* intero = new QLineEdit(&finestra);
     QLineEdit* decimale = new QLineEdit(&finestra);
-    QTimeEdit* ora = new QTimeEdit(&finestra);
+    CampoOra* ora = new CampoOra(&finestra);
     DataOpzionale* data = new DataOpzionale(true, &finestra);
     QCheckBox* spunta = new QCheckBox(&finestra);
     ComboDati* combo = new ComboDati(&finestra);

@@ -57,6 +57,7 @@ private slots:
         QTest::newRow("next January") << QDate(2027, 1, 6) << u"EPIFANIA"_s;
         QTest::newRow("stored with last year") << QDate(2026, 11, 1) << QString();
         QTest::newRow("the day before") << QDate(2026, 12, 24) << QString();
+        QTest::newRow("29 February, the current year has none") << QDate(2028, 2, 29) << QString();
     }
     void festivitaDellAnnoCorrente()
     {

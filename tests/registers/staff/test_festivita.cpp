@@ -114,9 +114,9 @@ private slots:
         s.nID = 1;
         QVERIFY(s.predisponi());
         seamModale::accoda([](QWidget* f) {
-            QDateEdit* e = f->findChild<DataOpzionale*>(u"dtpData"_s)->campoData();
-            e->setFocus();
-            e->setSelectedSection(QDateTimeEdit::DaySection);
+            CampoData* e = f->findChild<DataOpzionale*>(u"dtpData"_s)->campoData();
+            QVERIFY(QTest::qWaitForWindowActive(f));
+            QTest::mouseClick(e, Qt::LeftButton);
             QTest::keyClicks(e, u"2902"_s);
             QCOMPARE(e->text(), u"29/02"_s);
             premi(f, u"cmdConferma"_s);

@@ -212,6 +212,44 @@ private slots:
         QCOMPARE(conta(u"SELECT count(*) FROM chiamate"_s), box.isEmpty() ? 1 : 0);
     }
 
+    // The time window: the end may be the start, never before it; that error comes last.
+    void orario_data()
+    {
+        QTest::addColumn<int>("tecnico");
+        QTest::addColumn<QDate>("giorno");
+        QTest::addColumn<int>("prodotti");
+        QTest::addColumn<QTime>("fine");
+        QTest::addColumn<QString>("box");
+        const QString prima = u"L'ora di fine intervento precede l'ora di inizio"_s;
+        QTest::newRow("end before the start") << 2 << QDate(2026, 8, 4) << 1 << QTime(12, 0) << prima;
+        QTest::newRow("end a minute before") << 2 << QDate(2026, 8, 4) << 1 << QTime(13, 59) << prima;
+        QTest::newRow("end at the start") << 2 << QDate(2026, 8, 4) << 1 << QTime(14, 0) << QString();
+        QTest::newRow("every error")
+            << 0 << QDate(2026, 8, 16) << 0 << QTime(12, 0)
+            << u"Selezionare il tecnico\r\nImpossibile impostare l'intervento di domenica\r\n"
+               "Selezionare almeno un prodotto\r\n"_s + prima;
+    }
+    void orario()
+    {
+        QFETCH(int, tecnico);
+        QFETCH(QDate, giorno);
+        QFETCH(int, prodotti);
+        QFETCH(QTime, fine);
+        QFETCH(QString, box);
+        QStringList testi;
+        nuovaChiamata(1, giorno, tecnico, [&] {
+            for (int i = 0; i < prodotti; ++i)
+                aggiungiProdotto(7 + i);
+            c().dtpOraDa->setTime(QTime(14, 0));
+            c().dtpOraA->setTime(fine);
+            c().cmdConferma->click();
+            testi = seamMessaggi::testi();
+        });
+        QCOMPARE(testi, box.isEmpty() ? QStringList{} : QStringList{box});
+        const QStringList salvato = box.isEmpty() ? QStringList{u"14:00"_s, u"14:00"_s} : QStringList();
+        QCOMPARE(riga(u"SELECT CAST(ora_inizio AS TEXT), CAST(ora_fine AS TEXT) FROM interventi"_s), salvato);
+    }
+
     // A new call: the number, the operator, notes "Nessuna nota", the request codes per appliance.
     void salva()
     {

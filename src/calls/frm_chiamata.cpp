@@ -496,9 +496,9 @@ void frmChiamata::cmdConferma_Click()
 bool frmChiamata::cmdAnnulla_Click()
 {
     if (nModalita == 0) {
-        if (messaggio(u"Attenzione! annullando verranno persi i dati raccolti in questa chiamata... continuare ?"_s,
-                      stile::siNo | stile::domanda)
-            != Risposta::Si)
+        // Yes deletes the rows already written under the number.
+        if (!confermaEliminazione(
+                u"Attenzione! annullando verranno persi i dati raccolti in questa chiamata... continuare ?"_s))
             return false;
         if (!gestisci([this] { cancellaChiamata(); }))
             return false;
@@ -516,7 +516,7 @@ bool frmChiamata::chiusuraRichiesta()
 
 void frmChiamata::cmdElimina_Click()
 {
-    if (messaggio(u"Confermare l'eliminazione dell'appuntamento ?"_s, stile::siNo | stile::domanda) != Risposta::Si)
+    if (!confermaEliminazione(u"Confermare l'eliminazione dell'appuntamento ?"_s))
         return;
     bConferma = false;
     bElimina = true;

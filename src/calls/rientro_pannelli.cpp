@@ -34,11 +34,6 @@ void nuovaVoce(ComboDati* combo, const std::function<void()>& riempi)
     });
 }
 
-bool conferma(const QString& domanda)
-{
-    return messaggio(domanda, stile::siNo | stile::domanda) == Risposta::Si;
-}
-
 // A frame with a combo, a note box (or a second combo) over a grid and its buttons.
 struct Riquadro {
     QGroupBox* fra;
@@ -312,7 +307,7 @@ void schRientroTecnico::cmdRimuoviDifetto_Click()
 {
     gestisci([this] {
         Griglia* g = ui().grigliaDifetti;
-        if (!g->haRigaCorrente() || !conferma(u"Eliminare il difetto riscontrato ?"_s))
+        if (!g->haRigaCorrente() || !confermaEliminazione(u"Eliminare il difetto riscontrato ?"_s))
             return;
         eliminaDifetto(g->valore(u"idAttProd"_s).toLongLong());
         aggiornaGrigliaDifetti();
@@ -354,7 +349,7 @@ void schRientroTecnico::cmdRimuoviAttivita_Click()
     gestisci([this] {
         auto& c = ui();
         Griglia* g = c.grigliaTipologia;
-        if (!g->haRigaCorrente() || !conferma(u"Eliminare l'azione effettuata ?"_s))
+        if (!g->haRigaCorrente() || !confermaEliminazione(u"Eliminare l'azione effettuata ?"_s))
             return;
         eliminaAttivita(g->valore(u"idAttivita"_s).toLongLong());
         c.txtNoteAttivita->clear();
@@ -388,7 +383,7 @@ void schRientroTecnico::cmdRimuoviMateriale_Click()
 {
     gestisci([this] {
         Griglia* g = ui().grigliaMateriale;
-        if (!g->haRigaCorrente() || !conferma(u"Eliminare materiale selezionato ?"_s))
+        if (!g->haRigaCorrente() || !confermaEliminazione(u"Eliminare materiale selezionato ?"_s))
             return;
         eliminaMateriale(g->valore(u"idMatAtt"_s).toLongLong());
         aggiornaGrigliaMateriali();

@@ -649,12 +649,10 @@ void schCliente::cmdRimuovi_Click()
             messaggio(u"Selezionare il prodotto da eliminare"_s, stile::informazione);
             return;
         }
-        // A deletion is asked with No as the default answer.
-        const Risposta r = messaggio(u"Questa operazione eliminerà il prodotto e tutti gli interventi ad esso "
-                                     "collegati.\r\nConfermi l'operazione ?"_s,
-                                     stile::siNo | stile::domanda | stile::secondoPredefinito,
-                                     u"ELIMINAZIONE PRODOTTO : "_s + nz(g->valore(u"modello"_s)).toString());
-        if (r != Risposta::Si)
+        if (!confermaEliminazione(u"Questa operazione eliminerà il prodotto e tutti gli interventi ad esso "
+                                  "collegati.\r\nConfermi l'operazione ?"_s,
+                                  stile::siNo | stile::domanda,
+                                  u"ELIMINAZIONE PRODOTTO : "_s + nz(g->valore(u"modello"_s)).toString()))
             return;
         eliminaProdottoCliente(g->valore(u"id_pro_cli"_s).toLongLong());
         prodottiModificati = true;

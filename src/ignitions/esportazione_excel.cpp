@@ -28,7 +28,7 @@ bool fileLibero(const QString& cartella, const QString& nome)
         return true;
     const QString domanda = u"Attenzione! la procedura per poter funzionare neccessità che non ci sia il file "_s + nome
                             + u" nella cartella:"_s + cartella + u"  ... procedere con l'eliminazione del file "_s + nome;
-    if (messaggio(domanda, stile::siNo | stile::domanda) != Risposta::Si) {
+    if (!confermaEliminazione(domanda)) {
         messaggio(u"Procedura di stampa terminata per impossibilità dovuta alla non cancellazione del file "_s + nome,
                   stile::esclamazione);
         return false;

@@ -85,10 +85,8 @@ void frmStoricoImportazioniCAT::cmdElimina_Click()
     if (!rigaScelta())
         return;
     Griglia* g = ui().griglia;
-    if (messaggio(u"confermi l'eliminazione del movimento in data:"_s + testoData(g->valore(u"dataImp"_s).toDate())
-                      + u"?"_s,
-                  stile::siNo | stile::domanda)
-        != Risposta::Si)
+    if (!confermaEliminazione(u"confermi l'eliminazione del movimento in data:"_s
+                              + testoData(g->valore(u"dataImp"_s).toDate()) + u"?"_s))
         return;
     eliminaImportazione(long(g->valore(u"idMov"_s).toLongLong()));
     aggiornaGriglia();

@@ -78,8 +78,7 @@ void schRicCliente::cmdEliminaCliente_Click()
                             + u"\r\nTale operazione cancellerà anche tutte le informazioni correlate a tale cliente "
                               "quali:\r\n\r\n- Chiamate ed interventi\r\n-  Prodotti e Manutenzioni\r\nProcedere con "
                               "l'eliminazione del cliente ?"_s;
-    // A deletion is asked with No as the default answer.
-    if (messaggio(domanda, stile::siNo | stile::domanda | stile::secondoPredefinito) != Risposta::Si)
+    if (!confermaEliminazione(domanda))
         return;
     const int righe = c.griglia->recordset().recordCount();
     // The whole cascade runs as one write group: a failure leaves the customer and the result as they were.

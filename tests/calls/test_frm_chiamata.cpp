@@ -376,7 +376,11 @@ private slots:
     // The only appliance of a customer is in a new call as the card opens.
     void unicoProdotto()
     {
-        nuovaChiamata(2, QDate(2026, 8, 4), 2, [] { QCOMPARE(c().grigliaProdotti->recordset().recordCount(), 1); });
+        nuovaChiamata(2, QDate(2026, 8, 4), 2, [] {
+            QCOMPARE(c().grigliaProdotti->recordset().recordCount(), 1);
+            // Closed, and the appliance row written with it deleted.
+            seamMessaggi::rispondi(Risposta::Si);
+        });
         nuovaChiamata(1, QDate(2026, 8, 4), 2, [] { QVERIFY(c().grigliaProdotti->recordset().recordCount() < 1); });
     }
 
@@ -410,7 +414,7 @@ private slots:
         });
         QCOMPARE(seamMessaggi::testi().first(),
                  u"Attenzione! annullando verranno persi i dati raccolti in questa chiamata... continuare ?"_s);
-        QCOMPARE(seamMessaggi::mostrati().first().stile, stile::siNo | stile::domanda);
+        QCOMPARE(seamMessaggi::mostrati().first().stile, stile::siNo | stile::domanda | stile::secondoPredefinito);
         QCOMPARE(apertaDopo, !si);
         QVERIFY(!scheda().bConferma);
         if (si) {

@@ -55,7 +55,7 @@ private slots:
         seamMessaggi::rispondi(Risposta::Si);
         elimina->trigger();
         QCOMPARE(seamMessaggi::testi(), QStringList{u"ELiminare il CAT:BETA?"_s});
-        QCOMPARE(seamMessaggi::mostrati()[0].stile, stile::siNo | stile::domanda);
+        QCOMPARE(seamMessaggi::mostrati()[0].stile, stile::siNo | stile::domanda | stile::secondoPredefinito);
         QCOMPARE(righe(l), QStringList{u"ALFA|S"_s});
         QCOMPARE(connessione.apriAvanti(u"SELECT count(*) FROM movImportazioniCAT"_s).campo(0).toInt(), 1);
 

@@ -308,7 +308,7 @@ private slots:
                            "completa da 01-03-2005 a 31-03-2005.xlsx nella cartella:"_s
                                + db.cartella()
                                + u"  ... procedere con l'eliminazione del file completa da 01-03-2005 a 31-03-2005.xlsx"_s);
-        QCOMPARE(seamMessaggi::mostrati()[1].stile, stile::siNo | stile::domanda);
+        QCOMPARE(seamMessaggi::mostrati()[1].stile, stile::siNo | stile::domanda | stile::secondoPredefinito);
         QVERIFY2(testi[2].startsWith(esito), qPrintable(testi[2]));
         if (sostituito)
             QCOMPARE(righeLette(vecchio).size(), 7);

@@ -82,7 +82,7 @@ private slots:
         seamMessaggi::rispondi(Risposta::Si);
         w.controlli().cmdElimina->click();
         QCOMPARE(seamMessaggi::testi(), QStringList(2, u"confermi l'eliminazione del movimento in data:01/03/2005?"_s));
-        QCOMPARE(seamMessaggi::mostrati()[1].stile, stile::siNo | stile::domanda);
+        QCOMPARE(seamMessaggi::mostrati()[1].stile, stile::siNo | stile::domanda | stile::secondoPredefinito);
         QCOMPARE(conta(u"SELECT group_concat(matricola) FROM accensioniCAT"_s), u"B1"_s);
         QCOMPARE(conta(u"SELECT group_concat(codMov) FROM accensioniDoppie"_s), u"2"_s);
         QCOMPARE(conta(u"SELECT group_concat(idMov) FROM movImportazioniCAT"_s), u"2,3"_s);

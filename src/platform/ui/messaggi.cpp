@@ -72,7 +72,7 @@ Risposta messaggio(const QString& testo, int stileBox, const QString& titolo)
     const QString titoloMostrato = titolo.isEmpty() ? titoloApplicazione() : titolo;
     StatoSeam& s = seam();
     if (s.attivo) {
-        s.mostrati.append({testo, stileBox, titoloMostrato});
+        s.mostrati.append({testo, stileBox, titoloMostrato, predefinita(stileBox)});
         if (!s.risposte.isEmpty())
             return s.risposte.takeFirst();
         return predefinita(stileBox);
@@ -92,6 +92,11 @@ Risposta messaggio(const QString& testo, int stileBox, const QString& titolo)
         if (standard(r) == premuto)
             return r;
     return predefinita(stileBox);
+}
+
+bool confermaEliminazione(const QString& domanda, int stileBox, const QString& titolo)
+{
+    return messaggio(domanda, stileBox | stile::secondoPredefinito, titolo) == Risposta::Si;
 }
 
 namespace seamMessaggi {

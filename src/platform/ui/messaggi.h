@@ -21,6 +21,10 @@ enum class Risposta { OK = 1, Annulla = 2, Si = 6, No = 7 };
 // Shows one box and returns the button pressed. A box without a title of its own
 // shows the application title. Lines are separated by "\r\n" or "\n".
 Risposta messaggio(const QString& testo, int stileBox = stile::soloOK, const QString& titolo = QString());
+// A question whose Yes deletes rows or a file: it opens on No, so Enter deletes nothing. True when
+// the operator answered Yes.
+bool confermaEliminazione(const QString& domanda, int stileBox = stile::siNo | stile::domanda,
+                          const QString& titolo = QString());
 
 // The test side: boxes are recorded and answered from a queue instead of being shown.
 // With the queue empty a box gets its default button.
@@ -29,6 +33,7 @@ struct Mostrato {
     QString testo;
     int stile;
     QString titolo; // as shown: the application title when the box has none
+    Risposta predefinita; // the button Enter presses
 };
 void attiva();               // from now on no box is shown
 void rispondi(Risposta r);   // the answer to the next box

@@ -246,7 +246,7 @@ void ElencoRegistro::cancella()
         if (trattenuta(dove))
             return;
         const QString mostrato = d.colonnaMostrata.isEmpty() ? QString() : nz(g->valore(d.colonnaMostrata)).toString();
-        if (messaggio(d.domandaElimina + mostrato + u"?"_s, d.stileDomanda) != Risposta::Si)
+        if (!confermaEliminazione(d.domandaElimina + mostrato + u"?"_s, d.stileDomanda))
             return;
         QString sql = (d.eliminazioneLogica ? u"UPDATE "_s + d.tabella + u" set "_s + d.colonnaEliminato + u" = 1"_s
                                             : u"DELETE FROM "_s + d.tabella)

@@ -272,7 +272,9 @@ private slots:
         l.cancella();
         QCOMPARE(seamMessaggi::testi(), messaggi);
         const int stile = seamMessaggi::mostrati().first().stile;
-        QCOMPARE(stile, messaggi.first() == nonCiSonoAmministratori ? stile::informazione : stile::siNo | stile::domanda);
+        QCOMPARE(stile, messaggi.first() == nonCiSonoAmministratori
+                            ? stile::informazione
+                            : stile::siNo | stile::domanda | stile::secondoPredefinito);
         QCOMPARE(operatori(u"opUser = '"_s + chi + u"'"_s).isEmpty(), eliminato);
         QCOMPARE(elencati(l).isEmpty(), eliminato);
     }

@@ -154,7 +154,7 @@ private slots:
         seamMessaggi::rispondi(Risposta::Si);
         l.cancella();
         QCOMPARE(unicoMessaggio(), u"ELiminare il periodo di ferie selezionato?"_s);
-        QCOMPARE(seamMessaggi::mostrati().first().stile, stile::siNo | stile::domanda);
+        QCOMPARE(seamMessaggi::mostrati().first().stile, stile::siNo | stile::domanda | stile::secondoPredefinito);
         QVERIFY(colonna(l, 0).isEmpty());
         QCOMPARE(conta(u"SELECT ferieEliminato FROM ferie WHERE idFerie = 1"_s), 1);
         QVERIFY(!tecnicoInFerie(1, QDate(2026, 8, 11)));

@@ -153,7 +153,7 @@ private slots:
         seamMessaggi::rispondi(Risposta::Si);
         l.cancella();
         QCOMPARE(unicoMessaggio(), u"ELiminare la festività selezionata ?"_s);
-        QCOMPARE(seamMessaggi::mostrati().first().stile, stile::siNo | stile::domanda);
+        QCOMPARE(seamMessaggi::mostrati().first().stile, stile::siNo | stile::domanda | stile::secondoPredefinito);
         QCOMPARE(conta(u"SELECT count(*) FROM festivita WHERE dataFestivita = '2026-12-25'"_s), 0);
         QCOMPARE(conta(u"SELECT count(*) FROM festivita"_s), 3);
         QCOMPARE(colonna(l, 1), QStringList{u"NATALE"_s});

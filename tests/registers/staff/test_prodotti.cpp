@@ -89,7 +89,7 @@ private slots:
         seamMessaggi::rispondi(Risposta::Si);
         l.cancella();
         QCOMPARE(unicoMessaggio(), u"ELiminare il modello:A20?"_s);
-        QCOMPARE(seamMessaggi::mostrati().first().stile, stile::siNo | stile::domanda);
+        QCOMPARE(seamMessaggi::mostrati().first().stile, stile::siNo | stile::domanda | stile::secondoPredefinito);
         QCOMPARE(conta(u"SELECT eliminato FROM prodotti WHERE idModello = 2"_s), 1);
         QCOMPARE(colonna(l, 2).first(), u"AB1"_s);
     }

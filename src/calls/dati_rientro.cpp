@@ -14,12 +14,15 @@ QVariant chiave(const QVariant& v)
 }
 
 // Another workstation may have deleted the row the new one hangs on: checked in the same group.
-void inserisci(RigaCollegata padre, qint64 chiave, const QString& sql, const QVariantList& valori)
+// The new row's key.
+qint64 inserisci(RigaCollegata padre, qint64 chiave, const QString& sql, const QVariantList& valori)
 {
     Transazione t(connessione);
     richiediRiga(padre, chiave);
     connessione.esegui(sql, valori);
+    const qint64 nuova = connessione.ultimoId();
     t.conferma();
+    return nuova;
 }
 
 // An update that touches no row did not happen: the call is gone.
@@ -80,9 +83,9 @@ Recordset attivitaProdotto(const QVariant& idProdChiamata, qint64 idChiamata)
         {chiave(idProdChiamata), idChiamata});
 }
 
-void aggiungiAttivita(qint64 idProdChiamata, qint64 idTipoAttivita, const QString& nota)
+qint64 aggiungiAttivita(qint64 idProdChiamata, qint64 idTipoAttivita, const QString& nota)
 {
-    inserisci(RigaCollegata::prodottoChiamata, idProdChiamata,
+    return inserisci(RigaCollegata::prodottoChiamata, idProdChiamata,
               u"insert into attività_svolte (cod_prodotto, cod_operazione,note_att) values (?,?,?)"_s,
               {idProdChiamata, idTipoAttivita, maiuscolo(nota)});
 }

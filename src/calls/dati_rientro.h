@@ -18,7 +18,8 @@ void aggiornaNotaDifetto(qint64 idAttProd, const QString& nota);
 void eliminaDifetto(qint64 idAttProd);
 
 Recordset attivitaProdotto(const QVariant& idProdChiamata, qint64 idChiamata);
-void aggiungiAttivita(qint64 idProdChiamata, qint64 idTipoAttivita, const QString& nota);
+// The new activity's key.
+qint64 aggiungiAttivita(qint64 idProdChiamata, qint64 idTipoAttivita, const QString& nota);
 void aggiornaNotaAttivita(qint64 idAttivita, const QString& nota);
 // The activity and its materials, together.
 void eliminaAttivita(qint64 idAttivita);

@@ -220,13 +220,13 @@ void schRientroTecnico::aggiornaGrigliaDifetti()
         c.grigliaDifetti->imposta(difettiProdotto(prodottoSelezionato()), {{u"df_nome"_s, u"Difetto"_s},
                                                                            {u"df_descrizione"_s, u"Descrizione"_s},
                                                                            {u"at_note"_s, u"Note riscontrate"_s}});
-        aggiornaGrigliaAttivita();
+        aggiornaGrigliaAttivita(c.grigliaTipologia->valore(u"idAttivita"_s));
     });
 }
 
-void schRientroTecnico::aggiornaGrigliaAttivita()
+void schRientroTecnico::aggiornaGrigliaAttivita(const QVariant& corrente)
 {
-    gestisci([this] {
+    gestisci([&] {
         auto& c = ui();
         c.txtNoteAttivita->clear();
         // An empty selector leaves the grid as it was; one never filled lists no activity.
@@ -236,6 +236,11 @@ void schRientroTecnico::aggiornaGrigliaAttivita()
         c.grigliaTipologia->imposta(attivitaProdotto(prodotto, nID), {{u"at_codice"_s, u"Sigla"_s},
                                                                       {u"at_nome"_s, u"Attività svolta"_s},
                                                                       {u"note_att"_s, u"Descrizione"_s}});
+        // The materials added next go under the activity the operator sees selected.
+        Recordset& attivita = c.grigliaTipologia->recordset();
+        if (!corrente.isNull() && !attivita.cerca(u"idAttivita"_s, corrente) && attivita.recordCount() > 0)
+            attivita.moveFirst();
+        c.grigliaTipologia->sincronizza();
         attivitaLette = true;
         aggiornaGrigliaMateriali();
     });
@@ -259,7 +264,7 @@ void schRientroTecnico::grigliaDifetti_Riga()
     if (!c.grigliaDifetti->haRigaCorrente())
         return;
     c.txtNoteDifetto->setText(nz(c.grigliaDifetti->valore(u"at_note"_s)).toString());
-    aggiornaGrigliaAttivita();
+    aggiornaGrigliaAttivita(c.grigliaTipologia->valore(u"idAttivita"_s));
 }
 
 void schRientroTecnico::grigliaTipologia_Riga()
@@ -326,9 +331,9 @@ void schRientroTecnico::cmdAggiungiAttivita_Click()
             messaggio(u"Selezionare la tipologia di azione effettuata"_s, stile::informazione);
             return;
         }
-        aggiungiAttivita(prodotto.toLongLong(), tipo.toLongLong(), c.txtNoteAttivita->text());
+        const qint64 nuova = aggiungiAttivita(prodotto.toLongLong(), tipo.toLongLong(), c.txtNoteAttivita->text());
         c.txtNoteAttivita->clear();
-        aggiornaGrigliaAttivita();
+        aggiornaGrigliaAttivita(nuova);
     });
 }
 
@@ -338,9 +343,10 @@ void schRientroTecnico::cmdAggiornaNotaAttivita_Click()
         auto& c = ui();
         if (!c.grigliaTipologia->haRigaCorrente())
             return;
-        aggiornaNotaAttivita(c.grigliaTipologia->valore(u"idAttivita"_s).toLongLong(), c.txtNoteAttivita->text());
+        const QVariant attivita = c.grigliaTipologia->valore(u"idAttivita"_s);
+        aggiornaNotaAttivita(attivita.toLongLong(), c.txtNoteAttivita->text());
         c.txtNoteAttivita->clear();
-        aggiornaGrigliaAttivita();
+        aggiornaGrigliaAttivita(attivita);
     });
 }
 

@@ -79,7 +79,9 @@ public:
     void aggiornaMan();
     void aggiornaDettProdotto();
     void aggiornaGrigliaDifetti();
-    void aggiornaGrigliaAttivita();
+    // The activity `corrente` stays (or becomes) the current row; without it, or when it is not
+    // listed, the first row.
+    void aggiornaGrigliaAttivita(const QVariant& corrente = QVariant());
     void aggiornaGrigliaMateriali();
     // Every panel for the selected appliance, which then holds no unsaved change.
     void aggiornaProdottoSelezionato();

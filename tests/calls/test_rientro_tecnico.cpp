@@ -576,23 +576,91 @@ private slots:
             k.cmbTipoAttivita->impostaValoreLegato(2);
             k.cmdAggiungiAttivita->click();
             k.cmbMateriale->impostaValoreLegato(2);
-            k.cmdAggiungiMateriale->click(); // to the current activity, 3
+            k.cmdAggiungiMateriale->click(); // to the activity just added
             k.cmdAggiungiMateriale->click();
             visti << colonna(k.grigliaMateriale, 1).join(u',');
-            k.cmdRimuoviAttivita->click(); // activity 3 and its three materials
+            k.cmdRimuoviAttivita->click(); // that activity and its two materials; activity 3 is current
             visti << colonna(k.grigliaTipologia, 0).join(u',') << colonna(k.grigliaMateriale, 1).join(u',');
             k.cmdRimuoviAttivita->click();
             k.cmdAggiungiMateriale->click();
             QTest::keyClick(k.cmbArea, Qt::Key_Delete);
             visti << QString::number(k.cmbMateriale->count());
         });
-        QCOMPARE(visti, (QStringList{u"FUS,VAL,VAL"_s, u"SOS"_s, u""_s, u"0"_s}));
+        QCOMPARE(visti, (QStringList{u"VAL,VAL"_s, u"PUL"_s, u"FUS"_s, u"0"_s}));
         QCOMPARE(seamMessaggi::testi().mid(2),
                  (QStringList{u"Selezionare il tipo di attività svolto "_s}));
         QCOMPARE(riga(u"SELECT group_concat(at_difetto || ':' || at_note) FROM riscontro_su_prodotto WHERE at_pr_codice = 2"_s),
                  (QStringList{u"2:NOTA B,1:L'ACQUA"_s}));
         QCOMPARE(conta(u"SELECT count(*) FROM attività_svolte WHERE cod_prodotto = 2"_s), 0);
         QCOMPARE(conta(u"SELECT count(*) FROM matAtt WHERE codAtt NOT IN (1, 2, 4)"_s), 0);
+    }
+
+    // A material goes under the activity selected: the one just added, the one whose note was
+    // updated, the same one after the defects changed; after a removal, the first.
+    void attivitaCorrente_data()
+    {
+        // A, B: an activity added (note A or B); N: the selected activity's note updated; 0, 1, 2:
+        // the activity grid's row clicked; D: a defect added; d: the defect's note updated; s: the
+        // defect grid's second row clicked; R: the defect removed; X: the activity removed.
+        QTest::addColumn<QString>("passi");
+        QTest::addColumn<QString>("attivita"); // the note of the activity the material went under
+        QTest::newRow("added last") << u"AB"_s << u"B"_s;
+        QTest::newRow("note updated") << u"AB1N"_s << u"A"_s;
+        QTest::newRow("defect added") << u"AB1D"_s << u"A"_s;
+        QTest::newRow("defect note updated") << u"AB1d"_s << u"A"_s;
+        QTest::newRow("defect picked") << u"AB1Ds"_s << u"A"_s;
+        QTest::newRow("defect removed") << u"AB1R"_s << u"A"_s;
+        QTest::newRow("activity removed") << u"AB2X"_s << u"N3"_s;
+    }
+    void attivitaCorrente()
+    {
+        QFETCH(QString, passi);
+        QFETCH(QString, attivita);
+        DatabaseTest db;
+        riempi();
+        SchedaChiamata scheda;
+        const auto clicRiga = [](Griglia* g, int riga) {
+            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(riga, 0)).center());
+        };
+        scheda.rientro(2, [&](ControlliRientro& k) {
+            QVERIFY(QTest::qWaitForWindowExposed(k.forma));
+            for (const QChar p : passi) {
+                switch (p.unicode()) {
+                case 'A':
+                case 'B':
+                    k.cmbTipoAttivita->impostaValoreLegato(1);
+                    k.txtNoteAttivita->setText(QString(p));
+                    k.cmdAggiungiAttivita->click();
+                    break;
+                case 'N':
+                    k.cmdAggiornaNotaAttivita->click();
+                    break;
+                case 'D':
+                    k.cmbDifetti->impostaValoreLegato(1);
+                    k.cmdAggiungiDifetto->click();
+                    break;
+                case 'd':
+                    k.txtNoteDifetto->setText(u"nota"_s);
+                    k.cmdAggiornaNotaDifetto->click();
+                    break;
+                case 's':
+                    clicRiga(k.grigliaDifetti, 1);
+                    break;
+                case 'R':
+                case 'X':
+                    seamMessaggi::rispondi(Risposta::Si);
+                    (p == u'R' ? k.cmdRimuoviDifetto : k.cmdRimuoviAttivita)->click();
+                    break;
+                default:
+                    clicRiga(k.grigliaTipologia, p.digitValue());
+                }
+            }
+            k.cmbMateriale->impostaValoreLegato(2);
+            k.cmdAggiungiMateriale->click();
+        });
+        QCOMPARE(riga(u"SELECT note_att FROM matAtt INNER JOIN attività_svolte ON matAtt.codAtt = "
+                      "attività_svolte.idAttivita ORDER BY idMatAtt DESC LIMIT 1"_s),
+                 QStringList{attivita});
     }
 
     // A refresh with no appliance selected reads no rows; an empty selector leaves the

@@ -3,6 +3,7 @@
 #include "common/funzioni.h"
 #include "common/stampa_report.h"
 #include "platform/ambiente/ambiente.h"
+#include "platform/report/stampante.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/tasti_funzione.h"
@@ -106,6 +107,11 @@ void frmStampaClienti::stampa_Click(bool anteprima)
 
 void frmStampaClienti::stampa(bool anteprima)
 {
+    // No printer at all: the operator is told plainly what to do instead; the window stays open.
+    if (!anteprima && !stampanteInstallata()) {
+        messaggio(nessunaStampante);
+        return;
+    }
     // A report that cannot be printed shows the error box; the window stays open.
     gestisci([&] { stampaReport(controlloStampa(), QString(), strFileRpt, anteprima ? 1 : 0); });
 }

@@ -10,6 +10,7 @@
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
 #include "platform/report/controllo_report.h"
+#include "platform/report/stampante.h"
 #include "platform/ui/campo_data.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/messaggi.h"
@@ -129,6 +130,21 @@ private slots:
         QCOMPARE(seamMessaggi::testi(), QStringList{u"Selezionare uno stato intervento"_s});
         QCOMPARE(seamModale::mostrate(),
                  (QList<QString>{u"Planning"_s, u"Stampa Planner"_s, u"Giro tecnici"_s}));
+    }
+
+    // STAMPA with no printer: the error box says plainly what to do instead; the window stays open.
+    void senzaStampante()
+    {
+        if (stampanteInstallata())
+            QSKIP("this machine has a printer");
+        preparaGiro();
+        frmStampaPlanner& s = istanza<frmStampaPlanner>();
+        QTest::keyClick(s.controlli().cmdStampa, Qt::Key_F12);
+        QCOMPARE(seamMessaggi::mostrati().size(), 1);
+        const QStringList righe = seamMessaggi::testi().first().split(u"\r\n"_s);
+        QVERIFY2(righe.contains(u"NUMERO: 20004"_s), qPrintable(righe.join(u'|')));
+        QVERIFY2(righe.contains(u"DESCRIZIONE: "_s + nessunaStampante), qPrintable(righe.join(u'|')));
+        QVERIFY(s.caricata());
     }
 };
 

@@ -6,6 +6,7 @@
 #include "fixture_report.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/report/controllo_report.h"
+#include "platform/report/stampante.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/modale.h"
 #include <QComboBox>
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QPrinterInfo>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -108,6 +108,27 @@ private slots:
         QVERIFY(istanza<frmStampaClienti>().caricata());
         QTest::keyClick(c().cmbTipoStampa, Qt::Key_Escape);
         QVERIFY(!istanza<frmStampaClienti>().caricata());
+    }
+
+    // Printing with no printer says plainly what to do instead, in a plain box; the window stays open.
+    void senzaStampante_data()
+    {
+        QTest::addColumn<int>("voce");
+        QTest::newRow("labels") << 0;
+        QTest::newRow("list") << 1;
+        QTest::newRow("envelopes") << 2;
+    }
+    void senzaStampante()
+    {
+        QFETCH(int, voce);
+        if (stampanteInstallata())
+            QSKIP("this machine has a printer");
+        scegli(voce);
+        QTest::keyClick(c().cmbTipoStampa, Qt::Key_F12);
+        QCOMPARE(seamMessaggi::testi(), QStringList{nessunaStampante});
+        QCOMPARE(seamMessaggi::mostrati().first().stile, stile::soloOK);
+        QVERIFY(seamModale::mostrate().isEmpty());
+        QVERIFY(istanza<frmStampaClienti>().caricata());
     }
 
     // Another workstation holding the archive: the preview says the archive is busy, not that

@@ -8,9 +8,12 @@
 #include "platform/odbc/origine_dati.h"
 #include "platform/db/valori_sqlite.h"
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QUrl>
+#include <cerrno>
+#include <unistd.h>
 
 Connessione connessione;
 
@@ -66,6 +69,10 @@ void Connessione::apriFile(const QString& file, int attesaMs)
     transazioni = 0;
     nomeOrigine.clear();
     percorso = file;
+    // A file the user may not read, or in a folder he may not enter, is not a missing file.
+    if (::access(QFile::encodeName(file).constData(), R_OK) != 0 && errno == EACCES)
+        throw ErroreDb(erroreConnessione, sorgente,
+                       QStringLiteral("Il file del database non si può aprire per mancanza di permessi: %1").arg(file));
     if (!QFileInfo(file).isFile())
         throw ErroreDb(erroreConnessione, sorgente, QStringLiteral("Il file del database non esiste: %1").arg(file));
     // mode=rw: a file that vanished meanwhile is an error, never created empty.

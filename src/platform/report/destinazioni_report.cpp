@@ -1,6 +1,7 @@
 #include "platform/report/destinazioni_report.h"
 #include "platform/report/disegno_report.h"
 #include "platform/report/errori_report.h"
+#include "platform/report/stampante.h"
 #include "platform/ui/dimensioni_form.h"
 #include "platform/ui/modale.h"
 #include <QAction>
@@ -42,6 +43,8 @@ void mostraAnteprima(const DefinizioneReport& definizione, const DatiReport& dat
 
 void stampaSuStampantePredefinita(const DefinizioneReport& definizione, const DatiReport& dati)
 {
+    if (!stampanteInstallata())
+        erroreReport(erroreStampaReport, nessunaStampante);
     const QPrinterInfo predefinita = QPrinterInfo::defaultPrinter();
     if (predefinita.isNull())
         erroreReport(erroreStampaReport, QStringLiteral("Nessuna stampante predefinita"));

@@ -5,7 +5,14 @@
 #include "platform/db/istruzione_ripetuta.h"
 #include "platform/db/modello_recordset.h"
 #include "platform/odbc/origine_dati.h"
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 void creaProve()
@@ -19,6 +26,43 @@ void creaProve()
 
 // What another workstation holds.
 enum Blocco { scritture, tutto, lettura };
+
+// Opening the file as an ordinary user would: what the failure says, or "aperto". Root may read
+// anything, so as root the opening runs in a child process that has become nobody.
+QString aperturaDaUtente(const QString& file)
+{
+    const auto apri = [&file] {
+        try {
+            Connessione c;
+            c.apriFile(file);
+            return QStringLiteral("aperto");
+        } catch (const ErroreDb& e) {
+            return e.descrizione;
+        }
+    };
+    if (geteuid() != 0)
+        return apri();
+    int tubo[2];
+    if (pipe(tubo) != 0)
+        return QStringLiteral("pipe");
+    const pid_t figlio = fork();
+    if (figlio == 0) {
+        close(tubo[0]);
+        constexpr gid_t nessuno = 65534;
+        const bool utente = setgroups(0, nullptr) == 0 && setgid(nessuno) == 0 && setuid(nessuno) == 0;
+        const QByteArray r = utente ? apri().toUtf8() : QByteArray("setuid");
+        [[maybe_unused]] const ssize_t scritti = write(tubo[1], r.constData(), size_t(r.size()));
+        _exit(0);
+    }
+    close(tubo[1]);
+    QByteArray letto;
+    char blocco[512];
+    for (ssize_t n; (n = read(tubo[0], blocco, sizeof blocco)) > 0;)
+        letto.append(blocco, n);
+    close(tubo[0]);
+    waitpid(figlio, nullptr, 0);
+    return QString::fromUtf8(letto);
+}
 
 long numeroErrore(const QString& sql)
 {
@@ -309,6 +353,44 @@ private slots:
         QCOMPARE(ricerca.valore({"ÈPSILON"}), QVariant(qint64(5)));
         QCOMPARE(ricerca.valore({"NESSUNO"}), QVariant());
         QCOMPARE(ricerca.valore({"DELTA"}), QVariant(qint64(4)));
+    }
+
+    // A file the user may not read is not reported as missing; each message names the file.
+    void fileCheNonSiApre_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QFile::Permissions>("permessiFile");
+        QTest::addColumn<QFile::Permissions>("permessiCartella");
+        QTest::addColumn<QString>("esito");
+        const QFile::Permissions tutti = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                                         | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+                                         | QFile::WriteOther | QFile::ExeOther;
+        const QFile::Permissions nessunaLettura = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+        const QFile::Permissions senzaIngresso = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                                 | QFile::ReadOther;
+        const QString permessi = u"Il file del database non si può aprire per mancanza di permessi: %1"_s;
+        QTest::newRow("readable") << u"corvext.db"_s << tutti << tutti << u"aperto"_s;
+        QTest::newRow("missing") << u"manca.db"_s << tutti << tutti << u"Il file del database non esiste: %1"_s;
+        QTest::newRow("not readable") << u"corvext.db"_s << nessunaLettura << tutti << permessi;
+        QTest::newRow("folder that cannot be entered") << u"corvext.db"_s << tutti << senzaIngresso << permessi;
+    }
+    void fileCheNonSiApre()
+    {
+        QFETCH(QString, file);
+        QFETCH(QFile::Permissions, permessiFile);
+        QFETCH(QFile::Permissions, permessiCartella);
+        QFETCH(QString, esito);
+        QTemporaryDir radice;
+        QVERIFY(QFile::setPermissions(radice.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                         | QFile::ReadOther | QFile::ExeOther));
+        const QString cartella = radice.path() + u"/archivio"_s;
+        QVERIFY(QDir().mkdir(cartella));
+        QVERIFY(QFile::setPermissions(creaDatabaseVuoto(cartella), permessiFile));
+        QVERIFY(QFile::setPermissions(cartella, permessiCartella));
+        const QString percorso = cartella + u'/' + file;
+        const QString letto = aperturaDaUtente(percorso);
+        QFile::setPermissions(cartella, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(letto, esito.arg(percorso));
     }
 
     // A file that is not a database at all is told apart from a failing connection.

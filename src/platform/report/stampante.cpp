@@ -1,0 +1,7 @@
+#include "platform/report/stampante.h"
+#include <QPrinterInfo>
+
+bool stampanteInstallata()
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}

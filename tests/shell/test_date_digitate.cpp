@@ -277,6 +277,9 @@ private slots:
                                                         << clic + u"29022028"_s << u"2028-02-29"_s << QString();
         QTest::newRow("one-digit day and month") << u"Data Intervento"_s << u"16/04/2026"_s << clic + u"1/2/2027"_s
                                                  << u"2027-02-01"_s << QString();
+        QTest::newRow("typed again after a double click")
+            << u"Data Intervento"_s << u"16/04/2026"_s << clic + u"01012026"_s + doppioClic + u"31122026"_s
+            << u"2026-12-31"_s << QString();
         QTest::newRow("pasted") << u"Data Intervento"_s << u"16/04/2026"_s << clic + incolla(u" 31.12.2026 "_s)
                                 << u"2026-12-31"_s << QString();
         QTest::newRow("leap day of a year without")

@@ -223,6 +223,18 @@ void CampoDigitato::focusInEvent(QFocusEvent* e)
     QLineEdit::focusInEvent(e);
 }
 
+void CampoDigitato::mousePressEvent(QMouseEvent* e)
+{
+    sostituisci = true;
+    QLineEdit::mousePressEvent(e);
+}
+
+void CampoDigitato::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    sostituisci = true;
+    QLineEdit::mouseDoubleClickEvent(e);
+}
+
 void CampoDigitato::focusOutEvent(QFocusEvent* e)
 {
     if (e->reason() != Qt::PopupFocusReason)

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QVariant>
 
-// A field where a date or a time is typed whole. Clicking in (or coming by Tab) and typing
+// A field where a date or a time is typed whole. Clicking on it (or coming by Tab) and typing
 // replaces what was shown; the separators come by themselves (31122026 reads 31/12/2026) or as
 // typed (1/2/2026), and a pasted text goes the same way. The value changes once, when the text
 // is whole and exists. A text that is not (31/02/2026, or 31/12/20 left there) stays as typed,
@@ -46,6 +46,8 @@ protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 
 private:

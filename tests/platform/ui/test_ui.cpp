@@ -1,5 +1,6 @@
 #include "ambiente_test.h"
 #include "platform/db/connessione.h"
+#include "platform/ui/campo_data.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/data_opzionale.h"
 #include "platform/ui/finestra.h"
@@ -9,9 +10,11 @@
 #include "platform/ui/modale.h"
 #include "platform/ui/tasti_funzione.h"
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QVBoxLayout>
 
 namespace {
@@ -270,6 +273,25 @@ private slots:
         QVERIFY(d.valore().isNull());
         DataOpzionale senza(false);
         QVERIFY(!senza.valore().isNull());
+    }
+
+    // The calendar of a date field (Alt+Down) sets the day picked, once.
+    void calendario()
+    {
+        CampoData d;
+        d.setDate(QDate(2026, 4, 16));
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QSignalSpy cambi(&d, &CampoData::dateChanged);
+        QTest::keyClick(&d, Qt::Key_Down, Qt::AltModifier);
+        auto* c = d.findChild<QCalendarWidget*>();
+        QVERIFY(c && c->isVisible());
+        QCOMPARE(c->selectedDate(), QDate(2026, 4, 16));
+        c->setSelectedDate(QDate(2026, 4, 30));
+        emit c->activated(c->selectedDate());
+        QCOMPARE(d.date(), QDate(2026, 4, 30));
+        QCOMPARE(d.text(), QStringLiteral("30/04/2026"));
+        QCOMPARE(cambi.count(), 1);
     }
 };
 

@@ -42,6 +42,7 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 // Twips to pixels, at 15 twips a pixel.
@@ -72,18 +73,29 @@ private:
 // The right edge of the 800 x 600 screen the bar is laid out for.
 constexpr int destraSchermo = 800;
 
-// Puts the window's frame, whose size is known once shown, in the top right corner.
+// Keeps the window's frame, title bar included, in the top right corner of that screen. A move
+// places the frame; its size is known only once the window system has framed the window, so the
+// corner is set again whenever the frame's margins change (and only then: the operator may
+// drag the bar elsewhere).
 class AllineamentoADestra : public QObject {
 public:
-    using QObject::QObject;
+    explicit AllineamentoADestra(QWidget* w) : QObject(w) { allinea(w); }
     bool eventFilter(QObject* o, QEvent* e) override
     {
-        if (e->type() == QEvent::Show) {
+        if (e->type() == QEvent::Show || e->type() == QEvent::Move || e->type() == QEvent::Resize) {
             auto* w = static_cast<QWidget*>(o);
-            w->move(std::max(0, destraSchermo - w->frameGeometry().width()), 0);
+            const QWindow* finestra = w->windowHandle();
+            if (const QMargins m = finestra ? finestra->frameMargins() : QMargins(); m != margini) {
+                margini = m;
+                allinea(w);
+            }
         }
         return false;
     }
+
+private:
+    static void allinea(QWidget* w) { w->move(std::max(0, destraSchermo - w->frameGeometry().width()), 0); }
+    QMargins margini;
 };
 } // namespace
 
@@ -100,7 +112,7 @@ QWidget* MDIprincipale::costruisci()
     invioPremeIlPulsante(f);
     // The bar in the top right corner of an 800 x 600 screen, wide enough for its whole menu.
     const int larghezza = std::max(px(5760) + 8, f->menuBar()->sizeHint().width());
-    f->setGeometry(std::max(0, destraSchermo - larghezza), 0, larghezza, px(1590));
+    f->resize(larghezza, px(1590));
     f->installEventFilter(new FiltroAttivazione(f, ui().cmdRicerca));
     f->installEventFilter(new AllineamentoADestra(f));
     // After the planner: the main window comes to the front again.

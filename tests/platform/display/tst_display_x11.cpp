@@ -1,71 +1,18 @@
 // cambiaRisoluzione on a real X server: a private Xvfb started by this test (skipped when
 // Xvfb is not installed), with the Qt platform "xcb".
 #include "platform/display/display.h"
+#include "server_x.h"
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTest>
-#include <csignal>
 #include <cstring>
-#include <poll.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
 
 namespace {
 
-pid_t processoXvfb = 0;
-QByteArray schermoXvfb; // ":N" once the server is up
-
-// Starts Xvfb on a free display of its choice (-displayfd); true when it is up.
-bool avviaXvfb()
-{
-    const QString programma = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-    if (programma.isEmpty())
-        return false;
-    int tubo[2];
-    if (pipe(tubo) != 0)
-        return false;
-    const QByteArray eseguibile = programma.toLocal8Bit();
-    const QByteArray fd = QByteArray::number(tubo[1]);
-    processoXvfb = fork();
-    if (processoXvfb == 0) {
-        close(tubo[0]);
-        execl(eseguibile.constData(), "Xvfb", "-displayfd", fd.constData(), "-screen", "0", "1024x768x24", "-nolisten",
-              "tcp", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(tubo[1]);
-    if (processoXvfb < 0) {
-        close(tubo[0]);
-        return false;
-    }
-    QByteArray letto;
-    pollfd p{tubo[0], POLLIN, 0};
-    while (!letto.contains('\n') && poll(&p, 1, 20000) > 0) {
-        char buffer[32];
-        const ssize_t n = read(tubo[0], buffer, sizeof buffer);
-        if (n <= 0)
-            break;
-        letto.append(buffer, n);
-    }
-    close(tubo[0]);
-    if (!letto.contains('\n'))
-        return false;
-    schermoXvfb = ':' + letto.trimmed();
-    return true;
-}
-
-void fermaXvfb()
-{
-    if (processoXvfb > 0) {
-        kill(processoXvfb, SIGTERM);
-        waitpid(processoXvfb, nullptr, 0);
-        processoXvfb = 0;
-    }
-}
+bool xvfbAvviato = false;
 
 struct StatoX {
     int schermoL = 0, schermoA = 0; // the X screen (frame buffer)
@@ -127,7 +74,7 @@ class TestDisplayX11 : public QObject {
 private slots:
     void initTestCase()
     {
-        if (schermoXvfb.isEmpty())
+        if (!xvfbAvviato)
             QSKIP("Xvfb is not available");
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
         aggiungiModo(800, 600);
@@ -171,8 +118,8 @@ private slots:
 
 int main(int argc, char** argv)
 {
-    if (avviaXvfb()) {
-        qputenv("DISPLAY", schermoXvfb);
+    xvfbAvviato = avviaXvfb(QSize(1024, 768));
+    if (xvfbAvviato) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     } else if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -183,7 +130,7 @@ int main(int argc, char** argv)
         TestDisplayX11 t;
         esito = QTest::qExec(&t, argc, argv);
     }
-    fermaXvfb();
+    fermaServerX();
     return esito;
 }
 

@@ -13,6 +13,7 @@
 #include "platform/db/testi_sql.h"
 #include "platform/ui/campo_data.h"
 #include "platform/ui/campo_ora.h"
+#include "platform/ui/etichetta_valore.h"
 #include "platform/ui/clessidra.h"
 #include "platform/ui/colori_focus.h"
 #include "platform/ui/combo_dati.h"
@@ -72,9 +73,11 @@ QWidget* frmChiamata::costruisci()
     c.forma = f;
     auto* l = new QVBoxLayout(f);
     auto* cliente = new QHBoxLayout;
-    c.lblCliente = controllo<QLabel>(f, u"lblCliente"_s);
-    c.lblCliente->setAccessibleName(u"CLIENTE : "_s);
-    cliente->addWidget(new QLabel(u"CLIENTE : "_s, f));
+    auto* didascalia = new QLabel(u"CLIENTE : "_s, f);
+    c.lblCliente = new EtichettaValore(didascalia->text(), f);
+    c.lblCliente->setObjectName(u"lblCliente"_s);
+    didascalia->setBuddy(c.lblCliente);
+    cliente->addWidget(didascalia);
     cliente->addWidget(c.lblCliente, 1);
     l->addLayout(cliente);
     auto* dati = new QHBoxLayout;
@@ -126,14 +129,13 @@ QWidget* frmChiamata::costruisciChiamata(QWidget* f)
     auto* fra = new QGroupBox(u"DATI CHIAMATA"_s, f);
     auto* g = new QGridLayout(fra);
     c.dtpDataChiamata = controllo<CampoData>(fra, u"dtpDataChiamata"_s);
-    c.lblOperatore = controllo<QLabel>(fra, u"lblOperatore"_s);
-    c.lblOperatore->setAccessibleName(u"Operatore : "_s);
+    c.lblOperatore = new EtichettaValore(u"Operatore : "_s, fra);
+    c.lblOperatore->setObjectName(u"lblOperatore"_s);
     c.txtNoteChiamata = controllo<QLineEdit>(fra, u"txtNoteChiamata"_s);
     c.cmbStato = controllo<QComboBox>(fra, u"cmbStato"_s);
     c.cmbStato->addItems(statiIntervento);
     conEtichetta(g, 0, 0, u"Data Chiamata :"_s, c.dtpDataChiamata);
-    g->addWidget(new QLabel(u"Operatore : "_s, fra), 1, 0);
-    g->addWidget(c.lblOperatore, 1, 1);
+    conEtichetta(g, 1, 0, u"Operatore : "_s, c.lblOperatore);
     conEtichetta(g, 2, 0, u"Note chiamata :"_s, c.txtNoteChiamata);
     conEtichetta(g, 3, 0, u"Stato Intervento :"_s, c.cmbStato);
     return fra;

@@ -13,6 +13,7 @@
 #include "platform/ui/campo_data.h"
 #include "platform/ui/clessidra.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/etichetta_valore.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/griglia.h"
 #include "platform/ui/messaggi.h"
@@ -62,6 +63,8 @@ QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& testo,
 QTableWidgetItem* cellaGiorno(const CellaPlanning& c)
 {
     auto* i = new QTableWidgetItem(c.testo);
+    // A text cut short in a narrow column is whole in its tooltip.
+    i->setToolTip(c.testo);
     i->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     i->setTextAlignment(Qt::AlignCenter);
     i->setData(ruoloStato, int(c.stato));
@@ -150,12 +153,10 @@ QWidget* frmPlanning::costruisciMenu(QWidget* f)
     c.cmdAggiorna = pulsante(picMenu, u"cmdAggiorna"_s, u"Agg."_s, u"Aggiorna Planning"_s);
     c.cmdResetZone = pulsante(picMenu, u"cmdResetZone"_s, u"R"_s, u"Azzera la zona"_s);
     c.cmdChiudi = pulsante(picMenu, u"cmdChiudi"_s, u"CHIUDI (ESC)"_s);
-    c.lblCliente = new QLabel(picMenu);
+    c.lblCliente = new EtichettaValore(u"CLIENTE: "_s, picMenu);
     c.lblCliente->setObjectName(u"lblCliente"_s);
-    c.lblCliente->setAccessibleName(u"CLIENTE: "_s);
-    c.lblIndirizzo = new QLabel(picMenu);
+    c.lblIndirizzo = new EtichettaValore(u"INDIRIZZO:"_s, picMenu);
     c.lblIndirizzo->setObjectName(u"lblIndirizzo"_s);
-    c.lblIndirizzo->setAccessibleName(u"INDIRIZZO:"_s);
 
     conEtichetta(g, 0, 0, u"Data"_s, c.dtpData);
     conEtichetta(g, 0, 2, u"Zona"_s, c.cmbZona);
@@ -167,10 +168,8 @@ QWidget* frmPlanning::costruisciMenu(QWidget* f)
     for (QPushButton* b : {c.cmdIndietro, c.cmdAggiorna, c.cmdAvanti, c.cmdChiudi})
         navigazione->addWidget(b);
     g->addLayout(navigazione, 1, 0, 1, 7);
-    g->addWidget(new QLabel(u"CLIENTE: "_s, picMenu), 2, 0);
-    g->addWidget(c.lblCliente, 2, 1, 1, 3);
-    g->addWidget(new QLabel(u"INDIRIZZO:"_s, picMenu), 2, 4);
-    g->addWidget(c.lblIndirizzo, 2, 5, 1, 2);
+    conEtichetta(g, 2, 0, u"CLIENTE: "_s, c.lblCliente, 3);
+    conEtichetta(g, 2, 4, u"INDIRIZZO:"_s, c.lblIndirizzo, 2);
     g->setColumnStretch(3, 1);
 
     QObject::connect(c.dtpData, &CampoData::dateChanged, f, [this] { aggiorna(); });
@@ -302,9 +301,13 @@ void frmPlanning::scriviTecnici()
     if (!rsTecnici.statico())
         return;
     int r = 0;
-    for (rsTecnici.moveFirst(); !rsTecnici.eof(); rsTecnici.moveNext(), ++r)
-        c.griglia->setVerticalHeaderItem(r, new QTableWidgetItem(nz(rsTecnici[u"sigla_tecnico"_s]).toString() + u" - "_s
-                                                                 + nz(rsTecnici[u"tecnico"_s]).toString()));
+    for (rsTecnici.moveFirst(); !rsTecnici.eof(); rsTecnici.moveNext(), ++r) {
+        auto* nome = new QTableWidgetItem(nz(rsTecnici[u"sigla_tecnico"_s]).toString() + u" - "_s
+                                          + nz(rsTecnici[u"tecnico"_s]).toString());
+        // A name cut short in the narrowed column is whole in its tooltip.
+        nome->setToolTip(nome->text());
+        c.griglia->setVerticalHeaderItem(r, nome);
+    }
 }
 
 void frmPlanning::riempiPlanning()
@@ -338,7 +341,8 @@ void frmPlanning::riempiPlanning()
         const QVector<QVector<CellaPlanning>> celle = cellePlanning(tecnici, inizio, giorniVisualizzati);
         const QLocale italiano(QLocale::Italian, QLocale::Italy);
         for (int g = 0; g < giorniVisualizzati; ++g) {
-            c.griglia->setHorizontalHeaderItem(g, new QTableWidgetItem(italiano.toString(inizio.addDays(g), formato)));
+            const QDate giorno = inizio.addDays(g);
+            c.griglia->impostaGiorno(g, italiano.toString(giorno, formato), giorno.day() == 1);
             for (int r = 0; r < righeTecnici; ++r)
                 c.griglia->setItem(r, g, cellaGiorno(celle[r][g]));
         }

@@ -61,6 +61,9 @@ QWidget* frmStampaPlanner::costruisci()
     c.chkTutti = controllo(new QCheckBox(u"Tutti"_s, f), u"chkTutti"_s);
     c.cmbZona = controllo(new ComboDati(f), u"cmbZona"_s);
     c.chkTutteZone = controllo(new QCheckBox(u"Tutti"_s, f), u"chkTutteZone"_s);
+    // Two boxes captioned "Tutti": a screen reader tells them apart by what they stand for.
+    c.chkTutti->setAccessibleName(u"Tutti i tecnici"_s);
+    c.chkTutteZone->setAccessibleName(u"Tutte le zone"_s);
     conEtichetta(g, 0, 0, u"Tecnico"_s, c.cmbTecnici);
     g->addWidget(c.chkTutti, 0, 2);
     conEtichetta(g, 1, 0, u"Zona"_s, c.cmbZona);

@@ -7,6 +7,7 @@
 #include "customers/scheda_prodotto_cliente.h"
 #include "platform/db/connessione.h"
 #include "platform/db/testi_sql.h"
+#include "platform/ui/etichetta_valore.h"
 #include "platform/ui/attivazione.h"
 #include "platform/ui/colori_focus.h"
 #include "platform/ui/combo_dati.h"
@@ -248,7 +249,7 @@ void schCliente::costruisciCategoria(QWidget* f)
     c.cmbAppartenenza = new ComboDati(fra);
     c.cmbAppartenenza->setObjectName(u"cmbAppartenenza"_s);
     c.cmbAppartenenza->conservaChiaviMancanti(u"SELECT ifnull(cognome,'') || ' - ' || ifnull(nome,'') FROM clienti WHERE idcli = ?"_s);
-    c.lblTipo = new QLabel(fra);
+    c.lblTipo = new EtichettaValore(QString(), fra);
     c.lblTipo->setObjectName(u"lblTipo"_s);
     conEtichetta(g, 1, 0, u"Tipo Cliente"_s, c.cmbTipoCliente, 2);
     conEtichetta(g, 2, 0, u"Appartiene a "_s, c.cmbAppartenenza);

@@ -1,4 +1,5 @@
 #include "search/scheda_ricerca.h"
+#include "platform/ui/etichetta_valore.h"
 #include "platform/ui/utilita_form.h"
 #include "common/funzioni.h"
 #include "customers/note.h"
@@ -134,7 +135,7 @@ QWidget* schRicCliente::costruisciCliente()
     gc->addLayout(opzioni, 0, 0, 1, 3);
     c.cmbTipoCliente = combo(categoria, u"cmbTipoCliente"_s);
     c.cmbAppartenenza = combo(categoria, u"cmbAppartenenza"_s);
-    c.lblTipo = new QLabel(categoria);
+    c.lblTipo = new EtichettaValore(QString(), categoria);
     c.lblTipo->setObjectName(u"lblTipo"_s);
     conEtichetta(gc, 1, 0, u"Tipo Cliente"_s, c.cmbTipoCliente, 2);
     conEtichetta(gc, 2, 0, u"Appartiene a "_s, c.cmbAppartenenza);

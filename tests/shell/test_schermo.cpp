@@ -1,50 +1,10 @@
 #include "ambiente_test.h"
-#include "calls/frm_chiamata.h"
 #include "calls/frm_planning.h"
-#include "calls/frm_richiesta.h"
-#include "calls/frm_stampa_planner.h"
 #include "calls/griglia_planning.h"
-#include "calls/rientro_tecnico.h"
-#include "calls/scheda_manutenzione.h"
-#include "customers/note.h"
-#include "customers/prima_accensione.h"
-#include "customers/scheda_cliente.h"
-#include "customers/scheda_prodotto_cliente.h"
-#include "customers/stampa_clienti.h"
-#include "ignitions/centri_cat.h"
+#include "finestre_programma.h"
+#include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
-#include "ignitions/frm_importa_accensioni_cat.h"
-#include "ignitions/frm_storico_importazioni_cat.h"
-#include "ignitions/sch_dettagli_riga.h"
-#include "ignitions/sch_ex_dededod.h"
-#include "ignitions/sch_ex_prime_accensioni.h"
 #include "platform/ui/dimensioni_form.h"
-#include "registers/lookup/area_int.h"
-#include "registers/lookup/difetti.h"
-#include "registers/lookup/marche.h"
-#include "registers/lookup/posizioni.h"
-#include "registers/lookup/tipo_abbonamento.h"
-#include "registers/lookup/tipo_att.h"
-#include "registers/lookup/tipo_cli.h"
-#include "registers/lookup/tipo_gas.h"
-#include "registers/lookup/tipo_man.h"
-#include "registers/lookup/tipo_prodotto.h"
-#include "registers/lookup/tipo_richieste.h"
-#include "registers/lookup/zone.h"
-#include "registers/operatori/frm_operatori.h"
-#include "registers/operatori/sch_operatori.h"
-#include "registers/staff/ferie.h"
-#include "registers/staff/festivita.h"
-#include "registers/staff/installatori.h"
-#include "registers/staff/materiali.h"
-#include "registers/staff/prodotti.h"
-#include "registers/staff/scheda_tec_zona.h"
-#include "registers/staff/tecnici.h"
-#include "registers/staff/zone_tecnici.h"
-#include "search/scheda_ricerca.h"
-#include "shell/autenticazione.h"
-#include "shell/cambio_password.h"
-#include "shell/mdi_principale.h"
 #include <QComboBox>
 #include <QHeaderView>
 #include <QScreen>
@@ -56,12 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-template <class T>
-void aggiungi(const char* nome)
-{
-    QTest::newRow(nome) << std::function<QWidget*()>([] { return istanza<T>().forma(); });
-}
-
 // The scroll areas of a window showing a scroll bar, tab by tab.
 QStringList scorrevoli(QWidget* f)
 {
@@ -93,72 +47,7 @@ private slots:
     {
         QCOMPARE(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 800, 600));
     }
-    void entraNelloSchermo_data()
-    {
-        QTest::addColumn<std::function<QWidget*()>>("forma");
-        aggiungi<MDIprincipale>("MDIprincipale");
-        aggiungi<schAutenticazione>("schAutenticazione");
-        aggiungi<frmCambioPassword>("frmCambioPassword");
-        aggiungi<schCliente>("schCliente");
-        aggiungi<schProdottoCliente>("schProdottoCliente");
-        aggiungi<schPrimaAccensione>("schPrimaAccensione");
-        aggiungi<schNote>("schNote");
-        aggiungi<schRicCliente>("schRicCliente");
-        aggiungi<frmStampaClienti>("frmStampaClienti");
-        aggiungi<frmPlanning>("frmPlanning");
-        aggiungi<frmChiamata>("frmChiamata");
-        aggiungi<frmRichiesta>("frmRichiesta");
-        aggiungi<frmStampaPlanner>("frmStampaPlanner");
-        aggiungi<schRientroTecnico>("schRientroTecnico");
-        aggiungi<schMan>("schMan");
-        aggiungi<frmElencoCAT>("frmElencoCAT");
-        aggiungi<schCAT>("schCAT");
-        aggiungi<frmImportaAccensioniCAT>("frmImportaAccensioniCAT");
-        aggiungi<frmStoricoImportazioniCAT>("frmStoricoImportazioniCAT");
-        aggiungi<schDettagliRiga>("schDettagliRiga");
-        aggiungi<schExDededod>("schExDededod");
-        aggiungi<schExPrimeAccensioni>("schExPrimeAccensioni");
-        aggiungi<frmAreaInt>("frmAreaInt");
-        aggiungi<schAreaInt>("schAreaInt");
-        aggiungi<frmDifetti>("frmDifetti");
-        aggiungi<schDifetto>("schDifetto");
-        aggiungi<frmMarche>("frmMarche");
-        aggiungi<schMarca>("schMarca");
-        aggiungi<frmPosizioni>("frmPosizioni");
-        aggiungi<schPosizione>("schPosizione");
-        aggiungi<frmTipoAbbonamento>("frmTipoAbbonamento");
-        aggiungi<schTipoAbbonamento>("schTipoAbbonamento");
-        aggiungi<frmTipoAtt>("frmTipoAtt");
-        aggiungi<schTipoAtt>("schTipoAtt");
-        aggiungi<frmTipoCli>("frmTipoCli");
-        aggiungi<schTipoCli>("schTipoCli");
-        aggiungi<frmTipoGas>("frmTipoGas");
-        aggiungi<schTipoGas>("schTipoGas");
-        aggiungi<frmTipoMan>("frmTipoMan");
-        aggiungi<schTipoMan>("schTipoMan");
-        aggiungi<frmTipoProdotto>("frmTipoProdotto");
-        aggiungi<schTipoProdotto>("schTipoProdotto");
-        aggiungi<frmTipoRichieste>("frmTipoRichieste");
-        aggiungi<schTipoRic>("schTipoRic");
-        aggiungi<frmZone>("frmZone");
-        aggiungi<schZona>("schZona");
-        aggiungi<frmFerie>("frmFerie");
-        aggiungi<schFerie>("schFerie");
-        aggiungi<frmFestivita>("frmFestivita");
-        aggiungi<schFestivita>("schFestivita");
-        aggiungi<frmInstallatori>("frmInstallatori");
-        aggiungi<schInstallatore>("schInstallatore");
-        aggiungi<frmMateriali>("frmMateriali");
-        aggiungi<schMateriale>("schMateriale");
-        aggiungi<frmProdotti>("frmProdotti");
-        aggiungi<schProdotto>("schProdotto");
-        aggiungi<frmTecnici>("frmTecnici");
-        aggiungi<schTecnico>("schTecnico");
-        aggiungi<frmZoneTecnici>("frmZoneTecnici");
-        aggiungi<schTecZona>("schTecZona");
-        aggiungi<frmOperatori>("frmOperatori");
-        aggiungi<schOperatori>("schOperatori");
-    }
+    void entraNelloSchermo_data() { righeFinestre(); }
     void entraNelloSchermo()
     {
         QFETCH(std::function<QWidget*()>, forma);
@@ -217,6 +106,73 @@ private slots:
         g->horizontalScrollBar()->setValue(g->horizontalScrollBar()->maximum());
         QVERIFY(g->verticalHeader()->isVisible() && g->horizontalHeader()->isVisible());
         f->close();
+    }
+
+    // A zone of thirty technicians with names of 25 and 26 characters: one day and a week fit
+    // the width, every heading whole and a cell wide enough for "S:99"; a name cut short, and
+    // the leave and holiday texts of narrow columns, are whole in their tooltips. The first day
+    // of a month has a bold heading and a line before its column.
+    void planningDiUnaZona()
+    {
+        DatabaseTest db;
+        impostaOrologio([] { return QDate(2026, 12, 14); });
+        const QStringList nomi{u"RINALDI MASSIMILIANO"_s, u"DE SANTIS ALESSANDRO"_s, u"COLOMBO FRANCESCA ANNA"_s};
+        for (int i = 1; i <= 30; ++i)
+            connessione.esegui(u"INSERT INTO tecnici (idTecn, sigla_tecnico, tecnico) VALUES (?, ?, ?)"_s,
+                               {i, u"B%1"_s.arg(i, 2, 10, QChar(u'0')), nomi[i % nomi.size()]});
+        connessione.esegui(u"INSERT INTO ferie (ferieCodTecnico, ferieDataDa, ferieDataA) VALUES (1, '2026-12-21', "
+                           "'2026-12-23')"_s);
+        connessione.esegui(u"INSERT INTO festivita (dataFestivita, desc_festivita) VALUES ('2026-12-26', "
+                           "'SANTO STEFANO'), ('2026-01-01', 'CAPODANNO')"_s);
+        frmPlanning& p = istanza<frmPlanning>();
+        QWidget* f = p.forma();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        GrigliaPlanning* g = p.controlli().griglia;
+        const auto giorni = [&](int voce) {
+            p.controlli().cmbGiorniVisualizzati->setCurrentIndex(voce);
+            QCoreApplication::processEvents();
+        };
+        for (int voce : {0, 1}) {
+            giorni(voce);
+            QCOMPARE(g->rowCount(), 30);
+            QVERIFY2(!g->horizontalScrollBar()->isVisible(), qPrintable(g->horizontalHeaderItem(0)->text()));
+            for (int c = 0; c < g->columnCount(); ++c) {
+                QVERIFY2(g->columnWidth(c) >= g->horizontalHeader()->sectionSizeHint(c),
+                         qPrintable(g->horizontalHeaderItem(c)->text()));
+                QVERIFY(g->columnWidth(c) >= g->fontMetrics().horizontalAdvance(u"S:99"_s));
+            }
+        }
+        QCOMPARE(g->horizontalHeaderItem(2)->text(), u"mer 16/12"_s);
+        QStringList suggerimenti;
+        for (int r = 0; r < g->rowCount(); ++r)
+            suggerimenti << g->verticalHeaderItem(r)->toolTip();
+        QVERIFY(suggerimenti.contains(u"B29 - COLOMBO FRANCESCA ANNA"_s));
+        QVERIFY(suggerimenti.contains(u"B01 - DE SANTIS ALESSANDRO"_s));
+
+        giorni(2);
+        const int b01 = suggerimenti.indexOf(u"B01 - DE SANTIS ALESSANDRO"_s);
+        QCOMPARE(g->item(b01, 7)->text(), u"FERIE"_s);
+        QCOMPARE(g->item(b01, 7)->toolTip(), u"FERIE"_s);
+        QCOMPARE(g->item(5, 12)->toolTip(), u"SANTO STEFANO"_s);
+
+        giorni(3);
+        const int capodanno = 18;
+        QCOMPARE(g->horizontalHeaderItem(capodanno)->text(), u"01"_s);
+        QCOMPARE(g->item(3, capodanno)->toolTip(), u"CAPODANNO"_s);
+        for (int c = 0; c < g->columnCount(); ++c)
+            QCOMPARE(g->horizontalHeaderItem(c)->font().bold(), c == capodanno);
+        // The line before the month's first day, and none before the other days.
+        const auto bordoSinistro = [&](int c) {
+            g->scrollTo(g->model()->index(0, c));
+            QCoreApplication::processEvents();
+            return g->viewport()->grab().toImage().pixelColor(g->columnViewportPosition(c), g->rowHeight(0) / 2);
+        };
+        const QColor linea = g->palette().color(QPalette::WindowText);
+        QCOMPARE(bordoSinistro(capodanno), linea);
+        QVERIFY(bordoSinistro(capodanno - 1) != linea);
+        f->close();
+        impostaOrologio({});
     }
 };
 

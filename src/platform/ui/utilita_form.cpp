@@ -44,6 +44,9 @@ QLabel* conEtichetta(QGridLayout* g, int riga, int colonna, const QString& etich
     l->setBuddy(controllo);
     g->addWidget(l, riga, colonna);
     g->addWidget(controllo, riga, colonna + 1, 1, colonne);
+    // Read before its control, as it is seen.
+    if (l->parentWidget() == controllo->parentWidget())
+        l->stackUnder(controllo);
     return l;
 }
 

@@ -1,0 +1,8 @@
+#pragma once
+#include <QWidget>
+#include <functional>
+
+// Every window of the program, loaded, for the tests that look at all of them: one row of a
+// data-driven test each, named by the window's class, in the column "forma".
+void righeFinestre();
+using FormaFinestra = std::function<QWidget*()>;

@@ -27,6 +27,7 @@ void FormaDialogo::setVisible(bool visibile)
             if (p->window() == this)
                 p->setAutoDefault(false);
         nominaGriglie(this);
+        etichettePrimaDeiControlli(this);
     }
     if (visibile && !dimensionata) {
         dimensionata = true;

@@ -44,9 +44,6 @@ QLabel* conEtichetta(QGridLayout* g, int riga, int colonna, const QString& etich
     l->setBuddy(controllo);
     g->addWidget(l, riga, colonna);
     g->addWidget(controllo, riga, colonna + 1, 1, colonne);
-    // Read before its control, as it is seen.
-    if (l->parentWidget() == controllo->parentWidget())
-        l->stackUnder(controllo);
     return l;
 }
 
@@ -86,6 +83,14 @@ void nominaGriglie(QWidget* finestra)
     for (QAbstractItemView* v : finestra->findChildren<QAbstractItemView*>())
         if (v->window() == finestra && v->accessibleName().isEmpty())
             v->setAccessibleName(nomeDaEtichetta(v));
+}
+
+void etichettePrimaDeiControlli(QWidget* finestra)
+{
+    // A screen reader reads a frame's controls in the order of its children.
+    for (QLabel* l : finestra->findChildren<QLabel*>())
+        if (QWidget* b = l->buddy(); b && b->parentWidget() == l->parentWidget())
+            l->stackUnder(b);
 }
 
 namespace {

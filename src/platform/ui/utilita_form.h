@@ -17,6 +17,8 @@ QLabel* conEtichetta(QGridLayout* g, int riga, int colonna, const QString& etich
 QString nomeDaEtichetta(const QWidget* controllo);
 // Grids and lists are named by their labels too (Qt names only other controls by them).
 void nominaGriglie(QWidget* finestra);
+// Each label is read before the control it names, as it is seen (it may have been made after it).
+void etichettePrimaDeiControlli(QWidget* finestra);
 // The tab order of a window's controls, first to last; a container stands for the controls of
 // its layout in their visual order.
 void ordineTab(const QList<QWidget*>& controlli);

@@ -85,6 +85,8 @@ QWidget* schRientroTecnico::costruisci()
     colonne->setContentsMargins(6, 6, 6, 6);
     colonne->addLayout(sinistra, 3);
     colonne->addLayout(destra, 2);
+    // Tab follows the layout: the left column top to bottom, then the right one.
+    ordineTab(colonne);
     legaPannello();
 
     QObject::connect(c.cmbProdotti, &QComboBox::activated, f, [this] { cmbProdotti_Scelta(); });

@@ -48,6 +48,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -205,6 +206,15 @@ const QList<Voce>& elencoFinestre()
     return f;
 }
 
+// How the list opens the window of that class.
+Apri apriFinestra(const char* nome)
+{
+    for (const Voce& v : elencoFinestre())
+        if (qstrcmp(v.nome, nome) == 0)
+            return v.apri;
+    return Apri();
+}
+
 QWidget* mostra(const Apri& apri)
 {
     QWidget* f = apri();
@@ -311,7 +321,8 @@ private slots:
     }
 
     // Tab goes round every control and comes back, also through grids that have rows; Shift+Tab
-    // goes the same way back; Ctrl+Tab and Ctrl+Shift+Tab leave a grid as Tab and Shift+Tab do.
+    // goes the same way back; in a window without tabs Ctrl+Tab and Ctrl+Shift+Tab leave a grid
+    // as Tab and Shift+Tab do.
     // No stop is a control the operator cannot see or use.
     void finestre()
     {
@@ -333,6 +344,9 @@ private slots:
         for (QAbstractItemView* v : griglie(f)) {
             const qsizetype i = avanti.indexOf(v);
             QVERIFY2(i >= 0, qPrintable(u"out of the tab order: "_s + descrivi(v)));
+            // In a window with tabs Ctrl+Tab turns the page (below).
+            if (f->findChild<QTabWidget*>())
+                continue;
             for (auto [modificatori, dopo] :
                  {std::pair{Qt::KeyboardModifiers(Qt::ControlModifier), avanti[(i + 1) % avanti.size()]},
                   std::pair{Qt::ControlModifier | Qt::ShiftModifier, avanti[(i + avanti.size() - 1) % avanti.size()]}}) {
@@ -350,12 +364,7 @@ private slots:
     {
         QTest::addColumn<Apri>("apri");
         QTest::addColumn<QStringList>("ordine");
-        const auto apri = [](const char* nome) {
-            for (const Voce& v : elencoFinestre())
-                if (qstrcmp(v.nome, nome) == 0)
-                    return v.apri;
-            return Apri();
-        };
+        const auto apri = apriFinestra;
         QTest::newRow("Marca-Modello") << apri("frmProdotti")
                                        << QStringList{"txtNome", "cmdReset", "optOrdinaPerTipo", "griglia"};
         QTest::newRow("Materiali") << apri("frmMateriali")
@@ -366,6 +375,15 @@ private slots:
             << apri("schTecZona")
             << QStringList{"cmbTecnico", "cmdResetTecnico", "cmbZona", "cmdResetZone", "cmdAggiungi", "lstZone",
                            "cmdRimuovi", "cmdChiudi"};
+        QTest::newRow("return report, the product row first")
+            << apri("schRientroTecnico") << QStringList{"cmbProdotti", "cmdCliente", "cmbDifetti"};
+        QTest::newRow("return report, the right column after the left one")
+            << apri("schRientroTecnico") << QStringList{"cmdRimuoviMateriale", "cmbTipoAbbonamento", "txtCosto"};
+        // The analysis date's tick has no name of its own.
+        QTest::newRow("return report, the update after the fields above it")
+            << apri("schRientroTecnico")
+            << QStringList{"cmbMese", "txtAnno", "", "cmdAggiorna", "grigliaManutenzioni", "cmdAggiungiMan",
+                           "cmdRimuoviMan", "txtNote", "cmdChiudi"};
         QTest::newRow("return report") << apri("schRientroTecnico")
                                        << QStringList{"cmbDifetti", "cmdNuovoDifetto", "txtNoteDifetto",
                                                       "grigliaDifetti", "cmdAggiungiDifetto", "cmdRimuoviDifetto",
@@ -387,6 +405,42 @@ private slots:
         const qsizetype i = giro.indexOf(ordine.first());
         QVERIFY(i >= 0);
         QCOMPARE(giro.mid(i, ordine.size()), ordine);
+    }
+
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the page of a window with tabs from wherever the focus is:
+    // a grid, a combo, a box, a button outside the tabs; round from the last page to the first.
+    void ctrlTabGiraPagina_data()
+    {
+        QTest::addColumn<Apri>("apri");
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<QString>("controllo");
+        const Apri ricerca = apriFinestra("schRicCliente");
+        QTest::newRow("search, text box") << ricerca << 0 << u"txtCognome"_s;
+        QTest::newRow("search, combo") << ricerca << 0 << u"cmbZona"_s;
+        QTest::newRow("search, combo of Prodotti") << ricerca << 1 << u"cmbInstallatore"_s;
+        QTest::newRow("search, result grid") << ricerca << 2 << u"griglia"_s;
+        QTest::newRow("search, calls grid") << ricerca << 2 << u"grigliaStoricoChiamate"_s;
+        QTest::newRow("search, button outside the tabs") << ricerca << 1 << u"cmdRicerca"_s;
+        QTest::newRow("import, grid") << finestra<frmImportaAccensioniCAT>() << 0 << u"griglia"_s;
+    }
+    void ctrlTabGiraPagina()
+    {
+        QFETCH(Apri, apri);
+        QFETCH(int, pagina);
+        QFETCH(QString, controllo);
+        QWidget* f = mostra(apri);
+        QVERIFY(f);
+        auto* schede = f->findChild<QTabWidget*>();
+        const int pagine = schede->count();
+        for (auto [modificatori, passo] : {std::pair{Qt::KeyboardModifiers(Qt::ControlModifier), 1},
+                                          std::pair{Qt::ControlModifier | Qt::ShiftModifier, pagine - 1}}) {
+            schede->setCurrentIndex(pagina);
+            QWidget* w = f->findChild<QWidget*>(controllo);
+            w->setFocus();
+            QCOMPARE(QApplication::focusWidget(), w);
+            QTest::keyClick(w, Qt::Key_Tab, modificatori);
+            QCOMPARE(schede->currentIndex(), (pagina + passo) % pagine);
+        }
     }
 
     // The appliance card opens on "Tipologia"; the button above it comes before it. Tab from a

@@ -15,15 +15,15 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-Griglia* griglia(QGridLayout* l, int r, int c, int colonne, const QString& nome, const QString& didascalia,
+Griglia* griglia(QWidget* pagina, QBoxLayout* riga, const QString& nome, const QString& didascalia,
                  QGroupBox** fra = nullptr)
 {
-    auto* box = new QGroupBox(didascalia, l->parentWidget());
+    auto* box = new QGroupBox(didascalia, pagina);
     auto* g = new Griglia(box);
     g->setObjectName(nome);
     g->setAccessibleName(didascalia);
     (new QVBoxLayout(box))->addWidget(g);
-    l->addWidget(box, r, c, 1, colonne);
+    riga->addWidget(box);
     if (fra)
         *fra = box;
     return g;
@@ -42,17 +42,23 @@ QWidget* schRicCliente::costruisciElenco()
     auto& c = ui();
     auto* pagina = new QWidget;
     // The customers found across the page, taller than the rest; below them, what hangs on the
-    // selected one.
-    auto* l = new QGridLayout(pagina);
-    c.griglia = griglia(l, 0, 0, 6, u"griglia"_s, u"RISULTATI RICERCA"_s, &c.fraRisultati);
-    c.grigliaProdotti = griglia(l, 1, 0, 3, u"grigliaProdotti"_s, u"PRODOTTI DEL CLIENTE"_s);
-    c.grigliaStoricoChiamate = griglia(l, 1, 3, 3, u"grigliaStoricoChiamate"_s, u"STORICO CHIAMATE"_s);
-    c.grigliaStoricoManutenzioni = griglia(l, 2, 0, 2, u"grigliaStoricoManutenzioni"_s, u"STORICO MANUTENZIONI"_s);
-    c.grigliaAttivita = griglia(l, 2, 2, 2, u"grigliaAttivita"_s, u"STORICO INTERVENTI"_s);
-    c.grigliaMateriali = griglia(l, 2, 4, 2, u"grigliaMateriali"_s, u"MATERIALI UTILIZZATI"_s);
-    l->setRowStretch(0, 3);
-    l->setRowStretch(1, 2);
-    l->setRowStretch(2, 2);
+    // selected one, each grid as wide as its columns ask: the appliances with their
+    // maintenances and the materials of the selected activity, then the calls with their
+    // activities (on an 800 x 600 screen the calls and the appliances cannot share a row).
+    auto* l = new QVBoxLayout(pagina);
+    auto* risultati = new QHBoxLayout;
+    auto* prodotti = new QHBoxLayout;
+    auto* chiamate = new QHBoxLayout;
+    c.griglia = griglia(pagina, risultati, u"griglia"_s, u"RISULTATI RICERCA"_s, &c.fraRisultati);
+    c.grigliaProdotti = griglia(pagina, prodotti, u"grigliaProdotti"_s, u"PRODOTTI DEL CLIENTE"_s);
+    c.grigliaStoricoManutenzioni =
+        griglia(pagina, prodotti, u"grigliaStoricoManutenzioni"_s, u"STORICO MANUTENZIONI"_s);
+    c.grigliaStoricoChiamate = griglia(pagina, chiamate, u"grigliaStoricoChiamate"_s, u"STORICO CHIAMATE"_s);
+    c.grigliaAttivita = griglia(pagina, chiamate, u"grigliaAttivita"_s, u"STORICO INTERVENTI"_s);
+    c.grigliaMateriali = griglia(pagina, prodotti, u"grigliaMateriali"_s, u"MATERIALI UTILIZZATI"_s);
+    l->addLayout(risultati, 3);
+    l->addLayout(prodotti, 2);
+    l->addLayout(chiamate, 2);
 
     c.picStampa = new QFrame(pagina);
     c.picStampa->setObjectName(u"picStampa"_s);

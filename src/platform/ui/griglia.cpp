@@ -1,5 +1,8 @@
 #include "platform/ui/griglia.h"
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QScrollBar>
+#include <QToolTip>
 
 Griglia::Griglia(QWidget* parent) : QTableView(parent), modello(new ModelloRecordset(this))
 {
@@ -29,16 +32,89 @@ void Griglia::showEvent(QShowEvent* e)
         adattaColonne();
 }
 
+void Griglia::resizeEvent(QResizeEvent* e)
+{
+    QTableView::resizeEvent(e);
+    adattaColonne();
+}
+
+int Griglia::intestazione(int colonna) const
+{
+    return horizontalHeader()->sectionSizeHint(colonna);
+}
+
+int Griglia::voluta(int colonna) const
+{
+    return std::max(intestazione(colonna), sizeHintForColumn(colonna));
+}
+
+int Griglia::bordi() const
+{
+    return 2 * frameWidth() + (verticalHeader()->isHidden() ? 0 : verticalHeader()->width())
+           + verticalScrollBar()->sizeHint().width();
+}
+
+QSize Griglia::sizeHint() const
+{
+    int larghezza = bordi();
+    for (int i = 0; i < modello->columnCount(); ++i)
+        larghezza += voluta(i);
+    return {std::max(larghezza, QTableView::sizeHint().width()), QTableView::sizeHint().height()};
+}
+
+QSize Griglia::minimumSizeHint() const
+{
+    int larghezza = bordi();
+    for (int i = 0; i < modello->columnCount(); ++i)
+        larghezza += intestazione(i);
+    const QSize base = QTableView::minimumSizeHint();
+    return {std::max(larghezza, base.width()), base.height()};
+}
+
 void Griglia::adattaColonne()
 {
     // A grid not shown has no width yet: its columns are sized when it is shown.
     colonneDaAdattare = !isVisible();
     if (colonneDaAdattare)
         return;
-    // Each column as wide as its heading and its contents, within half the grid's width.
-    const int massima = std::max(100, viewport()->width() / 2);
-    for (int i = 0; i < modello->columnCount(); ++i)
-        setColumnWidth(i, std::min(massima, std::max(sizeHintForColumn(i), horizontalHeader()->sectionSizeHint(i))));
+    // Every column at its heading and typical contents when they fit; otherwise each keeps its
+    // heading and the room left goes to the contents, the columns that ask least served first,
+    // so one long text cannot push the others out; a text longer than its column is cut short
+    // (whole in its tooltip). Only headings wider than the grid scroll.
+    const int n = modello->columnCount();
+    QList<int> colonne(n), minime(n), oltre(n);
+    int resto = viewport()->width();
+    for (int i = 0; i < n; ++i) {
+        colonne[i] = i;
+        minime[i] = intestazione(i);
+        oltre[i] = voluta(i) - minime[i];
+        resto -= minime[i];
+    }
+    std::sort(colonne.begin(), colonne.end(), [&](int a, int b) { return oltre[a] < oltre[b]; });
+    for (int k = 0; k < n; ++k) {
+        const int i = colonne[k];
+        const int aggiunta = std::clamp(resto / (n - k), 0, oltre[i]);
+        setColumnWidth(i, minime[i] + aggiunta);
+        resto -= aggiunta;
+    }
+    updateGeometry();
+}
+
+bool Griglia::viewportEvent(QEvent* e)
+{
+    if (e->type() != QEvent::ToolTip)
+        return QTableView::viewportEvent(e);
+    const auto* h = static_cast<QHelpEvent*>(e);
+    const QModelIndex i = indexAt(h->pos());
+    const QString testo = i.data().toString();
+    QStyleOptionViewItem opzioni;
+    initViewItemOption(&opzioni);
+    opzioni.rect = visualRect(i);
+    if (i.isValid() && itemDelegateForIndex(i)->sizeHint(opzioni, i).width() > columnWidth(i.column()))
+        QToolTip::showText(h->globalPos(), testo, viewport(), opzioni.rect);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void Griglia::imposta(const Recordset& rs, QList<ColonnaGriglia> colonne)

@@ -16,11 +16,24 @@ public:
     // Shows as current the recordset's current row (after a seek on it).
     void sincronizza();
 
+    // As wide as its columns at their headings' and typical contents' size; never narrower
+    // than its headings, so a layout gives it room for them.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    // A text cut short in its cell is whole in its tooltip.
+    bool viewportEvent(QEvent* e) override;
 
 private:
     void adattaColonne();
+    // What the column needs: its heading's width, and that with its typical contents.
+    int intestazione(int colonna) const;
+    int voluta(int colonna) const;
+    // The frame, the names' column and a vertical scroll bar around the columns.
+    int bordi() const;
     ModelloRecordset* modello;
     bool colonneDaAdattare = false;
 };

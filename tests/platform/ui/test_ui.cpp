@@ -171,8 +171,8 @@ private slots:
         QVERIFY(c.valoreLegato().isNull());
     }
 
-    // A grid's columns are as wide as their headings and their contents; a long text takes half
-    // the grid at most, so the columns after it stay in sight.
+    // A grid's columns are as wide as their headings and their contents; a long text takes what
+    // the others leave, so the columns after it stay in sight.
     void colonneGriglia()
     {
         DatabaseTest db(false);

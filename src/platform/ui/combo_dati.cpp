@@ -3,6 +3,8 @@
 #include "platform/db/formato_testo.h"
 #include <QKeyEvent>
 #include <QListView>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 ComboDati::ComboDati(QWidget* parent) : QComboBox(parent), voci(new ModelloVoci(this))
 {
@@ -31,8 +33,28 @@ void ComboDati::riempi(Recordset rs, const QString& campoMostrato, const QString
         chiavi.append(rs.campo(campoLegato));
         rs.moveNext();
     }
+    // A short list is measured whole, entry by entry.
+    constexpr qsizetype listaBreve = 1000;
+    larghezzaVoci = 0;
+    if (testi.size() <= listaBreve)
+        for (const QString& t : std::as_const(testi))
+            larghezzaVoci = std::max(larghezzaVoci, fontMetrics().horizontalAdvance(t));
     voci->imposta(std::move(testi), std::move(chiavi));
     svuotaScelta();
+    updateGeometry();
+}
+
+QSize ComboDati::sizeHint() const
+{
+    QSize s = QComboBox::sizeHint();
+    if (larghezzaVoci > 0) {
+        QStyleOptionComboBox opzioni;
+        initStyleOption(&opzioni);
+        const QSize intera =
+            style()->sizeFromContents(QStyle::CT_ComboBox, &opzioni, QSize(larghezzaVoci, s.height()), this);
+        s.setWidth(std::max(s.width(), intera.width()));
+    }
+    return s;
 }
 
 QVariant ComboDati::valoreLegato() const

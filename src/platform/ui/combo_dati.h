@@ -30,6 +30,9 @@ public:
     // a kept entry (conservaChiaviMancanti), and it stays chosen once the list is filled.
     void riempiQuandoServe(std::function<void()> riempitore);
     void showPopup() override;
+    // A short list asks for the width of its longest entry (its window may give it less); a
+    // long one for that of a typical entry.
+    QSize sizeHint() const override;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -41,4 +44,5 @@ private:
     bool conserva = false;
     QString sqlMancante;
     std::function<void()> inAttesa;
+    int larghezzaVoci = 0; // the longest entry of a short list
 };

@@ -40,7 +40,10 @@ void Griglia::resizeEvent(QResizeEvent* e)
 
 int Griglia::intestazione(int colonna) const
 {
-    return horizontalHeader()->sectionSizeHint(colonna);
+    // A short text (a date, a code, a state) is never cut: it counts as part of its heading.
+    const int breve = 16 * fontMetrics().averageCharWidth();
+    const int contenuto = sizeHintForColumn(colonna);
+    return std::max(horizontalHeader()->sectionSizeHint(colonna), contenuto <= breve ? contenuto : 0);
 }
 
 int Griglia::voluta(int colonna) const

@@ -147,7 +147,7 @@ QWidget* schRientroTecnico::costruisciMateriali(QWidget* f)
     c.cmbMateriale->setObjectName(u"cmbMateriale"_s);
     // Two lists on one row: narrower at the least than the others.
     for (ComboDati* lista : {c.cmbArea, c.cmbMateriale})
-        lista->setMinimumContentsLength(8);
+        lista->setMinimumContentsLength(6);
     c.cmdNuovaArea = pulsanteNuovo(fra, u"cmdNuovaArea"_s, u"Crea una nuova area di intervento"_s);
     c.cmdNuovoMateriale = pulsanteNuovo(fra, u"cmdNuovoMateriale"_s, u"Crea un nuovo ricambio"_s);
     c.cmdAggiungiMateriale = pulsante(fra, u"&Aggiungi"_s, u"cmdAggiungiMateriale"_s);

@@ -83,8 +83,9 @@ QWidget* schRientroTecnico::costruisci()
     destra->addWidget(c.cmdChiudi);
     auto* colonne = new QHBoxLayout(f);
     colonne->setContentsMargins(6, 6, 6, 6);
-    colonne->addLayout(sinistra, 3);
-    colonne->addLayout(destra, 2);
+    // On an 800 x 600 screen the right column is wide enough for the maintenances' dates.
+    colonne->addLayout(sinistra, 4);
+    colonne->addLayout(destra, 3);
     // Tab follows the layout: the left column top to bottom, then the right one.
     ordineTab(colonne);
     legaPannello();

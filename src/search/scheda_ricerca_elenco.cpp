@@ -22,7 +22,10 @@ Griglia* griglia(QWidget* pagina, QBoxLayout* riga, const QString& nome, const Q
     auto* g = new Griglia(box);
     g->setObjectName(nome);
     g->setAccessibleName(didascalia);
-    (new QVBoxLayout(box))->addWidget(g);
+    auto* l = new QVBoxLayout(box);
+    // Narrow margins: on an 800 x 600 screen the grids need the room for their columns.
+    l->setContentsMargins(4, 4, 4, 4);
+    l->addWidget(g);
     riga->addWidget(box);
     if (fra)
         *fra = box;

@@ -38,7 +38,8 @@ QVariant ModelloRecordset::data(const QModelIndex& index, int role) const
     if (i < 0 || !d || index.row() >= d->numeroRighe())
         return {};
     const QVariant v = d->valore(index.row(), i);
-    if (role == Qt::DisplayRole) {
+    // The tooltip shows the whole text of a cell too narrow for it.
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
         const auto& f = col[index.column()].formato;
         return f ? f(v) : testoValore(v);
     }

@@ -1,8 +1,6 @@
 #include "platform/ui/griglia.h"
 #include <QHeaderView>
-#include <QHelpEvent>
 #include <QScrollBar>
-#include <QToolTip>
 
 Griglia::Griglia(QWidget* parent) : QTableView(parent), modello(new ModelloRecordset(this))
 {
@@ -40,10 +38,7 @@ void Griglia::resizeEvent(QResizeEvent* e)
 
 int Griglia::intestazione(int colonna) const
 {
-    // A short text (a date, a code, a state) is never cut: it counts as part of its heading.
-    const int breve = 16 * fontMetrics().averageCharWidth();
-    const int contenuto = sizeHintForColumn(colonna);
-    return std::max(horizontalHeader()->sectionSizeHint(colonna), contenuto <= breve ? contenuto : 0);
+    return horizontalHeader()->sectionSizeHint(colonna);
 }
 
 int Griglia::voluta(int colonna) const
@@ -81,18 +76,30 @@ void Griglia::adattaColonne()
     if (colonneDaAdattare)
         return;
     // Every column at its heading and typical contents when they fit; otherwise each keeps its
-    // heading and the room left goes to the contents, the columns that ask least served first,
-    // so one long text cannot push the others out; a text longer than its column is cut short
-    // (whole in its tooltip). Only headings wider than the grid scroll.
+    // heading, and its short texts (a date, a code, a place) when they all fit too, and the
+    // room left goes to the longer contents, the columns that ask least served first, so one
+    // long text cannot push the others out; a text longer than its column is cut short (whole
+    // in its tooltip). Only headings wider than the grid scroll.
     const int n = modello->columnCount();
+    const int breve = 16 * fontMetrics().averageCharWidth();
     QList<int> colonne(n), minime(n), oltre(n);
-    int resto = viewport()->width();
+    int spazio = viewport()->width(), brevi = 0;
     for (int i = 0; i < n; ++i) {
         colonne[i] = i;
         minime[i] = intestazione(i);
         oltre[i] = voluta(i) - minime[i];
-        resto -= minime[i];
+        spazio -= minime[i];
+        if (oltre[i] > 0 && voluta(i) <= breve)
+            brevi += oltre[i];
     }
+    int resto = spazio;
+    if (brevi <= spazio)
+        for (int i = 0; i < n; ++i)
+            if (oltre[i] > 0 && voluta(i) <= breve) {
+                minime[i] += oltre[i];
+                oltre[i] = 0;
+                resto -= minime[i] - intestazione(i);
+            }
     std::sort(colonne.begin(), colonne.end(), [&](int a, int b) { return oltre[a] < oltre[b]; });
     for (int k = 0; k < n; ++k) {
         const int i = colonne[k];
@@ -103,22 +110,6 @@ void Griglia::adattaColonne()
     updateGeometry();
 }
 
-bool Griglia::viewportEvent(QEvent* e)
-{
-    if (e->type() != QEvent::ToolTip)
-        return QTableView::viewportEvent(e);
-    const auto* h = static_cast<QHelpEvent*>(e);
-    const QModelIndex i = indexAt(h->pos());
-    const QString testo = i.data().toString();
-    QStyleOptionViewItem opzioni;
-    initViewItemOption(&opzioni);
-    opzioni.rect = visualRect(i);
-    if (i.isValid() && itemDelegateForIndex(i)->sizeHint(opzioni, i).width() > columnWidth(i.column()))
-        QToolTip::showText(h->globalPos(), testo, viewport(), opzioni.rect);
-    else
-        QToolTip::hideText();
-    return true;
-}
 
 void Griglia::imposta(const Recordset& rs, QList<ColonnaGriglia> colonne)
 {

@@ -24,13 +24,10 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
-    // A text cut short in its cell is whole in its tooltip.
-    bool viewportEvent(QEvent* e) override;
 
 private:
     void adattaColonne();
-    // What the column needs: its heading's width (and a short text's), and that with its
-    // typical contents.
+    // What the column needs: its heading's width, and that with its typical contents.
     int intestazione(int colonna) const;
     int voluta(int colonna) const;
     // The frame, the names' column and a vertical scroll bar around the columns.

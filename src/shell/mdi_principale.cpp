@@ -42,6 +42,7 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolButton>
+#include <QScreen>
 #include <QWindow>
 
 namespace {
@@ -94,7 +95,13 @@ public:
     }
 
 private:
-    static void allinea(QWidget* w) { w->move(std::max(0, destraSchermo - w->frameGeometry().width()), 0); }
+    // On a screen narrower than that (a scaled one) the right edge is the screen's.
+    static void allinea(QWidget* w)
+    {
+        const QScreen* s = w->screen();
+        const int destra = s ? std::min(destraSchermo, s->availableGeometry().right() + 1) : destraSchermo;
+        w->move(std::max(0, destra - w->frameGeometry().width()), 0);
+    }
     QMargins margini;
 };
 } // namespace

@@ -5,6 +5,8 @@
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/dimensioni_form.h"
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QScreen>
@@ -16,6 +18,11 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+bool scalato()
+{
+    return !qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") && qEnvironmentVariable("QT_SCALE_FACTOR") != u"1"_s;
+}
+
 // The scroll areas of a window showing a scroll bar, tab by tab.
 QStringList scorrevoli(QWidget* f)
 {
@@ -45,7 +52,8 @@ class TestSchermo : public QObject {
 private slots:
     void initTestCase()
     {
-        QCOMPARE(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 800, 600));
+        const double scala = scalato() ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1;
+        QCOMPARE(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, qRound(800 / scala), qRound(600 / scala)));
     }
     void entraNelloSchermo_data() { righeFinestre(); }
     void entraNelloSchermo()
@@ -65,6 +73,26 @@ private slots:
         };
         QVERIFY2(schermo.contains(cornice) && f->width() <= spazio.width() && f->height() <= spazio.height(),
                  qPrintable(misure(u"room for"_s, spazio, f->size())));
+        // Larger than the screen (only on a scaled one): its content scrolls, whole, and every
+        // button can be brought into sight.
+        if (auto* area = f->findChild<QScrollArea*>(u"scorrimento"_s)) {
+            QVERIFY2(scalato(), "scrolls at scale 1");
+            QWidget* contenuto = area->widget();
+            const QSize minima = contenuto->minimumSizeHint();
+            QVERIFY2(contenuto->width() >= minima.width() && contenuto->height() >= minima.height(),
+                     qPrintable(misure(u"content needs"_s, minima, contenuto->size())));
+            for (QAbstractButton* b : contenuto->findChildren<QAbstractButton*>()) {
+                // A grid's corner is no control of the operator's.
+                if (!b->isVisibleTo(contenuto) || qobject_cast<QAbstractItemView*>(b->parentWidget()))
+                    continue;
+                area->ensureWidgetVisible(b, 0, 0);
+                QCoreApplication::processEvents();
+                const QRect dove(b->mapTo(area->viewport(), QPoint(0, 0)), b->size());
+                QVERIFY2(area->viewport()->rect().contains(dove), qPrintable(b->objectName() + u' ' + b->text()));
+            }
+            f->close();
+            return;
+        }
         // Nothing of the layout is cut off.
         const QSize minima = f->minimumSizeHint().expandedTo(f->minimumSize());
         QVERIFY2(f->width() >= minima.width() && f->height() >= minima.height(),

@@ -19,17 +19,20 @@ QSize cornice()
     return c;
 }
 
+void rimisura(QWidget* finestra)
+{
+    for (QWidget* w : finestra->findChildren<QWidget*>())
+        w->updateGeometry();
+    for (QLayout* l : finestra->findChildren<QLayout*>())
+        l->invalidate();
+}
+
 void dimensionaForm(QWidget* finestra)
 {
     const QScreen* s = finestra->screen() ? finestra->screen() : QGuiApplication::primaryScreen();
     if (!s)
         return;
-    // What the controls ask for now: a list filled while the window was hidden asks for more
-    // than when it was laid out (Qt refreshes the layouts of shown windows only).
-    for (QWidget* w : finestra->findChildren<QWidget*>())
-        w->updateGeometry();
-    for (QLayout* l : finestra->findChildren<QLayout*>())
-        l->invalidate();
+    rimisura(finestra);
     const QSize massima = (s->availableGeometry().size() - cornice()).boundedTo(finestra->maximumSize());
     QSize voluta = finestra->sizeHint().expandedTo(finestra->minimumSizeHint()).expandedTo(finestra->minimumSize());
     if (finestra->testAttribute(Qt::WA_Resized))

@@ -4,6 +4,51 @@
 #include "platform/ui/tab_griglie.h"
 #include "platform/ui/utilita_form.h"
 #include <QKeyEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+// The scroll area around the content of a window larger than the screen: it asks for the
+// content's whole size (Qt's own would ask for a small part of it).
+class AreaScorrimento : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        if (!widget())
+            return QScrollArea::sizeHint();
+        return widget()->sizeHint().expandedTo(widget()->minimumSizeHint())
+               + QSize(verticalScrollBar()->sizeHint().width(), horizontalScrollBar()->sizeHint().height());
+    }
+};
+
+// A window whose content cannot shrink to the screen (large fonts, a scaled display) scrolls:
+// its content moves, layout and controls, into a scroll area that fills the window.
+void scorriSeNonEntra(QDialog* finestra)
+{
+    const QScreen* s = finestra->screen();
+    QLayout* l = finestra->layout();
+    if (!s || !l)
+        return;
+    rimisura(finestra);
+    const QSize spazio = s->availableGeometry().size() - cornice();
+    const QSize minima = finestra->minimumSizeHint().expandedTo(finestra->minimumSize());
+    if (minima.width() <= spazio.width() && minima.height() <= spazio.height())
+        return;
+    auto* contenuto = new QWidget;
+    contenuto->setLayout(l);
+    auto* area = new AreaScorrimento(finestra);
+    area->setObjectName(QStringLiteral("scorrimento"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(contenuto);
+    auto* tutto = new QVBoxLayout(finestra);
+    tutto->setContentsMargins(0, 0, 0, 0);
+    tutto->addWidget(area);
+}
+} // namespace
 
 FormaDialogo::FormaDialogo(const QString& titolo)
 {
@@ -31,6 +76,7 @@ void FormaDialogo::setVisible(bool visibile)
     }
     if (visibile && !dimensionata) {
         dimensionata = true;
+        scorriSeNonEntra(this);
         dimensionaForm(this);
     }
     QDialog::setVisible(visibile);

@@ -68,6 +68,7 @@ void preparaGiro()
                     QString::fromUtf8(i.ora)});
     }
     eseguiTest(QStringLiteral("UPDATE chiamate SET ch_note = 'CITOFONARE DUE VOLTE' WHERE idChiamata = 101"));
+    eseguiTest(QStringLiteral("UPDATE interventi SET note_int = 'PORTARE LA SCALA' WHERE cod_chiamata = 101"));
     eseguiTest(QStringLiteral("INSERT INTO prodotti (idModello, modello) VALUES (1, 'CALDAIA X1'), "
                               "(2, 'SCALDABAGNO S2')"));
     eseguiTest(QStringLiteral("INSERT INTO prodotti_ai_clienti (id_pro_cli, cod_cliente, cod_prodotto, matr_1) "

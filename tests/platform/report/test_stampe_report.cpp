@@ -195,8 +195,12 @@ private slots:
                                   "Giorno: 08/12/2026", "Giorno: 09/12/2026", "Giorno: 10/12/2026",
                                   "09:00 - 18:00", "VIA ROMA 1", "20100 MILANO (MI)", "Zona CENTRO", "02 1234",
                                   "CALDAIA X1 matr. M123:", "PERDITA ACQUA", "SCALDABAGNO S2 matr. S9",
-                                  "CITOFONARE DUE VOLTE", "DA SVOLGERE", "SOSPESO", "Pagina 1"})
+                                  "CITOFONARE DUE VOLTE", "Note intervento", "PORTARE LA SCALA", "DA SVOLGERE",
+                                  "SOSPESO", "Pagina 1"})
             QVERIFY2(bianchi.contains(QString::fromUtf8(testo)), testo);
+        // The note typed for the technician beside the call's.
+        QCOMPARE(pdf.parola(QStringLiteral("PORTARE")).mm.top(), pdf.parola(QStringLiteral("CITOFONARE")).mm.top());
+        QVERIFY(pdf.parola(QStringLiteral("PORTARE")).mm.left() > pdf.parola(QStringLiteral("CITOFONARE")).mm.left());
         // By day, then by start time.
         const QStringList ordine = {"DELTA", "ALFA", "ETA", "D'ANGELO", "BETA", "GAMMA", "EPSILON"};
         for (qsizetype i = 0; i < ordine.size(); ++i) {

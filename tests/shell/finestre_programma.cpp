@@ -42,7 +42,19 @@
 #include "shell/autenticazione.h"
 #include "shell/cambio_password.h"
 #include "shell/mdi_principale.h"
+#include "platform/ui/combo_dati.h"
 #include <QTest>
+
+QWidget* rientroChiamataUno()
+{
+    schRientroTecnico& r = istanza<schRientroTecnico>();
+    r.nID = 1;
+    r.dataIntervento = QStringLiteral("04/08/2026");
+    r.predisponi();
+    r.controlli().cmbProdotti->impostaValoreLegato(1);
+    r.aggiornaProdottoSelezionato();
+    return r.forma();
+}
 
 namespace {
 template <class T>

@@ -6,3 +6,6 @@
 // data-driven test each, named by the window's class, in the column "forma".
 void righeFinestre();
 using FormaFinestra = std::function<QWidget*()>;
+// The return report as the call card opens it: call 1 reported on its appliance row 1,
+// intervention of 4 August 2026.
+QWidget* rientroChiamataUno();

@@ -2,6 +2,7 @@
 #include "calls/frm_chiamata.h"
 #include "calls/frm_planning.h"
 #include "calls/rientro_tecnico.h"
+#include "finestre_programma.h"
 #include "calls/frm_richiesta.h"
 #include "calls/frm_stampa_planner.h"
 #include "calls/scheda_manutenzione.h"
@@ -191,16 +192,7 @@ const QList<Voce>& elencoFinestre()
              return s.forma();
          },
          {u"grigliaProdotti"_s}},
-        {"schRientroTecnico",
-         [] {
-             schRientroTecnico& r = istanza<schRientroTecnico>();
-             r.nID = 1;
-             r.dataIntervento = u"04/08/2026"_s;
-             r.predisponi();
-             r.controlli().cmbProdotti->impostaValoreLegato(1);
-             r.aggiornaProdottoSelezionato();
-             return r.forma();
-         },
+        {"schRientroTecnico", rientroChiamataUno,
          {u"grigliaDifetti"_s, u"grigliaTipologia"_s, u"grigliaMateriale"_s, u"grigliaManutenzioni"_s}},
     };
     return f;

@@ -1,6 +1,6 @@
 #include "ambiente_test.h"
 #include "calls/frm_planning.h"
-#include "calls/rientro_tecnico.h"
+#include "finestre_programma.h"
 #include "customers/scheda_prodotto_cliente.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
@@ -79,17 +79,6 @@ QWidget* ricerca()
     return s.forma();
 }
 
-QWidget* rientro()
-{
-    schRientroTecnico& r = istanza<schRientroTecnico>();
-    r.nID = 1;
-    r.dataIntervento = u"04/08/2026"_s;
-    r.predisponi();
-    r.controlli().cmbProdotti->impostaValoreLegato(1);
-    r.aggiornaProdottoSelezionato();
-    return r.forma();
-}
-
 QWidget* planner()
 {
     frmPlanning& p = istanza<frmPlanning>();
@@ -154,7 +143,7 @@ private slots:
     {
         QTest::addColumn<std::function<QWidget*()>>("apri");
         QTest::addColumn<QString>("controllo");
-        const std::function<QWidget*()> prodotto = schedaProdotto, cerca = ricerca, rapporto = rientro, piano = planner;
+        const std::function<QWidget*()> prodotto = schedaProdotto, cerca = ricerca, rapporto = rientroChiamataUno, piano = planner;
         for (const char* c : {"cmbTipoProdotto", "cmbMarcaProdotto", "cmbModello", "cmbPosizione", "cmbTipoGas",
                               "cmbTecnico", "cmbInstallatore", "cmbTipoAbbonamento", "cmbMese", "txtMatricola1"})
             QTest::newRow(qPrintable(u"appliance card: "_s + QLatin1String(c))) << prodotto << QString::fromLatin1(c);

@@ -61,8 +61,18 @@ public:
 
     bool flusso(std::u16string_view nome, std::string& dati) const
     {
-        for (size_t voce = 0; voce + 128 <= cartella.size(); voce += 128) {
-            const std::string_view v = std::string_view(cartella).substr(voce, 128);
+        // Only the streams right under the root entry, a tree of siblings: a workbook embedded
+        // in this one keeps a stream of the same name inside a storage of its own.
+        const size_t voci = cartella.size() / 128;
+        std::vector<uint32_t> daVedere{u32(cartella, 0x4C)};
+        for (size_t passi = 0; !daVedere.empty() && passi <= 2 * voci + 1; ++passi) {
+            const uint32_t indice = daVedere.back();
+            daVedere.pop_back();
+            if (indice >= voci)
+                continue; // no sibling there
+            const std::string_view v = std::string_view(cartella).substr(size_t(indice) * 128, 128);
+            daVedere.push_back(u32(v, 0x44));
+            daVedere.push_back(u32(v, 0x48));
             const uint16_t lunghezza = u16(v, 0x40);
             if (v[0x42] != 2 || lunghezza < 2 || lunghezza > 64 || size_t(lunghezza / 2 - 1) != nome.size())
                 continue;

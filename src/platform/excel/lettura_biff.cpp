@@ -2,6 +2,7 @@
 #include "platform/excel/dati_binari.h"
 #include "platform/excel/record_biff.h"
 #include "platform/excel/stili.h"
+#include <QStringDecoder>
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -15,7 +16,7 @@ namespace {
 
 enum : uint16_t {
     recFormula = 0x0006, recEof = 0x000A, recDatemode = 0x0022, recFilepass = 0x002F, recWindow1 = 0x003D,
-    recBoundsheet = 0x0085, recMulrk = 0x00BD, recRstring = 0x00D6, recXf = 0x00E0, recSst = 0x00FC,
+    recCodepage = 0x0042, recBoundsheet = 0x0085, recMulrk = 0x00BD, recRstring = 0x00D6, recXf = 0x00E0, recSst = 0x00FC,
     recLabelsst = 0x00FD, recNumber = 0x0203, recLabel = 0x0204, recBoolerr = 0x0205, recString = 0x0207,
     recRk = 0x027E, recFormat = 0x041E, recBof = 0x0809,
 };
@@ -50,12 +51,37 @@ const char* erroreExcel(uint8_t codice)
     }
 }
 
+// The code page of a BIFF5 workbook's texts (CODEPAGE record), by the name the converter knows.
+QByteArray nomeCodifica(uint16_t codepage)
+{
+    switch (codepage) {
+    case 367: return "US-ASCII";
+    case 10000:
+    case 32768: return "macintosh";
+    case 32769: return "windows-1252";
+    default: return "cp" + QByteArray::number(codepage);
+    }
+}
+
+// A BIFF5 text: its length in one or two bytes, then its bytes.
+std::string_view testoBiff5(std::string_view dati, size_t dove, size_t byteLunghezza)
+{
+    if (dove + byteLunghezza > dati.size())
+        danneggiato();
+    const size_t lunghezza = byteLunghezza == 1 ? uint8_t(dati[dove]) : u16(dati, dove);
+    if (dove + byteLunghezza + lunghezza > dati.size())
+        danneggiato();
+    return dati.substr(dove + byteLunghezza, lunghezza);
+}
+
 // The workbook globals a sheet's cells need.
 struct Globali {
+    bool biff5 = false;          // Excel 5 and 95: 8-bit texts in the code page, no shared strings
+    mutable QStringDecoder codifica{"windows-1252"};
     std::string stringhe;        // the shared strings one after the other
     std::vector<size_t> inizi{0}; // string n from inizi[n] to inizi[n + 1]
     std::vector<uint16_t> formatoXf; // each cell format's number format
-    std::map<uint16_t, TipoBiff> formati; // the workbook's own number formats that show a date or a time
+    std::map<uint16_t, TipoBiff> formati; // the number formats the workbook defines, and what each shows
     struct Foglio {
         uint32_t inizio;
         uint8_t tipo;
@@ -69,18 +95,41 @@ struct Globali {
         if (xf >= formatoXf.size())
             return TipoBiff::Numero;
         const uint16_t id = formatoXf[xf];
+        // A format the file defines wins over the built-in one of the same number (Gnumeric
+        // numbers its own from 50).
+        if (const auto f = formati.find(id); f != formati.end())
+            return f->second;
         if ((id >= 14 && id <= 17) || id == 22 || (id >= 27 && id <= 36) || (id >= 50 && id <= 58))
             return TipoBiff::Data;
         if ((id >= 18 && id <= 21) || (id >= 45 && id <= 47))
             return TipoBiff::Ora;
-        const auto f = formati.find(id);
-        return f == formati.end() ? TipoBiff::Numero : f->second;
+        return TipoBiff::Numero;
+    }
+
+    // A BIFF5 text in UTF-8.
+    void testo8bit(std::string_view byte, std::string& utf8) const
+    {
+        codifica.resetState();
+        utf8 = QString(codifica(QByteArrayView(byte.data(), qsizetype(byte.size())))).toStdString();
+    }
+
+    // The text of a record from `dove`, in UTF-8: a BIFF8 string (its flags byte and its
+    // characters), or BIFF5 bytes after a length of `byteLunghezza5` bytes.
+    void testo(std::string_view dati, size_t dove, size_t byteLunghezza5, std::string& utf8) const
+    {
+        if (biff5) {
+            testo8bit(testoBiff5(dati, dove, byteLunghezza5), utf8);
+        } else {
+            Segmenti s({dati.substr(std::min(dove, dati.size()))});
+            s.stringa(utf8);
+        }
     }
 };
 
-Globali leggiGlobali(Records& records)
+Globali leggiGlobali(Records& records, bool biff5)
 {
     Globali g;
+    g.biff5 = biff5;
     std::string testo;
     for (Record r; records.prossimo(r) && r.tipo != recEof;) {
         switch (r.tipo) {
@@ -90,14 +139,19 @@ Globali leggiGlobali(Records& records)
         case recXf:
             g.formatoXf.push_back(u16(r.dati, 2));
             break;
+        case recCodepage:
+            if (biff5) {
+                g.codifica = QStringDecoder(nomeCodifica(u16(r.dati, 0)).constData());
+                if (!g.codifica.isValid())
+                    g.codifica = QStringDecoder("windows-1252");
+            }
+            break;
         case recFormat: {
-            Segmenti s({r.dati.substr(std::min<size_t>(2, r.dati.size()))});
-            s.stringa(testo);
+            g.testo(r.dati, 2, 1, testo);
             const QString codice = QString::fromUtf8(testo.data(), qsizetype(testo.size()));
-            if (codiceMostraData(codice))
-                g.formati[u16(r.dati, 0)] = TipoBiff::Data;
-            else if (codiceMostraOra(codice))
-                g.formati[u16(r.dati, 0)] = TipoBiff::Ora;
+            g.formati[u16(r.dati, 0)] = codiceMostraData(codice) ? TipoBiff::Data
+                                        : codiceMostraOra(codice) ? TipoBiff::Ora
+                                                                  : TipoBiff::Numero;
             break;
         }
         case recSst: {
@@ -167,8 +221,7 @@ void leggiFoglio(Records& records, const Globali& g, const CellaBiff& cella)
         }
         case recLabel:
         case recRstring: {
-            Segmenti s({d.substr(std::min<size_t>(6, d.size()))});
-            s.stringa(testo);
+            g.testo(d, 6, 2, testo);
             cella(u16(d, 0) + 1u, u16(d, 2) + 1u, TipoBiff::Testo, testo);
             break;
         }
@@ -217,8 +270,12 @@ void leggiFoglio(Records& records, const Globali& g, const CellaBiff& cella)
         }
         case recString:
             if (stringaAttesa) {
-                Segmenti s = records.conSeguito(r);
-                s.stringa(testo);
+                if (g.biff5) {
+                    g.testo8bit(testoBiff5(r.dati, 0, 2), testo);
+                } else {
+                    Segmenti s = records.conSeguito(r);
+                    s.stringa(testo);
+                }
                 cella(rigaAttesa + 1u, colonnaAttesa + 1u, TipoBiff::Testo, testo);
                 stringaAttesa = false;
             }
@@ -231,13 +288,16 @@ void leggiFoglio(Records& records, const Globali& g, const CellaBiff& cella)
 
 } // namespace
 
-void leggiBiff8(std::string_view flusso, bool& sistema1904, const CellaBiff& cella)
+void leggiBiff(std::string_view flusso, bool& sistema1904, const CellaBiff& cella)
 {
     Records records(flusso);
     Record bof;
-    if (!records.prossimo(bof) || bof.tipo != recBof || u16(bof.dati, 0) != 0x0600)
+    if (!records.prossimo(bof) || bof.tipo != recBof)
         danneggiato();
-    const Globali globali = leggiGlobali(records);
+    const uint16_t versione = u16(bof.dati, 0);
+    if (versione != 0x0600 && versione != 0x0500)
+        danneggiato();
+    const Globali globali = leggiGlobali(records, versione == 0x0500);
     sistema1904 = globali.sistema1904;
     if (globali.fogli.empty())
         danneggiato();

@@ -9,8 +9,9 @@ enum class TipoBiff : unsigned char { Testo, Numero, Data, Ora, Booleano, Errore
 // boolean "1" or "0", an error as Excel shows it).
 using CellaBiff = std::function<void(unsigned riga, unsigned colonna, TipoBiff tipo, std::string_view valore)>;
 
-// Reads the cells of the sheet that was active when a BIFF8 workbook (Excel 97 and later)
-// was saved, formula results included, from its "Workbook" stream. Throws std::runtime_error
-// when the stream is damaged or of another version, with the message "foglio" when the
-// active sheet is no worksheet, "password" when the workbook is encrypted.
-void leggiBiff8(std::string_view flusso, bool& sistema1904, const CellaBiff& cella);
+// Reads the cells of the sheet that was active when a BIFF8 workbook (Excel 97 and later, its
+// "Workbook" stream) or a BIFF5 one (Excel 5 and 95, its "Book" stream) was saved, formula
+// results included. Throws std::runtime_error when the stream is damaged or of another
+// version, with the message "foglio" when the active sheet is no worksheet, "password" when
+// the workbook is encrypted.
+void leggiBiff(std::string_view flusso, bool& sistema1904, const CellaBiff& cella);

@@ -1,5 +1,4 @@
 #include "platform/excel/contenuto_libro.h"
-#include "platform/excel/conversione_libreoffice.h"
 #include "platform/excel/errore_excel.h"
 #include "platform/excel/file_composto.h"
 #include "platform/excel/lettura_biff.h"
@@ -17,15 +16,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// An .xls of Excel 97 or later (a "Workbook" stream) is read in a child process, which sends
-// the cells of the active sheet down a pipe: a file that crashes or stalls the reader gives
-// a message here. One of Excel 5 or 95 (a "Book" stream) is handed to LibreOffice.
+// An .xls (a "Workbook" stream of Excel 97 and later, a "Book" stream of Excel 5 and 95) is
+// read in a child process, which sends the cells of the active sheet down a pipe: a file that
+// crashes or stalls the reader gives a message here.
 
 namespace {
 
 // Beside the kinds of TipoBiff, what the child tells about the whole workbook.
 enum Avviso : unsigned char {
-    avvisoSistema1904 = 100, avvisoAltraVersione, avvisoDanneggiato, avvisoNonFoglio, avvisoPassword
+    avvisoSistema1904 = 100, avvisoDanneggiato, avvisoNonFoglio, avvisoPassword
 };
 constexpr int attesaMassimaMs = 60000;
 
@@ -95,27 +94,19 @@ void leggiNelFiglio(const char* percorso, int fd)
     ScrittoreRecord uscita(fd);
     try {
         std::string flusso;
-        bool versione8 = false, versione5 = false;
         {
             const std::string file = contenutoFile(percorso); // only until its stream is out
-            versione8 = leggiFlussoComposto(file, u"Workbook", flusso);
-            versione5 = !versione8 && leggiFlussoComposto(file, u"Book", flusso);
+            if (!leggiFlussoComposto(file, u"Workbook", flusso) && !leggiFlussoComposto(file, u"Book", flusso))
+                throw std::runtime_error("no workbook");
         }
-        bool sistema1904 = false;
-        if (versione8) {
-            // The date system, known once the globals are read, goes before the first cell.
-            bool primaCella = true;
-            leggiBiff8(flusso, sistema1904, [&](unsigned r, unsigned c, TipoBiff t, std::string_view v) {
-                if (primaCella && sistema1904)
-                    uscita.scrivi(0, 0, avvisoSistema1904, {});
-                primaCella = false;
-                uscita.scrivi(r, static_cast<unsigned short>(c), static_cast<unsigned char>(t), v);
-            });
-        } else if (versione5) {
-            uscita.scrivi(0, 0, avvisoAltraVersione, {});
-        } else {
-            throw std::runtime_error("no workbook");
-        }
+        // The date system, known once the globals are read, goes before the first cell.
+        bool sistema1904 = false, primaCella = true;
+        leggiBiff(flusso, sistema1904, [&](unsigned r, unsigned c, TipoBiff t, std::string_view v) {
+            if (primaCella && sistema1904)
+                uscita.scrivi(0, 0, avvisoSistema1904, {});
+            primaCella = false;
+            uscita.scrivi(r, static_cast<unsigned short>(c), static_cast<unsigned char>(t), v);
+        });
     } catch (const std::runtime_error& e) {
         const std::string_view motivo = e.what();
         uscita.scrivi(0, 0, motivo == "foglio" ? avvisoNonFoglio : motivo == "password" ? avvisoPassword : avvisoDanneggiato, {});
@@ -148,16 +139,11 @@ public:
         dati.remove(0, i);
     }
 
-    bool altraVersione = false;
     ContenutoLibro libro;
 
 private:
     void record(unsigned int riga, unsigned short colonna, unsigned char tipo, QByteArrayView valore)
     {
-        if (tipo == avvisoAltraVersione) {
-            altraVersione = true;
-            return;
-        }
         if (tipo == avvisoSistema1904) {
             sistema1904 = true;
             return;
@@ -269,7 +255,5 @@ ContenutoLibro leggiXls(const QString& percorso)
         throw ErroreExcel(QStringLiteral("la lettura del file .xls non finisce: il file è danneggiato"));
     if (!WIFEXITED(stato) || WEXITSTATUS(stato) != 0)
         throw ErroreExcel(QStringLiteral("la lettura del file .xls si è interrotta: il file è danneggiato"));
-    if (composizione.altraVersione)
-        return leggiConLibreOffice(percorso);
     return std::move(composizione.libro);
 }

@@ -70,29 +70,33 @@ Stili::Stili(const QByteArray& xml) : originale(xml)
     for (pugi::xml_node f : figlio(radice, "numFmts").children())
     {
         const QString codice = QString::fromUtf8(f.attribute("formatCode").value());
-        if (codiceMostraData(codice))
-            formatiData.insert(f.attribute("numFmtId").as_int(-1));
-        else if (codiceMostraOra(codice))
-            formatiOra.insert(f.attribute("numFmtId").as_int(-1));
+        formatiPropri[f.attribute("numFmtId").as_int(-1)] = codiceMostraData(codice) ? Mostra::Data
+                                                             : codiceMostraOra(codice) ? Mostra::Ora
+                                                                                       : Mostra::Numero;
     }
     for (pugi::xml_node xf : figlio(radice, "cellXfs").children())
         numeroFormato.push_back(xf.attribute("numFmtId").as_int(0));
 }
 
-bool Stili::mostraData(quint32 formato) const
+Stili::Mostra Stili::mostra(quint32 formato) const
 {
     if (formato >= numeroFormato.size())
-        return false;
+        return Mostra::Numero;
     const int id = numeroFormato[formato];
-    return idDataPredefinito(id) || formatiData.count(id) > 0;
+    // A format the file defines wins over the built-in one of the same number.
+    if (const auto f = formatiPropri.find(id); f != formatiPropri.end())
+        return f->second;
+    return idDataPredefinito(id) ? Mostra::Data : idOraPredefinito(id) ? Mostra::Ora : Mostra::Numero;
+}
+
+bool Stili::mostraData(quint32 formato) const
+{
+    return mostra(formato) == Mostra::Data;
 }
 
 bool Stili::mostraOra(quint32 formato) const
 {
-    if (formato >= numeroFormato.size())
-        return false;
-    const int id = numeroFormato[formato];
-    return idOraPredefinito(id) || formatiOra.count(id) > 0;
+    return mostra(formato) == Mostra::Ora;
 }
 
 quint32 Stili::formatoTesto(quint32 formato)

@@ -2,7 +2,6 @@
 #include <QByteArray>
 #include <QString>
 #include <map>
-#include <set>
 #include <vector>
 
 // The cell formats of a workbook (cellXfs of its styles part): which show a date, and the
@@ -23,10 +22,12 @@ public:
     QByteArray xmlAggiornato() const;
 
 private:
+    enum class Mostra { Numero, Data, Ora };
+    Mostra mostra(quint32 formato) const;
+
     QByteArray originale;
     std::vector<int> numeroFormato; // numFmtId of each cell format
-    std::set<int> formatiData;      // the workbook's own number formats that show a date
-    std::set<int> formatiOra;       // ... and those that show a time alone
+    std::map<int, Mostra> formatiPropri; // the number formats the workbook defines, and what each shows
     std::map<quint32, quint32> varianteTesto;
     std::vector<quint32> aggiunti; // the formats cloned, in the order their variants were added
 };

@@ -120,6 +120,33 @@ private slots:
         QTest::newRow("xls: accented text") << "semplice.xls" << "R3" << "Località";
         QTest::newRow("xls: empty") << "semplice.xls" << "R4" << "";
         QTest::newRow("xls: the active sheet, the second") << "dati_1900.xls" << "A1" << "Matricola";
+
+        // Gnumeric's workbook as Excel 97 and 95 files and as an .xlsx, which again with its own
+        // number formats numbered where the built-in dates are: what the file defines counts.
+        const QList<QPair<const char*, const char*>> gnumeric = {
+            {"A2", "47121"},         // "00000"
+            {"B2", "7,125"},         // "0.000"
+            {"C2", "12:30:00"},      // "hh:mm"
+            {"D2", "01/03/2005"},    // "dd/mm/yyyy"
+            {"E2", "VERO"},          {"F2", "FALSO"},
+            {"G2", "VERO"},          // =1>0
+            {"H2", "VERO"},          // =E2
+            {"I2", "FALSO"},         // =NOT(E2)
+            {"J2", "Località àèìòù € 100"}, // the Windows code page of Excel 95
+            {"K2", "SN-0042"},       // a text formula
+            {"L2", "0,5"},
+        };
+        for (const char* f : {"gnumeric.xls", "gnumeric95.xls", "gnumeric.xlsx", "gnumeric_id50.xlsx"})
+            for (const auto& [indirizzo, atteso] : gnumeric)
+                QTest::addRow("%s: %s", f, indirizzo) << f << indirizzo << QString::fromUtf8(atteso);
+        QTest::newRow("xlwt: constant true") << "xlwt.xls" << "A1" << "VERO";
+        QTest::newRow("xlwt: constant false") << "xlwt.xls" << "B1" << "FALSO";
+        QTest::newRow("xlwt: from 16 to 8 bits at a CONTINUE")
+            << "xlwt.xls" << "A2" << QStringLiteral("€") + QString(9000, u'a') + u'z';
+        QTest::newRow("xlwt: from 8 to 16 bits at a CONTINUE")
+            << "xlwt.xls" << "A3" << QString(9000, u'b') + QStringLiteral("€ fine");
+        QTest::newRow("xlwt: the string after them") << "xlwt.xls" << "A4" << "dopo";
+        QTest::newRow("xls: the top-level workbook, not the embedded one") << "incorporato.xls" << "A1" << "esterno";
     }
     void leggeLeCelle()
     {

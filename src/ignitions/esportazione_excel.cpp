@@ -7,10 +7,17 @@
 #include "platform/db/recordset.h"
 #include "platform/excel/errore_excel.h"
 #include "platform/excel/foglio.h"
+#include "platform/excel/libro_excel.h"
 #include "platform/ui/messaggi.h"
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -55,6 +62,62 @@ void scriviRiga(const RigaTracciato& valori, int riga)
     }
 }
 
+// The workbook being written lies in the program folder under a name no export has, with the
+// number of the process that writes it; libzip's own copy while it saves adds a suffix.
+const QString inizioTemporaneo = u".esportazione-in-corso-"_s;
+
+QString fileTemporaneo(const QString& cartella)
+{
+    return cartella + u'/' + inizioTemporaneo + QString::number(QCoreApplication::applicationPid()) + u".tmp"_s;
+}
+
+// Removes what an export killed before its end left: the workbooks of processes that are gone.
+void rimuoviTemporaneiAbbandonati(const QString& cartella)
+{
+    const QDir dir(cartella);
+    for (const QString& nome : dir.entryList({inizioTemporaneo + u'*'}, QDir::Files | QDir::Hidden | QDir::System)) {
+        const qint64 processo = nome.mid(inizioTemporaneo.size()).section(u'.', 0, 0).toLongLong();
+        const bool vivo = processo > 0 && processo != QCoreApplication::applicationPid()
+                          && (::kill(pid_t(processo), 0) == 0 || errno == EPERM);
+        if (!vivo)
+            QFile::remove(dir.filePath(nome));
+    }
+}
+
+// The template copied into the workbook to write, for the export `percorso`. Throws ErroreExcel.
+void copiaTemplate(const QString& cartella, const QString& temporaneo, const QString& percorso)
+{
+    QFile modello(cartella + u"/template.xlsx"_s);
+    if (!modello.open(QIODevice::ReadOnly))
+        throw ErroreExcel(u"Impossibile aprire il file %1: %2"_s.arg(modello.fileName(), modello.errorString()));
+    const QByteArray dati = modello.readAll();
+    QFile copia(temporaneo);
+    if (!copia.open(QIODevice::WriteOnly | QIODevice::Truncate) || copia.write(dati) != dati.size() || !copia.flush())
+        throw ErroreExcel(u"Il file %1 non si può scrivere (%2)"_s.arg(percorso, copia.errorString()));
+    copia.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+}
+
+// Saves the workbook and gives it the export's name. A failure leaves nothing under that name,
+// and the common error box names the file.
+bool salvaEsportazione(const QString& temporaneo, const QString& percorso)
+{
+    try {
+        LibroExcel* libro = libroExcel();
+        if (!libro)
+            throw ErroreExcel(u"Nessuna cartella di lavoro aperta"_s);
+        libro->salva();
+        if (std::rename(QFile::encodeName(temporaneo).constData(), QFile::encodeName(percorso).constData()) != 0)
+            throw ErroreExcel(
+                u"Il file %1 non si può scrivere (%2)"_s.arg(percorso, QString::fromLocal8Bit(std::strerror(errno))));
+        return true;
+    } catch (const ErroreExcel& e) {
+        QFile::remove(temporaneo);
+        // The operator knows the workbook by the export's name.
+        segnalaErrore(ErroreExcel(QString(e.descrizione).replace(temporaneo, percorso) + u": il file non è stato scritto"_s));
+    }
+    return false;
+}
+
 void segnala(const std::exception_ptr& errore)
 {
     try {
@@ -75,14 +138,16 @@ void esportaExcel(const Esportazione& e, Recordset& rs)
 {
     chiudiExcel();
     const QString cartella = cartellaProgramma();
+    rimuoviTemporaneiAbbandonati(cartella);
     const QString nome = nomeFileEsportazione(e.prefisso, e.da, e.a);
     if (!fileLibero(cartella, nome))
         return;
     const QString percorso = cartella + u'/' + nome;
-    // A missing template shows when the copy is opened.
-    if (QFile::copy(cartella + u"/template.xlsx"_s, percorso))
-        QFile::setPermissions(percorso, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    if (!apriFileExcel(percorso)) {
+    // Mended: the workbook is written under a name of its own and takes the export's name only
+    // once it is whole, so that a full disk or a kill never leaves a part of an export behind.
+    const QString temporaneo = fileTemporaneo(cartella);
+    if (!gestisci([&] { copiaTemplate(cartella, temporaneo, percorso); }) || !apriFileExcel(temporaneo)) {
+        QFile::remove(temporaneo);
         impossibileAprire(nome);
         return;
     }
@@ -106,7 +171,7 @@ void esportaExcel(const Esportazione& e, Recordset& rs)
     } catch (const std::exception&) {
         errore = std::current_exception();
     }
-    if (!salvaFileExcel())
+    if (!salvaEsportazione(temporaneo, percorso))
         return;
     if (errore)
         segnala(errore);

@@ -5,14 +5,18 @@
 #include "ignitions/sch_ex_dededod.h"
 #include "ignitions/sch_ex_prime_accensioni.h"
 #include "lettori_esterni.h"
+#include "platform/db/connessione.h"
 #include "platform/ui/campo_data.h"
 #include "platform/ui/messaggi.h"
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 using Celle = QMap<QString, QString>;
@@ -130,6 +134,30 @@ void scegliMarca(schExPrimeAccensioni& w, const QString& voce)
 QString file(const DatabaseTest& db, const QString& prefisso)
 {
     return db.cartella() + u'/' + nomeFileEsportazione(prefisso, primo, ultimo);
+}
+
+// Imported first ignitions tested in March 2005, enough for a workbook many times the template's size.
+void archiviate(int quante)
+{
+    connessione.esegui(u"INSERT INTO accensioniCAT (codCAT, codMov, cognome, matricola, dataCollaudo) "
+                       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i < %1) "
+                       "SELECT 1, 1, 'COGNOME ' || i, 'M' || i, '2005-03-15' FROM n"_s.arg(quante));
+}
+
+// Every file of the folder, hidden ones too, in order.
+QStringList fileDi(const QString& cartella)
+{
+    QStringList l = QDir(cartella).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    l.sort();
+    return l;
+}
+
+// The files, in order, with one more.
+QStringList conFile(QStringList file, const QString& nome)
+{
+    file << nome;
+    file.sort();
+    return file;
 }
 
 QString successo(const DatabaseTest& db, const QString& nome)
@@ -380,6 +408,69 @@ private slots:
                 l << c.value(lettera);
             QCOMPARE(righe[r], l);
         }
+    }
+
+    // An export is whole or absent. A write that fails (a file-size limit on the process
+    // stands in for a full disk) leaves nothing under the export's name nor a copy of its own,
+    // and the error box names the file; the next export, the limit gone, writes it whole.
+    void scritturaFallita()
+    {
+        DatabaseTest db;
+        preparaTemplate(db.cartella());
+        archiviate(2000);
+        const QStringList prima = fileDi(db.cartella());
+        const QString percorso = file(db, u"DEDEDOD da "_s);
+        auto& w = istanza<schExDededod>();
+        seamMessaggi::rispondi(Risposta::Si);
+        rlimit limite{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &limite) == 0);
+        const rlimit senza = limite;
+        limite.rlim_cur = rlim_t(QFileInfo(db.cartella() + u"/template.xlsx"_s).size() + 2048);
+        std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limite) == 0);
+        esporta(w);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &senza) == 0);
+        std::signal(SIGXFSZ, SIG_DFL);
+
+        const QStringList testi = seamMessaggi::testi();
+        QCOMPARE(testi.size(), 2);
+        QVERIFY2(testi[1].startsWith(u"Attenzione! si è verificato il seguente errore: "_s), qPrintable(testi[1]));
+        QVERIFY2(testi[1].contains(percorso + u" non si può salvare"_s), qPrintable(testi[1]));
+        QVERIFY2(testi[1].contains(u": il file non è stato scritto"_s), qPrintable(testi[1]));
+        QVERIFY2(!testi[1].contains(u".esportazione"_s), qPrintable(testi[1]));
+        QCOMPARE(fileDi(db.cartella()), prima);
+
+        seamMessaggi::azzera();
+        seamMessaggi::rispondi(Risposta::Si);
+        esporta(w);
+        QCOMPARE(seamMessaggi::testi().last(), successo(db, QFileInfo(percorso).fileName()));
+        QCOMPARE(righeLette(percorso).size(), 2000);
+        QCOMPARE(fileDi(db.cartella()), conFile(prima, QFileInfo(percorso).fileName()));
+    }
+
+    // An export killed while it writes its rows leaves nothing under the export's name; the
+    // next export removes what it left and writes the workbook whole.
+    void arrestoImprovviso()
+    {
+        DatabaseTest db;
+        preparaTemplate(db.cartella());
+        archiviate(2000);
+        const QStringList prima = fileDi(db.cartella());
+        QProcess figlio;
+        figlio.start(QStringLiteral(FIGLIO_ESPORTAZIONE), {db.file(), db.cartella()});
+        QVERIFY(figlio.waitForReadyRead(120000));
+        QCOMPARE(QString::fromUtf8(figlio.readAllStandardOutput()).trimmed(), u"righe"_s);
+        const QString lasciato = u".esportazione-in-corso-%1.tmp"_s.arg(figlio.processId());
+        figlio.kill();
+        QVERIFY(figlio.waitForFinished());
+        QCOMPARE(fileDi(db.cartella()), conFile(prima, lasciato));
+
+        const QString percorso = file(db, u"DEDEDOD da "_s);
+        seamMessaggi::rispondi(Risposta::Si);
+        esporta(istanza<schExDededod>());
+        QCOMPARE(seamMessaggi::testi().last(), successo(db, QFileInfo(percorso).fileName()));
+        QCOMPARE(righeLette(percorso).size(), 2000);
+        QCOMPARE(fileDi(db.cartella()), conFile(prima, QFileInfo(percorso).fileName()));
     }
 
     // The manufacturer's workbook: the archived rows of the range, column for column, whole

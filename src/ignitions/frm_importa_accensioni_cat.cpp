@@ -349,6 +349,7 @@ void frmImportaAccensioniCAT::cmdArchivio_Click()
     if (!rigaScelta(g, u"Nessuna riga selezionata nella tabella delle matricole doppie..."_s))
         return;
     // Mended: the serial is bound, and compared as the import compared it.
+    piegaMatricoleSegnate();
     mostraDettaglio(connessione.apriAvanti(u"SELECT * FROM accensioniCAT inner join movImportazioniCAT on "
                                            "accensioniCAT.codMov=movImportazioniCAT.idMov where idPrimaAccensione in "
                                            "(SELECT idPrimaAccensione FROM matricoleArchiviate WHERE matricolaDaContr=?) "

@@ -68,11 +68,35 @@ void chiudiImportazione(long idMov, bool positiva, int scartate)
     connessione.esegui(u"update movImportazioniCAT set esitoImportazione=? WHERE idmov=?"_s, {esito, qlonglong(idMov)});
 }
 
+void piegaMatricoleSegnate()
+{
+    if (connessione.apriAvanti(u"SELECT count(*) FROM (SELECT 1 FROM matricoleArchiviate "
+                               "WHERE matricolaDaContr IS NULL LIMIT 1)"_s)
+            .campo(0)
+            .toInt()
+        == 0)
+        return;
+    // Read and written under the write lock, so that no serial changes in between.
+    Transazione t(connessione);
+    QList<std::pair<qint64, QString>> segnate;
+    for (Recordset rs = connessione.apriAvanti(u"SELECT m.idPrimaAccensione, a.matricola FROM matricoleArchiviate m "
+                                               "JOIN accensioniCAT a ON a.idPrimaAccensione = m.idPrimaAccensione "
+                                               "WHERE m.matricolaDaContr IS NULL"_s);
+         !rs.eof(); rs.moveNext())
+        segnate.append({rs.campo(0).toLongLong(), rs.campo(1).toString()});
+    IstruzioneRipetuta piega(connessione,
+                             u"UPDATE matricoleArchiviate SET matricolaDaContr = ? WHERE idPrimaAccensione = ?"_s);
+    for (const auto& [chiave, matricola] : segnate)
+        piega.esegui({maiuscolo(matricola), chiave});
+    t.conferma();
+}
+
 ArchivioMatricole::ArchivioMatricole()
     : ultima(connessione.apriAvanti(u"SELECT ifnull(max(idPrimaAccensione), 0) FROM accensioniCAT"_s).campo(0).toLongLong()),
       cerca(connessione, u"SELECT idPrimaAccensione FROM matricoleArchiviate WHERE matricolaDaContr = ? "
                          "AND idPrimaAccensione <= ? ORDER BY idPrimaAccensione LIMIT 1"_s)
 {
+    piegaMatricoleSegnate();
 }
 
 qint64 ArchivioMatricole::trova(const QString& matricolaDaContr)

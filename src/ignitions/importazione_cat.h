@@ -18,9 +18,13 @@ long apriImportazione(long codCAT, const QDate& giorno);
 // failed or left rows out, followed then by the count of those rows.
 void chiudiImportazione(long idMov, bool positiva, int scartate = 0);
 
+// Folds the archived serials that wait for it (those the schema's triggers could not fold, a
+// serial written by another ODBC tool among them), so that every archived serial can be looked up.
+void piegaMatricoleSegnate();
+
 // The archived serials as the duplicate test compares them (upper case, as stored) and as
 // they stood when it was made: rows stored after it do not count. Make it inside the group
-// that writes the run.
+// that writes the run; it folds the serials that wait for it first.
 class ArchivioMatricole {
 public:
     ArchivioMatricole();

@@ -33,7 +33,8 @@ QStringList dataCollaudoValida()
 
 // Each archived serial folded as the import compares it (upper case, accented letters too),
 // kept by the archive's own triggers, so that the import looks a serial up through an index
-// instead of reading the whole archive. The fold is the program's SQL function maiuscolo.
+// instead of reading the whole archive. The fold is the program's SQL function maiuscolo, which
+// other ODBC tools lack: the next step does without it.
 QStringList matricoleDaConfrontare()
 {
     return {
@@ -55,7 +56,48 @@ QStringList matricoleDaConfrontare()
                        "DELETE FROM matricoleArchiviate WHERE idPrimaAccensione = OLD.idPrimaAccensione; END"),
     };
 }
+
+// The folded serials again, with SQLite's own functions only, so that every ODBC tool can write
+// the archive: upper() folds A to Z, which is the whole fold of a serial of printable ASCII; any
+// other serial is stored Null, marked for the program to fold (maiuscolo) before it looks
+// serials up.
+const QString piegaSql =
+    QStringLiteral("CASE WHEN %1 GLOB '*[^ -~]*' THEN NULL ELSE upper(%1) END");
+
+QStringList matricoleConFunzioniSqlite()
+{
+    QStringList istruzioni;
+    for (const QString& evento : {QStringLiteral("INSERT"), QStringLiteral("UPDATE"), QStringLiteral("DELETE")})
+        istruzioni << QStringLiteral("DROP TRIGGER IF EXISTS accensioniCAT_matricola_%1").arg(evento);
+    istruzioni << QStringLiteral("DROP TABLE IF EXISTS matricoleArchiviate")
+               << QStringLiteral("CREATE TABLE matricoleArchiviate (idPrimaAccensione INTEGER PRIMARY KEY, "
+                                 "matricolaDaContr TEXT)")
+               << QStringLiteral("CREATE INDEX ix_matricoleArchiviate_matricolaDaContr "
+                                 "ON matricoleArchiviate (matricolaDaContr, idPrimaAccensione)")
+               << riempiMatricoleArchiviate()
+               << QStringLiteral("CREATE TRIGGER accensioniCAT_matricola_INSERT AFTER INSERT ON accensioniCAT "
+                                 "WHEN NEW.matricola IS NOT NULL BEGIN "
+                                 "INSERT INTO matricoleArchiviate VALUES (NEW.idPrimaAccensione, %1); END")
+                      .arg(piegaSql.arg(QStringLiteral("NEW.matricola")))
+               << QStringLiteral("CREATE TRIGGER accensioniCAT_matricola_UPDATE "
+                                 "AFTER UPDATE OF idPrimaAccensione, matricola ON accensioniCAT BEGIN "
+                                 "DELETE FROM matricoleArchiviate WHERE idPrimaAccensione = OLD.idPrimaAccensione; "
+                                 "INSERT INTO matricoleArchiviate SELECT NEW.idPrimaAccensione, %1 "
+                                 "WHERE NEW.matricola IS NOT NULL; END")
+                      .arg(piegaSql.arg(QStringLiteral("NEW.matricola")))
+               << QStringLiteral("CREATE TRIGGER accensioniCAT_matricola_DELETE AFTER DELETE ON accensioniCAT BEGIN "
+                                 "DELETE FROM matricoleArchiviate WHERE idPrimaAccensione = OLD.idPrimaAccensione; END");
+    return istruzioni;
+}
 } // namespace
+
+QStringList riempiMatricoleArchiviate()
+{
+    return {QStringLiteral("DELETE FROM matricoleArchiviate"),
+            QStringLiteral("INSERT INTO matricoleArchiviate SELECT idPrimaAccensione, %1 FROM accensioniCAT "
+                           "WHERE matricola IS NOT NULL")
+                .arg(piegaSql.arg(QStringLiteral("matricola")))};
+}
 
 const QList<Aggiornamento>& aggiornamenti()
 {
@@ -67,6 +109,7 @@ const QList<Aggiornamento>& aggiornamenti()
          {QStringLiteral("CREATE INDEX IF NOT EXISTS ix_clienti_cod_zona ON clienti (cod_zona)"),
           QStringLiteral("CREATE INDEX IF NOT EXISTS ix_prodotti_ai_clienti_sc_abb ON prodotti_ai_clienti (sc_abb)")}},
         {4, matricoleDaConfrontare()},
+        {5, matricoleConFunzioniSqlite()},
     };
     return passi;
 }

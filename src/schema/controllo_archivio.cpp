@@ -1,6 +1,7 @@
 #include "schema/controllo_archivio.h"
 #include "platform/db/connessione.h"
 #include "platform/db/errore_db.h"
+#include "platform/db/funzioni_sqlite.h"
 #include "schema/aggiornamenti.h"
 #include <QHash>
 #include <QSet>
@@ -29,6 +30,16 @@ QString nomeCitato(const QString& nome)
     return QLatin1Char('"') + QString(nome).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
 
+// The indexes and triggers of the main database written by a statement (not those SQLite makes
+// for a key): kind, name in lower case, table, statement.
+const QString oggetti = QStringLiteral(
+    "SELECT type, lower(name), lower(tbl_name), sql FROM main.sqlite_master "
+    "WHERE type IN ('index', 'trigger') AND sql IS NOT NULL");
+
+struct Oggetto {
+    QString tipo, nome, tabella, sql;
+};
+
 // A table's rows written out in the order they were inserted.
 QString righe(const QString& tabella, const QString& espressione)
 {
@@ -36,10 +47,12 @@ QString righe(const QString& tabella, const QString& espressione)
 }
 
 // A new database, as the base schema builds it in memory: its columns, and the rows of the
-// tables that it fills (lower-case name -> the expression that writes a row out, the rows).
+// tables that it fills (lower-case name -> the expression that writes a row out, the rows);
+// then, with every later step, the indexes and triggers of the current schema.
 struct Riferimento {
     QSet<QString> colonne;
     QHash<QString, std::pair<QString, QStringList>> righe;
+    QList<Oggetto> oggetti;
 };
 
 Riferimento costruisciRiferimento()
@@ -52,6 +65,7 @@ Riferimento costruisciRiferimento()
         db.setDatabaseName(QStringLiteral(":memory:"));
         QSqlQuery q(db);
         ok = db.open();
+        registraFunzioniSql(db); // an earlier step calls maiuscolo
         for (const QString& istruzione : aggiornamenti().first().istruzioni)
             ok = ok && q.exec(istruzione);
         ok = ok && q.exec(colonne);
@@ -69,6 +83,12 @@ Riferimento costruisciRiferimento()
             if (!scritte.isEmpty())
                 r.righe.insert(tabella.toLower(), {espressione, scritte});
         }
+        for (const Aggiornamento& a : aggiornamenti().mid(1))
+            for (const QString& istruzione : a.istruzioni)
+                ok = ok && q.exec(istruzione);
+        ok = ok && q.exec(oggetti);
+        while (ok && q.next())
+            r.oggetti.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString()});
         q.finish();
         db.close();
     }
@@ -83,6 +103,19 @@ const Riferimento& riferimento()
 {
     static const Riferimento r = costruisciRiferimento();
     return r;
+}
+
+// The objects of the current schema that the file lacks, or holds with another statement.
+QList<Oggetto> oggettiMancanti(Connessione& c)
+{
+    QHash<QString, QString> presenti;
+    for (Recordset rs = c.apriAvanti(oggetti); !rs.eof(); rs.moveNext())
+        presenti.insert(rs.campo(0).toString() + u' ' + rs.campo(1).toString(), rs.campo(3).toString());
+    QList<Oggetto> mancanti;
+    for (const Oggetto& o : riferimento().oggetti)
+        if (presenti.value(o.tipo + u' ' + o.nome) != o.sql)
+            mancanti.append(o);
+    return mancanti;
 }
 } // namespace
 
@@ -115,4 +148,25 @@ bool archivioIntatto(Connessione& c)
             return false;
     }
     return true;
+}
+
+bool oggettiCompleti(Connessione& c)
+{
+    return oggettiMancanti(c).isEmpty();
+}
+
+void ripristinaOggetti(Connessione& c)
+{
+    bool matricole = false;
+    for (const Oggetto& o : oggettiMancanti(c)) {
+        c.esegui(QStringLiteral("DROP %1 IF EXISTS \"%2\"").arg(o.tipo.toUpper(), o.nome));
+        c.esegui(o.sql);
+        matricole = matricole || o.tabella == QLatin1String("accensionicat")
+                    || o.tabella == QLatin1String("matricolearchiviate");
+    }
+    // Rows may have come and gone while a trigger of the archive was missing: its folded
+    // serials are made again.
+    if (matricole)
+        for (const QString& istruzione : riempiMatricoleArchiviate())
+            c.esegui(istruzione);
 }

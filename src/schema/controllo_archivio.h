@@ -10,3 +10,11 @@ bool schemaCompleto(Connessione& c);
 // schema, and no row but the first rows a new database gets (the counter at 0/0, the first
 // administrator as created). Its version does not count: the upgrades add no rows.
 bool archivioIntatto(Connessione& c);
+
+// Whether a database of the current version holds every index and trigger of the schema, each
+// as the schema writes it.
+bool oggettiCompleti(Connessione& c);
+// Writes again the indexes and triggers that the database lacks or holds otherwise; where one
+// of the archive of imported first ignitions was among them, its folded serials are made again.
+// Throws ErroreDb.
+void ripristinaOggetti(Connessione& c);

@@ -60,7 +60,7 @@ void preparaDatabase(Connessione& c)
     if (!senzaTabelle(c)) {
         const int registrata = versioneRegistrata(c);
         controllaArchivio(c, registrata);
-        if (registrata == aggiornamenti().last().versione)
+        if (registrata == aggiornamenti().last().versione && oggettiCompleti(c))
             return;
     }
     Transazione t(c);
@@ -76,6 +76,13 @@ void preparaDatabase(Connessione& c)
         for (const QString& istruzione : a.istruzioni)
             c.esegui(istruzione);
         versione = a.versione;
+    }
+    // An index or a trigger that another tool dropped or changed is written again; one that
+    // cannot be leaves the file refused.
+    try {
+        ripristinaOggetti(c);
+    } catch (const ErroreDb&) {
+        throw archivioEstraneo(c);
     }
     if (versione != registrata)
         c.esegui(QStringLiteral("PRAGMA user_version = %1").arg(versione));

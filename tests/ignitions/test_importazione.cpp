@@ -1,5 +1,6 @@
 #include "ambiente_test.h"
 #include "fixture_accensioni.h"
+#include "odbc_esterno.h"
 #include "ignitions/frm_importa_accensioni_cat.h"
 #include "ignitions/importazione_cat.h"
 #include "ignitions/righe_scartate.h"
@@ -222,6 +223,45 @@ private slots:
         });
         w.controlli().cmdArchivio->click();
         QCOMPARE(letti, QStringList({u"Scheda dettaglio Riga in archivio"_s, u"àèì-14"_s, u"VAILLANT"_s}));
+    }
+
+    // Another ODBC tool writes the archive through the data source: rows added, changed and
+    // deleted. The import finds every serial as it stands, upper-cased one character to one
+    // ("ß" is no "SS"), and "Cerca in Archivio" finds a row the tool changed since.
+    void matricoleDiAltriStrumenti()
+    {
+        DatabaseTest db;
+        fixture(); // 1 "abc", 2 " XY "
+        for (const QString& sql :
+             {u"INSERT INTO accensioniCAT (codCAT, codMov, matricola, marchio) VALUES (2, 7, 'straße-7', 'ODBC')"_s,
+              u"INSERT INTO accensioniCAT (codCAT, codMov, matricola) VALUES (2, 7, 'vecchia-8')"_s,
+              u"INSERT INTO accensioniCAT (codCAT, codMov, matricola) VALUES (2, 7, 'via-9')"_s,
+              u"UPDATE accensioniCAT SET matricola = 'çà-8' WHERE idPrimaAccensione = 4"_s,
+              u"DELETE FROM accensioniCAT WHERE idPrimaAccensione = 5"_s})
+            QCOMPARE(eseguiConDsn(u"DSN=corvext"_s, sql), QString());
+        const QString file = db.cartella() + u"/altri.xlsx"_s;
+        creaLibro(file, {{{u"R"_s, u" STRAßE-7 "_s}}, {{u"R"_s, u"STRASSE-7"_s}}, {{u"R"_s, u"ÇÀ-8"_s}},
+                         {{u"R"_s, u"VECCHIA-8"_s}}, {{u"R"_s, u"via-9"_s}}, {{u"R"_s, u"ABC"_s}}});
+        auto& w = finestra(file);
+        w.controlli().cmdImporta->click();
+        QCOMPARE(colonna(u"SELECT matricola || '>' || riferimentoAccensione FROM accensioniDoppie WHERE codMov = 8 "
+                         "ORDER BY idPrimaAccensione"_s),
+                 QStringList({u" STRAßE-7 >3"_s, u"ÇÀ-8>4"_s, u"ABC>1"_s}));
+        QCOMPARE(colonna(u"SELECT matricola FROM accensioniCAT WHERE codMov = 8 ORDER BY idPrimaAccensione"_s),
+                 QStringList({u"STRASSE-7"_s, u"VECCHIA-8"_s, u"via-9"_s}));
+
+        QCOMPARE(eseguiConDsn(u"DSN=corvext"_s, u"UPDATE accensioniCAT SET matricola = 'STRAßE-7', marchio = 'ALTRO' "
+                                                "WHERE idPrimaAccensione = 3"_s),
+                 QString());
+        QStringList letti;
+        seamModale::accoda([&letti](QWidget* f) {
+            letti << f->findChild<QLabel*>(u"lblMatricola"_s)->text() << f->findChild<QLabel*>(u"lblMarca"_s)->text();
+        });
+        auto& c = w.controlli();
+        c.grigliaDoppia->recordset().cerca(u"matricola"_s, u" STRAßE-7 "_s);
+        c.grigliaDoppia->sincronizza();
+        c.cmdArchivio->click();
+        QCOMPARE(letti, QStringList({u"STRAßE-7"_s, u"ALTRO"_s}));
     }
 
     // Data down to the sheet's last row: the rows past it count as empty, without an error.

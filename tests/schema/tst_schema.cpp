@@ -1,4 +1,5 @@
 #include "ambiente_test.h"
+#include "odbc_esterno.h"
 #include "platform/db/connessione.h"
 #include "platform/db/errore_db.h"
 #include "schema/aggiornamenti.h"
@@ -261,6 +262,7 @@ private slots:
     // A database of the first version gets the later steps at open, its rows kept.
     void aggiornamentoDallaVersione1()
     {
+        const QString nuovo = descrizioneSchema();
         for (const char* innesco : {"accensioniCAT_dataCollaudo_INSERT", "accensioniCAT_dataCollaudo_UPDATE",
                                     "accensioniDoppie_dataCollaudo_INSERT", "accensioniDoppie_dataCollaudo_UPDATE"})
             connessione.esegui(QString("DROP TRIGGER %1").arg(innesco));
@@ -268,34 +270,121 @@ private slots:
                                     "TRIGGER accensioniCAT_matricola_UPDATE", "TRIGGER accensioniCAT_matricola_DELETE"})
             connessione.esegui(QString("DROP %1").arg(oggetto));
         connessione.esegui("PRAGMA user_version = 1");
-        connessione.esegui("INSERT INTO accensioniCAT (matricola, dataCollaudo) VALUES ('M1', '2024-05-01')");
+        connessione.esegui("INSERT INTO accensioniCAT (matricola, dataCollaudo) VALUES ('m1', '2024-05-01')");
         connessione.esegui("INSERT INTO accensioniCAT (matricola) VALUES (' àè-2'), (null)");
         preparaDatabase(connessione);
-        // The serials already archived are folded as the import compares them.
-        QCOMPARE(valore("SELECT group_concat(matricolaDaContr, '|') FROM matricoleArchiviate").toString(),
-                 QString("M1| ÀÈ-2"));
+        QCOMPARE(descrizioneSchema(), nuovo);
+        // The serials already archived are folded where SQLite can, the others marked for the program.
+        QCOMPARE(valore("SELECT group_concat(ifnull(matricolaDaContr, '<da piegare>'), '|') FROM "
+                        "(SELECT * FROM matricoleArchiviate ORDER BY idPrimaAccensione)").toString(),
+                 QString("M1|<da piegare>"));
         QCOMPARE(intero("SELECT user_version FROM pragma_user_version"), aggiornamenti().last().versione);
-        QCOMPARE(intero("SELECT count(*) FROM accensioniCAT WHERE matricola = 'M1'"), 1);
+        QCOMPARE(intero("SELECT count(*) FROM accensioniCAT WHERE matricola = 'm1'"), 1);
         QVERIFY_THROWS_EXCEPTION(ErroreDb, connessione.esegui("INSERT INTO accensioniCAT (dataCollaudo) VALUES ('3/5/24')"));
         QVERIFY_THROWS_EXCEPTION(ErroreDb, connessione.esegui("INSERT INTO accensioniDoppie (dataCollaudo) VALUES ('x')"));
         connessione.esegui("INSERT INTO accensioniDoppie (dataCollaudo) VALUES (null)");
     }
 
-    // The folded serials follow the archive: a row added, its serial changed, the row deleted.
+    // The folded serials follow the archive: a row added, its serial changed, the row deleted;
+    // a serial of printable ASCII upper-cased, any other marked for the program to fold.
     void matricoleArchiviateSeguonoLArchivio()
     {
         const auto piegate = [] {
-            return valore("SELECT group_concat(idPrimaAccensione || '=' || matricolaDaContr, '|') FROM "
+            return valore("SELECT group_concat(idPrimaAccensione || '=' || ifnull(matricolaDaContr, '?'), '|') FROM "
                           "(SELECT * FROM matricoleArchiviate ORDER BY idPrimaAccensione)")
                 .toString();
         };
-        connessione.esegui("INSERT INTO accensioniCAT (matricola) VALUES ('àb-1'), (null), (' x ')");
-        QCOMPARE(piegate(), QString("1=ÀB-1|3= X "));
-        connessione.esegui("UPDATE accensioniCAT SET matricola = 'çd' WHERE idPrimaAccensione = 2");
+        connessione.esegui("INSERT INTO accensioniCAT (matricola) VALUES ('àb-1'), (null), (' x-~ '), ('a	b')");
+        QCOMPARE(piegate(), QString("1=?|3= X-~ |4=?"));
+        connessione.esegui("UPDATE accensioniCAT SET matricola = 'cd' WHERE idPrimaAccensione = 2");
         connessione.esegui("UPDATE accensioniCAT SET matricola = null WHERE idPrimaAccensione = 3");
-        QCOMPARE(piegate(), QString("1=ÀB-1|2=ÇD"));
+        connessione.esegui("UPDATE accensioniCAT SET matricola = 'ef' WHERE idPrimaAccensione = 1");
+        QCOMPARE(piegate(), QString("1=EF|2=CD|4=?"));
+        connessione.esegui("UPDATE accensioniCAT SET matricola = 'straße' WHERE idPrimaAccensione = 2");
         connessione.esegui("DELETE FROM accensioniCAT WHERE idPrimaAccensione = 1");
-        QCOMPARE(piegate(), QString("2=ÇD"));
+        QCOMPARE(piegate(), QString("2=?|4=?"));
+    }
+
+    // Another ODBC tool, through the data source, writes the imported first ignitions: rows
+    // added, changed and deleted, their serials followed; no function of ours in the schema.
+    void altroStrumentoOdbc()
+    {
+        const QString dsn = "DSN=corvext";
+        for (const char* sql : {"INSERT INTO accensioniCAT (codCAT, codMov, matricola) VALUES (1, 1, 'ab-1')",
+                                "INSERT INTO accensioniCAT (codCAT, codMov, matricola) VALUES (1, 1, 'straße-7')",
+                                "INSERT INTO accensioniCAT (codCAT, codMov) VALUES (1, 1)",
+                                "UPDATE accensioniCAT SET matricola = 'cd-3' WHERE idPrimaAccensione = 3",
+                                "UPDATE accensioniCAT SET matricola = 'Çe-1' WHERE idPrimaAccensione = 1",
+                                "DELETE FROM accensioniCAT WHERE idPrimaAccensione = 2",
+                                "INSERT INTO accensioniDoppie (codCAT, codMov, matricola) VALUES (1, 1, 'x')"}) {
+            const QString errore = eseguiConDsn(dsn, QString::fromUtf8(sql));
+            QVERIFY2(errore.isEmpty(), qPrintable(QString::fromUtf8(sql) + ": " + errore));
+        }
+        QCOMPARE(valore("SELECT group_concat(idPrimaAccensione || '=' || ifnull(matricolaDaContr, '?'), '|') FROM "
+                        "(SELECT * FROM matricoleArchiviate ORDER BY idPrimaAccensione)").toString(),
+                 QString("1=?|3=CD-3"));
+        QCOMPARE(valore("SELECT matricola FROM accensioniCAT WHERE idPrimaAccensione = 1").toString(), QString("Çe-1"));
+        QVERIFY(valore("SELECT sql FROM sqlite_master WHERE sql LIKE '%maiuscolo%'").isNull());
+    }
+
+    // At open, an index or a trigger that is missing or was written otherwise is written
+    // again; where one of the archive's serials was, the rows written meanwhile are folded.
+    void oggettiRipristinati_data()
+    {
+        QTest::addColumn<QStringList>("guasti"); // statements of another tool
+        QTest::addColumn<QString>("piegate");    // the folded serials after the open
+        const QString aggiunte = "INSERT INTO accensioniCAT (matricola) VALUES ('ab-1'), ('àè-2')";
+        QTest::newRow("an index dropped") << QStringList{"DROP INDEX ix_clienti_cognome"} << "";
+        QTest::newRow("the serials' index dropped")
+            << QStringList{"DROP INDEX ix_matricoleArchiviate_matricolaDaContr"} << "";
+        QTest::newRow("a trigger dropped, rows added")
+            << QStringList{"DROP TRIGGER accensioniCAT_matricola_INSERT", aggiunte} << "1=AB-1|2=?";
+        QTest::newRow("every trigger of the serials dropped, rows added and deleted")
+            << QStringList{"DROP TRIGGER accensioniCAT_matricola_INSERT", "DROP TRIGGER accensioniCAT_matricola_UPDATE",
+                           "DROP TRIGGER accensioniCAT_matricola_DELETE", aggiunte,
+                           "UPDATE accensioniCAT SET matricola = 'cd' WHERE idPrimaAccensione = 1",
+                           "DELETE FROM accensioniCAT WHERE idPrimaAccensione = 2"}
+            << "1=CD";
+        QTest::newRow("a trigger written otherwise")
+            << QStringList{"DROP TRIGGER accensioniCAT_matricola_INSERT",
+                           "CREATE TRIGGER accensioniCAT_matricola_INSERT AFTER INSERT ON accensioniCAT BEGIN "
+                           "SELECT 1; END",
+                           aggiunte}
+            << "1=AB-1|2=?";
+        QTest::newRow("a date check dropped") << QStringList{"DROP TRIGGER accensioniDoppie_dataCollaudo_UPDATE"} << "";
+    }
+    void oggettiRipristinati()
+    {
+        QFETCH(QStringList, guasti);
+        QFETCH(QString, piegate);
+        const QString nuovo = descrizioneSchema();
+        for (const QString& sql : guasti) {
+            const QString errore = eseguiConDsn("DSN=corvext", sql);
+            QVERIFY2(errore.isEmpty(), qPrintable(sql + ": " + errore));
+        }
+        QVERIFY(descrizioneSchema() != nuovo);
+        preparaDatabase(connessione);
+        QCOMPARE(descrizioneSchema(), nuovo);
+        QCOMPARE(valore("SELECT ifnull(group_concat(idPrimaAccensione || '=' || ifnull(matricolaDaContr, '?'), '|'), '') "
+                        "FROM (SELECT * FROM matricoleArchiviate ORDER BY idPrimaAccensione)").toString(),
+                 piegate);
+    }
+
+    // An index whose name another object took cannot be written again: the file is refused
+    // as incomplete, and left as it was.
+    void oggettoNonRipristinabile()
+    {
+        connessione.esegui("DROP INDEX ix_clienti_cognome");
+        connessione.esegui("CREATE TABLE ix_clienti_cognome (x)");
+        const QString prima = descrizioneSchema();
+        try {
+            preparaDatabase(connessione);
+            QFAIL("the database was accepted");
+        } catch (const ErroreDb& e) {
+            QCOMPARE(e.numero, erroreFormatoArchivio);
+            QVERIFY2(e.descrizione.contains("è incompleto"), qPrintable(e.descrizione));
+        }
+        QCOMPARE(descrizioneSchema(), prima);
     }
 
     // A statement of the schema failing halfway leaves the file as it was, so the next

@@ -4,7 +4,23 @@
 
 QString maiuscolo(const QString& testo)
 {
-    return testo.toUpper();
+    // One character to one, as the original's upper case: "ß" stays, where QString::toUpper
+    // would write "SS" (and "FI" for "ﬁ", "ʼN" for "ŉ").
+    QString risultato;
+    risultato.reserve(testo.size());
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        char32_t c = testo[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < testo.size() && testo[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), testo[++i].unicode());
+        const char32_t grande = QChar::toUpper(c);
+        if (QChar::requiresSurrogates(grande)) {
+            risultato += QChar(QChar::highSurrogate(grande));
+            risultato += QChar(QChar::lowSurrogate(grande));
+        } else {
+            risultato += QChar(char16_t(grande));
+        }
+    }
+    return risultato;
 }
 
 QString sqlTesto(const QString& testo)

@@ -12,4 +12,5 @@ QString dataSQL(const QDate& data);
 // Null gives the empty value (an empty text, 0 as a number).
 QVariant nz(const QVariant& valore);
 QVariant seNullo(const QVariant& valore, const QVariant& predefinito);
+// Upper case, one character to one (accented letters too; "ß" stays "ß").
 QString maiuscolo(const QString& testo);

@@ -24,6 +24,31 @@ private slots:
         QCOMPARE(sqlTesto(testo), atteso);
     }
 
+    // One character to one, whatever the full upper case of Unicode writes.
+    void maiuscolo_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("atteso");
+        QTest::newRow("accented letters") << "àèìòùç" << "ÀÈÌÒÙÇ";
+        QTest::newRow("sharp s stays") << "straße-7" << "STRAßE-7";
+        QTest::newRow("ligatures stay") << "ﬁﬀ" << "ﬁﬀ";
+        QTest::newRow("n after an apostrophe stays") << "ŉ" << "ŉ";
+        QTest::newRow("j with caron stays") << "ǰ" << "ǰ";
+        QTest::newRow("Greek with two accents stays") << "ΐ" << "ΐ";
+        QTest::newRow("Armenian ligature stays") << "և" << "և";
+        QTest::newRow("Greek") << "αβγ" << "ΑΒΓ";
+        QTest::newRow("title-case digraph") << "ǆ" << "Ǆ";
+        QTest::newRow("outside the basic plane") << "𐐨x" << "𐐀X";
+        QTest::newRow("lone surrogate kept") << QString(QChar(0xD801)) + u'a' << QString(QChar(0xD801)) + u'A';
+        QTest::newRow("empty") << "" << "";
+    }
+    void maiuscolo()
+    {
+        QFETCH(QString, testo);
+        QFETCH(QString, atteso);
+        QCOMPARE(::maiuscolo(testo), atteso);
+    }
+
     void datePerSql_data()
     {
         QTest::addColumn<QString>("testo");

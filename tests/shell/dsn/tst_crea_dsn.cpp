@@ -1,4 +1,5 @@
 #include "ambiente_test.h"
+#include "odbc_esterno.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/odbc/origine_dati.h"
 #include "platform/ui/messaggi.h"
@@ -6,8 +7,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <sql.h>
-#include <sqlext.h>
 #include <stdexcept>
 
 namespace {
@@ -33,42 +32,6 @@ struct Valori {
 
 const QString sezione = QStringLiteral("corvext");
 const QString elenco = QStringLiteral("ODBC Data Sources");
-
-// Connects through unixODBC's driver manager and runs one statement; empty when it worked,
-// otherwise the driver manager's or the driver's diagnostics.
-QString eseguiConDsn(const char* connessione, const char* istruzione)
-{
-    SQLHENV env = SQL_NULL_HENV;
-    SQLHDBC dbc = SQL_NULL_HDBC;
-    SQLHSTMT stmt = SQL_NULL_HSTMT;
-    auto diagnosi = [](SQLSMALLINT tipo, SQLHANDLE h) {
-        SQLCHAR stato[6] = {}, testo[512] = {};
-        SQLINTEGER nativo = 0;
-        SQLSMALLINT lunghezza = 0;
-        SQLGetDiagRec(tipo, h, 1, stato, &nativo, testo, sizeof testo, &lunghezza);
-        return QStringLiteral("%1: %2").arg(QString::fromLatin1(reinterpret_cast<char*>(stato)),
-                                            QString::fromUtf8(reinterpret_cast<char*>(testo)));
-    };
-    QString errore;
-    SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env);
-    SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-    SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc);
-    QByteArray testo(connessione);
-    if (!SQL_SUCCEEDED(SQLDriverConnect(dbc, nullptr, reinterpret_cast<SQLCHAR*>(testo.data()), SQL_NTS, nullptr, 0,
-                                        nullptr, SQL_DRIVER_NOPROMPT))) {
-        errore = diagnosi(SQL_HANDLE_DBC, dbc);
-    } else {
-        SQLAllocHandle(SQL_HANDLE_STMT, dbc, &stmt);
-        QByteArray sql(istruzione);
-        if (!SQL_SUCCEEDED(SQLExecDirect(stmt, reinterpret_cast<SQLCHAR*>(sql.data()), SQL_NTS)))
-            errore = diagnosi(SQL_HANDLE_STMT, stmt);
-        SQLFreeHandle(SQL_HANDLE_STMT, stmt);
-        SQLDisconnect(dbc);
-    }
-    SQLFreeHandle(SQL_HANDLE_DBC, dbc);
-    SQLFreeHandle(SQL_HANDLE_ENV, env);
-    return errore;
-}
 
 QString chiave(const QString& k)
 {
@@ -379,7 +342,7 @@ private slots:
 
         // The data source works as other ODBC tools use it: the driver manager loads the SQLite3
         // driver it names, which opens (and creates) the database.
-        const QString esito = eseguiConDsn("DSN=corvext", "CREATE TABLE prova (a INTEGER)");
+        const QString esito = eseguiConDsn(QStringLiteral("DSN=corvext"), QStringLiteral("CREATE TABLE prova (a INTEGER)"));
         QVERIFY2(esito.isEmpty(), qPrintable(esito));
         QVERIFY(QFileInfo::exists(programma.path() + QStringLiteral("/corvext.db")));
     }

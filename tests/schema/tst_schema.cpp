@@ -202,6 +202,7 @@ private slots:
     {
         QTest::addColumn<int>("versione");
         QTest::newRow("prepared") << aggiornamenti().last().versione;
+        QTest::newRow("serials folded by the program's function") << 4;
         QTest::newRow("base version") << 1;
         QTest::newRow("without version") << 0;
     }

@@ -5,8 +5,8 @@
 #include "ignitions/sch_ex_dededod.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
-#include <QApplication>
 #include "platform/ui/campo_data.h"
+#include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,5 +1,7 @@
 #include "platform/excel/archivio_zip.h"
+#include "platform/excel/dati_binari.h"
 #include "platform/excel/errore_excel.h"
+#include "platform/excel/limiti_libro.h"
 #include <QFile>
 #include <QFileInfo>
 #include <zip.h>
@@ -7,9 +9,32 @@
 
 namespace {
 
-// No part of a workbook this program exchanges comes near these; reading stops at them.
-constexpr qint64 massimoParte = 512ll * 1024 * 1024;
-constexpr qint64 massimoTotale = 1024ll * 1024 * 1024;
+// The entries the zip file claims in its end record (the zip64 one when there is one), read
+// before the list of entries is: 0 when there is no such record.
+quint64 vociDichiarate(const QString& percorso)
+{
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const qint64 coda = std::min<qint64>(file.size(), 65535 + 22);
+    file.seek(file.size() - coda);
+    const QByteArray fine = file.read(coda);
+    const std::string_view dati(fine.constData(), size_t(fine.size()));
+    const size_t fineArchivio = dati.rfind(std::string_view("PK\x05\x06", 4));
+    if (fineArchivio == std::string_view::npos || fineArchivio + 22 > dati.size())
+        return 0;
+    const uint16_t voci = u16(dati, fineArchivio + 10);
+    if (voci != 0xFFFF || fineArchivio < 20 || dati.substr(fineArchivio - 20, 4) != std::string_view("PK\x06\x07", 4))
+        return voci;
+    const quint64 dove = quint64(u32(dati, fineArchivio - 20 + 8)) | quint64(u32(dati, fineArchivio - 20 + 12)) << 32;
+    if (!file.seek(qint64(std::min<quint64>(dove, quint64(file.size())))))
+        return voci;
+    const QByteArray zip64 = file.read(40);
+    if (zip64.size() < 40 || !zip64.startsWith("PK\x06\x06"))
+        return voci;
+    const std::string_view d(zip64.constData(), 40);
+    return quint64(u32(d, 32)) | quint64(u32(d, 36)) << 32;
+}
 
 struct ChiudiZip {
     void operator()(zip_t* z) const { zip_discard(z); }
@@ -40,15 +65,18 @@ qint64 FlussoZip::leggi(char* dati, qint64 n)
                               .arg(nome, QString::fromLocal8Bit(zip_error_strerror(zip_file_get_error(file)))));
     letti += quanti;
     gonfiati += quanti;
-    if (letti > massimoParte)
-        throw ErroreExcel(QStringLiteral("la parte %1 è troppo grande").arg(nome));
-    if (gonfiati > massimoTotale)
-        throw ErroreExcel(QStringLiteral("le parti da leggere superano in tutto %1 MB").arg(massimoTotale >> 20));
+    if (letti > massimoParteDecompressa)
+        throw superaLimiteMb(massimoParteDecompressa, "una parte dell'archivio, decompressa");
+    if (gonfiati > massimoTotaleDecompresso)
+        throw superaLimiteMb(massimoTotaleDecompresso, "le parti lette dell'archivio, decompresse");
     return quanti;
 }
 
 ArchivioZip ArchivioZip::leggi(const QString& percorso)
 {
+    // Each entry takes memory when the list is read: too many are refused before.
+    if (vociDichiarate(percorso) > quint64(massimoPartiArchivio))
+        throw superaLimite(massimoPartiArchivio, "parti", "parti dell'archivio");
     int codice = 0;
     zip_t* aperto = zip_open(QFile::encodeName(percorso).constData(), ZIP_RDONLY, &codice);
     if (!aperto) {
@@ -118,8 +146,8 @@ std::unique_ptr<FlussoZip> ArchivioZip::flusso(const QString& nome) const
     zip_stat_t stato;
     if (zip_stat_index(sorgente.get(), zip_uint64_t(voce->indice), 0, &stato) != 0)
         throw ErroreExcel(QStringLiteral("la parte %1 non è leggibile (%2)").arg(nome, erroreZip(sorgente.get())));
-    if (stato.size > zip_uint64_t(massimoParte))
-        throw ErroreExcel(QStringLiteral("la parte %1 è troppo grande").arg(nome));
+    if (stato.size > zip_uint64_t(massimoParteDecompressa))
+        throw superaLimiteMb(massimoParteDecompressa, "una parte dell'archivio, decompressa");
     zip_file_t* file = zip_fopen_index(sorgente.get(), zip_uint64_t(voce->indice), 0);
     if (!file)
         throw ErroreExcel(QStringLiteral("la parte %1 non è leggibile (%2)").arg(nome, erroreZip(sorgente.get())));

@@ -1,65 +1,128 @@
 #include "platform/excel/file_composto.h"
 #include "platform/excel/dati_binari.h"
+#include "platform/excel/limiti_libro.h"
 #include <algorithm>
-#include <cstdint>
+#include <cerrno>
+#include <cstring>
 #include <stdexcept>
-#include <vector>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr uint32_t fineCatena = 0xFFFFFFFE;
 constexpr uint32_t settoreLibero = 0xFFFFFFFF;
+constexpr size_t finestraMassima = 128 * 1024; // read ahead at a time
 
 [[noreturn]] void danneggiato()
 {
     throw std::runtime_error("compound file");
 }
 
+// n bytes of the file from dove; all of them, or the file is damaged.
+void leggiFile(int fd, uint64_t dove, size_t n, char* dati)
+{
+    while (n > 0) {
+        const ssize_t letti = ::pread(fd, dati, n, off_t(dove));
+        if (letti < 0 && errno == EINTR)
+            continue;
+        if (letti <= 0)
+            danneggiato();
+        dati += letti;
+        dove += uint64_t(letti);
+        n -= size_t(letti);
+    }
+}
+
+} // namespace
+
+void FlussoComposto::riempi(size_t posizione)
+{
+    inizioFinestra = posizione;
+    finestra.resize(std::min(finestraMassima, lunghezza - posizione));
+    for (size_t fatto = 0; fatto < finestra.size();) {
+        // Sectors one after the other in the file are read at once.
+        const size_t primo = (posizione + fatto) / settore, dentro = (posizione + fatto) % settore;
+        size_t ultimo = primo;
+        while (ultimo + 1 < settori.size() && settori[ultimo + 1] == settori[ultimo] + 1
+               && (ultimo + 1 - primo) * settore < finestra.size() - fatto + dentro)
+            ++ultimo;
+        const size_t n = std::min((ultimo - primo + 1) * settore - dentro, finestra.size() - fatto);
+        leggiFile(fd, (uint64_t(settori[primo]) + 1) * settore + dentro, n, finestra.data() + fatto);
+        fatto += n;
+    }
+}
+
+void FlussoComposto::leggi(size_t posizione, size_t n, char* dati)
+{
+    if (posizione > lunghezza || n > lunghezza - posizione)
+        danneggiato();
+    if (settori.empty()) {
+        std::memcpy(dati, piccolo.data() + posizione, n);
+        return;
+    }
+    while (n > 0) {
+        if (posizione < inizioFinestra || posizione >= inizioFinestra + finestra.size())
+            riempi(posizione);
+        const size_t qui = std::min(n, inizioFinestra + finestra.size() - posizione);
+        std::memcpy(dati, finestra.data() + (posizione - inizioFinestra), qui);
+        dati += qui;
+        posizione += qui;
+        n -= qui;
+    }
+}
+
 class FileComposto {
 public:
-    explicit FileComposto(std::string_view file) : file(file)
+    explicit FileComposto(int fd) : fd(fd)
     {
-        if (file.size() < 512 || file.substr(0, 8) != std::string_view("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8))
+        struct stat stato {};
+        if (::fstat(fd, &stato) != 0)
+            danneggiato();
+        dimensioneFile = uint64_t(stato.st_size);
+        std::string testa(512, '\0');
+        if (dimensioneFile < 512)
+            danneggiato();
+        leggiFile(fd, 0, 512, testa.data());
+        const std::string_view file = testa;
+        if (file.substr(0, 8) != std::string_view("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8))
             danneggiato();
         const uint16_t spostamento = u16(file, 0x1E);
         if ((spostamento != 9 && spostamento != 12) || u16(file, 0x20) != 6)
             danneggiato();
         settore = size_t(1) << spostamento;
+        const uint64_t settoriFile = dimensioneFile / settore;
         // The allocation table: its sectors listed in the header, then in the DIFAT chain.
         std::vector<uint32_t> settoriTabella;
         for (size_t i = 0; i < 109; ++i)
             settoriTabella.push_back(u32(file, 0x4C + 4 * i));
         uint32_t difat = u32(file, 0x44);
+        std::string dati(settore, '\0');
         for (size_t passi = 0; difat != fineCatena && difat != settoreLibero; ++passi) {
-            if (passi > file.size() / settore)
+            if (passi > settoriFile)
                 danneggiato();
-            const std::string_view s = datiSettore(difat);
+            leggiSettore(difat, dati);
             for (size_t i = 0; i + 4 < settore; i += 4)
-                settoriTabella.push_back(u32(s, i));
-            difat = u32(s, settore - 4);
+                settoriTabella.push_back(u32(dati, i));
+            difat = u32(dati, settore - 4);
         }
         for (uint32_t s : settoriTabella) {
             if (s == settoreLibero || s == fineCatena)
                 continue;
-            const std::string_view dati = datiSettore(s);
+            leggiSettore(s, dati);
             for (size_t i = 0; i < settore; i += 4)
                 tabella.push_back(u32(dati, i));
-            if (tabella.size() > file.size() / settore + settore)
+            if (tabella.size() > settoriFile + settore)
                 danneggiato();
         }
-        const auto settoreFile = [this](uint32_t s) { return datiSettore(s); };
-        cartella = catena(tabella, u32(file, 0x30), SIZE_MAX, settoreFile);
+        cartella = leggiCatena(catena(tabella, u32(file, 0x30), SIZE_MAX), SIZE_MAX);
         if (cartella.size() < 128)
             danneggiato();
-        // The mini stream, the root entry's, holds the streams below the cutoff in 64-byte sectors.
-        miniFlusso = catena(tabella, u32(cartella, 0x74), u32(cartella, 0x78), settoreFile);
-        const std::string miniTabellaDati = catena(tabella, u32(file, 0x3C), SIZE_MAX, settoreFile);
-        for (size_t i = 0; i + 4 <= miniTabellaDati.size(); i += 4)
-            miniTabella.push_back(u32(miniTabellaDati, i));
+        inizioMiniTabella = u32(file, 0x3C);
         sogliaMini = u32(file, 0x38);
     }
 
-    bool flusso(std::u16string_view nome, std::string& dati) const
+    bool flusso(std::u16string_view nome, FlussoComposto& dati) const
     {
         // Only the streams right under the root entry, a tree of siblings: a workbook embedded
         // in this one keeps a stream of the same name inside a storage of its own.
@@ -86,56 +149,94 @@ public:
             if (!uguale)
                 continue;
             const uint32_t inizio = u32(v, 0x74), dimensione = u32(v, 0x78);
+            dati.fd = fd;
+            dati.settore = settore;
+            dati.lunghezza = dimensione;
             if (dimensione < sogliaMini)
-                dati = catena(miniTabella, inizio, dimensione, [this](uint32_t s) {
-                    if ((size_t(s) + 1) * 64 > miniFlusso.size())
-                        danneggiato();
-                    return std::string_view(miniFlusso).substr(size_t(s) * 64, 64);
-                });
+                dati.piccolo = flussoPiccolo(inizio, dimensione);
             else
-                dati = catena(tabella, inizio, dimensione, [this](uint32_t s) { return datiSettore(s); });
-            if (dati.size() < dimensione)
-                danneggiato();
+                dati.settori = catena(tabella, inizio, dimensione);
             return true;
         }
         return false;
     }
 
 private:
-    std::string_view datiSettore(uint32_t s) const
+    void leggiSettore(uint32_t s, std::string& dati) const
     {
-        const size_t inizio = (size_t(s) + 1) * settore;
-        if (s >= fineCatena - 8 || inizio + settore > file.size())
+        if (s >= fineCatena - 8 || (uint64_t(s) + 2) * settore > dimensioneFile)
             danneggiato();
-        return file.substr(inizio, settore);
+        dati.resize(settore);
+        leggiFile(fd, (uint64_t(s) + 1) * settore, settore, dati.data());
     }
 
-    // The sectors of a chain, one after the other, up to `dimensione` bytes.
-    template <typename Settore>
-    static std::string catena(const std::vector<uint32_t>& tabella, uint32_t s, size_t dimensione, Settore&& settoreDi)
+    // The sectors of a chain, enough for `dimensione` bytes (SIZE_MAX: up to its end).
+    std::vector<uint32_t> catena(const std::vector<uint32_t>& tabellaCatena, uint32_t s, size_t dimensione) const
     {
-        std::string dati;
-        if (dimensione != SIZE_MAX)
-            dati.reserve(std::min(dimensione, tabella.size() * 4096));
-        for (size_t passi = 0; s != fineCatena && dati.size() < dimensione; ++passi) {
-            if (s >= tabella.size() || passi > tabella.size())
+        std::vector<uint32_t> settori;
+        const size_t servono = dimensione == SIZE_MAX ? SIZE_MAX : (dimensione + settore - 1) / settore;
+        for (size_t passi = 0; s != fineCatena && settori.size() < servono; ++passi) {
+            if (s >= tabellaCatena.size() || passi > tabellaCatena.size())
                 danneggiato();
-            dati.append(settoreDi(s).substr(0, dimensione - dati.size())); // the last one up to the size
-            s = tabella[s];
+            settori.push_back(s);
+            s = tabellaCatena[s];
+        }
+        if (dimensione != SIZE_MAX && settori.size() < servono)
+            danneggiato();
+        return settori;
+    }
+
+    // The bytes of a chain's sectors, up to `dimensione`; the directory within its limit.
+    std::string leggiCatena(const std::vector<uint32_t>& settori, size_t dimensione) const
+    {
+        if (settori.size() * settore > size_t(massimoElencoFlussi) && dimensione == SIZE_MAX)
+            throw superaLimiteMb(massimoElencoFlussi, "elenco dei flussi del file .xls");
+        std::string dati, pezzo;
+        for (uint32_t s : settori) {
+            leggiSettore(s, pezzo);
+            dati.append(pezzo, 0, std::min(settore, dimensione - dati.size()));
+            if (dati.size() == dimensione)
+                break;
         }
         return dati;
     }
 
-    std::string_view file;
+    // A stream below the cutoff, in the mini stream's 64-byte sectors.
+    std::string flussoPiccolo(uint32_t s, uint32_t dimensione) const
+    {
+        FlussoComposto mini, tabellaMini;
+        mini.fd = tabellaMini.fd = fd;
+        mini.settore = tabellaMini.settore = settore;
+        mini.settori = catena(tabella, u32(cartella, 0x74), SIZE_MAX);
+        mini.lunghezza = std::min<size_t>(u32(cartella, 0x78), mini.settori.size() * settore);
+        tabellaMini.settori = catena(tabella, inizioMiniTabella, SIZE_MAX);
+        tabellaMini.lunghezza = tabellaMini.settori.size() * settore;
+        std::string dati;
+        for (size_t passi = 0; s != fineCatena && dati.size() < dimensione; ++passi) {
+            if (passi > dimensione / 64 || mini.settori.empty() || tabellaMini.settori.empty())
+                danneggiato();
+            const size_t prima = dati.size();
+            dati.resize(std::min<size_t>(dimensione, prima + 64));
+            mini.leggi(size_t(s) * 64, dati.size() - prima, dati.data() + prima);
+            char seguente[4];
+            tabellaMini.leggi(size_t(s) * 4, 4, seguente);
+            s = u32(std::string_view(seguente, 4), 0);
+        }
+        if (dati.size() < dimensione)
+            danneggiato();
+        return dati;
+    }
+
+    int fd;
+    uint64_t dimensioneFile = 0;
     size_t settore = 512;
-    std::vector<uint32_t> tabella, miniTabella;
-    std::string cartella, miniFlusso;
+    std::vector<uint32_t> tabella;
+    std::string cartella;
+    uint32_t inizioMiniTabella = fineCatena;
     uint32_t sogliaMini = 4096;
 };
 
-} // namespace
-
-bool leggiFlussoComposto(std::string_view file, std::u16string_view nome, std::string& flusso)
+bool apriFlussoComposto(int fd, std::u16string_view nome, FlussoComposto& flusso)
 {
-    return FileComposto(file).flusso(nome, flusso);
+    return FileComposto(fd).flusso(nome, flusso);
 }

@@ -16,12 +16,15 @@ bool primaDi(const Cella& cella, int colonna)
 
 quint32 TestiFoglio::aggiungi(QByteArrayView utf8)
 {
-    if (utf8.isEmpty())
-        return 0;
-    if (inizi.size() > 0xFFFFFFF0)
+    return utf8.isEmpty() ? 0 : accoda(utf8);
+}
+
+quint32 TestiFoglio::accoda(QByteArrayView utf8)
+{
+    if (inizi.size() > 0xFFFFFFF0 || dati.size() + utf8.size() > 0xFFFFFFFF)
         throw ErroreExcel(QStringLiteral("il foglio ha troppi testi"));
     dati.append(utf8);
-    inizi.append(dati.size());
+    inizi.append(quint32(dati.size()));
     return quint32(inizi.size() - 2);
 }
 
@@ -44,15 +47,30 @@ ColonnaFoglio& Foglio::colonna(int colonna)
 void Foglio::poni(int numero, Cella cella)
 {
     std::vector<Cella>& celle = riga(numero).celle;
+    const size_t prima = celle.capacity();
     if (celle.empty() || celle.back().colonna < cella.colonna) {
-        celle.push_back(std::move(cella));
-        return;
+        celle.push_back(cella);
+    } else {
+        auto posto = std::lower_bound(celle.begin(), celle.end(), int(cella.colonna), primaDi);
+        if (posto->colonna == cella.colonna)
+            *posto = cella;
+        else
+            celle.insert(posto, cella);
     }
-    auto posto = std::lower_bound(celle.begin(), celle.end(), int(cella.colonna), primaDi);
-    if (posto->colonna == cella.colonna)
-        *posto = std::move(cella);
-    else
-        celle.insert(posto, std::move(cella));
+    memoriaCelle += qint64(celle.capacity() - prima) * qint64(sizeof(Cella));
+}
+
+void Foglio::stringiRiga(int numero)
+{
+    std::vector<Cella>& celle = riga(numero).celle;
+    memoriaCelle -= qint64(celle.capacity() - celle.size()) * qint64(sizeof(Cella));
+    celle.shrink_to_fit();
+}
+
+qint64 Foglio::memoria() const
+{
+    return qint64(elenco.size() * sizeof(RigaFoglio) + elencoColonne.size() * sizeof(ColonnaFoglio)) + memoriaCelle
+           + elencoTesti.memoria();
 }
 
 Cella* Foglio::trova(IndirizzoCella indirizzo)

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <deque>
 #include <vector>
 
 class Stili;
@@ -16,15 +17,19 @@ class TestiFoglio {
 public:
     // The text's number; 0, the empty text, for an empty one.
     quint32 aggiungi(QByteArrayView utf8);
+    // A new number even for an empty text (shared strings keep their order).
+    quint32 accoda(QByteArrayView utf8);
     QByteArrayView testo(quint32 numero) const
     {
         return QByteArrayView(dati).sliced(inizi[numero], inizi[numero + 1] - inizi[numero]);
     }
     quint32 quanti() const { return quint32(inizi.size() - 1); }
+    // The bytes they take.
+    qint64 memoria() const { return dati.size() + inizi.size() * qint64(sizeof(quint32)); }
 
 private:
     QByteArray dati;
-    QList<qint64> inizi{0, 0}; // text n from inizi[n] to inizi[n + 1]
+    QList<quint32> inizi{0, 0}; // text n from inizi[n] to inizi[n + 1]
 };
 
 // One cell as the file holds it: numbers keep the text they were written with.
@@ -37,14 +42,14 @@ struct Cella {
 
 struct RigaFoglio {
     std::vector<Cella> celle; // by column
-    qint64 stile = -1;        // the row's own cell format, -1 when it has none
-    QByteArray attributi;     // its other attributes as written (height, hidden...)
+    qint32 stile = -1;        // the row's own cell format, -1 when it has none
+    quint32 attributi = 0;    // its other attributes as written (height, hidden...), among the texts
 };
 
 struct ColonnaFoglio {
     double larghezza = 0; // 0: the sheet's default width
     qint64 stile = -1;
-    QByteArray attributi; // its other attributes as written
+    quint32 attributi = 0; // its other attributes as written, among the texts
 };
 
 // The sheet of an open workbook, held in memory: rows of cells, kept sparse.
@@ -64,11 +69,16 @@ public:
 
     // For the readers and the writer.
     TestiFoglio& testi() { return elencoTesti; }
+    const TestiFoglio& testi() const { return elencoTesti; }
     void poni(int riga, Cella cella);
-    const std::vector<RigaFoglio>& righe() const { return elenco; }
+    const std::deque<RigaFoglio>& righe() const { return elenco; }
     RigaFoglio& riga(int riga);
+    // Gives back the room a row's cells do not use.
+    void stringiRiga(int riga);
     const std::vector<ColonnaFoglio>& colonne() const { return elencoColonne; }
     ColonnaFoglio& colonna(int colonna);
+    // The bytes the sheet takes: rows, cells, columns and texts.
+    qint64 memoria() const;
     QString testoCella(const Cella& cella) const;
     // The value as the file writes it (a number's digits, a boolean's 0 or 1).
     QByteArrayView grezzo(const Cella& cella) const { return elencoTesti.testo(cella.testo); }
@@ -78,7 +88,8 @@ private:
 
     Stili& stili;
     bool sistema1904;
-    std::vector<RigaFoglio> elenco;            // row 1 first
+    std::deque<RigaFoglio> elenco;             // row 1 first; grows without copying
+    qint64 memoriaCelle = 0;                    // the room of the rows' cells
     std::vector<ColonnaFoglio> elencoColonne; // empty, or one per column A to XFD
     TestiFoglio elencoTesti;
 };

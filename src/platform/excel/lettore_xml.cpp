@@ -1,6 +1,7 @@
 #include "platform/excel/lettore_xml.h"
 #include "platform/excel/archivio_zip.h"
 #include "platform/excel/errore_excel.h"
+#include "platform/excel/limiti_libro.h"
 #include "platform/excel/testo_xml.h"
 #include <algorithm>
 #include <charconv>
@@ -9,8 +10,7 @@
 namespace {
 
 constexpr size_t pezzo = 256 * 1024; // read from the part at a time
-// The longest text or tag read whole: a cell holds at most 32,767 characters.
-constexpr size_t massimoElemento = 16 * 1024 * 1024;
+constexpr size_t pezzoTesto = 64 * 1024; // a longer text comes in pieces of about this size
 
 bool spazio(char c)
 {
@@ -95,8 +95,8 @@ bool LettoreXml::almeno(size_t n)
     while (buffer.size() - posizione < n) {
         if (finito)
             return false;
-        if (n > massimoElemento)
-            errore("un testo o un elemento troppo lungo");
+        if (n > size_t(massimoElementoXml))
+            throw superaLimiteMb(massimoElementoXml, "un elemento XML");
         buffer.erase(0, posizione);
         posizione = 0;
         const size_t prima = buffer.size();
@@ -119,6 +119,18 @@ size_t LettoreXml::trova(std::string_view cercato, size_t da)
         if (!almeno(presenti + 1))
             return std::string_view::npos;
     }
+}
+
+size_t LettoreXml::taglioTesto(size_t fine) const
+{
+    // Not inside an entity, nor between the two characters of a line end.
+    const std::string_view testo(buffer.data() + posizione, fine);
+    const size_t e = testo.rfind('&');
+    if (e != std::string_view::npos && e + 12 > fine && testo.find(';', e) == std::string_view::npos)
+        fine = e;
+    if (testo[fine - 1] == '\r')
+        --fine;
+    return fine;
 }
 
 std::string_view LettoreXml::nome() const
@@ -193,12 +205,17 @@ LettoreXml::Evento LettoreXml::prossimo()
     if (buffer[posizione] != '<') {
         size_t fine = 1;
         for (;;) {
-            const void* minore = std::memchr(buffer.data() + posizione + fine, '<', buffer.size() - posizione - fine);
+            const size_t presenti = std::min(buffer.size() - posizione, pezzoTesto);
+            const void* minore = std::memchr(buffer.data() + posizione + fine, '<', presenti - fine);
             if (minore) {
                 fine = size_t(static_cast<const char*>(minore) - buffer.data()) - posizione;
                 break;
             }
-            fine = buffer.size() - posizione;
+            fine = presenti;
+            if (fine == pezzoTesto) {
+                fine = taglioTesto(fine);
+                break;
+            }
             if (!almeno(fine + 1))
                 break;
         }
@@ -279,6 +296,8 @@ LettoreXml::Evento LettoreXml::prossimo()
             errore("un elemento non chiuso");
     }
     leggiTag(fine);
+    if (aperti.size() >= size_t(massimoLivelliXml))
+        throw superaLimite(massimoLivelliXml, "livelli", "annidamento degli elementi XML");
     aperti.push_back(nomeCorrente);
     testoGrezzo = std::string_view(buffer).substr(posizione, fine + 1);
     posizione += fine + 1;

@@ -7,8 +7,9 @@
 class FlussoZip;
 
 // Reads the XML of a large part one event at a time, holding only a piece of it: texts and
-// attributes decoded (entities, line ends), texts of blanks kept. Throws ErroreExcel, naming
-// the part, on XML that is not well-formed; a DOCTYPE is refused.
+// attributes decoded (entities, line ends), texts of blanks kept, a long text in several
+// Testo events. Throws ErroreExcel, naming the part, on XML that is not well-formed (a
+// DOCTYPE is refused), and past the limits of an element's size and of nesting.
 class LettoreXml {
 public:
     enum class Evento { Inizio, Fine, Testo, Altro, FineDocumento };
@@ -39,6 +40,8 @@ private:
     // The position of the text after the current one, reading more when needed; npos at the end.
     size_t trova(std::string_view cercato, size_t da);
     void leggiTag(size_t fine);
+    // Where a text piece of that length may end.
+    size_t taglioTesto(size_t fine) const;
 
     FlussoZip& flusso;
     const char* nomeParte;

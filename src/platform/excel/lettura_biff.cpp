@@ -74,12 +74,15 @@ std::string_view testoBiff5(std::string_view dati, size_t dove, size_t byteLungh
     return dati.substr(dove + byteLunghezza, lunghezza);
 }
 
+// Cell formats and sheets past these cannot be named by a cell or by the window record.
+constexpr size_t massimoXf = 65536;
+constexpr size_t massimoFogli = 65536;
+
 // The workbook globals a sheet's cells need.
 struct Globali {
     bool biff5 = false;          // Excel 5 and 95: 8-bit texts in the code page, no shared strings
     mutable QStringDecoder codifica{"windows-1252"};
-    std::string stringhe;        // the shared strings one after the other
-    std::vector<size_t> inizi{0}; // string n from inizi[n] to inizi[n + 1]
+    uint32_t stringhe = 0;       // the shared strings handed over
     std::vector<uint16_t> formatoXf; // each cell format's number format
     std::map<uint16_t, TipoBiff> formati; // the number formats the workbook defines, and what each shows
     struct Foglio {
@@ -126,7 +129,7 @@ struct Globali {
     }
 };
 
-Globali leggiGlobali(Records& records, bool biff5)
+Globali leggiGlobali(Records& records, bool biff5, CelleBiff& celle)
 {
     Globali g;
     g.biff5 = biff5;
@@ -137,7 +140,8 @@ Globali leggiGlobali(Records& records, bool biff5)
             g.sistema1904 = u16(r.dati, 0) == 1;
             break;
         case recXf:
-            g.formatoXf.push_back(u16(r.dati, 2));
+            if (g.formatoXf.size() < massimoXf)
+                g.formatoXf.push_back(u16(r.dati, 2));
             break;
         case recCodepage:
             if (biff5) {
@@ -158,20 +162,18 @@ Globali leggiGlobali(Records& records, bool biff5)
             Segmenti s = records.conSeguito(r);
             s.salta(4);
             const uint32_t quante = s.u32();
-            // Every string takes 3 bytes at least: room for them all at once, not grown.
-            g.inizi.reserve(std::min<size_t>(quante, s.dimensione() / 3) + 1);
-            g.stringhe.reserve(s.dimensione());
-            for (uint32_t i = 0; i < quante && !s.finiti(); ++i) {
+            // Each string is handed over as it is read.
+            for (; g.stringhe < quante && !s.finiti(); ++g.stringhe) {
                 s.stringa(testo);
-                g.stringhe += testo;
-                g.inizi.push_back(g.stringhe.size());
+                celle.stringaCondivisa(testo);
             }
             break;
         }
         case recBoundsheet:
             if (r.dati.size() < 6)
                 danneggiato();
-            g.fogli.push_back({u32(r.dati, 0), uint8_t(r.dati[5])});
+            if (g.fogli.size() < massimoFogli)
+                g.fogli.push_back({u32(r.dati, 0), uint8_t(r.dati[5])});
             break;
         case recWindow1:
             if (g.attivo == SIZE_MAX)
@@ -186,9 +188,12 @@ Globali leggiGlobali(Records& records, bool biff5)
     return g;
 }
 
-void leggiFoglio(Records& records, const Globali& g, const CellaBiff& cella)
+void leggiFoglio(Records& records, const Globali& g, CelleBiff& celle)
 {
     char numero[40];
+    const auto cella = [&](unsigned riga, unsigned colonna, TipoBiff tipo, std::string_view valore) {
+        celle.cella(riga, colonna, tipo, valore);
+    };
     const auto numeroCella = [&](uint16_t riga, uint16_t colonna, uint16_t xf, double valore) {
         std::snprintf(numero, sizeof numero, "%.17g", valore);
         cella(riga + 1u, colonna + 1u, g.tipoNumero(xf), numero);
@@ -213,10 +218,9 @@ void leggiFoglio(Records& records, const Globali& g, const CellaBiff& cella)
         switch (r.tipo) {
         case recLabelsst: {
             const uint32_t indice = u32(d, 6);
-            if (indice + 1 >= g.inizi.size())
+            if (indice >= g.stringhe)
                 danneggiato();
-            cella(u16(d, 0) + 1u, u16(d, 2) + 1u, TipoBiff::Testo,
-                  std::string_view(g.stringhe).substr(g.inizi[indice], g.inizi[indice + 1] - g.inizi[indice]));
+            celle.cellaCondivisa(u16(d, 0) + 1u, u16(d, 2) + 1u, indice);
             break;
         }
         case recLabel:
@@ -288,7 +292,7 @@ void leggiFoglio(Records& records, const Globali& g, const CellaBiff& cella)
 
 } // namespace
 
-void leggiBiff(std::string_view flusso, bool& sistema1904, const CellaBiff& cella)
+void leggiBiff(FlussoComposto& flusso, bool& sistema1904, CelleBiff& celle)
 {
     Records records(flusso);
     Record bof;
@@ -297,7 +301,7 @@ void leggiBiff(std::string_view flusso, bool& sistema1904, const CellaBiff& cell
     const uint16_t versione = u16(bof.dati, 0);
     if (versione != 0x0600 && versione != 0x0500)
         danneggiato();
-    const Globali globali = leggiGlobali(records, versione == 0x0500);
+    const Globali globali = leggiGlobali(records, versione == 0x0500, celle);
     sistema1904 = globali.sistema1904;
     if (globali.fogli.empty())
         danneggiato();
@@ -305,5 +309,5 @@ void leggiBiff(std::string_view flusso, bool& sistema1904, const CellaBiff& cell
     if (foglio.tipo != 0)
         danneggiato("foglio");
     records.vai(foglio.inizio);
-    leggiFoglio(records, globali, cella);
+    leggiFoglio(records, globali, celle);
 }

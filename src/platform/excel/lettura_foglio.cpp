@@ -1,7 +1,9 @@
 #include "platform/excel/lettura_foglio.h"
 #include "platform/excel/errore_excel.h"
-#include "platform/excel/foglio.h"
+#include "platform/excel/indirizzo_cella.h"
 #include "platform/excel/lettore_xml.h"
+#include "platform/excel/limiti_libro.h"
+#include "platform/excel/protocollo_lettura.h"
 #include "platform/excel/testo_xml.h"
 #include <charconv>
 #include <cmath>
@@ -12,15 +14,27 @@ namespace {
 
 using Evento = LettoreXml::Evento;
 
+// The most a cell's text takes: 3 bytes a character in UTF-8, 7 written as "_xHHHH_".
+constexpr size_t massimoUtf8 = 3 * massimoCaratteriCella;
+constexpr size_t massimoScritto = 7 * massimoCaratteriCella;
+
+[[noreturn]] void testoTroppoLungo()
+{
+    throw superaLimite(massimoCaratteriCella, "caratteri", "testo di una cella");
+}
+
 // The text of the element just started, its elements left out.
 void leggiTesto(LettoreXml& xml, std::string& testo)
 {
     testo.clear();
     for (Evento e; (e = xml.prossimo()) != Evento::Fine;) {
-        if (e == Evento::Testo)
+        if (e == Evento::Testo) {
             testo += xml.testo();
-        else if (e == Evento::Inizio)
+            if (testo.size() > massimoScritto)
+                testoTroppoLungo();
+        } else if (e == Evento::Inizio) {
             xml.salta();
+        }
     }
 }
 
@@ -39,6 +53,8 @@ void leggiStringa(LettoreXml& xml, std::string& testo, std::string& pezzo)
         if (xml.nome() == "t") {
             leggiTesto(xml, pezzo);
             decodificaTesto(pezzo, testo);
+            if (testo.size() > massimoUtf8)
+                testoTroppoLungo();
         } else if (xml.nome() != "r") {
             xml.salta();
         }
@@ -82,25 +98,22 @@ std::string_view senzaSpazi(std::string_view testo)
     return testo;
 }
 
-// Reads the cell just started, up to its end.
+// Reads the cells just started, up to their end, and sends them on.
 class LettoreCelle {
 public:
-    LettoreCelle(LettoreXml& xml, Foglio& foglio, const std::vector<quint32>& stringhe)
-        : xml(xml), foglio(foglio), stringhe(stringhe)
+    LettoreCelle(LettoreXml& xml, UscitaLettura& uscita, StringheCondivise stringhe)
+        : xml(xml), uscita(uscita), stringhe(stringhe)
     {
     }
 
-    Cella leggi(int riga, int colonna)
+    void leggi(uint32_t riga, uint16_t colonna)
     {
-        Cella cella;
-        cella.colonna = quint16(colonna);
         long long stile = 0;
         if (const std::string* s = xml.attributo("s")) {
             const auto esito = std::from_chars(s->data(), s->data() + s->size(), stile);
             if (esito.ec != std::errc() || stile < 0 || stile > 0xFFFFFF)
-                cellaNonValida(riga, colonna, "formato");
+                cellaNonValida(int(riga), colonna, "formato");
         }
-        cella.stile = quint32(stile);
         const std::string* t = xml.attributo("t");
         const std::string tipo = t ? *t : std::string();
         valore.clear();
@@ -114,57 +127,63 @@ public:
             else
                 xml.salta();
         }
-        TestiFoglio& testi = foglio.testi();
+        const auto formato = uint32_t(stile);
+        const auto conTesto = [&](TipoCella tipoCella, std::string_view testo) {
+            uscita.cellaConTesto(riga, colonna, tipoCella, formato, testo);
+        };
         if (tipo == "inlineStr") {
-            cella.testo = testi.aggiungi(valore);
+            conTesto(TipoCella::Testo, valore);
         } else if (tipo == "s") {
-            if (valore.empty())
-                return cella;
-            unsigned long long indice = 0;
-            const auto esito = std::from_chars(valore.data(), valore.data() + valore.size(), indice);
-            if (esito.ec != std::errc() || esito.ptr != valore.data() + valore.size() || indice >= stringhe.size())
-                cellaNonValida(riga, colonna, "stringa condivisa inesistente");
-            cella.testo = stringhe[indice];
+            uint32_t numero = 0;
+            if (!valore.empty()) {
+                unsigned long long indice = 0;
+                const auto esito = std::from_chars(valore.data(), valore.data() + valore.size(), indice);
+                if (esito.ec != std::errc() || esito.ptr != valore.data() + valore.size() || indice >= stringhe.quante)
+                    cellaNonValida(int(riga), colonna, "stringa condivisa inesistente");
+                numero = stringhe.prima + uint32_t(indice);
+            }
+            uscita.cella(riga, colonna, TipoCella::Testo, formato, numero);
         } else if (tipo == "str") {
             pezzo.clear();
             decodificaTesto(valore, pezzo);
-            cella.testo = testi.aggiungi(pezzo);
+            conTesto(TipoCella::Testo, pezzo);
         } else if (tipo == "b") {
-            cella.tipo = TipoCella::Booleano;
-            cella.testo = testi.aggiungi(senzaSpazi(valore) == "1" ? "1" : "0");
+            conTesto(TipoCella::Booleano, senzaSpazi(valore) == "1" ? "1" : "0");
         } else if (tipo == "e" || tipo == "d") {
-            cella.tipo = tipo == "e" ? TipoCella::Errore : TipoCella::DataIso;
-            cella.testo = testi.aggiungi(valore);
+            conTesto(tipo == "e" ? TipoCella::Errore : TipoCella::DataIso, valore);
         } else if (tipo.empty() || tipo == "n") {
-            if (valore.empty())
-                return cella; // a cell with a format only
+            if (valore.empty()) {
+                uscita.cella(riga, colonna, TipoCella::Testo, formato, 0); // a cell with a format only
+                return;
+            }
             double numero = 0;
             const char* fine = valore.data() + valore.size();
             const auto esito = std::from_chars(valore.data(), fine, numero);
             if (esito.ec != std::errc() || esito.ptr != fine || !std::isfinite(numero))
-                cellaNonValida(riga, colonna, "numero");
-            cella.tipo = TipoCella::Numero;
-            cella.testo = testi.aggiungi(valore);
+                cellaNonValida(int(riga), colonna, "numero");
+            conTesto(TipoCella::Numero, valore);
         } else {
-            cellaNonValida(riga, colonna, "tipo sconosciuto");
+            cellaNonValida(int(riga), colonna, "tipo sconosciuto");
         }
-        return cella;
     }
 
 private:
     LettoreXml& xml;
-    Foglio& foglio;
-    const std::vector<quint32>& stringhe;
+    UscitaLettura& uscita;
+    StringheCondivise stringhe;
     std::string valore, pezzo;
 };
 
 // The row just started, up to its end.
-void leggiRiga(LettoreXml& xml, Foglio& foglio, LettoreCelle& celle, int r)
+void leggiRiga(LettoreXml& xml, UscitaLettura& uscita, LettoreCelle& celle, int r)
 {
-    RigaFoglio& riga = foglio.riga(r);
     const std::string* s = xml.attributo("s");
-    riga.stile = vero(xml.attributo("customFormat")) ? (s ? std::atoll(s->c_str()) : 0) : -1;
-    riga.attributi = altriAttributi(xml.attributi(), {"r", "spans", "s", "customFormat"});
+    const long long stile = vero(xml.attributo("customFormat")) ? (s ? std::atoll(s->c_str()) : 0) : -1;
+    if (stile < -1 || stile > 0xFFFFFF)
+        throw ErroreExcel(QStringLiteral("la riga %1 ha un formato non valido").arg(r));
+    const QByteArray attributi = altriAttributi(xml.attributi(), {"r", "spans", "s", "customFormat"});
+    if (stile >= 0 || !attributi.isEmpty())
+        uscita.riga(uint32_t(r), int32_t(stile), std::string_view(attributi.constData(), size_t(attributi.size())));
     int colonna = 0;
     figli(xml, "c", [&] {
         IndirizzoCella dove{r, colonna + 1};
@@ -174,15 +193,14 @@ void leggiRiga(LettoreXml& xml, Foglio& foglio, LettoreCelle& celle, int r)
         if (dove.colonna <= colonna || dove.colonna > ultimaColonna)
             throw ErroreExcel(QStringLiteral("le celle della riga %1 non sono in ordine").arg(r));
         colonna = dove.colonna;
-        foglio.poni(r, celle.leggi(r, colonna));
+        celle.leggi(uint32_t(r), uint16_t(colonna));
     });
-    foglio.riga(r).celle.shrink_to_fit();
 }
 
 // sheetData's rows, up to its end.
-void leggiRighe(LettoreXml& xml, Foglio& foglio, const std::vector<quint32>& stringhe)
+void leggiRighe(LettoreXml& xml, UscitaLettura& uscita, StringheCondivise stringhe)
 {
-    LettoreCelle celle(xml, foglio, stringhe);
+    LettoreCelle celle(xml, uscita, stringhe);
     int numeroRiga = 0;
     figli(xml, "row", [&] {
         const std::string* attributoR = xml.attributo("r");
@@ -190,38 +208,82 @@ void leggiRighe(LettoreXml& xml, Foglio& foglio, const std::vector<quint32>& str
         if (r <= numeroRiga || r > ultimaRiga)
             throw ErroreExcel(QStringLiteral("le righe del foglio non sono in ordine o non sono valide"));
         numeroRiga = r;
-        leggiRiga(xml, foglio, celle, r);
+        leggiRiga(xml, uscita, celle, r);
     });
+}
+
+// The column ranges of <cols>, which follow each other without overlapping.
+void leggiColonne(LettoreXml& xml, UscitaLettura& uscita, std::string& resto)
+{
+    int ultimaLetta = 0;
+    for (Evento e; (e = xml.prossimo()) != Evento::Fine;) {
+        resto.append(xml.grezzo());
+        if (e != Evento::Inizio)
+            continue;
+        if (xml.nome() == "col") {
+            const std::string* min = xml.attributo("min");
+            const std::string* max = xml.attributo("max");
+            const int primo = min ? std::atoi(min->c_str()) : 0;
+            const int ultimo = max ? std::atoi(max->c_str()) : 0;
+            if (primo <= ultimaLetta || ultimo < primo || ultimo > ultimaColonna)
+                throw ErroreExcel(QStringLiteral("le colonne del foglio non sono valide"));
+            ultimaLetta = ultimo;
+            const std::string* larghezza = xml.attributo("width");
+            const std::string* stile = xml.attributo("style");
+            const QByteArray attributi =
+                altriAttributi(xml.attributi(), {"min", "max", "width", "style", "customWidth", "bestFit"});
+            uscita.colonne(uint16_t(primo), uint16_t(ultimo), larghezza ? std::atof(larghezza->c_str()) : 0,
+                           stile ? std::atoll(stile->c_str()) : -1,
+                           std::string_view(attributi.constData(), size_t(attributi.size())));
+        }
+        const size_t livello = xml.profondita();
+        while (xml.profondita() >= livello) {
+            if (xml.prossimo() == Evento::FineDocumento)
+                throw ErroreExcel(QStringLiteral("le colonne del foglio non sono valide"));
+            resto.append(xml.grezzo());
+        }
+    }
+    resto.append(xml.grezzo());
 }
 
 } // namespace
 
-std::vector<quint32> leggiStringheCondivise(FlussoZip& flusso, TestiFoglio& testi)
+StringheCondivise leggiStringheCondivise(FlussoZip& flusso, UscitaLettura& uscita)
 {
     LettoreXml xml(flusso, "delle stringhe condivise");
-    std::vector<quint32> numeri;
+    StringheCondivise stringhe;
     std::string testo, pezzo;
     for (Evento e; (e = xml.prossimo()) != Evento::FineDocumento;)
         if (e == Evento::Inizio && xml.profondita() == 2 && xml.nome() == "si") {
             leggiStringa(xml, testo, pezzo);
-            numeri.push_back(testi.aggiungi(testo));
+            const uint32_t numero = uscita.testo(testo);
+            if (stringhe.quante++ == 0)
+                stringhe.prima = numero;
         }
-    return numeri;
+    return stringhe;
 }
 
-QByteArray leggiRigheFoglio(FlussoZip& flusso, Foglio& foglio, const std::vector<quint32>& stringhe)
+std::string leggiRigheFoglio(FlussoZip& flusso, UscitaLettura& uscita, StringheCondivise stringhe, std::string& prefisso)
 {
     LettoreXml xml(flusso, "del foglio");
-    QByteArray resto;
+    std::string resto;
     bool righeLette = false;
     for (Evento e; (e = xml.prossimo()) != Evento::FineDocumento;) {
-        resto.append(xml.grezzo().data(), qsizetype(xml.grezzo().size()));
+        resto.append(xml.grezzo());
         if (e == Evento::Inizio && xml.profondita() == 2 && xml.nome() == "sheetData" && !righeLette) {
             righeLette = true;
-            leggiRighe(xml, foglio, stringhe);
-            resto.append(xml.grezzo().data(), qsizetype(xml.grezzo().size())); // sheetData's end
+            const std::string_view nome = xml.grezzo().substr(1, xml.grezzo().find_first_of(" \t\r\n/>", 1) - 1);
+            prefisso.assign(nome.substr(0, nome.size() - xml.nome().size()));
+            leggiRighe(xml, uscita, stringhe);
+            resto.append(xml.grezzo()); // sheetData's end
+        } else if (e == Evento::Inizio && xml.profondita() == 2 && xml.nome() == "cols") {
+            leggiColonne(xml, uscita, resto);
         }
+        if (resto.size() > size_t(massimoRestoFoglio))
+            throw superaLimiteMb(massimoRestoFoglio, "parti del foglio fuori dalle celle");
     }
+    if (!righeLette)
+        throw ErroreExcel(QStringLiteral("il foglio non ha celle"));
     return resto;
 }
 

@@ -1,21 +1,26 @@
 #pragma once
 #include <QByteArray>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
 
 class FlussoZip;
-class Foglio;
-class TestiFoglio;
+class UscitaLettura;
 
-// The large parts of an .xlsx, read as streams.
+// The large parts of an .xlsx, read as streams and sent on as they are read.
 
-// The shared strings into the sheet's texts; the number of each, in their order.
-std::vector<quint32> leggiStringheCondivise(FlussoZip& flusso, TestiFoglio& testi);
-// The sheet part's rows into the sheet; the rest of the part, as written, is returned with
-// sheetData left empty. Throws ErroreExcel.
-QByteArray leggiRigheFoglio(FlussoZip& flusso, Foglio& foglio, const std::vector<quint32>& stringhe);
+// The shared strings, sent as texts one after the other from the number `prima`.
+struct StringheCondivise {
+    uint32_t prima = 0;
+    uint32_t quante = 0;
+};
+StringheCondivise leggiStringheCondivise(FlussoZip& flusso, UscitaLettura& uscita);
+// The sheet part's rows and column ranges; the rest of the part, as written, is returned
+// with sheetData left empty, and the prefix of its elements' names ("x:" or "") in prefisso.
+// Throws ErroreExcel.
+std::string leggiRigheFoglio(FlussoZip& flusso, UscitaLettura& uscita, StringheCondivise stringhe, std::string& prefisso);
 
 // Attributes other than those excluded, written again (' name="value"'...) for the writer.
 QByteArray altriAttributi(const std::vector<std::pair<std::string, std::string>>& attributi,

@@ -1,12 +1,20 @@
-#include "platform/excel/contenuto_libro.h"
+#include "platform/excel/archivio_zip.h"
 #include "platform/excel/errore_excel.h"
+#include "platform/excel/lettore_xml.h"
 #include "platform/excel/lettura_foglio.h"
-#include "platform/excel/xml_parti.h"
+#include "platform/excel/lettura_libro.h"
+#include "platform/excel/limiti_libro.h"
+#include "platform/excel/protocollo_lettura.h"
 #include <QStringList>
-#include <cstring>
+#include <charconv>
 #include <map>
+#include <vector>
+
+// An .xlsx read as streams, every part with the same XML reader; what it holds is sent on.
 
 namespace {
+
+using Evento = LettoreXml::Evento;
 
 struct Relazione {
     QString tipo; // the last segment of the relationship type: "worksheet", "styles"...
@@ -40,22 +48,57 @@ QString risolvi(const QString& cartella, const QString& destinazione)
     return pezzi.join(QLatin1Char('/'));
 }
 
+QString testo(const std::string* valore)
+{
+    return valore ? QString::fromUtf8(valore->data(), qsizetype(valore->size())) : QString();
+}
+
+bool vero(const std::string* valore)
+{
+    return valore && (*valore == "1" || *valore == "true");
+}
+
+long long intero(const std::string* valore, long long altrimenti)
+{
+    long long n = altrimenti;
+    if (valore)
+        std::from_chars(valore->data(), valore->data() + valore->size(), n);
+    return n;
+}
+
+// One more entry of a list, within its limit.
+void contaVoce(qint64& quante, const char* elenco)
+{
+    if (++quante > massimoVociElenco)
+        throw superaLimite(massimoVociElenco, "voci", elenco);
+}
+
+// Calls leggi at each element start of a part, with the reader on it; false when there is no such part.
+template <typename Lettura>
+bool perElementi(const ArchivioZip& archivio, const QString& parte, const char* nomeParte, Lettura&& leggi)
+{
+    const std::unique_ptr<FlussoZip> flusso = archivio.flusso(parte);
+    if (!flusso)
+        return false;
+    LettoreXml xml(*flusso, nomeParte);
+    for (Evento e; (e = xml.prossimo()) != Evento::FineDocumento;)
+        if (e == Evento::Inizio)
+            leggi(xml);
+    return true;
+}
+
 std::map<QString, Relazione> leggiRelazioni(const ArchivioZip& archivio, const QString& parte)
 {
     std::map<QString, Relazione> relazioni;
-    const QByteArray xml = archivio.parte(relazioniDi(parte));
-    if (xml.isNull())
-        return relazioni;
-    pugi::xml_document doc;
-    caricaParte(doc, xml, "delle relazioni");
-    for (pugi::xml_node r : doc.document_element().children()) {
-        if (std::strcmp(nomeLocale(r), "Relationship") != 0 || r.attribute("TargetMode").value() == std::string("External"))
-            continue;
-        const QString tipo = QString::fromUtf8(r.attribute("Type").value());
-        relazioni[QString::fromUtf8(r.attribute("Id").value())] = {
-            tipo.mid(tipo.lastIndexOf(QLatin1Char('/')) + 1),
-            risolvi(cartellaDi(parte), QString::fromUtf8(r.attribute("Target").value()))};
-    }
+    qint64 quante = 0;
+    perElementi(archivio, relazioniDi(parte), "delle relazioni", [&](LettoreXml& xml) {
+        if (xml.profondita() != 2 || xml.nome() != "Relationship" || testo(xml.attributo("TargetMode")) == QLatin1String("External"))
+            return;
+        contaVoce(quante, "relazioni di una parte");
+        const QString tipo = testo(xml.attributo("Type"));
+        relazioni[testo(xml.attributo("Id"))] = {tipo.mid(tipo.lastIndexOf(QLatin1Char('/')) + 1),
+                                                  risolvi(cartellaDi(parte), testo(xml.attributo("Target")))};
+    });
     return relazioni;
 }
 
@@ -67,99 +110,89 @@ QString parteDelTipo(const std::map<QString, Relazione>& relazioni, const char* 
     return {};
 }
 
-bool vero(pugi::xml_attribute a)
-{
-    return a.value() == std::string("1") || a.value() == std::string("true");
-}
+struct FoglioDelLibro {
+    QString nome, id;
+};
 
-void leggiColonne(pugi::xml_node cols, Foglio& foglio)
+// The styles part: the number format of each cell format, and the workbook's number formats.
+void leggiStili(const ArchivioZip& archivio, const QString& parte, UscitaLettura& uscita)
 {
-    for (pugi::xml_node col : cols.children()) {
-        if (std::strcmp(nomeLocale(col), "col") != 0)
-            continue;
-        const int primo = col.attribute("min").as_int(0);
-        const int ultimo = col.attribute("max").as_int(0);
-        if (primo < 1 || ultimo < primo || ultimo > ultimaColonna)
-            throw ErroreExcel(QStringLiteral("le colonne del foglio non sono valide"));
-        for (int c = primo; c <= ultimo; ++c) {
-            ColonnaFoglio& colonna = foglio.colonna(c);
-            colonna.larghezza = col.attribute("width").as_double(0);
-            colonna.stile = col.attribute("style") ? col.attribute("style").as_llong(0) : -1;
-            std::vector<std::pair<std::string, std::string>> attributi;
-            for (pugi::xml_attribute a : col.attributes())
-                attributi.emplace_back(a.name(), a.value());
-            colonna.attributi = altriAttributi(attributi, {"min", "max", "width", "style", "customWidth", "bestFit"});
+    qint64 formati = 0, celle = 0;
+    bool formatiCelle = false; // the first cellXfs only
+    perElementi(archivio, parte, "degli stili", [&](LettoreXml& xml) {
+        if (xml.profondita() == 3 && xml.nome() == "numFmt") {
+            contaVoce(formati, "formati di numero");
+            const std::string* codice = xml.attributo("formatCode");
+            uscita.formatoNumero(int32_t(intero(xml.attributo("numFmtId"), -1)), codice ? *codice : std::string());
+        } else if (xml.profondita() == 2 && xml.nome() == "cellXfs" && !formatiCelle) {
+            formatiCelle = true;
+            // Only these are the cells' formats (cellStyleXfs holds xf elements too).
+            for (Evento e; (e = xml.prossimo()) != Evento::Fine;) {
+                if (e != Evento::Inizio)
+                    continue;
+                if (xml.nome() == "xf") {
+                    contaVoce(celle, "formati di cella");
+                    uscita.stile(int32_t(intero(xml.attributo("numFmtId"), 0)));
+                }
+                xml.salta();
+            }
         }
-    }
+    });
 }
 
 } // namespace
 
-ContenutoLibro leggiXlsx(const QString& percorso)
+void leggiXlsx(const QString& percorso, UscitaLettura& uscita)
 {
-    ContenutoLibro libro;
-    libro.parti = std::make_unique<PartiXlsx>();
-    PartiXlsx& parti = *libro.parti;
-    parti.archivio = ArchivioZip::leggi(percorso);
+    const ArchivioZip archivio = ArchivioZip::leggi(percorso);
 
-    QString parteLibro = parteDelTipo(leggiRelazioni(parti.archivio, QString()), "officeDocument");
+    QString parteLibro = parteDelTipo(leggiRelazioni(archivio, QString()), "officeDocument");
     if (parteLibro.isEmpty())
         parteLibro = QStringLiteral("xl/workbook.xml");
-    const QByteArray xmlLibro = parti.archivio.parte(parteLibro);
-    if (xmlLibro.isNull())
+    bool sistema1904 = false;
+    std::vector<FoglioDelLibro> fogli;
+    long long attivo = -1; // from the first workbook view
+    qint64 quantiFogli = 0;
+    const bool trovato = perElementi(archivio, parteLibro, "della cartella di lavoro", [&](LettoreXml& xml) {
+        if (xml.profondita() == 2 && xml.nome() == "workbookPr") {
+            sistema1904 = vero(xml.attributo("date1904"));
+        } else if (xml.profondita() == 3 && xml.nome() == "workbookView" && attivo < 0) {
+            attivo = intero(xml.attributo("activeTab"), 0);
+        } else if (xml.profondita() == 3 && xml.nome() == "sheet") {
+            contaVoce(quantiFogli, "fogli");
+            FoglioDelLibro foglio{testo(xml.attributo("name")), {}};
+            for (const auto& [nome, valore] : xml.attributi())
+                if (nome == "id" || nome.ends_with(":id"))
+                    foglio.id = QString::fromUtf8(valore.data(), qsizetype(valore.size()));
+            fogli.push_back(foglio);
+        }
+    });
+    if (!trovato)
         throw ErroreExcel(QStringLiteral("manca la cartella di lavoro (%1)").arg(parteLibro));
-    pugi::xml_document libroXml;
-    caricaParte(libroXml, xmlLibro, "della cartella di lavoro");
-    const pugi::xml_node radice = libroXml.document_element();
-    const bool sistema1904 = vero(figlio(radice, "workbookPr").attribute("date1904"));
-
-    std::vector<pugi::xml_node> fogli;
-    for (pugi::xml_node s : figlio(radice, "sheets").children())
-        if (std::strcmp(nomeLocale(s), "sheet") == 0)
-            fogli.push_back(s);
     if (fogli.empty())
         throw ErroreExcel(QStringLiteral("la cartella di lavoro non ha fogli"));
     // The sheet that was active when the workbook was saved; the first one when none is named.
-    const long long attivo = figlio(figlio(radice, "bookViews"), "workbookView").attribute("activeTab").as_llong(0);
-    const pugi::xml_node foglioXml = fogli[attivo >= 0 && size_t(attivo) < fogli.size() ? size_t(attivo) : 0];
-    const QString nomeFoglio = QString::fromUtf8(foglioXml.attribute("name").value());
+    const FoglioDelLibro& foglio = fogli[attivo >= 0 && size_t(attivo) < fogli.size() ? size_t(attivo) : 0];
 
-    const std::map<QString, Relazione> relazioni = leggiRelazioni(parti.archivio, parteLibro);
-    QString id;
-    for (pugi::xml_attribute a : foglioXml.attributes())
-        if (std::strcmp(a.name(), "id") == 0 || QByteArray(a.name()).endsWith(":id"))
-            id = QString::fromUtf8(a.value());
-    const auto relazione = relazioni.find(id);
-    if (relazione == relazioni.end() || !parti.archivio.contiene(relazione->second.parte))
-        throw ErroreExcel(QStringLiteral("manca il foglio \"%1\"").arg(nomeFoglio));
+    const std::map<QString, Relazione> relazioni = leggiRelazioni(archivio, parteLibro);
+    const auto relazione = relazioni.find(foglio.id);
+    if (relazione == relazioni.end() || !archivio.contiene(relazione->second.parte))
+        throw ErroreExcel(QStringLiteral("manca il foglio \"%1\"").arg(foglio.nome));
     if (relazione->second.tipo != QLatin1String("worksheet"))
-        throw ErroreExcel(QStringLiteral("il foglio attivo \"%1\" non è un foglio di lavoro").arg(nomeFoglio));
-    parti.parteFoglio = relazione->second.parte;
+        throw ErroreExcel(QStringLiteral("il foglio attivo \"%1\" non è un foglio di lavoro").arg(foglio.nome));
 
-    parti.relazioniLibro = relazioniDi(parteLibro);
-    parti.parteStili = parteDelTipo(relazioni, "styles");
-    parti.parteCalcoli = parteDelTipo(relazioni, "calcChain");
-    const QByteArray xmlStili = parti.archivio.parte(parti.parteStili);
-    libro.stili = xmlStili.isNull() ? std::make_unique<Stili>() : std::make_unique<Stili>(xmlStili);
-    libro.foglio = std::make_unique<Foglio>(*libro.stili, sistema1904);
+    PartiLette parti;
+    parti.parteFoglio = relazione->second.parte.toStdString();
+    parti.relazioniLibro = relazioniDi(parteLibro).toStdString();
+    parti.parteStili = parteDelTipo(relazioni, "styles").toStdString();
+    parti.parteCalcoli = parteDelTipo(relazioni, "calcChain").toStdString();
+    leggiStili(archivio, QString::fromStdString(parti.parteStili), uscita);
+    uscita.libro(sistema1904);
 
-    // The shared strings and the rows are read as streams, straight into the sheet.
-    std::vector<quint32> stringhe;
-    if (const auto flusso = parti.archivio.flusso(parteDelTipo(relazioni, "sharedStrings")))
-        stringhe = leggiStringheCondivise(*flusso, libro.foglio->testi());
-    const QByteArray resto = leggiRigheFoglio(*parti.archivio.flusso(parti.parteFoglio), *libro.foglio, stringhe);
-
-    // The skeleton: the sheet part without its rows, a marker in their place.
-    caricaParte(parti.scheletro, resto, "del foglio");
-    const pugi::xml_node worksheet = parti.scheletro.document_element();
-    pugi::xml_node sheetData = figlio(worksheet, "sheetData");
-    if (!sheetData)
-        throw ErroreExcel(QStringLiteral("il foglio \"%1\" non ha celle").arg(nomeFoglio));
-    const char* nome = sheetData.name();
-    parti.prefisso = QString::fromUtf8(nome, qsizetype(nomeLocale(sheetData) - nome));
-    leggiColonne(figlio(worksheet, "cols"), *libro.foglio);
-    while (sheetData.first_child())
-        sheetData.remove_child(sheetData.first_child());
-    sheetData.append_child(pugi::node_comment).set_value(segnapostoRighe);
-    return libro;
+    // The shared strings and the rows are sent on as they are read.
+    StringheCondivise stringhe;
+    if (const auto flusso = archivio.flusso(parteDelTipo(relazioni, "sharedStrings")))
+        stringhe = leggiStringheCondivise(*flusso, uscita);
+    parti.resto = leggiRigheFoglio(*archivio.flusso(relazione->second.parte), uscita, stringhe, parti.prefisso);
+    uscita.parti(parti);
 }

@@ -1,5 +1,6 @@
 #include "platform/excel/libro_excel.h"
 #include "platform/excel/errore_excel.h"
+#include "platform/excel/processo_lettura.h"
 #include <QFile>
 #include <QFileInfo>
 #include <new>
@@ -35,7 +36,7 @@ std::unique_ptr<LibroExcel> LibroExcel::apri(const QString& percorso)
     if (formato == Formato::Altro)
         throw ErroreExcel(QStringLiteral("Il file %1 non è una cartella di lavoro Excel (.xlsx o .xls)").arg(percorso));
     try {
-        ContenutoLibro letto = formato == Formato::Xlsx ? leggiXlsx(percorso) : leggiXls(percorso);
+        ContenutoLibro letto = leggiInProcessoDiLettura(percorso);
         return std::unique_ptr<LibroExcel>(new LibroExcel(percorso, std::move(letto)));
     } catch (const ErroreExcel& e) {
         throw ErroreExcel(QStringLiteral("La cartella di lavoro %1 non si può leggere: %2").arg(percorso, e.descrizione));

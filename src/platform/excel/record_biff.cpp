@@ -1,5 +1,6 @@
 #include "platform/excel/record_biff.h"
 #include "platform/excel/dati_binari.h"
+#include "platform/excel/file_composto.h"
 #include "platform/excel/testo_xml.h"
 #include <algorithm>
 #include <stdexcept>
@@ -13,11 +14,21 @@ namespace {
 
 } // namespace
 
+bool Segmenti::prossimoPezzo()
+{
+    Record r;
+    if (!seguito || !seguito->continua(r))
+        return false;
+    pezzo = r.dati;
+    i = 0;
+    return true;
+}
+
 void Segmenti::salta(size_t quanti)
 {
     while (quanti > 0) {
         avanza();
-        const size_t qui = std::min(quanti, pezzi[n].size() - i);
+        const size_t qui = std::min(quanti, pezzo.size() - i);
         i += qui;
         quanti -= qui;
     }
@@ -25,19 +36,10 @@ void Segmenti::salta(size_t quanti)
 
 bool Segmenti::finiti()
 {
-    while (n < pezzi.size() && i == pezzi[n].size()) {
-        ++n;
-        i = 0;
-    }
-    return n == pezzi.size();
-}
-
-size_t Segmenti::dimensione() const
-{
-    size_t totale = 0;
-    for (std::string_view p : pezzi)
-        totale += p.size();
-    return totale;
+    while (i == pezzo.size())
+        if (!prossimoPezzo())
+            return true;
+    return false;
 }
 
 void Segmenti::avanza()
@@ -56,11 +58,11 @@ void Segmenti::stringa(std::string& utf8)
     bool alti = flags & 0x01;
     char16_t alto = 0; // the first half of a surrogate pair
     while (caratteri > 0) {
-        if (i == pezzi[n].size()) {
-            ++n; // characters go on in a CONTINUE record, after its own flags byte
-            i = 0;
-            avanza();
-            alti = uint8_t(pezzi[n][i++]) & 0x01;
+        if (i == pezzo.size()) {
+            // Characters go on in a CONTINUE record, after its own flags byte.
+            if (!prossimoPezzo() || pezzo.empty())
+                danneggiato();
+            alti = uint8_t(pezzo[i++]) & 0x01;
         }
         const char16_t c = alti ? char16_t(u16()) : char16_t(u8());
         --caratteri;
@@ -79,31 +81,31 @@ void Segmenti::stringa(std::string& utf8)
 
 bool Records::prossimo(Record& r)
 {
-    if (posizione + 4 > flusso.size())
+    if (posizione + 4 > flusso.dimensione())
         return false;
-    r.tipo = u16(flusso, posizione);
-    const size_t lunghezza = u16(flusso, posizione + 2);
-    if (posizione + 4 + lunghezza > flusso.size())
-        danneggiato();
-    r.dati = flusso.substr(posizione + 4, lunghezza);
-    posizione += 4 + lunghezza;
+    char testa[4];
+    flusso.leggi(posizione, 4, testa);
+    const std::string_view t(testa, 4);
+    r.tipo = ::u16(t, 0);
+    dati.resize(::u16(t, 2));
+    flusso.leggi(posizione + 4, dati.size(), dati.data());
+    r.dati = dati;
+    posizione += 4 + dati.size();
     return true;
 }
 
-Segmenti Records::conSeguito(const Record& r)
+bool Records::continua(Record& r)
 {
-    std::vector<std::string_view> pezzi{r.dati};
-    while (posizione + 4 <= flusso.size() && u16(flusso, posizione) == recContinue) {
-        Record c;
-        prossimo(c);
-        pezzi.push_back(c.dati);
-    }
-    return Segmenti(std::move(pezzi));
+    char tipo[2];
+    if (posizione + 4 > flusso.dimensione())
+        return false;
+    flusso.leggi(posizione, 2, tipo);
+    return ::u16(std::string_view(tipo, 2), 0) == recContinue && prossimo(r);
 }
 
 void Records::vai(size_t dove)
 {
-    if (dove >= flusso.size())
+    if (dove >= flusso.dimensione())
         danneggiato();
     posizione = dove;
 }

@@ -24,7 +24,8 @@ void scriviRighe(std::string& xml, const Foglio& foglio, const std::string& pref
     int numero = 0;
     for (const RigaFoglio& r : foglio.righe()) {
         ++numero;
-        if (r.celle.empty() && r.stile < 0 && r.attributi.isEmpty())
+        const QByteArrayView attributi = foglio.testi().testo(r.attributi);
+        if (r.celle.empty() && r.stile < 0 && attributi.isEmpty())
             continue;
         xml += '<' + riga + " r=\"";
         aggiungiNumero(xml, numero);
@@ -34,7 +35,7 @@ void scriviRighe(std::string& xml, const Foglio& foglio, const std::string& pref
             aggiungiNumero(xml, r.stile);
             xml += "\" customFormat=\"1\"";
         }
-        xml.append(r.attributi.constData(), size_t(r.attributi.size()));
+        xml.append(attributi.data(), size_t(attributi.size()));
         xml += '>';
         for (const Cella& cella : r.celle) {
             std::string& colonna = lettere[cella.colonna];
@@ -77,9 +78,10 @@ void scriviRighe(std::string& xml, const Foglio& foglio, const std::string& pref
     }
 }
 
-bool stessaColonna(const ColonnaFoglio& a, const ColonnaFoglio& b)
+bool stessaColonna(const Foglio& foglio, const ColonnaFoglio& a, const ColonnaFoglio& b)
 {
-    return a.larghezza == b.larghezza && a.stile == b.stile && a.attributi == b.attributi;
+    return a.larghezza == b.larghezza && a.stile == b.stile
+           && foglio.testi().testo(a.attributi) == foglio.testi().testo(b.attributi);
 }
 
 // The sheet's <cols>, runs of equal columns merged; none when every column is as by default.
@@ -94,10 +96,10 @@ void aggiornaColonne(pugi::xml_node worksheet, pugi::xml_node sheetData, const F
     std::string xml = "<cols>";
     for (size_t primo = 0; primo < colonne.size();) {
         size_t ultimo = primo;
-        while (ultimo + 1 < colonne.size() && stessaColonna(colonne[ultimo + 1], colonne[primo]))
+        while (ultimo + 1 < colonne.size() && stessaColonna(foglio, colonne[ultimo + 1], colonne[primo]))
             ++ultimo;
         const ColonnaFoglio& col = colonne[primo];
-        if (!stessaColonna(col, normale)) {
+        if (!stessaColonna(foglio, col, normale)) {
             xml += "<col min=\"" + std::to_string(primo + 1) + "\" max=\"" + std::to_string(ultimo + 1) + '"';
             if (col.larghezza > 0)
                 xml += " width=\"" + QString::number(col.larghezza, 'g', 10).toStdString() + "\" customWidth=\"1\"";
@@ -105,7 +107,8 @@ void aggiornaColonne(pugi::xml_node worksheet, pugi::xml_node sheetData, const F
                 xml += " width=\"9.140625\""; // the default width of a column that only has a format
             if (col.stile >= 0)
                 xml += " style=\"" + std::to_string(col.stile) + '"';
-            xml.append(col.attributi.constData(), size_t(col.attributi.size()));
+            const QByteArrayView attributi = foglio.testi().testo(col.attributi);
+            xml.append(attributi.data(), size_t(attributi.size()));
             xml += "/>";
         }
         primo = ultimo + 1;
@@ -178,14 +181,21 @@ void togliCatenaCalcoli(PartiXlsx& parti)
 void scriviXlsx(PartiXlsx& parti, const Stili& stili, const Foglio& foglio, const QString& percorso)
 {
     if (stili.modificati())
-        parti.archivio.poni(parti.parteStili, stili.xmlAggiornato());
+        parti.archivio.poni(parti.parteStili, stili.xmlAggiornato(parti.archivio.parte(parti.parteStili)));
     togliCatenaCalcoli(parti);
 
-    // The skeleton is written as a tree; the rows go in its marker's place, one after the other.
+    // The skeleton is written as a tree; the rows go in a marker's place in sheetData, one
+    // after the other.
     pugi::xml_document scheletro;
-    scheletro.reset(parti.scheletro);
+    caricaParte(scheletro, parti.scheletro, "del foglio");
     const pugi::xml_node worksheet = scheletro.document_element();
-    const pugi::xml_node sheetData = figlio(worksheet, "sheetData");
+    pugi::xml_node sheetData = figlio(worksheet, "sheetData");
+    if (!sheetData)
+        throw ErroreExcel(QStringLiteral("il foglio non ha celle"));
+    while (sheetData.first_child())
+        sheetData.remove_child(sheetData.first_child());
+    static constexpr char segnapostoRighe[] = "corvext-righe";
+    sheetData.append_child(pugi::node_comment).set_value(segnapostoRighe);
     aggiornaColonne(worksheet, sheetData, foglio, parti.prefisso);
     aggiornaDimensione(worksheet, foglio);
     const QByteArray testo = testoXml(scheletro);

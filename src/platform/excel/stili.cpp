@@ -1,6 +1,7 @@
 #include "platform/excel/stili.h"
 #include "platform/excel/errore_excel.h"
 #include "platform/excel/xml_parti.h"
+#include <cstring>
 
 namespace {
 
@@ -62,20 +63,11 @@ bool codiceMostraOra(const QString& codice)
     return codiceMostra(codice, true) && !codiceMostra(codice, false);
 }
 
-Stili::Stili(const QByteArray& xml) : originale(xml)
+Stili::Stili(std::vector<int> numeroFormato, const std::vector<std::pair<int, QString>>& formati)
+    : numeroFormato(std::move(numeroFormato))
 {
-    pugi::xml_document doc;
-    caricaParte(doc, xml, "degli stili");
-    const pugi::xml_node radice = doc.document_element();
-    for (pugi::xml_node f : figlio(radice, "numFmts").children())
-    {
-        const QString codice = QString::fromUtf8(f.attribute("formatCode").value());
-        formatiPropri[f.attribute("numFmtId").as_int(-1)] = codiceMostraData(codice) ? Mostra::Data
-                                                             : codiceMostraOra(codice) ? Mostra::Ora
-                                                                                       : Mostra::Numero;
-    }
-    for (pugi::xml_node xf : figlio(radice, "cellXfs").children())
-        numeroFormato.push_back(xf.attribute("numFmtId").as_int(0));
+    for (const auto& [numero, codice] : formati)
+        formatiPropri[numero] = codiceMostraData(codice) ? Mostra::Data : codiceMostraOra(codice) ? Mostra::Ora : Mostra::Numero;
 }
 
 Stili::Mostra Stili::mostra(quint32 formato) const
@@ -117,15 +109,20 @@ quint32 Stili::formatoTesto(quint32 formato)
     return nuovo;
 }
 
-QByteArray Stili::xmlAggiornato() const
+QByteArray Stili::xmlAggiornato(const QByteArray& originale) const
 {
     if (aggiunti.empty())
         return originale;
     pugi::xml_document doc;
-    doc.load_buffer(originale.constData(), size_t(originale.size()));
+    caricaParte(doc, originale, "degli stili");
     pugi::xml_node xfs = figlio(doc.document_element(), "cellXfs");
-    std::vector<pugi::xml_node> esistenti(xfs.children().begin(), xfs.children().end());
+    std::vector<pugi::xml_node> esistenti;
+    for (pugi::xml_node xf : xfs.children())
+        if (std::strcmp(nomeLocale(xf), "xf") == 0)
+            esistenti.push_back(xf);
     for (quint32 sorgente : aggiunti) {
+        if (sorgente >= esistenti.size())
+            throw ErroreExcel(QStringLiteral("la parte degli stili non corrisponde ai formati letti"));
         pugi::xml_node copia = xfs.append_copy(esistenti[sorgente]);
         copia.remove_attribute("numFmtId");
         copia.remove_attribute("applyNumberFormat");

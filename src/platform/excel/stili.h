@@ -9,8 +9,9 @@
 class Stili {
 public:
     Stili() = default;
-    // Reads the styles part; throws ErroreExcel when it is no styles part.
-    explicit Stili(const QByteArray& xml);
+    // From the styles part: the number format of each cell format, and the workbook's own
+    // number formats with their codes.
+    Stili(std::vector<int> numeroFormato, const std::vector<std::pair<int, QString>>& formati);
 
     bool mostraData(quint32 formato) const;
     // A time of day without a date ("hh:mm:ss").
@@ -18,14 +19,13 @@ public:
     // The format that is `formato` with the number format "@".
     quint32 formatoTesto(quint32 formato);
     bool modificati() const { return !aggiunti.empty(); }
-    // The styles part with the text formats added.
-    QByteArray xmlAggiornato() const;
+    // The styles part (as read) with the text formats added.
+    QByteArray xmlAggiornato(const QByteArray& originale) const;
 
 private:
     enum class Mostra { Numero, Data, Ora };
     Mostra mostra(quint32 formato) const;
 
-    QByteArray originale;
     std::vector<int> numeroFormato; // numFmtId of each cell format
     std::map<int, Mostra> formatiPropri; // the number formats the workbook defines, and what each shows
     std::map<quint32, quint32> varianteTesto;

@@ -1,0 +1,185 @@
+#include "platform/excel/composizione_libro.h"
+#include "platform/excel/limiti_libro.h"
+#include "platform/excel/xml_parti.h"
+#include <cstring>
+
+namespace {
+
+[[noreturn]] void danneggiato()
+{
+    throw ErroreExcel(QStringLiteral("la lettura non ha dato dati validi: il file è danneggiato"));
+}
+
+// The fields of a record, read in order.
+class Campi {
+public:
+    explicit Campi(QByteArrayView dati) : dati(dati) {}
+
+    template <typename T>
+    T intero()
+    {
+        if (posizione + qsizetype(sizeof(T)) > dati.size())
+            danneggiato();
+        uint64_t valore = 0;
+        for (size_t i = 0; i < sizeof(T); ++i)
+            valore |= uint64_t(uint8_t(dati[posizione++])) << (8 * i);
+        return T(valore);
+    }
+    QByteArrayView testo(qsizetype n)
+    {
+        if (n < 0 || posizione + n > dati.size())
+            danneggiato();
+        const QByteArrayView t = dati.sliced(posizione, n);
+        posizione += n;
+        return t;
+    }
+    QByteArrayView resto() { return testo(dati.size() - posizione); }
+    std::string campo() { return testo(qsizetype(intero<uint32_t>())).toByteArray().toStdString(); }
+
+private:
+    QByteArrayView dati;
+    qsizetype posizione = 0;
+};
+
+} // namespace
+
+void Composizione::aggiungi(QByteArray& dati)
+{
+    qsizetype i = 0;
+    for (uint32_t lunghezza = 0; i + 5 <= dati.size(); i += 5 + lunghezza) {
+        std::memcpy(&lunghezza, dati.constData() + i + 1, 4);
+        if (lunghezza > quint64(dati.size() - i - 5))
+            break;
+        record(VoceLettura(uint8_t(dati[i])), QByteArrayView(dati.constData() + i + 5, lunghezza));
+    }
+    dati.remove(0, i);
+}
+
+Foglio& Composizione::foglio()
+{
+    if (!letto)
+        danneggiato();
+    return *letto;
+}
+
+void Composizione::record(VoceLettura voce, QByteArrayView dati)
+{
+    if (fine)
+        danneggiato();
+    Campi c(dati);
+    switch (voce) {
+    case VoceLettura::Stile:
+        if (letto || qint64(stili.size()) >= massimoVociElenco)
+            danneggiato();
+        stili.push_back(c.intero<int32_t>());
+        break;
+    case VoceLettura::FormatoNumero: {
+        if (letto || qint64(formati.size()) >= massimoVociElenco)
+            danneggiato();
+        const int numero = c.intero<int32_t>();
+        formati.emplace_back(numero, QString::fromUtf8(c.resto()));
+        break;
+    }
+    case VoceLettura::Libro: {
+        if (letto)
+            danneggiato();
+        elencoStili = std::make_unique<Stili>(std::move(stili), formati);
+        letto = std::make_unique<Foglio>(*elencoStili, c.intero<uint8_t>() != 0);
+        break;
+    }
+    case VoceLettura::Testo: {
+        const QByteArrayView testo = c.resto();
+        controllaTestoCella(testo);
+        foglio().testi().accoda(testo);
+        break;
+    }
+    case VoceLettura::Cella:
+    case VoceLettura::CellaConTesto: {
+        const auto riga = c.intero<uint32_t>();
+        const auto colonna = c.intero<uint16_t>();
+        const auto tipo = c.intero<uint8_t>();
+        const auto stile = c.intero<uint32_t>();
+        if (riga < 1 || riga > uint32_t(ultimaRiga) || colonna < 1 || colonna > ultimaColonna
+            || tipo > uint8_t(TipoCella::DataIso))
+            danneggiato();
+        uint32_t testo = 0;
+        if (voce == VoceLettura::Cella) {
+            testo = c.intero<uint32_t>();
+            if (testo >= foglio().testi().quanti())
+                danneggiato();
+        } else {
+            const QByteArrayView valore = c.resto();
+            controllaTestoCella(valore);
+            testo = foglio().testi().accoda(valore);
+        }
+        foglio().poni(int(riga), Cella{colonna, TipoCella(tipo), stile, testo});
+        break;
+    }
+    case VoceLettura::Riga: {
+        const auto numero = c.intero<uint32_t>();
+        const auto stile = c.intero<int32_t>();
+        const auto attributi = c.intero<uint32_t>();
+        if (numero < 1 || numero > uint32_t(ultimaRiga) || stile < -1 || attributi >= foglio().testi().quanti())
+            danneggiato();
+        RigaFoglio& riga = foglio().riga(int(numero));
+        riga.stile = stile;
+        riga.attributi = attributi;
+        break;
+    }
+    case VoceLettura::Colonne: {
+        const auto primo = c.intero<uint16_t>();
+        const auto ultimo = c.intero<uint16_t>();
+        const auto bit = c.intero<uint64_t>();
+        const auto stile = c.intero<int64_t>();
+        const auto attributi = c.intero<uint32_t>();
+        if (primo <= colonneViste || ultimo < primo || ultimo > ultimaColonna || attributi >= foglio().testi().quanti())
+            danneggiato();
+        colonneViste = ultimo;
+        double larghezza;
+        std::memcpy(&larghezza, &bit, 8);
+        for (int col = primo; col <= ultimo; ++col)
+            foglio().colonna(col) = ColonnaFoglio{larghezza, stile, attributi};
+        break;
+    }
+    case VoceLettura::Parti: {
+        if (partiLette)
+            danneggiato();
+        auto p = std::make_unique<PartiLette>();
+        for (std::string* t : {&p->parteFoglio, &p->parteStili, &p->parteCalcoli, &p->relazioniLibro, &p->prefisso, &p->resto})
+            *t = c.campo();
+        partiLette = std::move(p);
+        break;
+    }
+    case VoceLettura::Errore:
+        throw ErroreExcel(QString::fromUtf8(c.resto()));
+    case VoceLettura::Fine:
+        fine = true;
+        break;
+    default:
+        danneggiato();
+    }
+    if (letto && letto->memoria() > massimoMemoriaFoglio)
+        throw superaLimiteMb(massimoMemoriaFoglio, "celle e testi del foglio");
+}
+
+ContenutoLibro Composizione::risultato(const QString& percorso)
+{
+    if (!fine || !letto)
+        danneggiato();
+    ContenutoLibro libro;
+    libro.stili = std::move(elencoStili);
+    libro.foglio = std::move(letto);
+    if (partiLette) {
+        libro.parti = std::make_unique<PartiXlsx>();
+        PartiXlsx& parti = *libro.parti;
+        parti.archivio = ArchivioZip::leggi(percorso);
+        const auto testo = [](const std::string& t) { return QString::fromUtf8(t.data(), qsizetype(t.size())); };
+        parti.parteFoglio = testo(partiLette->parteFoglio);
+        parti.parteStili = testo(partiLette->parteStili);
+        parti.parteCalcoli = testo(partiLette->parteCalcoli);
+        parti.relazioniLibro = testo(partiLette->relazioniLibro);
+        parti.prefisso = testo(partiLette->prefisso);
+        parti.scheletro = QByteArray(partiLette->resto.data(), qsizetype(partiLette->resto.size()));
+    }
+    return libro;
+}

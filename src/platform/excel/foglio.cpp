@@ -4,6 +4,7 @@
 #include "platform/excel/testo_valore.h"
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -21,11 +22,20 @@ quint32 TestiFoglio::aggiungi(QByteArrayView utf8)
 
 quint32 TestiFoglio::accoda(QByteArrayView utf8)
 {
-    if (inizi.size() > 0xFFFFFFF0 || dati.size() + utf8.size() > 0xFFFFFFFF)
-        throw ErroreExcel(QStringLiteral("il foglio ha troppi testi"));
-    dati.append(utf8);
-    inizi.append(quint32(dati.size()));
-    return quint32(inizi.size() - 2);
+    if (utf8.size() > dimensioneBlocco)
+        throw ErroreExcel(QStringLiteral("il testo di una cella è troppo lungo"));
+    quint32 fine = fini.back();
+    const quint64 libero = quint64(blocchi.size()) * dimensioneBlocco - fine;
+    if (quint64(utf8.size()) > libero) {
+        if (fini.size() > 0xFFFFFFF0 || blocchi.size() >= 0xFFFFFFFFu / dimensioneBlocco)
+            throw ErroreExcel(QStringLiteral("il foglio ha troppi testi"));
+        fine = quint32(blocchi.size()) * dimensioneBlocco; // the rest of the block stays unused
+        blocchi.push_back(std::make_unique_for_overwrite<char[]>(dimensioneBlocco));
+    }
+    if (!utf8.isEmpty())
+        std::memcpy(blocchi.back().get() + (fine - (blocchi.size() - 1) * dimensioneBlocco), utf8.data(), size_t(utf8.size()));
+    fini.append(fine + quint32(utf8.size()));
+    return quint32(fini.size() - 1);
 }
 
 Foglio::Foglio(Stili& stili, bool sistema1904) : stili(stili), sistema1904(sistema1904) {}

@@ -4,15 +4,18 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <algorithm>
 #include <deque>
+#include <memory>
 #include <vector>
 
 class Stili;
 
 enum class TipoCella : quint8 { Testo, Numero, Booleano, Errore, DataIso };
 
-// The texts of a sheet's cells, UTF-8, one after the other; a cell holds its text's number.
-// Shared strings are put in once, and every cell that shows one holds the same number.
+// The texts of a sheet's cells, UTF-8, one after the other in blocks that are never moved (so
+// the texts grow without copying); a cell holds its text's number. Shared strings are put in
+// once, and every cell that shows one holds the same number.
 class TestiFoglio {
 public:
     // The text's number; 0, the empty text, for an empty one.
@@ -21,15 +24,25 @@ public:
     quint32 accoda(QByteArrayView utf8);
     QByteArrayView testo(quint32 numero) const
     {
-        return QByteArrayView(dati).sliced(inizi[numero], inizi[numero + 1] - inizi[numero]);
+        if (numero == 0 || fini[numero] == fini[numero - 1])
+            return {};
+        const quint32 fine = fini[numero];
+        // A text lies in one block: it starts where the one before ends, or at its block's start.
+        const quint32 blocco = (fine - 1) / dimensioneBlocco;
+        const quint32 inizio = std::max(fini[numero - 1], blocco * dimensioneBlocco);
+        return QByteArrayView(blocchi[blocco].get() + (inizio - blocco * dimensioneBlocco), fine - inizio);
     }
-    quint32 quanti() const { return quint32(inizi.size() - 1); }
+    quint32 quanti() const { return quint32(fini.size()); }
     // The bytes they take.
-    qint64 memoria() const { return dati.size() + inizi.size() * qint64(sizeof(quint32)); }
+    qint64 memoria() const
+    {
+        return qint64(blocchi.size()) * dimensioneBlocco + fini.size() * qint64(sizeof(quint32));
+    }
 
 private:
-    QByteArray dati;
-    QList<quint32> inizi{0, 0}; // text n from inizi[n] to inizi[n + 1]
+    static constexpr quint32 dimensioneBlocco = 4u << 20;
+    std::vector<std::unique_ptr<char[]>> blocchi;
+    QList<quint32> fini{0}; // text n ends at fini[n], text 0 is the empty one
 };
 
 // One cell as the file holds it: numbers keep the text they were written with.

@@ -1,0 +1,244 @@
+#include "libri_ostili.h"
+#include "platform/excel/archivio_zip.h"
+#include <QFile>
+#include <QtEndian>
+
+namespace {
+
+const char* spazioNomi = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
+
+// A workbook of one sheet: its sheet part's content, its shared strings (none when null) and
+// other entries.
+void scriviXlsx(const QString& file, const QByteArray& foglio, const QByteArray& stringhe = {}, int altreParti = 0)
+{
+    ArchivioZip zip;
+    zip.poni(QStringLiteral("[Content_Types].xml"),
+             "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+             "<Default Extension=\"xml\" ContentType=\"application/xml\"/></Types>");
+    zip.poni(QStringLiteral("_rels/.rels"),
+             "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"><Relationship Id=\"r1\" "
+             "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+             "Target=\"xl/workbook.xml\"/></Relationships>");
+    zip.poni(QStringLiteral("xl/workbook.xml"), QByteArray("<workbook xmlns=\"") + spazioNomi
+                                                    + "\" xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                                                      "relationships\"><sheets><sheet name=\"Dati\" sheetId=\"1\" "
+                                                      "r:id=\"r1\"/></sheets></workbook>");
+    QByteArray relazioni = "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                           "<Relationship Id=\"r1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                           "relationships/worksheet\" Target=\"worksheets/sheet1.xml\"/>"
+                           "<Relationship Id=\"r2\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                           "relationships/styles\" Target=\"styles.xml\"/>";
+    if (!stringhe.isNull()) {
+        relazioni += "<Relationship Id=\"r3\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                     "relationships/sharedStrings\" Target=\"sharedStrings.xml\"/>";
+        zip.poni(QStringLiteral("xl/sharedStrings.xml"), QByteArray("<sst xmlns=\"") + spazioNomi + "\">" + stringhe + "</sst>");
+    }
+    zip.poni(QStringLiteral("xl/_rels/workbook.xml.rels"), relazioni + "</Relationships>");
+    zip.poni(QStringLiteral("xl/styles.xml"), QByteArray("<styleSheet xmlns=\"") + spazioNomi
+                                                  + "\"><cellXfs count=\"1\"><xf numFmtId=\"0\"/></cellXfs></styleSheet>");
+    zip.poni(QStringLiteral("xl/worksheets/sheet1.xml"), QByteArray("<worksheet xmlns=\"") + spazioNomi + "\">" + foglio + "</worksheet>");
+    for (int i = 0; i < altreParti; ++i)
+        zip.poni(QStringLiteral("xl/media/parte%1.bin").arg(i), "x");
+    zip.scrivi(file);
+}
+
+void aggiungi16(QByteArray& b, quint16 v)
+{
+    b.append(char(v & 0xFF)).append(char(v >> 8));
+}
+
+void aggiungi32(QByteArray& b, quint32 v)
+{
+    aggiungi16(b, quint16(v & 0xFFFF));
+    aggiungi16(b, quint16(v >> 16));
+}
+
+void record(QByteArray& flusso, quint16 tipo, const QByteArray& dati)
+{
+    aggiungi16(flusso, tipo);
+    aggiungi16(flusso, quint16(dati.size()));
+    flusso += dati;
+}
+
+// The stream in a compound file of 512-byte sectors: the stream, the allocation table, its
+// list (beyond the header's 109 sectors) and the directory.
+QByteArray filecomposto(QByteArray flusso)
+{
+    const quint32 lunghezza = quint32(flusso.size());
+    flusso.append(QByteArray((512 - flusso.size() % 512) % 512, '\0'));
+    const quint32 settori = quint32(flusso.size() / 512);
+    quint32 tabelle = 1, elenchi = 0;
+    for (;;) {
+        elenchi = tabelle > 109 ? (tabelle - 109 + 126) / 127 : 0;
+        if ((settori + tabelle + elenchi + 1) <= tabelle * 128)
+            break;
+        ++tabelle;
+    }
+    const quint32 primaTabella = settori, primoElenco = settori + tabelle, cartella = settori + tabelle + elenchi;
+    QByteArray tabella;
+    for (quint32 s = 0; s < settori; ++s)
+        aggiungi32(tabella, s + 1 == settori ? 0xFFFFFFFE : s + 1);
+    for (quint32 i = 0; i < tabelle; ++i)
+        aggiungi32(tabella, 0xFFFFFFFD);
+    for (quint32 i = 0; i < elenchi; ++i)
+        aggiungi32(tabella, 0xFFFFFFFC);
+    aggiungi32(tabella, 0xFFFFFFFE);
+    while (tabella.size() < qsizetype(tabelle) * 512)
+        aggiungi32(tabella, 0xFFFFFFFF);
+    QByteArray elenco; // 127 of the table's sectors in each, then the next one
+    for (quint32 j = 0; j < elenchi; ++j) {
+        for (quint32 k = 0; k < 127; ++k)
+            aggiungi32(elenco, 109 + 127 * j + k < tabelle ? primaTabella + 109 + 127 * j + k : 0xFFFFFFFF);
+        aggiungi32(elenco, j + 1 < elenchi ? primoElenco + j + 1 : 0xFFFFFFFE);
+    }
+    const auto voce = [](const char16_t* nome, quint8 tipo, quint32 figlio, quint32 inizio, quint32 dimensione) {
+        QByteArray v(128, '\0');
+        int n = 0;
+        for (; nome[n]; ++n)
+            qToLittleEndian<quint16>(nome[n], v.data() + 2 * n);
+        qToLittleEndian<quint16>(quint16(2 * n + 2), v.data() + 0x40);
+        v[0x42] = char(tipo);
+        v[0x43] = 1;
+        qToLittleEndian<quint32>(0xFFFFFFFF, v.data() + 0x44);
+        qToLittleEndian<quint32>(0xFFFFFFFF, v.data() + 0x48);
+        qToLittleEndian<quint32>(figlio, v.data() + 0x4C);
+        qToLittleEndian<quint32>(inizio, v.data() + 0x74);
+        qToLittleEndian<quint32>(dimensione, v.data() + 0x78);
+        return v;
+    };
+    QByteArray directory = voce(u"Root Entry", 5, 1, 0xFFFFFFFE, 0) + voce(u"Workbook", 2, 0xFFFFFFFF, 0, lunghezza)
+                           + QByteArray(256, '\0');
+    QByteArray testa(512, '\0');
+    testa.replace(0, 8, QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8));
+    qToLittleEndian<quint16>(0x3E, testa.data() + 0x18);
+    qToLittleEndian<quint16>(3, testa.data() + 0x1A);
+    qToLittleEndian<quint16>(0xFFFE, testa.data() + 0x1C);
+    qToLittleEndian<quint16>(9, testa.data() + 0x1E);
+    qToLittleEndian<quint16>(6, testa.data() + 0x20);
+    qToLittleEndian<quint32>(tabelle, testa.data() + 0x2C);
+    qToLittleEndian<quint32>(cartella, testa.data() + 0x30);
+    qToLittleEndian<quint32>(4096, testa.data() + 0x38);
+    qToLittleEndian<quint32>(0xFFFFFFFE, testa.data() + 0x3C);
+    qToLittleEndian<quint32>(elenchi ? primoElenco : 0xFFFFFFFE, testa.data() + 0x44);
+    qToLittleEndian<quint32>(elenchi, testa.data() + 0x48);
+    for (quint32 i = 0; i < 109; ++i)
+        qToLittleEndian<quint32>(i < tabelle ? primaTabella + i : 0xFFFFFFFF, testa.data() + 0x4C + 4 * i);
+    return testa + flusso + tabella + elenco + directory;
+}
+
+void scriviFile(const QString& file, const QByteArray& dati)
+{
+    QFile f(file);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(dati);
+}
+
+} // namespace
+
+void xlsStringaRipetuta(const QString& file, int celle, int caratteri, quint32 indice)
+{
+    QByteArray bof;
+    aggiungi16(bof, 0x0600);
+    aggiungi16(bof, 0x0005);
+    aggiungi32(bof, 0);
+    aggiungi32(bof, 0);
+    aggiungi32(bof, 6);
+    QByteArray flusso;
+    record(flusso, 0x0809, bof);
+    // The shared string, its characters going on in CONTINUE records after a flags byte each.
+    QByteArray sst;
+    aggiungi32(sst, quint32(celle));
+    aggiungi32(sst, 1);
+    aggiungi16(sst, quint16(caratteri));
+    sst.append('\0');
+    int scritti = 0;
+    for (bool primo = true; primo || scritti < caratteri; primo = false) {
+        QByteArray pezzo = primo ? sst : QByteArray(1, '\0');
+        const int qui = std::min(caratteri - scritti, 8224 - int(pezzo.size()));
+        pezzo.append(QByteArray(qui, 'x'));
+        scritti += qui;
+        record(flusso, primo ? 0x00FC : 0x003C, pezzo);
+    }
+    QByteArray foglio;
+    aggiungi32(foglio, 0); // the sheet's offset, set below
+    foglio.append('\0').append('\0').append('\1').append('\0').append('S');
+    const qsizetype dove = flusso.size() + 4;
+    record(flusso, 0x0085, foglio);
+    record(flusso, 0x000A, {});
+    qToLittleEndian<quint32>(quint32(flusso.size()), flusso.data() + dove);
+    bof[2] = 0x10;
+    record(flusso, 0x0809, bof);
+    for (int i = 0; i < celle; ++i) {
+        QByteArray cella;
+        aggiungi16(cella, quint16(i / 256));
+        aggiungi16(cella, quint16(i % 256));
+        aggiungi16(cella, 0);
+        aggiungi32(cella, indice);
+        record(flusso, 0x00FD, cella);
+    }
+    record(flusso, 0x000A, {});
+    flusso.append(QByteArray(std::max<qsizetype>(0, 4096 - flusso.size()), '\0'));
+    scriviFile(file, filecomposto(flusso));
+}
+
+void xlsxColonne(const QString& file, int intervalli, bool sovrapposte)
+{
+    QByteArray cols = "<cols>";
+    for (int i = 1; i <= intervalli; ++i)
+        cols += sovrapposte ? QByteArray("<col min=\"1\" max=\"16384\" width=\"9\"/>")
+                            : "<col min=\"" + QByteArray::number(i) + "\" max=\"" + QByteArray::number(i) + "\" width=\"9\"/>";
+    scriviXlsx(file, cols + "</cols><sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>a</t></is></c></row></sheetData>");
+}
+
+void xlsxCelleVuote(const QString& file, qint64 celle)
+{
+    QByteArray righe;
+    for (qint64 fatte = 0; fatte < celle;) {
+        righe += "<row>";
+        for (int c = 0; c < 16384 && fatte < celle; ++c, ++fatte)
+            righe += "<c s=\"0\"/>";
+        righe += "</row>";
+    }
+    scriviXlsx(file, "<sheetData>" + righe + "</sheetData>");
+}
+
+void xlsxAnnidato(const QString& file, int livelli, int volte)
+{
+    const QByteArray annidati = QByteArray("<a>").repeated(livelli) + QByteArray("</a>").repeated(livelli);
+    scriviXlsx(file, "<extLst>" + annidati.repeated(volte) + "</extLst><sheetData/>");
+}
+
+void xlsxTestoLungo(const QString& file, qint64 caratteri)
+{
+    scriviXlsx(file, "<sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>" + QByteArray(caratteri, 'x')
+                         + "</t></is></c></row></sheetData>");
+}
+
+void xlsxStringheCondivise(const QString& file, qint64 stringhe, int caratteri)
+{
+    QByteArray sst;
+    const QByteArray riempimento(caratteri, 'x');
+    for (qint64 i = 0; i < stringhe; ++i) {
+        const QByteArray numero = QByteArray::number(i);
+        sst += "<si><t>" + numero + riempimento.left(std::max<qsizetype>(0, caratteri - numero.size())) + "</t></si>";
+    }
+    scriviXlsx(file, "<sheetData><row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row></sheetData>", sst);
+}
+
+void xlsxRestoGrande(const QString& file, qint64 elementi)
+{
+    scriviXlsx(file, "<sheetData/><mergeCells>" + QByteArray("<mergeCell ref=\"A1:B2\"/>").repeated(elementi) + "</mergeCells>");
+}
+
+void xlsxAttributi(const QString& file, qint64 attributi)
+{
+    QByteArray riga = "<row r=\"1\"";
+    for (qint64 i = 0; i < attributi; ++i)
+        riga += " a" + QByteArray::number(i) + "=\"1\"";
+    scriviXlsx(file, "<sheetData>" + riga + "/></sheetData>");
+}
+
+void xlsxMolteParti(const QString& file, int parti)
+{
+    scriviXlsx(file, "<sheetData/>", {}, parti);
+}

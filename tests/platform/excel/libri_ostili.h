@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+
+// Workbooks made to take a reader's memory or time, each of a given size: small files that
+// claim or hold far more than a centre's workbook. Each writes the file and returns nothing.
+
+// An .xls whose `celle` cells all show one shared string of `caratteri` characters; the
+// cells point at `indice` among the shared strings (0, the one there is).
+void xlsStringaRipetuta(const QString& file, int celle, int caratteri, quint32 indice = 0);
+// An .xlsx with `intervalli` column ranges, each of every column (overlapping) or each of
+// one column of its own.
+void xlsxColonne(const QString& file, int intervalli, bool sovrapposte);
+// An .xlsx of `celle` cells holding only a format.
+void xlsxCelleVuote(const QString& file, qint64 celle);
+// An .xlsx whose sheet holds elements nested `livelli` deep, `volte` times, before its cells.
+void xlsxAnnidato(const QString& file, int livelli, int volte = 1);
+// An .xlsx with one cell of a text of `caratteri` characters.
+void xlsxTestoLungo(const QString& file, qint64 caratteri);
+// An .xlsx with `stringhe` shared strings of `caratteri` characters each, all different.
+void xlsxStringheCondivise(const QString& file, qint64 stringhe, int caratteri);
+// An .xlsx whose sheet holds `elementi` merged ranges besides its cells.
+void xlsxRestoGrande(const QString& file, qint64 elementi);
+// An .xlsx whose first row's tag has `attributi` attributes.
+void xlsxAttributi(const QString& file, qint64 attributi);
+// An .xlsx with `parti` more entries in its zip, of a few bytes each.
+void xlsxMolteParti(const QString& file, int parti);

@@ -1,0 +1,229 @@
+#include "libri_ostili.h"
+#include "lettura_qui.h"
+#include "platform/excel/archivio_zip.h"
+#include "platform/excel/errore_excel.h"
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <random>
+
+// The readers on workbooks of every shape, in this process: thousands of damaged copies of the
+// fixtures, and files made to take the reader's memory or time. Each either is read (and, an
+// .xlsx, saved and read again) or gives an ErroreExcel; a crash fails the test.
+class TestLettoriGuasti : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::mt19937 caso{20240611};
+
+    int aCaso(int n) { return int(caso() % unsigned(std::max(n, 1))); }
+
+    QByteArray leggi(const QString& file)
+    {
+        QFile f(file);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+
+    void scrivi(const QString& file, const QByteArray& dati)
+    {
+        QFile f(file);
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(dati);
+    }
+
+    // Fragments that push a reader to its limits.
+    QByteArray frammento()
+    {
+        static const char* frammenti[] = {
+            "<", ">", "\"", "&", "&#0;", "<row>", "</row>", "<c r=\"XFD1048576\"><v>1</v></c>", "r=\"A0\"",
+            "r=\"ZZZZ9\"", "t=\"s\"", "t=\"d\"", "t=\"b\"", "t=\"zz\"", "s=\"99999999\"", "s=\"-1\"",
+            "<v>99999999999999999999</v>", "<v>nan</v>", "<v>1e999</v>", "<v>-</v>", "activeTab=\"-1\"",
+            "activeTab=\"9\"", "date1904=\"1\"", "min=\"0\"", "max=\"99999\"", "_x", "_xD800_", "_x0000_",
+            "\xff\xfe", "\xc3", "<?xml", "<!DOCTYPE a [<!ENTITY e \"x\">]>", "<![CDATA[", "r=\"A1\"",
+            "Target=\"../../../../etc/passwd\"", "Target=\"/\"", "<sheetData/>", "numFmtId=\"14\"",
+        };
+        return QByteArray(frammenti[aCaso(std::size(frammenti))]);
+    }
+
+    QByteArray muta(QByteArray dati)
+    {
+        const int volte = 1 + aCaso(4);
+        for (int i = 0; i < volte; ++i) {
+            const int dove = aCaso(int(dati.size()));
+            switch (aCaso(5)) {
+            case 0: // a byte changed
+                if (!dati.isEmpty())
+                    dati[dove] = char(caso());
+                break;
+            case 1: // a stretch dropped
+                dati.remove(dove, 1 + aCaso(64));
+                break;
+            case 2: // a stretch repeated
+                dati.insert(dove, dati.mid(dove, 1 + aCaso(200)));
+                break;
+            case 3: // a fragment put in
+                dati.insert(dove, frammento());
+                break;
+            default: // cut short
+                dati.truncate(dove);
+            }
+        }
+        return dati;
+    }
+
+    // Read, every cell that could be there read, formatted, fitted and saved when it is an
+    // .xlsx: only ErroreExcel may stop it, and the reading runs here, so a crash is the test's.
+    void prova(const QString& file, int& aperti, int& rifiutati)
+    {
+        try {
+            ContenutoLibro libro = leggiQui(file);
+            ++aperti;
+            Foglio& foglio = *libro.foglio;
+            for (int r = 1; r <= 8; ++r)
+                for (int c = 1; c <= 20; ++c)
+                    foglio.valore(lettereColonna(c) + QString::number(r));
+            foglio.scrivi(QStringLiteral("A1"), QStringLiteral("scritto"));
+            foglio.formattaTesto();
+            foglio.adattaColonne();
+            if (!libro.parti)
+                return;
+            scriviXlsx(*libro.parti, *libro.stili, foglio, file);
+            QCOMPARE(leggiQui(file).foglio->valore(QStringLiteral("A1")), QStringLiteral("scritto"));
+        } catch (const ErroreExcel& e) {
+            ++rifiutati;
+            QVERIFY2(!e.descrizione.isEmpty(), "an empty message");
+        }
+    }
+
+private slots:
+    // The parts of the .xlsx damaged one by one, zipped again, so that the XML readers see them.
+    void particiXlsxGuaste()
+    {
+        const ArchivioZip originale = ArchivioZip::leggi(QStringLiteral(FIXTURE_EXCEL "/dati_1900.xlsx"));
+        const QStringList parti = {QStringLiteral("xl/workbook.xml"), QStringLiteral("xl/worksheets/sheet2.xml"),
+                                   QStringLiteral("xl/sharedStrings.xml"), QStringLiteral("xl/styles.xml"),
+                                   QStringLiteral("xl/_rels/workbook.xml.rels"), QStringLiteral("_rels/.rels"),
+                                   QStringLiteral("[Content_Types].xml")};
+        const QString file = dir.filePath(QStringLiteral("guasto.xlsx"));
+        int aperti = 0, rifiutati = 0;
+        for (int i = 0; i < 3000; ++i) {
+            ArchivioZip archivio = originale;
+            const QString parte = parti[aCaso(int(parti.size()))];
+            if (aCaso(20) == 0)
+                archivio.togli(parte);
+            else
+                archivio.poni(parte, muta(originale.parte(parte)));
+            archivio.scrivi(file);
+            prova(file, aperti, rifiutati);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        qInfo("xlsx parts: %d opened, %d refused", aperti, rifiutati);
+        QVERIFY(aperti > 0 && rifiutati > 0);
+    }
+
+    void fileGuasti_data()
+    {
+        QTest::addColumn<QString>("sorgente");
+        QTest::addColumn<int>("quanti");
+        QTest::newRow("xlsx bytes") << QStringLiteral("dati_1900.xlsx") << 1000;
+        QTest::newRow("xls bytes") << QStringLiteral("semplice.xls") << 1000;
+        QTest::newRow("xls with shared strings, bytes") << QStringLiteral("dati_1900.xls") << 2000;
+        QTest::newRow("xls of Excel 95, bytes") << QStringLiteral("gnumeric95.xls") << 2000;
+        QTest::newRow("xls with an embedded workbook, bytes") << QStringLiteral("incorporato.xls") << 1000;
+    }
+    void fileGuasti()
+    {
+        QFETCH(QString, sorgente);
+        QFETCH(int, quanti);
+        const QByteArray originale = leggi(QStringLiteral(FIXTURE_EXCEL "/") + sorgente);
+        const QString file = dir.filePath(QStringLiteral("guasto_") + sorgente);
+        int aperti = 0, rifiutati = 0;
+        for (int i = 0; i < quanti; ++i) {
+            scrivi(file, muta(originale));
+            prova(file, aperti, rifiutati);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        qInfo("%s: %d opened, %d refused", qPrintable(sorgente), aperti, rifiutati);
+    }
+
+    // A damaged .xls that made FreeXL crash is read.
+    void xlsDanneggiato()
+    {
+        int aperti = 0, rifiutati = 0;
+        prova(QStringLiteral(FIXTURE_EXCEL "/fa_cadere_freexl.xls"), aperti, rifiutati);
+        QCOMPARE(aperti, 1);
+    }
+
+    // Each hostile file is read or refused at its limit, with the message that names it, and
+    // the reading and the sheet it builds stay within their memory.
+    void libriOstili_data()
+    {
+        using Genera = std::function<void(const QString&)>;
+        QTest::addColumn<Genera>("genera");
+        QTest::addColumn<QString>("atteso"); // part of the refusal; empty: read
+        QTest::addColumn<QString>("a1");     // A1 of the sheet read
+        const QString x32767(32767, QLatin1Char('x'));
+        QTest::newRow("xls, a long shared string in every cell")
+            << Genera([](const QString& f) { xlsStringaRipetuta(f, 30000, 32767); }) << QString() << x32767;
+        QTest::newRow("xls, a shared string past a cell's text")
+            << Genera([](const QString& f) { xlsStringaRipetuta(f, 10, 40000); }) << "32.767 caratteri (testo di una cella)" << QString();
+        QTest::newRow("xls, a shared string index past the last")
+            << Genera([](const QString& f) { xlsStringaRipetuta(f, 10, 5, 0xFFFFFFFF); }) << "il file .xls non è leggibile" << QString();
+        QTest::newRow("xlsx, a range for each column")
+            << Genera([](const QString& f) { xlsxColonne(f, 16384, false); }) << QString() << "a";
+        QTest::newRow("xlsx, overlapping column ranges")
+            << Genera([](const QString& f) { xlsxColonne(f, 24000, true); }) << "le colonne del foglio non sono valide" << QString();
+        QTest::newRow("xlsx, cells of a format only past the sheet's memory")
+            << Genera([](const QString& f) { xlsxCelleVuote(f, 14000000); }) << "160 MB (celle e testi del foglio)" << QString();
+        QTest::newRow("xlsx, elements nested past the limit")
+            << Genera([](const QString& f) { xlsxAnnidato(f, 100000); }) << "256 livelli (annidamento" << QString();
+        QTest::newRow("xlsx, nesting within the limit, many times")
+            << Genera([](const QString& f) { xlsxAnnidato(f, 250, 2000); }) << QString() << QString();
+        QTest::newRow("xlsx, a cell's text of 20 million characters")
+            << Genera([](const QString& f) { xlsxTestoLungo(f, 20000000); }) << "32.767 caratteri (testo di una cella)" << QString();
+        QTest::newRow("xlsx, a cell's text of 32,767 characters")
+            << Genera([](const QString& f) { xlsxTestoLungo(f, 32767); }) << QString() << x32767;
+        QTest::newRow("xlsx, shared strings past the sheet's memory")
+            << Genera([](const QString& f) { xlsxStringheCondivise(f, 5600, 30000); }) << "160 MB (celle e testi del foglio)" << QString();
+        QTest::newRow("xlsx, the sheet's other parts past their limit")
+            << Genera([](const QString& f) { xlsxRestoGrande(f, 800000); }) << "16 MB (parti del foglio fuori dalle celle)" << QString();
+        QTest::newRow("xlsx, a tag of 200,000 attributes")
+            << Genera([](const QString& f) { xlsxAttributi(f, 200000); }) << "1 MB (un elemento XML)" << QString();
+        QTest::newRow("xlsx, a zip of too many parts")
+            << Genera([](const QString& f) { xlsxMolteParti(f, 10001); }) << "10.000 parti (parti dell'archivio)" << QString();
+    }
+    void libriOstili()
+    {
+        QFETCH(std::function<void(const QString&)>, genera);
+        QFETCH(QString, atteso);
+        QFETCH(QString, a1);
+        const QString file = dir.filePath(QStringLiteral("ostile"));
+        genera(file);
+        azzeraPiccoMemoria();
+        const double prima = piccoMemoriaMb();
+        QString esito;
+        try {
+            const ContenutoLibro libro = leggiQui(file);
+            QCOMPARE(libro.foglio->valore(QStringLiteral("A1")), a1);
+        } catch (const ErroreExcel& e) {
+            esito = e.descrizione;
+        }
+        const double picco = piccoMemoriaMb();
+        QFile::remove(file);
+        if (atteso.isEmpty())
+            QVERIFY2(esito.isEmpty(), qPrintable(esito));
+        else
+            QVERIFY2(esito.contains(QStringLiteral("La cartella di lavoro supera il limite di ")) || !atteso.contains(QLatin1Char('(')),
+                     qPrintable(esito));
+        QVERIFY2(esito.contains(atteso), qPrintable(esito));
+        // The sheet's own limit and the reader's pieces, far from what such files took before.
+        QVERIFY2(picco - prima < 230, qPrintable(QStringLiteral("%1 MB").arg(picco - prima)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLettoriGuasti)
+#include "test_lettori_guasti.moc"

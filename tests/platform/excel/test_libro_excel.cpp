@@ -241,6 +241,33 @@ private slots:
                 QCOMPARE(riletto->foglio().valore(lettereColonna(c) + QString::number(r)), testo(r, c));
     }
 
+    // The largest sheet a centre sends, within the reading's limits: 65,535 rows of 43 columns,
+    // a note of 32,767 characters every 32 rows.
+    void leggeIlFoglioPiuGrande()
+    {
+        const QString file = copia(QStringLiteral(TEMPLATE_XLSX), QStringLiteral("grande.xlsx"));
+        constexpr int righe = 65535;
+        const auto nota = [](int r) { return r % 32 == 0 ? QString(32767, QChar(u'a' + r % 26)) : QStringLiteral("nota %1").arg(r); };
+        {
+            const auto libro = LibroExcel::apri(file);
+            for (int r = 2; r <= righe; ++r) {
+                const QString numero = QString::number(r);
+                for (int c = 1; c < 43; ++c)
+                    libro->foglio().scrivi(lettereColonna(c) + numero, numero);
+                libro->foglio().scrivi(QStringLiteral("AQ") + numero, nota(r));
+            }
+            libro->salva();
+        }
+        const auto riletto = LibroExcel::apri(file);
+        for (int r = 2; r <= righe; r += 97) {
+            QCOMPARE(riletto->foglio().valore(QStringLiteral("A%1").arg(r)), QString::number(r));
+            QCOMPARE(riletto->foglio().valore(QStringLiteral("AP%1").arg(r)), QString::number(r));
+        }
+        for (int r = 32; r <= righe; r += 32 * 13)
+            QCOMPARE(riletto->foglio().valore(QStringLiteral("AQ%1").arg(r)), nota(r));
+        QCOMPARE(riletto->foglio().valore(QStringLiteral("AQ%1").arg(righe)), nota(righe));
+    }
+
     // A copy of the template, filled, formatted and saved, reads back cell for cell in our
     // layer, in openpyxl and in LibreOffice, with the text format and the widths.
     void rileggeCioCheScrive()

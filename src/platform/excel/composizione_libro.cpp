@@ -93,6 +93,9 @@ void Composizione::record(VoceLettura voce, QByteArrayView dati)
         foglio().testi().accoda(testo);
         break;
     }
+    case VoceLettura::Attributi:
+        foglio().testi().accoda(c.resto());
+        break;
     case VoceLettura::Cella:
     case VoceLettura::CellaConTesto: {
         const auto riga = c.intero<uint32_t>();

@@ -69,7 +69,10 @@ void UscitaLettura::cellaConTesto(uint32_t riga, uint16_t colonna, TipoCella tip
 
 uint32_t UscitaLettura::numeroAttributi(std::string_view attributi)
 {
-    return attributi.empty() ? 0 : testo(attributi);
+    if (attributi.empty())
+        return 0;
+    record(VoceLettura::Attributi, {}, attributi);
+    return prossimoTesto++;
 }
 
 void UscitaLettura::riga(uint32_t riga, int32_t stile, std::string_view attributi)

@@ -8,12 +8,13 @@
 // What the reading process sends to the program about a workbook: records one after the
 // other, each a kind (1 byte), the length of its fields (4 bytes) and the fields, integers
 // little-endian, texts UTF-8. The sheet's texts are numbered from 1 in the order they come
-// (Testo and CellaConTesto each bring the next one).
+// (Testo, Attributi and CellaConTesto each bring the next one).
 enum class VoceLettura : uint8_t {
     Stile = 1,     // a cell format: its number format (i32)
     FormatoNumero, // a number format of the workbook: its number (i32), its code
     Libro,         // the sheet begins: 1904 date system (u8)
     Testo,         // a text
+    Attributi,     // a row's or columns' other attributes as written, numbered as a text
     Cella,         // row (u32), column (u16), kind (u8), cell format (u32), text number (u32)
     CellaConTesto, // row, column, kind, cell format, then its text
     Riga,          // row (u32), cell format (i32, -1 none), text number of its other attributes (u32)

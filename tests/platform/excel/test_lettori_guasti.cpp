@@ -191,6 +191,8 @@ private slots:
             << Genera([](const QString& f) { xlsxStringheCondivise(f, 5600, 30000); }) << "160 MB (celle e testi del foglio)" << QString();
         QTest::newRow("xlsx, the sheet's other parts past their limit")
             << Genera([](const QString& f) { xlsxRestoGrande(f, 800000); }) << "16 MB (parti del foglio fuori dalle celle)" << QString();
+        QTest::newRow("xlsx, a row's tag of 40,000 attributes")
+            << Genera([](const QString& f) { xlsxAttributi(f, 40000); }) << QString() << QString();
         QTest::newRow("xlsx, a tag of 200,000 attributes")
             << Genera([](const QString& f) { xlsxAttributi(f, 200000); }) << "1 MB (un elemento XML)" << QString();
         QTest::newRow("xlsx, a zip of too many parts")

@@ -6,6 +6,7 @@
 // memory; the limit is the parts inflated by libzip and nothing else. Medians of 5 runs.
 // Run by hand: bench_lettore_xml
 #include "misure.h"
+#include "picchi_memoria.h"
 #include "platform/excel/archivio_zip.h"
 #include "platform/excel/lettore_xml.h"
 #include <QCoreApplication>
@@ -130,16 +131,6 @@ Conta soloZip(FlussoZip& flusso)
     for (qint64 letti; (letti = flusso.leggi(dati.data(), pezzo)) > 0;)
         n.caratteri += letti;
     return n;
-}
-
-long piccoKb()
-{
-    QFile stato(QStringLiteral("/proc/self/status"));
-    stato.open(QIODevice::ReadOnly);
-    for (const QByteArray& riga : stato.readAll().split('\n'))
-        if (riga.startsWith("VmHWM:"))
-            return riga.mid(6).trimmed().split(' ').value(0).toLong();
-    return 0;
 }
 
 // The child's work: the parts with one reader; prints "ms peak-kB cells characters".

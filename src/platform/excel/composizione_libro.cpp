@@ -115,6 +115,10 @@ void Composizione::record(VoceLettura voce, QByteArrayView dati)
             controllaTestoCella(valore);
             testo = foglio().testi().accoda(valore);
         }
+        // A row's cells come together: the one before takes no more room than its cells.
+        if (rigaCelle != 0 && riga != rigaCelle)
+            foglio().stringiRiga(int(rigaCelle));
+        rigaCelle = riga;
         foglio().poni(int(riga), Cella{colonna, TipoCella(tipo), stile, testo});
         break;
     }
@@ -156,6 +160,8 @@ void Composizione::record(VoceLettura voce, QByteArrayView dati)
     case VoceLettura::Errore:
         throw ErroreExcel(QString::fromUtf8(c.resto()));
     case VoceLettura::Fine:
+        if (rigaCelle != 0)
+            foglio().stringiRiga(int(rigaCelle));
         fine = true;
         break;
     default:

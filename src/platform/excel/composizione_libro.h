@@ -28,5 +28,6 @@ private:
     std::unique_ptr<Foglio> letto;
     std::unique_ptr<PartiLette> partiLette;
     int colonneViste = 0; // the last column of the ranges so far
+    uint32_t rigaCelle = 0; // the row of the last cell
     bool fine = false;
 };

@@ -222,8 +222,10 @@ private slots:
             QVERIFY2(esito.contains(QStringLiteral("La cartella di lavoro supera il limite di ")) || !atteso.contains(QLatin1Char('(')),
                      qPrintable(esito));
         QVERIFY2(esito.contains(atteso), qPrintable(esito));
+#ifndef __SANITIZE_ADDRESS__ // the sanitizer's own memory is not the reading's
         // The sheet's own limit and the reader's pieces, far from what such files took before.
         QVERIFY2(picco - prima < 230, qPrintable(QStringLiteral("%1 MB").arg(picco - prima)));
+#endif
     }
 };
 

@@ -36,6 +36,7 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
@@ -55,6 +56,22 @@ QMap<QString, QList<double>>& tempi()
 {
     static QMap<QString, QList<double>> t;
     return t;
+}
+
+// A centre's workbook of that many rows of 43 columns, with each row's serial.
+void libroDelCentro(const QString& file, int righe, const std::function<QString(int)>& matricola)
+{
+    QList<QMap<QString, QString>> foglio;
+    const QStringList lettere = lettereTracciato();
+    for (int r = 0; r < righe; ++r) {
+        QMap<QString, QString> riga;
+        for (const QString& l : lettere)
+            riga.insert(l, u"VALORE %1 %2"_s.arg(r).arg(l));
+        riga[u"R"_s] = matricola(r);
+        riga[u"AH"_s] = u"01/03/2005"_s;
+        foglio << riga;
+    }
+    creaLibro(file, foglio);
 }
 
 // A seeded archive and the workbook of the import, made once for each size; the archive again
@@ -93,18 +110,8 @@ Carico& carico(int archiviate)
                                             {u"esitoImportazione"_s, u"CONCLUSA POSITIVAMENTE"_s}});
         connessione.esegui(u"INSERT INTO accensioniCAT (codCAT, codMov, cognome, matricola, dataCollaudo) "_s
                            + numeri(archiviate) + u"SELECT 1, 1, 'COGNOME ' || i, 'ARC' || i, '2005-01-01' FROM n"_s);
-        QList<QMap<QString, QString>> foglio;
-        const QStringList lettere = lettereTracciato();
-        for (int r = 0; r < righe; ++r) {
-            QMap<QString, QString> riga;
-            for (const QString& l : lettere)
-                riga.insert(l, u"VALORE %1 %2"_s.arg(r).arg(l));
-            riga[u"R"_s] = r % 10 == 0 ? u"arc%1"_s.arg(r * 7 + 1) : u"NUOVA%1"_s.arg(r);
-            riga[u"AH"_s] = u"01/03/2005"_s;
-            foglio << riga;
-        }
         c->libro = c->cartella.path() + u"/grande.xlsx"_s;
-        creaLibro(c->libro, foglio);
+        libroDelCentro(c->libro, righe, [](int r) { return r % 10 == 0 ? u"arc%1"_s.arg(r * 7 + 1) : u"NUOVA%1"_s.arg(r); });
         connessione.chiudi();
         c->archivio = c->cartella.path() + u"/archivio.db"_s;
         QFile::copy(db.file(), c->archivio);
@@ -279,19 +286,7 @@ void picchiImportazione()
 {
     QTemporaryDir dir;
     const QString nostro = dir.path() + u"/grande.xlsx"_s;
-    {
-        QList<QMap<QString, QString>> foglio;
-        const QStringList lettere = lettereTracciato();
-        for (int r = 0; r < righeGrandi; ++r) {
-            QMap<QString, QString> riga;
-            for (const QString& l : lettere)
-                riga.insert(l, u"VALORE %1 %2"_s.arg(r).arg(l));
-            riga[u"R"_s] = u"MATR%1"_s.arg(r);
-            riga[u"AH"_s] = u"01/03/2005"_s;
-            foglio << riga;
-        }
-        creaLibro(nostro, foglio);
-    }
+    libroDelCentro(nostro, righeGrandi, [](int r) { return u"MATR%1"_s.arg(r); });
     QStringList libri{nostro};
     for (const QString& formato : {u"xlsx"_s, u"xls"_s}) {
         QProcess soffice;

@@ -126,14 +126,21 @@ QByteArray filecomposto(QByteArray flusso)
     return testa + flusso + tabella + elenco + directory;
 }
 
+} // namespace
+
+QByteArray contenutoFile(const QString& file)
+{
+    QFile f(file);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
 void scriviFile(const QString& file, const QByteArray& dati)
 {
     QFile f(file);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(dati);
 }
-
-} // namespace
 
 void xlsStringaRipetuta(const QString& file, int celle, int caratteri, quint32 indice)
 {

@@ -1,5 +1,10 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
+
+// A file's bytes, and a file written with them.
+QByteArray contenutoFile(const QString& file);
+void scriviFile(const QString& file, const QByteArray& dati);
 
 // Workbooks made to take a reader's memory or time, each of a given size: small files that
 // claim or hold far more than a centre's workbook. Each writes the file and returns nothing.

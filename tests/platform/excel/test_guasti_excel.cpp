@@ -3,8 +3,8 @@
 #include "platform/excel/errore_excel.h"
 #include "platform/excel/libro_excel.h"
 #include "platform/excel/processo_lettura.h"
+#include "libri_ostili.h"
 #include "lettori_esterni.h"
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -14,20 +14,6 @@ class TestGuastiExcel : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
-    QByteArray leggi(const QString& file)
-    {
-        QFile f(file);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
-
-    void scrivi(const QString& file, const QByteArray& dati)
-    {
-        QFile f(file);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(dati);
-    }
-
 private slots:
     // Parts past the limits: one nothing reads is never inflated, and is kept on saving; the
     // sheet and a text past theirs stop the reading with a message.
@@ -75,7 +61,7 @@ private slots:
         QFETCH(QString, atteso);
         const QString programma = dir.filePath(QStringLiteral("lettore_%1").arg(QTest::currentDataTag()));
         if (!script.isEmpty()) {
-            scrivi(programma, "#!/bin/sh\n" + script + '\n');
+            scriviFile(programma, "#!/bin/sh\n" + script + '\n');
             QFile::setPermissions(programma, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         const QString vero = programmaDiLettura();

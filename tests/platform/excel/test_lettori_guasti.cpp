@@ -19,20 +19,6 @@ class TestLettoriGuasti : public QObject {
 
     int aCaso(int n) { return int(caso() % unsigned(std::max(n, 1))); }
 
-    QByteArray leggi(const QString& file)
-    {
-        QFile f(file);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
-
-    void scrivi(const QString& file, const QByteArray& dati)
-    {
-        QFile f(file);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(dati);
-    }
-
     // Fragments that push a reader to its limits.
     QByteArray frammento()
     {
@@ -138,11 +124,11 @@ private slots:
     {
         QFETCH(QString, sorgente);
         QFETCH(int, quanti);
-        const QByteArray originale = leggi(QStringLiteral(FIXTURE_EXCEL "/") + sorgente);
+        const QByteArray originale = contenutoFile(QStringLiteral(FIXTURE_EXCEL "/") + sorgente);
         const QString file = dir.filePath(QStringLiteral("guasto_") + sorgente);
         int aperti = 0, rifiutati = 0;
         for (int i = 0; i < quanti; ++i) {
-            scrivi(file, muta(originale));
+            scriviFile(file, muta(originale));
             prova(file, aperti, rifiutati);
             if (QTest::currentTestFailed())
                 return;

@@ -1,6 +1,5 @@
 #include "platform/excel/composizione_libro.h"
 #include "platform/excel/limiti_libro.h"
-#include "platform/excel/xml_parti.h"
 #include <cstring>
 
 namespace {
@@ -45,9 +44,13 @@ private:
 
 void Composizione::aggiungi(QByteArray& dati)
 {
+    // No record is longer than the sheet's other parts and the names with them.
+    constexpr uint32_t massimoRecord = uint32_t(massimoRestoFoglio) + (8 << 20);
     qsizetype i = 0;
     for (uint32_t lunghezza = 0; i + 5 <= dati.size(); i += 5 + lunghezza) {
         std::memcpy(&lunghezza, dati.constData() + i + 1, 4);
+        if (lunghezza > massimoRecord)
+            danneggiato();
         if (lunghezza > quint64(dati.size() - i - 5))
             break;
         record(VoceLettura(uint8_t(dati[i])), QByteArrayView(dati.constData() + i + 5, lunghezza));

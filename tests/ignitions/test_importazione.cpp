@@ -1,5 +1,6 @@
 #include "ambiente_test.h"
 #include "fixture_accensioni.h"
+#include "libri_ostili.h"
 #include "odbc_esterno.h"
 #include "ignitions/frm_importa_accensioni_cat.h"
 #include "ignitions/importazione_cat.h"
@@ -361,22 +362,36 @@ private slots:
         QVERIFY(w.controlli().cmdChiudi->isEnabled());
     }
 
-    // A file that is no workbook: its error box, the refusal, and the run recorded as failed.
+    // A file that is no workbook, and one past a limit of the reading: its error box, the
+    // refusal, nothing stored and the run recorded as failed.
+    void libroIllegibile_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto"); // the file's bytes; empty: a cell's text past its limit
+        QTest::addColumn<QString>("motivo"); // the error box's, %1 the file
+        QTest::newRow("no workbook") << QByteArray("non sono un libro") << u"Il file %1 non è una cartella di lavoro Excel"_s;
+        QTest::newRow("past a limit") << QByteArray()
+                                      << u"La cartella di lavoro %1 non si può leggere: La cartella di lavoro supera il limite "
+                                         "di 32.767 caratteri (testo di una cella): non è stata importata"_s;
+    }
     void libroIllegibile()
     {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(QString, motivo);
         DatabaseTest db;
         fixture();
         const QString file = db.cartella() + u"/finto.xlsx"_s;
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("non sono un libro");
-        f.close();
+        if (contenuto.isEmpty())
+            xlsxTestoLungo(file, 40000);
+        else
+            scriviFile(file, contenuto);
         auto& w = finestra(file);
         QVERIFY(!w.importa());
         const QStringList testi = seamMessaggi::testi();
         QCOMPARE(testi.size(), 3);
+        QVERIFY2(testi[1].contains(motivo.arg(file)), qPrintable(testi[1]));
         QCOMPARE(testi[2], u"Impossibilità di aprire il file "_s + file + u"... procedura interrotta!"_s);
         QCOMPARE(esito(8), u"CONCLUSA NEGATIVAMENTE"_s);
+        QCOMPARE(connessione.apriAvanti(u"SELECT count(*) FROM accensioniCAT WHERE codMov = 8"_s).campo(0).toInt(), 0);
     }
 
     void rinuncia()

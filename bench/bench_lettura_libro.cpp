@@ -3,8 +3,7 @@
 // peak of the reading process. Beside it, the least any reader does: the same workbook's
 // parts inflated by libzip and thrown away. Then the same rows as an .xls (LibreOffice
 // converts the workbook once): our reading, and the other way to read it, a LibreOffice
-// conversion to .xlsx. Last, an .xls of Excel 95 (16,384 rows, its format's most), which
-// the program has LibreOffice convert: the time and the conversion's own peak.
+// conversion to .xlsx.
 // Run by hand: bench_lettura_libro [rows]
 #include "misure.h"
 #include "picchi_memoria.h"
@@ -15,14 +14,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <sys/resource.h>
 #include <zip.h>
 
 namespace {
 constexpr int colonne = 43;
 constexpr int ripetizioni = 5;
 constexpr double bilancio = 250; // MB, the program and its reading process together
-constexpr int righeExcel95 = 16384;
 
 QStringList lettere()
 {
@@ -46,7 +43,7 @@ void creaLibro(const QString& file, int righe)
     libro->salva();
 }
 
-// The child's work: prints "ms peak-kB".
+// The child's work: prints "ms peak-kB characters".
 int leggi(const QString& file)
 {
     QElapsedTimer t;
@@ -57,9 +54,7 @@ int leggi(const QString& file)
     for (int r = 2; !libro->foglio().valore(QStringLiteral("R%1").arg(r)).isEmpty(); ++r)
         for (const QString& c : l)
             caratteri += libro->foglio().valore(c + QString::number(r)).size();
-    rusage figli{};
-    getrusage(RUSAGE_CHILDREN, &figli); // the largest process it started: LibreOffice's, for Excel 95
-    std::printf("%f %ld %lld %ld\n", ms(t), piccoKb(), qlonglong(caratteri), figli.ru_maxrss);
+    std::printf("%f %ld %lld\n", ms(t), piccoKb(), qlonglong(caratteri));
     return 0;
 }
 
@@ -77,7 +72,7 @@ int decomprimi(const QString& file)
         zip_fclose(f);
     }
     zip_discard(z);
-    std::printf("%f %ld %lld 0\n", ms(t), piccoKb(), qlonglong(totale));
+    std::printf("%f %ld %lld\n", ms(t), piccoKb(), qlonglong(totale));
     return 0;
 }
 
@@ -92,12 +87,12 @@ int converti(const QString& file)
                                         QStringLiteral("--convert-to"), QStringLiteral("xlsx"), QStringLiteral("--outdir"),
                                         dir.path(), file});
     p.waitForFinished(-1);
-    std::printf("%f %ld 0 0\n", ms(t), piccoKb());
+    std::printf("%f %ld 0\n", ms(t), piccoKb());
     return 0;
 }
 
 struct Misura {
-    QList<double> ms, mb, mbFiglio;
+    QList<double> ms, mb;
     double mbLettore = 0; // the reading process's own
 };
 
@@ -109,13 +104,12 @@ Misura misura(const QString& modo, const QString& file)
         p.start(QCoreApplication::applicationFilePath(), {modo, file});
         p.waitForFinished(-1);
         const QList<QByteArray> campi = p.readAllStandardOutput().simplified().split(' ');
-        if (campi.size() != 4) {
+        if (campi.size() != 3) {
             std::fprintf(stderr, "%s failed\n", qPrintable(modo));
             std::exit(1);
         }
         m.ms << campi[0].toDouble();
         m.mb << campi[1].toDouble() / 1024;
-        m.mbFiglio << campi[3].toDouble() / 1024;
     }
     if (modo == QLatin1String("--leggi"))
         m.mbLettore = piccoLettoreMb(file);
@@ -168,35 +162,5 @@ int main(int argc, char** argv)
     stampa("the .xls, reading every cell (ours)", nostraXls);
     stampa("the .xls converted to .xlsx by LibreOffice (the alternative; peak of the parent only)", conversione);
     std::printf("ratio: %.2fx the time of the conversion\n", mediana(nostraXls.ms) / mediana(conversione.ms));
-
-    // LibreOffice writes no Excel 95 files: its .xls of as many rows as Excel 95 holds, the
-    // stream renamed as Excel 95 names it, takes the program's way to LibreOffice.
-    const QString piccolo = dir.filePath(QStringLiteral("excel95.xlsx"));
-    creaLibro(piccolo, righeExcel95 - 1);
-    QProcess p95;
-    p95.start(QStringLiteral("soffice"), {QStringLiteral("-env:UserInstallation=file://") + dir.filePath(QStringLiteral("profilo")),
-                                          QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("xls"),
-                                          QStringLiteral("--outdir"), dir.filePath(QStringLiteral("95")), piccolo});
-    p95.waitForFinished(-1);
-    const QString excel95 = dir.filePath(QStringLiteral("95/excel95.xls"));
-    QFile file95(excel95);
-    if (!file95.open(QIODevice::ReadWrite))
-        return 0;
-    QByteArray dati = file95.readAll();
-    const qsizetype voce = dati.indexOf(QByteArray("W\0o\0r\0k\0b\0o\0o\0k\0\0\0", 18));
-    if (voce < 0)
-        return 0;
-    dati.replace(voce, 18, QByteArray("B\0o\0o\0k\0\0\0", 10) + QByteArray(8, '\0'));
-    dati[voce + 0x40] = 10;
-    file95.seek(0);
-    file95.write(dati);
-    file95.close();
-    const Misura vecchio = misura(QStringLiteral("--leggi"), excel95);
-    std::printf("an .xls of Excel 95's %d rows (%lld bytes), read through LibreOffice's conversion: %.0f ms (median of %d, "
-                "%.0f to %.0f), the program's peak %.1f MB, the conversion's peak %.1f MB (%.1f to %.1f)\n",
-                righeExcel95, QFile(excel95).size(), mediana(vecchio.ms), ripetizioni,
-                *std::min_element(vecchio.ms.begin(), vecchio.ms.end()), *std::max_element(vecchio.ms.begin(), vecchio.ms.end()),
-                mediana(vecchio.mb), mediana(vecchio.mbFiglio), *std::min_element(vecchio.mbFiglio.begin(), vecchio.mbFiglio.end()),
-                *std::max_element(vecchio.mbFiglio.begin(), vecchio.mbFiglio.end()));
     return 0;
 }

@@ -1,6 +1,5 @@
 #include "lettura_qui.h"
 #include "platform/excel/composizione_libro.h"
-#include "platform/excel/errore_excel.h"
 #include "platform/excel/lettura_libro.h"
 #include <QFile>
 #include <exception>
@@ -50,8 +49,6 @@ ContenutoLibro leggiQui(const QString& percorso)
     } catch (const Fermata&) {
         std::rethrow_exception(uscita.errore);
     }
-    if (composizione.altraVersione())
-        throw ErroreExcel(QStringLiteral("un file di Excel 5 o 95"));
     return composizione.risultato(percorso);
 }
 

@@ -22,8 +22,8 @@ QStringList schemaBase()
 QStringList dataCollaudoValida()
 {
     QStringList istruzioni;
-    for (const QString tabella : {QStringLiteral("accensioniCAT"), QStringLiteral("accensioniDoppie")})
-        for (const QString evento : {QStringLiteral("INSERT"), QStringLiteral("UPDATE")})
+    for (const QString& tabella : {QStringLiteral("accensioniCAT"), QStringLiteral("accensioniDoppie")})
+        for (const QString& evento : {QStringLiteral("INSERT"), QStringLiteral("UPDATE")})
             istruzioni << QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1_dataCollaudo_%2 BEFORE %2 ON %1 "
                                          "WHEN NEW.dataCollaudo IS NOT date(NEW.dataCollaudo) "
                                          "BEGIN SELECT RAISE(ABORT, 'Data di collaudo non valida'); END")

@@ -130,7 +130,7 @@ void eliminaMateriale(qint64 idMatAtt)
 Recordset materialiArea(const QVariant& idGruppo)
 {
     return connessione.apriStatico(u"SELECT idMat, ifnull(mat_nome,'') || ' - ' || ifnull(mat_descrizione,'') as "
-                                   "materiale from materiali where eliminato = 0 and cod_gruppo=? order by mat_nome"_s,
+                                   "materiale from materiali where eliminato = 0 and cod_gruppo=? order by mat_nome COLLATE ITALIANO"_s,
                                    {chiave(idGruppo)});
 }
 

@@ -250,7 +250,7 @@ void frmChiamata::riempiTecnici()
     const QString filtro = nModalita == 1 ? QString() : u"where eliminato = 0 "_s;
     ui().cmbTecnico->riempi(connessione.apriStatico(u"SELECT idTecn , ifnull(sigla_tecnico,'') || ' ' || "
                                                     "ifnull(tecnico,'') as Nominativo from tecnici "_s
-                                                    + filtro + u"order by sigla_tecnico , tecnico"_s),
+                                                    + filtro + u"order by sigla_tecnico COLLATE ITALIANO , tecnico COLLATE ITALIANO"_s),
                             u"Nominativo"_s, u"idTecn"_s);
 }
 
@@ -283,7 +283,7 @@ void frmChiamata::riempiRichieste()
     if (nIDcliente <= 0)
         return;
     c.cmbRichieste->riempi(connessione.apriStatico(u"SELECT idTipoRichiesta , ifnull(tipoRicSigla,'') || ' - ' || "
-                                                   "ifnull(tipoRicNome,'') as ric from tipoRichiesta order by tipoRicSigla"_s),
+                                                   "ifnull(tipoRicNome,'') as ric from tipoRichiesta order by tipoRicSigla COLLATE ITALIANO"_s),
                            u"ric"_s, u"idTipoRichiesta"_s);
 }
 

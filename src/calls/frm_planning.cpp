@@ -255,7 +255,7 @@ void frmPlanning::riempiCombo()
 {
     gestisci([this] {
         ui().cmbZona->riempi(connessione.apriStatico(u"SELECT idZona , ifnull(sigla_zona,'') || ' - ' || "
-                                                     "ifnull(desc_zona,'') as z from zone where eliminato=0 order by desc_zona"_s),
+                                                     "ifnull(desc_zona,'') as z from zone where eliminato=0 order by desc_zona COLLATE ITALIANO"_s),
                              u"z"_s, u"idZona"_s);
     });
 }

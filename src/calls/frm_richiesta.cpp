@@ -56,7 +56,7 @@ void frmRichiesta::riempiCombo()
 {
     gestisci([this] {
         ui().cmbTipologia->riempi(
-            connessione.apriStatico(u"SELECT idTipoRichiesta  , tipoRicNome from tipoRichiesta order by tipoRicNome"_s),
+            connessione.apriStatico(u"SELECT idTipoRichiesta  , tipoRicNome from tipoRichiesta order by tipoRicNome COLLATE ITALIANO"_s),
             u"tipoRicNome"_s, u"idTipoRichiesta"_s);
     });
 }

@@ -124,7 +124,7 @@ void frmStampaPlanner::riempiCombo()
                                                      "ifnull(tecnico,'') as tec from tecnici where eliminato=0"_s),
                              u"tec"_s, u"idTecn"_s);
         c.cmbZona->riempi(connessione.apriStatico(u"SELECT idZona, ifnull(sigla_zona,'') || ' - ' || ifnull(desc_zona,'') "
-                                                  "as zona from zone where eliminato = 0  order by sigla_zona"_s),
+                                                  "as zona from zone where eliminato = 0  order by sigla_zona COLLATE ITALIANO"_s),
                           u"zona"_s, u"idZona"_s);
     });
 }

@@ -11,14 +11,14 @@ Recordset rsTecnici;
 namespace {
 Recordset tuttiITecnici()
 {
-    return connessione.apriStatico(u"select * from tecnici where eliminato=0 order by tecnico ASC, idTecn"_s);
+    return connessione.apriStatico(u"select * from tecnici where eliminato=0 order by tecnico COLLATE ITALIANO ASC, idTecn"_s);
 }
 
 // A technician-zone pair stored twice still lists the technician once.
 Recordset tecniciDellaZona(long idZona)
 {
     return connessione.apriStatico(u"select * from tecnici where eliminato=0 and idTecn in (select codTecnico "
-                                   "from tecnici_per_zona where eliminato=0 and codZona=?) order by tecnico ASC, idTecn"_s,
+                                   "from tecnici_per_zona where eliminato=0 and codZona=?) order by tecnico COLLATE ITALIANO ASC, idTecn"_s,
                                    {qlonglong(idZona)});
 }
 

@@ -164,7 +164,7 @@ void schRientroTecnico::aggiornaDettProdotto()
         const QVariant installato = prodottoInstallato(prodotto);
         c.cmbTipoAbbonamento->riempi(connessione.apriStatico(u"SELECT idTpAbb, sigla_abbonamento || ' - ' || desc_abb "
                                                              "as abb FROM tipoabb where eliminato = 0 order by "
-                                                             "sigla_abbonamento"_s),
+                                                             "sigla_abbonamento COLLATE ITALIANO"_s),
                                      u"abb"_s, u"idTpAbb"_s);
         const Recordset rs =
             connessione.apriStatico(u"SELECT * FROM prodotti_ai_clienti where id_pro_cli=?"_s, {installato});

@@ -180,7 +180,7 @@ void schRientroTecnico::riempiArea(const QString& separatore)
 {
     ui().cmbArea->riempi(connessione.apriStatico(u"SELECT idGruppo, ifnull(gruppo_nome,'') || ? || "
                                                  "ifnull(gruppo_descrizione,'') as area FROM area_int where "
-                                                 "eliminato = 0 order by gruppo_nome"_s,
+                                                 "eliminato = 0 order by gruppo_nome COLLATE ITALIANO"_s,
                                                  {separatore}),
                          u"area"_s, u"idGruppo"_s);
 }
@@ -189,7 +189,7 @@ void schRientroTecnico::riempiDifetti(const QString& separatore)
 {
     ui().cmbDifetti->riempi(connessione.apriStatico(u"SELECT idDifetto, ifnull(df_nome,'') || ? || "
                                                     "ifnull(df_descrizione,'') as difetto from difetti where "
-                                                    "eliminato=0 order by df_nome"_s,
+                                                    "eliminato=0 order by df_nome COLLATE ITALIANO"_s,
                                                     {separatore}),
                             u"difetto"_s, u"idDifetto"_s);
 }
@@ -198,7 +198,7 @@ void schRientroTecnico::riempiTipologiaAttività(const QString& separatore)
 {
     ui().cmbTipoAttivita->riempi(connessione.apriStatico(u"SELECT idTipoAttività, ifnull(at_codice,'') || ? || "
                                                          "ifnull(at_nome,'') as attivita from tipologia_attivita "
-                                                         "where eliminato=0 order by at_codice"_s,
+                                                         "where eliminato=0 order by at_codice COLLATE ITALIANO"_s,
                                                          {separatore}),
                                  u"attivita"_s, u"idTipoAttività"_s);
 }

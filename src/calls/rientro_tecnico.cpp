@@ -126,7 +126,7 @@ void schRientroTecnico::riempiCombo()
     riempiTipologiaAttività(u" - "_s);
     c.cmbMateriale->riempi(connessione.apriStatico(u"SELECT idMat, ifnull(mat_nome,'') || ' - ' || "
                                                    "ifnull(mat_descrizione,'') as materiale from materiali where "
-                                                   "eliminato = 0 order by mat_nome"_s),
+                                                   "eliminato = 0 order by mat_nome COLLATE ITALIANO"_s),
                            u"materiale"_s, u"idMat"_s);
 }
 

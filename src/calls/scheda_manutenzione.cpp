@@ -56,7 +56,7 @@ void schMan::riempiCombo()
 {
     ui().cmbTipoMan->riempi(
         connessione.apriStatico(u"SELECT idTipoMan , ifnull(sigla_tipo_man,'') || '-' || ifnull(desc_tipo_man,'') "
-                                "as man from tipoManutenzioni order by sigla_tipo_man"_s),
+                                "as man from tipoManutenzioni order by sigla_tipo_man COLLATE ITALIANO"_s),
         u"man"_s, u"idTipoMan"_s);
 }
 

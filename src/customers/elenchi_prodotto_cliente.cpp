@@ -57,7 +57,7 @@ void schProdottoCliente::riempiTipoProdotti()
 {
     riempiDa(ui().cmbTipoProdotto,
              u"SELECT idTpProd ,(sigla_tipo_prodotto || ' - ' || tipo_nome) as tipo FROM tipoprod where eliminato = 0 "
-             u"order by tipo_nome "_s,
+             u"order by tipo_nome COLLATE ITALIANO"_s,
              u"tipo"_s, u"idTpProd"_s);
 }
 
@@ -65,13 +65,13 @@ void schProdottoCliente::riempiMarche()
 {
     riempiDa(ui().cmbMarcaProdotto,
              u"SELECT idMarca ,(sigla_marca || ' - ' || marca) as listamarche FROM marche where eliminato = 0 "
-             u"order by sigla_marca "_s,
+             u"order by sigla_marca COLLATE ITALIANO"_s,
              u"listamarche"_s, u"idMarca"_s);
 }
 
 void schProdottoCliente::riempiModelli()
 {
-    riempiDa(ui().cmbModello, u"SELECT idModello , modello FROM prodotti where eliminato = 0 order by modello "_s,
+    riempiDa(ui().cmbModello, u"SELECT idModello , modello FROM prodotti where eliminato = 0 order by modello COLLATE ITALIANO"_s,
              u"modello"_s, u"idModello"_s);
 }
 
@@ -79,7 +79,7 @@ void schProdottoCliente::riempiPosizioni()
 {
     riempiDa(ui().cmbPosizione,
              u"SELECT idPos ,(sigla_posizione || ' - ' || posizione) as posiz FROM posizione where eliminato = 0 "
-             u"order by posizione "_s,
+             u"order by posizione COLLATE ITALIANO"_s,
              u"posiz"_s, u"idPos"_s);
 }
 
@@ -87,21 +87,21 @@ void schProdottoCliente::riempiTecniciAbilitati()
 {
     riempiDa(ui().cmbTecnico,
              u"SELECT idTecn, (sigla_tecnico || ' - ' || tecnico) as tec FROM tecnici WHERE eliminato = 0 "
-             u"order by tecnico "_s,
+             u"order by tecnico COLLATE ITALIANO"_s,
              u"tec"_s, u"idTecn"_s);
 }
 
 void schProdottoCliente::riempiTecniciDisabilitati()
 {
     riempiDa(ui().cmbTecnico,
-             u"SELECT idTecn, (sigla_tecnico || ' - ' || tecnico) as tec FROM tecnici order by tecnico "_s, u"tec"_s,
+             u"SELECT idTecn, (sigla_tecnico || ' - ' || tecnico) as tec FROM tecnici order by tecnico COLLATE ITALIANO"_s, u"tec"_s,
              u"idTecn"_s);
 }
 
 void schProdottoCliente::riempiInstallatori()
 {
     riempiDa(ui().cmbInstallatore,
-             u"SELECT idInst ,nome_ins FROM installatori where eliminato = 0 order by nome_ins "_s, u"nome_ins"_s,
+             u"SELECT idInst ,nome_ins FROM installatori where eliminato = 0 order by nome_ins COLLATE ITALIANO"_s, u"nome_ins"_s,
              u"idInst"_s);
 }
 
@@ -109,7 +109,7 @@ void schProdottoCliente::riempiAbbonamenti()
 {
     riempiDa(ui().cmbTipoAbbonamento,
              u"SELECT idTpAbb ,(sigla_abbonamento || ' - ' || desc_abb)as abb FROM tipoabb where eliminato = 0 "
-             u"order by sigla_abbonamento "_s,
+             u"order by sigla_abbonamento COLLATE ITALIANO"_s,
              u"abb"_s, u"idTpAbb"_s);
 }
 
@@ -117,7 +117,7 @@ void schProdottoCliente::riempiTipogas()
 {
     riempiDa(ui().cmbTipoGas,
              u"SELECT idTpGas ,(sigla_tipo_gas || ' - ' || tipogas)as gas FROM tipogas where eliminato = 0 "
-             u"order by sigla_tipo_gas "_s,
+             u"order by sigla_tipo_gas COLLATE ITALIANO"_s,
              u"gas"_s, u"idTpGas"_s);
 }
 
@@ -130,7 +130,7 @@ void schProdottoCliente::elencaModelli(const QVariant& marca)
         sql += u" and cod_marca = "_s + chiave(marca);
     if (!tipo.isNull())
         sql += u" AND cod_tipo_prodotto="_s + chiave(tipo);
-    elenca(ui().cmbModello, connessione.apriStatico(sql + u" order by modello"_s), u"modello"_s, u"idModello"_s);
+    elenca(ui().cmbModello, connessione.apriStatico(sql + u" order by modello COLLATE ITALIANO"_s), u"modello"_s, u"idModello"_s);
 }
 
 // A type chosen: every brand with a model of that type (deleted ones too) and the type's models.
@@ -142,7 +142,7 @@ void schProdottoCliente::cambioTipo()
     elenca(ui().cmbMarcaProdotto,
            connessione.apriStatico(u"SELECT idMarca , (sigla_marca || ' - ' || marca) as listamarche from marche "
                                    u"where idMarca in ( select cod_Marca from prodotti where cod_tipo_prodotto = "_s
-                                   + chiave(tipo) + u") order by marca"_s),
+                                   + chiave(tipo) + u") order by marca COLLATE ITALIANO"_s),
            u"listamarche"_s, u"idMarca"_s);
     elencaModelli({});
 }

@@ -337,7 +337,7 @@ void schCliente::riempiCombo()
 void schCliente::riempiTipoCli()
 {
     ui().cmbTipoCliente->riempi(
-        connessione.apriStatico(u"SELECT idTipoCli,cli_nome_tipo FROM tipoCli ORDER BY cli_nome_tipo asc"_s),
+        connessione.apriStatico(u"SELECT idTipoCli,cli_nome_tipo FROM tipoCli ORDER BY cli_nome_tipo COLLATE ITALIANO asc"_s),
         u"cli_nome_tipo"_s, u"idTipoCli"_s);
 }
 
@@ -347,7 +347,7 @@ void schCliente::riempiZona()
     if (!rs.eof()) {
         nCodZona = rs.campo(u"idzona"_s).toLongLong();
         rs = connessione.apriStatico(u"SELECT idzona,(sigla_zona || ' - ' || desc_zona) as listazone from zone "
-                                     "where eliminato=0 order by desc_zona"_s);
+                                     "where eliminato=0 order by desc_zona COLLATE ITALIANO"_s);
     }
     ui().cmbZona->riempi(rs, u"listazone"_s, u"idzona"_s);
 }
@@ -359,13 +359,13 @@ void schCliente::riempiGruppo()
     QString sql;
     if (c.optInquilino->isChecked())
         sql = u"SELECT idcli,(cognome || ' - ' || nome) as descr from clienti where cod_tipo_appartenenza=1 or "
-              "cod_tipo_appartenenza=2 order by cognome"_s;
+              "cod_tipo_appartenenza=2 order by cognome COLLATE ITALIANO"_s;
     else if (c.optProprietario->isChecked())
         sql = u"SELECT idcli,(ifnull(cognome,'') || ' - ' || ifnull(nome,'')) as descr from clienti where "
-              "cod_tipo_appartenenza=1 order by cognome"_s;
+              "cod_tipo_appartenenza=1 order by cognome COLLATE ITALIANO"_s;
     else
         sql = u"SELECT idcli,(ifnull(cognome,'') || ' - ' || ifnull(nome,'')) as descr from clienti where "
-              "cod_tipo_appartenenza=0 order by cognome"_s;
+              "cod_tipo_appartenenza=0 order by cognome COLLATE ITALIANO"_s;
     // Read when the list is first opened, not with every card: the parent on the card is
     // looked up on its own, so the card opens at once whatever the size of the archive.
     c.cmbAppartenenza->riempiQuandoServe([this, sql] {

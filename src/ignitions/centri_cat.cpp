@@ -52,7 +52,7 @@ frmElencoCAT::frmElencoCAT()
                       {u"telefonoCAT"_s, u"Telefono"_s},
                       {u"ufficiale"_s, u"Ufficiale S/N"_s, siNo}},
           .colonnaRicerca = u"nomeCAT"_s,
-          .ordinamento = u"nomeCAT"_s,
+          .ordinamento = u"nomeCAT COLLATE ITALIANO"_s,
           .soloVivi = false,
           .eliminazioneLogica = false,
           .colonnaMostrata = u"nomeCAT"_s,

@@ -114,7 +114,7 @@ QWidget* frmImportaAccensioniCAT::costruisci()
 void frmImportaAccensioniCAT::riempiCAT()
 {
     gestisci([this] {
-        ui().cmbCAT->riempi(connessione.apriStatico(u"SELECT idCAT, nomeCAT from CAT order by nomeCAT"_s), u"nomeCAT"_s,
+        ui().cmbCAT->riempi(connessione.apriStatico(u"SELECT idCAT, nomeCAT from CAT order by nomeCAT COLLATE ITALIANO"_s), u"nomeCAT"_s,
                             u"idCAT"_s);
     });
 }
@@ -248,7 +248,7 @@ void frmImportaAccensioniCAT::aggiornaMatricole(long run)
     gestisci([&] {
         ui().griglia->imposta(
             connessione.apriStatico(u"SELECT idPrimaAccensione,cognome,nome,marchio,modello,matricola from accensioniCAT "
-                                    "where codMov=? order by cognome,nome"_s,
+                                    "where codMov=? order by cognome COLLATE ITALIANO,nome COLLATE ITALIANO"_s,
                                     {qlonglong(run)}),
             {{u"cognome"_s, u"Cognome"_s},
              {u"nome"_s, u"Nome"_s},

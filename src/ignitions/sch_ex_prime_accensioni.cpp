@@ -68,7 +68,7 @@ void schExPrimeAccensioni::riempiMarche()
     // Every brand, deleted ones too; a Null code or name gives an empty entry.
     gestisci([this] {
         Recordset rs = connessione.apriAvanti(
-            u"SELECT idMarca,(sigla_marca || ' - ' || marca) as descrMarca from marche order by sigla_marca"_s);
+            u"SELECT idMarca,(sigla_marca || ' - ' || marca) as descrMarca from marche order by sigla_marca COLLATE ITALIANO"_s);
         QListWidget* lista = lstElencoMarche();
         lista->clear();
         for (; !rs.eof(); rs.moveNext()) {

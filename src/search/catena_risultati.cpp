@@ -44,7 +44,7 @@ Recordset materialiAttivita(qint64 idAttivita)
     return connessione.apriStatico(
         u"SELECT gruppo_nome,(ifnull(mat_nome,'') || ' - ' || ifnull(mat_descrizione,'')) as matDescrizione "
         "from ((matAtt inner join materiali on matAtt.codMat=materiali.idMAt) "
-        "inner join area_int on materiali.cod_Gruppo=area_int.idGruppo) where codAtt=? order by gruppo_nome"_s,
+        "inner join area_int on materiali.cod_Gruppo=area_int.idGruppo) where codAtt=? order by gruppo_nome COLLATE ITALIANO"_s,
         {idAttivita});
 }
 

@@ -1,5 +1,6 @@
 #include "search/criteri_ricerca.h"
 #include "platform/db/condizioni_sql.h"
+#include "platform/db/riordino_italiano.h"
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -202,7 +203,11 @@ QString costruisciCondizione(const CriteriRicerca& c, Tabelle& tabelle)
 
 const QString colonne = u"SELECT idcli,cognome , nome , rag_soc,indirizzo,citta,tel_casa,tel_cel FROM "_s;
 const QString raggruppa = u" group by idCli,Cognome,nome,rag_soc,indirizzo,citta,tel_casa,tel_cel"_s;
-const QString ordina = u" ORDER BY Cognome"_s;
+// The order of the surname's index (the column's own, NOCASE), and the Italian order of the
+// customers found.
+const QString ordinaIndice = u" ORDER BY Cognome"_s;
+const QString ordinaItaliano = u" ORDER BY Cognome COLLATE ITALIANO, Nome COLLATE ITALIANO, Citta COLLATE ITALIANO, "
+                               "Indirizzo COLLATE ITALIANO"_s;
 
 // Every customer meets the condition once: joined to his appliances (and their models and
 // maintenances) only when the condition names their columns, and then grouped back.
@@ -240,14 +245,20 @@ QString condizioneRicerca(const CriteriRicerca& c)
     return costruisciCondizione(c, t);
 }
 
-QString istruzioneRicerca(const CriteriRicerca& c)
+Lettura letturaRicerca(const CriteriRicerca& c)
 {
     Tabelle t;
     const QString cond = costruisciCondizione(c, t);
-    return istruzione(cond, t, cond.isEmpty() ? ordina : ordina + u", Nome, Citta, Indirizzo"_s);
+    if (!cond.isEmpty())
+        return {istruzione(cond, t, ordinaItaliano)};
+    // Every customer by surname: read in the order of the surname's index, as sorting them all
+    // is the search's whole cost, and put in Italian order as they come; the surnames that
+    // order puts last are read first.
+    const QString coda = u"Cognome >= '%1'"_s.arg(QLatin1Char(RiordinoItaliano::inizioCoda));
+    return {istruzione({}, t, ordinaIndice), {}, u"cognome"_s, istruzione(coda, t, ordinaIndice)};
 }
 
 QString istruzioneCliente(qint64 idCli)
 {
-    return istruzione(u"idcli="_s + QString::number(idCli), {}, ordina);
+    return istruzione(u"idcli="_s + QString::number(idCli), {}, ordinaIndice);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/db/recordset.h"
 #include <QDate>
 #include <QHash>
 #include <QString>
@@ -42,7 +43,8 @@ struct CriteriRicerca {
 QString verificaCriteri(const CriteriRicerca& c);
 // The bare condition of the criteria, in the order of the search; empty with none set.
 QString condizioneRicerca(const CriteriRicerca& c);
-// The whole statement: the customers meeting the criteria once each, or every customer.
-QString istruzioneRicerca(const CriteriRicerca& c);
+// What the search reads: the customers meeting the criteria once each, or every customer, in
+// Italian order.
+Lettura letturaRicerca(const CriteriRicerca& c);
 // The statement of one customer, as the result after a new customer.
 QString istruzioneCliente(qint64 idCli);

@@ -117,6 +117,8 @@ private:
     void ricostruisciModelli(bool conMarca, bool conTipo);
     void mostraRisultato(const Recordset& rs);
     void presentaRisultato(const Recordset& rs, const QString& didascaliaConteggio);
+    void contaRisultato();
+    void svuotaRisultato();
     bool rieseguiCercando(qint64 idCli);
     void didascalia(const QString& testo, int righe);
 
@@ -131,4 +133,5 @@ private:
     void aggiornaDopoChiamate();
 
     bool mostrata = false; // the shown mark: set when the window is activated
+    QString didascaliaRisultato; // the caption's text before the count of the result shown
 };

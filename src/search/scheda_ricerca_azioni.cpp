@@ -78,11 +78,17 @@ void schRicCliente::cmdEliminaCliente_Click()
                             + u"\r\nTale operazione cancellerà anche tutte le informazioni correlate a tale cliente "
                               "quali:\r\n\r\n- Chiamate ed interventi\r\n-  Prodotti e Manutenzioni\r\nProcedere con "
                               "l'eliminazione del cliente ?"_s;
+    const qint64 id = nz(c.griglia->valore(u"idCli"_s)).toLongLong();
     if (!confermaEliminazione(domanda))
+        return;
+    // Whether the search runs again is told by the whole result, read on meanwhile; a reading
+    // that failed has emptied it, and nothing is deleted.
+    c.griglia->completaLettura();
+    if (!c.griglia->haRigaCorrente())
         return;
     const int righe = c.griglia->recordset().recordCount();
     // The whole cascade runs as one write group: a failure leaves the customer and the result as they were.
-    if (!gestisci([&] { eliminaCliente(nz(c.griglia->valore(u"idCli"_s)).toLongLong()); }))
+    if (!gestisci([&] { eliminaCliente(id); }))
         return;
     if (righe > 1) {
         cmdRicerca_Click();
@@ -95,6 +101,8 @@ void schRicCliente::cmdEliminaCliente_Click()
 void schRicCliente::cmdStampa_Click()
 {
     auto& c = ui();
+    // The print takes the whole result.
+    c.griglia->completaLettura();
     Recordset& rs = c.griglia->recordset();
     const bool pronta = gestisci([&] {
         Transazione t(connessione);

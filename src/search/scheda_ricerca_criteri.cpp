@@ -44,9 +44,9 @@ CriteriRicerca::Date date(const QCheckBox* box, const DataOpzionale* da, const D
 void schRicCliente::riempiCombo()
 {
     auto& c = ui();
-    riempi(c.cmbTipoCliente, u"SELECT idTipoCli,cli_nome_tipo FROM tipoCli ORDER BY cli_nome_tipo asc"_s,
+    riempi(c.cmbTipoCliente, u"SELECT idTipoCli,cli_nome_tipo FROM tipoCli ORDER BY cli_nome_tipo COLLATE ITALIANO asc"_s,
            u"cli_nome_tipo"_s, u"idTipoCli"_s);
-    riempi(c.cmbZona, u"SELECT idzona,(sigla_zona || ' - ' || desc_zona) as strZona from zone order by desc_zona"_s,
+    riempi(c.cmbZona, u"SELECT idzona,(sigla_zona || ' - ' || desc_zona) as strZona from zone order by desc_zona COLLATE ITALIANO"_s,
            u"strZona"_s, u"idzona"_s);
     riempiComboProdotti();
 }
@@ -55,24 +55,24 @@ void schRicCliente::riempiComboProdotti()
 {
     auto& c = ui();
     riempi(c.cmbTipoProdotto,
-           u"SELECT idTpProd , (sigla_tipo_prodotto || ' - ' || tipo_nome) as TipoProdotto FROM tipoprod where eliminato = 0 order by tipo_nome "_s,
+           u"SELECT idTpProd , (sigla_tipo_prodotto || ' - ' || tipo_nome) as TipoProdotto FROM tipoprod where eliminato = 0 order by tipo_nome COLLATE ITALIANO"_s,
            u"TipoProdotto"_s, u"idTpProd"_s);
     riempi(c.cmbMarcaProdotto,
-           u"SELECT idMarca , (sigla_marca || ' - ' || marca) as NomeMarca FROM marche where eliminato = 0 order by marca"_s,
+           u"SELECT idMarca , (sigla_marca || ' - ' || marca) as NomeMarca FROM marche where eliminato = 0 order by marca COLLATE ITALIANO"_s,
            u"NomeMarca"_s, u"idMarca"_s);
-    riempi(c.cmbInstallatore, u"SELECT idInst ,nome_ins FROM installatori where eliminato = 0 order by nome_ins"_s,
+    riempi(c.cmbInstallatore, u"SELECT idInst ,nome_ins FROM installatori where eliminato = 0 order by nome_ins COLLATE ITALIANO"_s,
            u"nome_ins"_s, u"idInst"_s);
     riempi(c.cmbPosizione,
-           u"SELECT idPos , (sigla_posizione || ' - ' || posizione) as strPosizione FROM posizione where eliminato = 0 order by posizione"_s,
+           u"SELECT idPos , (sigla_posizione || ' - ' || posizione) as strPosizione FROM posizione where eliminato = 0 order by posizione COLLATE ITALIANO"_s,
            u"strPosizione"_s, u"idPos"_s);
     riempi(c.cmbTipoGas,
-           u"SELECT idTpGas , (sigla_tipo_Gas || ' - ' || tipogas) as strGas from tipogas where eliminato = 0 order by tipogas"_s,
+           u"SELECT idTpGas , (sigla_tipo_Gas || ' - ' || tipogas) as strGas from tipogas where eliminato = 0 order by tipogas COLLATE ITALIANO"_s,
            u"strGas"_s, u"idTpGas"_s);
     riempi(c.cmbTecnico,
-           u"SELECT idTecn , (sigla_tecnico || ' - ' || tecnico) as tec from tecnici where eliminato = 0 order by tecnico"_s,
+           u"SELECT idTecn , (sigla_tecnico || ' - ' || tecnico) as tec from tecnici where eliminato = 0 order by tecnico COLLATE ITALIANO"_s,
            u"tec"_s, u"idTecn"_s);
     riempi(c.cmbTipoAbbonamento,
-           u"SELECT idTpAbb , (sigla_abbonamento || ' - ' || desc_abb) as tecdesc_abb from tipoabb where eliminato = 0 order by desc_abb"_s,
+           u"SELECT idTpAbb , (sigla_abbonamento || ' - ' || desc_abb) as tecdesc_abb from tipoabb where eliminato = 0 order by desc_abb COLLATE ITALIANO"_s,
            u"tecdesc_abb"_s, u"idTpAbb"_s);
     ricostruisciModelli(false, false);
 }
@@ -83,10 +83,10 @@ void schRicCliente::riempiGruppo()
     QString sql;
     if (c.optInquilino->isChecked())
         sql = u"SELECT idcli,(cognome || ' - ' || nome) as descr from clienti where cod_tipo_appartenenza=1 or "
-              "cod_tipo_appartenenza= 2 order by cognome"_s;
+              "cod_tipo_appartenenza= 2 order by cognome COLLATE ITALIANO"_s;
     else if (c.optProprietario->isChecked())
         sql = u"SELECT idcli,(cognome || ' - ' || nome) as descr from clienti where cod_tipo_appartenenza=1 "
-              "order by cognome"_s;
+              "order by cognome COLLATE ITALIANO"_s;
     else
         return; // "Gruppo" and "Tutti" keep the list as it is
     c.cmbAppartenenza->svuotaScelta();
@@ -115,7 +115,7 @@ void schRicCliente::ricostruisciModelli(bool conMarca, bool conTipo)
         valori << chiave(c.cmbTipoProdotto);
     }
     c.cmbProdotto->svuotaScelta();
-    c.cmbProdotto->riempi(connessione.apriStatico(sql + u" order by modello"_s, valori), u"modello"_s,
+    c.cmbProdotto->riempi(connessione.apriStatico(sql + u" order by modello COLLATE ITALIANO"_s, valori), u"modello"_s,
                           u"idModello"_s);
 }
 

@@ -96,12 +96,21 @@ void schRicCliente::collegaElenco()
     QObject::connect(c.griglia, &QAbstractItemView::doubleClicked, f, [&c] { c.cmbModificaCliente->click(); });
     QObject::connect(c.grigliaStoricoChiamate, &QAbstractItemView::doubleClicked, f,
                      [&c] { c.cmdModChiamata->click(); });
-    // A heading sorts the customers by its column alone, ascending.
+    // The result read on to its end: its count; a reading that stops short: the error box and
+    // an empty result.
+    QObject::connect(c.griglia, &Griglia::letturaFinita, f, [this] { gestisci([this] { contaRisultato(); }); });
+    QObject::connect(c.griglia, &Griglia::letturaFallita, f, [this] {
+        const std::exception_ptr errore = ui().griglia->erroreLettura();
+        svuotaRisultato();
+        gestisci([&] { std::rethrow_exception(errore); });
+    });
+    // A heading sorts the customers by its column alone, ascending, once every row is read.
     c.griglia->horizontalHeader()->setSectionsClickable(true);
     QObject::connect(c.griglia->horizontalHeader(), &QHeaderView::sectionClicked, f, [this](int colonna) {
         gestisci([&] {
             if (!ui().griglia->recordset().statico())
                 return;
+            ui().griglia->completaLettura();
             ui().griglia->model()->sort(colonna, Qt::AscendingOrder);
             caricaProdotti();
         });
@@ -152,6 +161,19 @@ void schRicCliente::mostraRisultato(const Recordset& rs)
 {
     ui().griglia->imposta(rs, colonne::clienti());
     caricaProdotti();
+}
+
+// The result and every grid below it empty, the caption at 0 records, with nothing read.
+void schRicCliente::svuotaRisultato()
+{
+    auto& c = ui();
+    didascalia(u"RISULTATO DELLA RICERCA = "_s, 0);
+    c.griglia->imposta(Recordset(), colonne::clienti());
+    c.grigliaProdotti->imposta(Recordset(), colonne::prodotti());
+    c.grigliaStoricoManutenzioni->imposta(Recordset(), colonne::manutenzioni());
+    c.grigliaStoricoChiamate->imposta(Recordset(), colonne::chiamate());
+    c.grigliaAttivita->imposta(Recordset(), colonne::attivita());
+    c.grigliaMateriali->imposta(Recordset(), colonne::materiali());
 }
 
 void schRicCliente::didascalia(const QString& testo, int righe)

@@ -11,6 +11,7 @@
 #include "platform/ui/messaggi.h"
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -34,31 +35,45 @@ void schRicCliente::Ricerca()
         messaggio(errore, stile::esclamazione);
         return;
     }
+    auto& c = ui();
+    // A result still being read stops: its rows go before the new statement runs.
+    if (c.griglia->inLettura())
+        svuotaRisultato();
     Recordset rs;
     {
         const Clessidra clessidra;
         istanza<frmStampaClienti>().strQryCriteri = condizioneRicerca(cr);
-        const QString sql = istruzioneRicerca(cr);
+        const Lettura lettura = letturaRicerca(cr);
         // A refused statement leaves the previous result as it was.
-        rs = connessione.apriStatico(sql);
-        csqlRic = sql;
+        rs = connessione.apriInLettura(lettura);
+        csqlRic = lettura.sql;
     }
     presentaRisultato(rs, u"RISULTATO DELLA RICERCA = "_s);
 }
 
-// Binds a result: with no rows a message and nothing more; else the tab "Elenco", the count
-// in the caption and the focus on the grid.
+// Binds a result: with no rows a message and nothing more; else the tab "Elenco", the focus on
+// the grid and, once every row is read, the count in the caption.
 void schRicCliente::presentaRisultato(const Recordset& rs, const QString& didascaliaConteggio)
 {
     auto& c = ui();
-    mostraRisultato(rs);
-    if (rs.recordCount() < 1) {
+    {
+        const Clessidra clessidra;
+        mostraRisultato(rs);
+    }
+    if (rs.vuoto()) {
         messaggio(u"Nessun record soddisfa il criterio di ricerca"_s);
         return;
     }
     c.TabStrip->setCurrentIndex(2);
-    didascalia(didascaliaConteggio, rs.recordCount());
+    didascaliaRisultato = didascaliaConteggio;
+    if (!c.griglia->inLettura())
+        contaRisultato();
     c.griglia->setFocus();
+}
+
+void schRicCliente::contaRisultato()
+{
+    didascalia(didascaliaRisultato, ui().griglia->recordset().recordCount());
 }
 
 void schRicCliente::reset()
@@ -100,7 +115,14 @@ void schRicCliente::reset()
 bool schRicCliente::rieseguiCercando(qint64 idCli)
 {
     const Clessidra clessidra;
-    Recordset rs = connessione.riapri(ui().griglia->recordset());
+    // The result shown goes before it is read again, so that the two are never held at once;
+    // when the reading fails the grid stays empty, its caption at 0 records.
+    auto& c = ui();
+    const Lettura lettura = c.griglia->recordset().lettura();
+    const QString titolo = c.fraRisultati->title();
+    svuotaRisultato();
+    Recordset rs = connessione.apriStatico(lettura);
+    c.fraRisultati->setTitle(titolo);
     if (!rs.cerca(u"idCli"_s, idCli) && rs.recordCount() > 0)
         rs.moveFirst();
     mostraRisultato(rs);

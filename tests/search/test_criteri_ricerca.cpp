@@ -32,17 +32,17 @@ void riempi()
         connessione.esegui(QString::fromUtf8(sql));
 }
 
-QList<qint64> trovati(const QString& sql)
+QList<qint64> trovati(const Lettura& lettura)
 {
     QList<qint64> id;
-    for (Recordset rs = connessione.apriStatico(sql); !rs.eof(); rs.moveNext())
+    for (Recordset rs = connessione.apriStatico(lettura); !rs.eof(); rs.moveNext())
         id << rs.campo(u"idcli"_s).toLongLong();
     return id;
 }
 
 QList<qint64> trovati(const CriteriRicerca& c)
 {
-    return trovati(istruzioneRicerca(c));
+    return trovati(letturaRicerca(c));
 }
 
 // The search as it always joined every table, whatever the criteria: the same customers, in
@@ -55,11 +55,13 @@ QString conTutteLeTabelle(const CriteriRicerca& c)
                           "left join installatori on prodotti_ai_clienti.cod_installatore = installatori.idInst) "
                           "left join tecnici on prodotti_ai_clienti.cod_tecnico=tecnici.idTecn) "
                           "left join manutenzioni on prodotti_ai_clienti.id_pro_cli=manutenzioni.codPRodotto "_s;
-    const QString gruppi = u" group by idCli,Cognome,nome,rag_soc,indirizzo,citta,tel_casa,tel_cel ORDER BY Cognome"_s;
+    const QString gruppi = u" group by idCli,Cognome,nome,rag_soc,indirizzo,citta,tel_casa,tel_cel "
+                           "ORDER BY Cognome COLLATE ITALIANO"_s;
     const QString condizione = condizioneRicerca(c);
     if (condizione.isEmpty())
         return tutte + gruppi;
-    return tutte + u"where "_s + condizione + gruppi + u", Nome, Citta, Indirizzo"_s;
+    return tutte + u"where "_s + condizione + gruppi
+           + u", Nome COLLATE ITALIANO, Citta COLLATE ITALIANO, Indirizzo COLLATE ITALIANO"_s;
 }
 } // namespace
 
@@ -130,18 +132,19 @@ private slots:
         imposta(c);
         QVERIFY(verificaCriteri(c).isEmpty());
         QCOMPARE(trovati(c), attesi);
-        QCOMPARE(trovati(c), trovati(conTutteLeTabelle(c)));
+        QCOMPARE(trovati(c), trovati(Lettura{conTutteLeTabelle(c)}));
     }
 
     void testi()
     {
         CriteriRicerca c;
         QCOMPARE(condizioneRicerca(c), QString());
-        QVERIFY(!istruzioneRicerca(CriteriRicerca{}).contains(u"where"_s));
+        QVERIFY(!letturaRicerca(CriteriRicerca{}).sql.contains(u"where"_s));
         c.testi[u"cognome"_s] = u"ros"_s;
         c.chiavi[u"cod_zona"_s] = 7;
         QCOMPARE(condizioneRicerca(c), u"COGNOME LIKE 'ROS%' ESCAPE '\\' AND COD_ZONA = 7 AND cod_zona = 7"_s);
-        QVERIFY(istruzioneRicerca(c).endsWith(u"ORDER BY Cognome, Nome, Citta, Indirizzo"_s));
+        QVERIFY(letturaRicerca(c).sql.endsWith(
+            u"ORDER BY Cognome COLLATE ITALIANO, Nome COLLATE ITALIANO, Citta COLLATE ITALIANO, Indirizzo COLLATE ITALIANO"_s));
     }
 
     void rifiutati_data()

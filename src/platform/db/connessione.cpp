@@ -4,7 +4,6 @@
 #include "platform/db/errore_sqlite.h"
 #include "platform/db/funzioni_sqlite.h"
 #include "platform/db/letterali_jet.h"
-#include "platform/db/ordine_italiano.h"
 #include "platform/odbc/origine_dati.h"
 #include "platform/db/valori_sqlite.h"
 #include <QCoreApplication>
@@ -117,7 +116,7 @@ QSqlQuery Connessione::prepara(const QString& sql, const QVariantList& valori)
 {
     QSqlQuery q(database());
     q.setForwardOnly(true);
-    const QString testo = ordineItaliano::applica(riscriviLetteraliJet(sql, oggi()));
+    const QString testo = riscriviLetteraliJet(sql, oggi());
     bool eseguita = false;
     if (valori.isEmpty()) {
         eseguita = q.exec(testo);
@@ -138,17 +137,34 @@ int Connessione::esegui(const QString& sql, const QVariantList& valori)
 
 Recordset Connessione::apriAvanti(const QString& sql, const QVariantList& valori)
 {
-    return Recordset::daQuery(prepara(sql, valori), false, sql, valori);
+    return Recordset::avanti(prepara(sql, valori), {sql, valori});
 }
 
 Recordset Connessione::apriStatico(const QString& sql, const QVariantList& valori)
 {
-    return Recordset::daQuery(prepara(sql, valori), true, sql, valori);
+    return apriStatico(Lettura{sql, valori});
+}
+
+Recordset Connessione::apriStatico(const Lettura& l)
+{
+    Recordset rs = apriInLettura(l);
+    rs.leggiTutte();
+    return rs;
+}
+
+Recordset Connessione::apriInLettura(const Lettura& l)
+{
+    QSqlQuery q = prepara(l.sql, l.valori);
+    // The tail runs while the statement holds the file, so both read the same archive.
+    std::optional<QSqlQuery> coda;
+    if (!l.colonnaItaliana.isEmpty())
+        coda = prepara(l.coda, l.valori);
+    return Recordset::inLettura(std::move(q), std::move(coda), l);
 }
 
 Recordset Connessione::riapri(const Recordset& rs)
 {
-    return apriStatico(rs.istruzione(), rs.valori());
+    return apriStatico(rs.lettura());
 }
 
 qint64 Connessione::ultimoId()

@@ -31,8 +31,13 @@ public:
     // Runs one statement and returns the rows it touched. `valori` are bound to its `?` in order.
     int esegui(const QString& sql, const QVariantList& valori = {});
     Recordset apriAvanti(const QString& sql, const QVariantList& valori = {});
+    // A static snapshot with every row read.
     Recordset apriStatico(const QString& sql, const QVariantList& valori = {});
-    // A new static snapshot of the statement a recordset was read from.
+    Recordset apriStatico(const Lettura& l);
+    // A static snapshot with its first row read, to be read on in slices (Recordset::leggiAltre);
+    // a statement the database refuses fails here.
+    Recordset apriInLettura(const Lettura& l);
+    // A new static snapshot, every row read, of what a recordset was read from.
     Recordset riapri(const Recordset& rs);
     // The autonumber the last insert on this connection gave.
     qint64 ultimoId();

@@ -149,9 +149,36 @@ void DatiRecordset::ordina(int colonna, bool decrescente)
     });
 }
 
+DatiRecordset::Testo DatiRecordset::testo(int rigaLetta, int colonna) const
+{
+    const qsizetype c = qsizetype(rigaLetta) * nomi.size() + colonna;
+    switch (tipi[c]) {
+    case Tipo::nullo:
+        return {Testo::Classe::nullo, nullptr, 0};
+    case Tipo::testo:
+        return {Testo::Classe::testo, testi.constData() + inizio(celle[c]), lunghezza(celle[c])};
+    default:
+        return {Testo::Classe::altro, nullptr, 0};
+    }
+}
+
 void DatiRecordset::nuovaRiga()
 {
-    ordine.append(int(ordine.size()));
+    ++lette;
+    testiPrimaDellUltima = testi.size();
+}
+
+void DatiRecordset::mostra(int rigaLetta)
+{
+    ordine.append(rigaLetta);
+}
+
+void DatiRecordset::togliUltimaRiga()
+{
+    --lette;
+    celle.resize(qsizetype(lette) * nomi.size());
+    tipi.resize(celle.size());
+    testi.truncate(testiPrimaDellUltima);
 }
 
 void DatiRecordset::aggiungiCella(Tipo t, quint64 bit)

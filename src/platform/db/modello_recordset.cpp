@@ -15,13 +15,25 @@ void ModelloRecordset::imposta(const Recordset& r, QList<ColonnaGriglia> colonne
     const auto d = rs.dati();
     for (const auto& c : col)
         indici.append(d ? d->indice(c.campo) : -1);
+    righe = d ? d->numeroRighe() : 0;
     endResetModel();
+}
+
+bool ModelloRecordset::mostraNuoveRighe()
+{
+    const auto d = rs.dati();
+    const int n = d ? d->numeroRighe() : 0;
+    if (n <= righe)
+        return false;
+    beginInsertRows({}, righe, n - 1);
+    righe = n;
+    endInsertRows();
+    return true;
 }
 
 int ModelloRecordset::rowCount(const QModelIndex& parent) const
 {
-    const auto d = rs.dati();
-    return parent.isValid() || !d ? 0 : d->numeroRighe();
+    return parent.isValid() ? 0 : righe;
 }
 
 int ModelloRecordset::columnCount(const QModelIndex& parent) const
@@ -35,7 +47,7 @@ QVariant ModelloRecordset::data(const QModelIndex& index, int role) const
         return {};
     const int i = indici[index.column()];
     const auto d = rs.dati();
-    if (i < 0 || !d || index.row() >= d->numeroRighe())
+    if (i < 0 || !d || index.row() >= righe)
         return {};
     const QVariant v = d->valore(index.row(), i);
     // The tooltip shows the whole text of a cell too narrow for it.
@@ -61,6 +73,9 @@ void ModelloRecordset::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= col.size() || indici[column] < 0)
         return;
+    // Every row first: the sort is of the whole snapshot.
+    rs.leggiTutte();
+    mostraNuoveRighe();
     beginResetModel();
     rs.ordina(col[column].campo, order == Qt::DescendingOrder);
     endResetModel();

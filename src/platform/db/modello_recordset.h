@@ -11,7 +11,8 @@ struct ColonnaGriglia {
 };
 
 // A table model over a static recordset. The grid's current row and the recordset's
-// current row are kept as one by the grid; sorting sorts the recordset itself.
+// current row are kept as one by the grid; sorting sorts the recordset itself. A snapshot
+// still being read shows its rows as they come (mostraNuoveRighe).
 class ModelloRecordset : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -27,10 +28,12 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
-
+    // Adds the rows the recordset has shown since; true when there were any.
+    bool mostraNuoveRighe();
 
 private:
     Recordset rs;
     QList<ColonnaGriglia> col;
     QVector<int> indici;
+    int righe = 0;
 };

@@ -1,21 +1,25 @@
 #include "platform/db/ordine_italiano.h"
-#include "platform/db/testo_citato.h"
 #include <QCollator>
 #include <QLocale>
-#include <QRegularExpression>
-#include <QVarLengthArray>
 #include <algorithm>
 #include <array>
 #include <sqlite3.h>
 
 namespace ordineItaliano {
 namespace {
-// The collator, and the rank of each printable ASCII character in its order (0: not
-// printable ASCII). Two texts of printable ASCII compare as their ranks do, letter by letter,
-// which spares the collator the great majority of names.
+// The first letters of Unicode's Latin blocks that are a plain letter with accents only.
+constexpr char16_t primaLatina = 0xC0, dopoLatine = 0x250;
+
+// The collator, and where each character stands in its order as far as the first level goes
+// (letters, digits and signs; accents and case left aside). Printable ASCII has a rank of its
+// own; a Latin letter that is a plain letter with accents (À, é, Ç) has its plain letter's
+// rank and counts as accented. Two texts made of these characters compare by their ranks as
+// far as a rank differs, which spares the collator the great majority of names; texts equal
+// in rank with an accent somewhere are left to the collator.
 struct Ordine {
     QCollator collatore{QLocale(QLocale::Italian, QLocale::Italy)};
     std::array<quint8, 128> rango{};
+    std::array<quint8, dopoLatine - primaLatina> rangoLatine{};
 
     Ordine()
     {
@@ -33,6 +37,14 @@ struct Ordine {
                 ++r;
             rango[segni[i].unicode()] = quint8(r);
         }
+        for (char16_t c = primaLatina; c < dopoLatine; ++c) {
+            const QChar q(c);
+            const QString d = q.decomposition();
+            if (q.decompositionTag() != QChar::Canonical || d.isEmpty() || d[0].unicode() >= 128 || !d[0].isLetter())
+                continue;
+            if (std::all_of(d.begin() + 1, d.end(), [](QChar m) { return m.category() == QChar::Mark_NonSpacing; }))
+                rangoLatine[c - primaLatina] = rango[d[0].unicode()];
+        }
     }
 };
 
@@ -42,29 +54,72 @@ const Ordine& ordine()
     return o;
 }
 
-// The ranks compared as far as they decide: < 0 or > 0 as the ASCII fast path orders the two
-// texts, 0 when equal, or `nonDecide` when a character outside printable ASCII is reached first.
+// One character's rank (0: not known) and whether it carries an accent.
+struct Segno {
+    int rango;
+    bool accentato;
+};
+
+Segno segno(char32_t c)
+{
+    const Ordine& o = ordine();
+    if (c < 128)
+        return {o.rango[c], false};
+    if (c >= primaLatina && c < dopoLatine)
+        return {o.rangoLatine[c - primaLatina], true};
+    return {0, false};
+}
+
+// The characters of a UTF-16 or a UTF-8 text, one at a time.
+struct Utf16 {
+    const char16_t* p;
+    const char16_t* fine;
+    bool finito() const { return p == fine; }
+    char32_t prossimo() { return *p++; } // a surrogate is no known character
+};
+
+struct Utf8 {
+    const uchar* p;
+    const uchar* fine;
+    bool finito() const { return p == fine; }
+    char32_t prossimo()
+    {
+        const uchar c = *p++;
+        if (c < 0x80)
+            return c;
+        // Only two-byte forms can be known characters; any other counts as unknown.
+        if ((c & 0xE0) == 0xC0 && p != fine && (*p & 0xC0) == 0x80)
+            return (char32_t(c & 0x1F) << 6) | (*p++ & 0x3F);
+        return 0xFFFF;
+    }
+};
+
+// The ranks compared as far as they decide: < 0 or > 0 as the texts' order, 0 when equal, or
+// `nonDecide` when an unknown character is reached first, or when the ranks are all equal and
+// an accent may tell the texts apart.
 constexpr int nonDecide = 2;
 
-template <class C>
-int rapido(const C* a, qsizetype na, const C* b, qsizetype nb)
+template <class T>
+int rapido(T a, T b)
 {
-    const auto& rango = ordine().rango;
-    const auto r = [&](C c) -> int { return quint32(c) < 128 ? rango[quint32(c)] : 0; };
-    const qsizetype n = std::min(na, nb);
-    for (qsizetype i = 0; i < n; ++i) {
-        const int x = r(a[i]), y = r(b[i]);
-        if (!x || !y)
+    bool accenti = false;
+    while (!a.finito() && !b.finito()) {
+        const Segno x = segno(a.prossimo()), y = segno(b.prossimo());
+        if (!x.rango || !y.rango)
             return nonDecide;
-        if (x != y)
-            return x < y ? -1 : 1;
+        if (x.rango != y.rango)
+            return x.rango < y.rango ? -1 : 1;
+        accenti = accenti || x.accentato || y.accentato;
     }
-    // The longer text comes after, when what it has more is printable ASCII.
-    const C* resto = na > nb ? a : b;
-    for (qsizetype i = n; i < std::max(na, nb); ++i)
-        if (!r(resto[i]))
+    if (a.finito() && b.finito())
+        return accenti ? nonDecide : 0;
+    // The longer text comes after, when what it has more is made of known characters.
+    T& resto = a.finito() ? b : a;
+    const int esito = a.finito() ? -1 : 1;
+    while (!resto.finito())
+        if (!segno(resto.prossimo()).rango)
             return nonDecide;
-    return na == nb ? 0 : (na < nb ? -1 : 1);
+    return esito;
 }
 
 int sqliteConfronta(void*, int na, const void* a, int nb, const void* b)
@@ -75,7 +130,9 @@ int sqliteConfronta(void*, int na, const void* a, int nb, const void* b)
 
 int confronta(QStringView a, QStringView b)
 {
-    const int r = rapido(a.utf16(), a.size(), b.utf16(), b.size());
+    const auto* x = reinterpret_cast<const char16_t*>(a.utf16());
+    const auto* y = reinterpret_cast<const char16_t*>(b.utf16());
+    const int r = rapido(Utf16{x, x + a.size()}, Utf16{y, y + b.size()});
     if (r != nonDecide)
         return r;
     return ordine().collatore.compare(a, b);
@@ -83,106 +140,21 @@ int confronta(QStringView a, QStringView b)
 
 int confronta(const char* a, qsizetype na, const char* b, qsizetype nb)
 {
-    const int r = rapido(reinterpret_cast<const uchar*>(a), na, reinterpret_cast<const uchar*>(b), nb);
+    const auto* x = reinterpret_cast<const uchar*>(a);
+    const auto* y = reinterpret_cast<const uchar*>(b);
+    const int r = rapido(Utf8{x, x + na}, Utf8{y, y + nb});
     if (r != nonDecide)
         return r;
     return ordine().collatore.compare(QString::fromUtf8(a, na), QString::fromUtf8(b, nb));
 }
 
+int rango(char16_t c)
+{
+    return c < 128 ? ordine().rango[c] : 0;
+}
+
 bool registra(sqlite3* db)
 {
     return sqlite3_create_collation_v2(db, nome, SQLITE_UTF8, nullptr, sqliteConfronta, nullptr) == SQLITE_OK;
-}
-
-namespace {
-// A word or a sign of the statement, outside quoted texts and names, at bracket depth 0.
-struct Parola {
-    qsizetype inizio, fine;
-    bool virgola = false;
-};
-
-bool lettera(QChar c)
-{
-    return c.isLetterOrNumber() || c == u'_';
-}
-
-// The words and commas at depth 0, quoted texts, names and brackets left out.
-QList<Parola> parole(const QString& sql)
-{
-    QList<Parola> p;
-    int profondita = 0;
-    const qsizetype n = sql.size();
-    for (qsizetype i = 0; i < n;) {
-        const QChar c = sql[i];
-        if (apreCitazione(c)) {
-            const qsizetype fine = fineCitazione(sql, i);
-            if (profondita == 0)
-                p.append({i, fine});
-            i = fine;
-        } else if (c == u'(') {
-            if (profondita++ == 0)
-                p.append({i, i + 1});
-            ++i;
-        } else if (c == u')') {
-            if (--profondita == 0)
-                p.append({i, i + 1});
-            ++i;
-        } else if (profondita > 0 || c.isSpace()) {
-            ++i;
-        } else if (lettera(c)) {
-            qsizetype j = i;
-            while (j < n && lettera(sql[j]))
-                ++j;
-            p.append({i, j});
-            i = j;
-        } else {
-            p.append({i, i + 1, c == u','});
-            ++i;
-        }
-    }
-    return p;
-}
-} // namespace
-
-QString applica(const QString& sql)
-{
-    static const QRegularExpression interrogazione(QStringLiteral("^\\s*(SELECT|WITH)\\b"),
-                                                   QRegularExpression::CaseInsensitiveOption);
-    if (!sql.contains(QLatin1String("order"), Qt::CaseInsensitive) || !interrogazione.match(sql).hasMatch())
-        return sql;
-    const QList<Parola> p = parole(sql);
-    const auto testo = [&](qsizetype k) { return QStringView(sql).mid(p[k].inizio, p[k].fine - p[k].inizio); };
-    const auto e = [&](qsizetype k, const char* parola) {
-        return k < p.size() && testo(k).compare(QLatin1String(parola), Qt::CaseInsensitive) == 0;
-    };
-    // Where COLLATE ITALIANO goes: after the last word of each term that is not ASC, DESC,
-    // NULLS FIRST or NULLS LAST.
-    QList<qsizetype> punti;
-    for (qsizetype k = 0; k + 1 < p.size(); ++k) {
-        if (!e(k, "order") || !e(k + 1, "by"))
-            continue;
-        k += 2;
-        while (k < p.size()) {
-            qsizetype fine = k;
-            bool collazione = false;
-            while (fine < p.size() && !p[fine].virgola && !e(fine, "limit") && testo(fine) != u";") {
-                collazione = collazione || e(fine, "collate");
-                ++fine;
-            }
-            qsizetype ultima = fine;
-            while (ultima > k && (e(ultima - 1, "asc") || e(ultima - 1, "desc") || e(ultima - 1, "first")
-                                  || e(ultima - 1, "last") || e(ultima - 1, "nulls")))
-                --ultima;
-            if (!collazione && ultima > k)
-                punti.append(p[ultima - 1].fine);
-            if (fine >= p.size() || !p[fine].virgola)
-                break;
-            k = fine + 1;
-        }
-    }
-    QString esito = sql;
-    for (qsizetype i = punti.size() - 1; i >= 0; --i)
-        esito.insert(punti[i], QStringLiteral(" COLLATE ") + QLatin1String(nome));
-    return esito;
 }
 } // namespace ordineItaliano

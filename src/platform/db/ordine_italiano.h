@@ -7,7 +7,7 @@ struct sqlite3;
 // Texts in the Italian order the archive always had: an accented letter with its plain
 // letter (À with A, É with E), case ignored. Registered on our own connection only, under
 // its own name, so that the schema keeps its declared collations and other ODBC tools still
-// open and write the file.
+// open and write the file; a statement that sorts texts in this order says COLLATE ITALIANO.
 namespace ordineItaliano {
 inline constexpr char nome[] = "ITALIANO";
 
@@ -15,12 +15,10 @@ inline constexpr char nome[] = "ITALIANO";
 int confronta(QStringView a, QStringView b);
 int confronta(const char* a, qsizetype na, const char* b, qsizetype nb); // UTF-8
 
+// The place of a printable ASCII character in the order, the same for a capital and its small
+// letter; 0 for any other character.
+int rango(char16_t c);
+
 // Registers the comparison on one SQLite connection; false when SQLite refuses it.
 bool registra(sqlite3* db);
-
-// A query's own ORDER BY (outside brackets and quotes) with each of its terms in the Italian
-// order: a term that names no collation gets COLLATE ITALIANO before its ASC or DESC. Numbers,
-// dates and times keep their order (a collation compares texts only). Statements that are not
-// queries (the schema's views among them) are left as they stand.
-QString applica(const QString& sql);
 } // namespace ordineItaliano

@@ -1,6 +1,7 @@
 #include "platform/db/recordset.h"
 #include "platform/db/errore_db.h"
 #include "platform/db/errore_sqlite.h"
+#include "platform/db/riordino_italiano.h"
 #include "platform/db/valori_sqlite.h"
 #include <QDate>
 #include <QSqlError>
@@ -10,17 +11,30 @@
 
 struct Recordset::Stato {
     bool statico = false;
-    QString istruzione;
-    QVariantList valori;
+    Lettura lettura;
+    QVector<TipoColonna> tipi;
     // static
     std::shared_ptr<DatiRecordset> dati;
     int pos = -1; // -1 before the first row, size() after the last
+    // static, while its rows are being read: the statement still open, and the Italian order
+    // being made when the reading asks for one
+    std::optional<QSqlQuery> aperta;
+    bool primaRiga = true; // the driver has already stepped onto it
+    std::optional<RiordinoItaliano> riordino;
+    bool codaRaggiunta = false;
     // forward-only
     QSqlQuery query;
-    QVector<TipoColonna> tipi;
     QVector<QVariant> corrente;
     bool fine = true;
     DatiRecordset nomi; // field names only
+
+    // Reads up to `righe` more rows of the open statement; false once it has no more.
+    bool leggiRighe(int righe);
+    // A slice of the reading: its rows, then those now sure of their place shown.
+    void leggi(int righe);
+    void mostraLette(bool altre);
+    // Reads on until the row is shown, or every row is read.
+    void mostraFinoA(int riga);
 };
 
 namespace {
@@ -33,59 +47,60 @@ void leggiRiga(const QSqlQuery& q, const QVector<TipoColonna>& tipi, QVector<QVa
         riga[i] = valoreTipizzato(q.value(i), tipi[i]);
 }
 
-// Every row of an executed query. The cells are read from the SQLite statement itself, one
-// copy each, rather than through the driver's own values.
-void leggiStatico(QSqlQuery& q, const QVector<TipoColonna>& tipi, DatiRecordset& d)
+// The statement's current row, each cell read from the SQLite statement itself, one copy each.
+void aggiungiRiga(sqlite3_stmt* st, const QVector<TipoColonna>& tipi, DatiRecordset& d)
 {
-    if (!q.next()) {
+    d.nuovaRiga();
+    for (int i = 0; i < tipi.size(); ++i) {
+        switch (sqlite3_column_type(st, i)) {
+        case SQLITE_INTEGER:
+            d.aggiungiIntero(sqlite3_column_int64(st, i));
+            break;
+        case SQLITE_FLOAT:
+            d.aggiungiReale(sqlite3_column_double(st, i));
+            break;
+        case SQLITE_NULL:
+            d.aggiungiNullo();
+            break;
+        case SQLITE_BLOB:
+            d.aggiungiBlob(static_cast<const char*>(sqlite3_column_blob(st, i)), sqlite3_column_bytes(st, i));
+            break;
+        default: {
+            const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+            const int byte = sqlite3_column_bytes(st, i);
+            if (tipi[i] == TipoColonna::altro)
+                d.aggiungiTesto(t, byte);
+            else
+                d.aggiungi(valoreTipizzato(QString::fromUtf8(t, byte), tipi[i]));
+        }
+        }
+    }
+}
+
+// Steps an executed query onto its next row: false at the end. The first row is the one the
+// driver stepped onto when it ran the statement.
+bool passo(QSqlQuery& q, bool& primaRiga)
+{
+    if (std::exchange(primaRiga, false)) {
+        if (q.next())
+            return true;
         if (q.lastError().isValid())
             throw erroreSqlite(q.lastError());
-        return;
+        return false;
     }
-    // The driver has stepped to the first row and not beyond: the statement is on it.
     sqlite3_stmt* st = istruzioneSqlite(q);
-    const int n = int(d.nomi.size());
-    if (!st) {
-        do {
-            d.nuovaRiga();
-            for (int i = 0; i < n; ++i)
-                d.aggiungi(valoreTipizzato(q.value(i), tipi[i]));
-        } while (q.next());
-        return;
-    }
-    int esito = SQLITE_ROW;
-    do {
-        d.nuovaRiga();
-        for (int i = 0; i < n; ++i) {
-            switch (sqlite3_column_type(st, i)) {
-            case SQLITE_INTEGER:
-                d.aggiungiIntero(sqlite3_column_int64(st, i));
-                break;
-            case SQLITE_FLOAT:
-                d.aggiungiReale(sqlite3_column_double(st, i));
-                break;
-            case SQLITE_NULL:
-                d.aggiungiNullo();
-                break;
-            case SQLITE_BLOB:
-                d.aggiungiBlob(static_cast<const char*>(sqlite3_column_blob(st, i)), sqlite3_column_bytes(st, i));
-                break;
-            default: {
-                const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
-                const int byte = sqlite3_column_bytes(st, i);
-                if (tipi[i] == TipoColonna::altro)
-                    d.aggiungiTesto(t, byte);
-                else
-                    d.aggiungi(valoreTipizzato(QString::fromUtf8(t, byte), tipi[i]));
-            }
-            }
-        }
-    } while ((esito = sqlite3_step(st)) == SQLITE_ROW);
+    // The connection was closed meanwhile, and the statement with it.
+    if (!st)
+        throw ErroreDb(erroreConnessione, sorgente, QStringLiteral("Operazione non consentita se l'oggetto è chiuso."));
+    const int esito = sqlite3_step(st);
+    if (esito == SQLITE_ROW)
+        return true;
     if (esito != SQLITE_DONE) {
         sqlite3* db = sqlite3_db_handle(st);
         throw erroreSqlite(QSqlError(QString(), QString::fromUtf8(sqlite3_errmsg(db)), QSqlError::StatementError,
                                      QString::number(sqlite3_extended_errcode(db))));
     }
+    return false;
 }
 
 ErroreDb campoMancante(const QString& nome)
@@ -95,6 +110,48 @@ ErroreDb campoMancante(const QString& nome)
                         + nome);
 }
 } // namespace
+
+bool Recordset::Stato::leggiRighe(int righe)
+{
+    DatiRecordset& d = *dati;
+    for (int i = 0; i < righe; ++i) {
+        if (!passo(*aperta, primaRiga))
+            return false;
+        aggiungiRiga(istruzioneSqlite(*aperta), tipi, d);
+        const int riga = d.righeLette() - 1;
+        if (!riordino) {
+            d.mostra(riga);
+        } else if (!riordino->aggiungi(riga)) {
+            // The rows from here on were read first, by the tail's statement.
+            d.togliUltimaRiga();
+            codaRaggiunta = true;
+            return false;
+        }
+    }
+    return true;
+}
+
+void Recordset::Stato::leggi(int righe)
+{
+    mostraLette(leggiRighe(righe));
+}
+
+void Recordset::Stato::mostraLette(bool altre)
+{
+    if (riordino)
+        riordino->mostra(*dati, !altre);
+    if (!altre) {
+        // Every row is read: the statement lets the file go.
+        aperta.reset();
+        riordino.reset();
+    }
+}
+
+void Recordset::Stato::mostraFinoA(int riga)
+{
+    while (riga >= dati->numeroRighe() && aperta)
+        leggi(4096);
+}
 
 // The column of a field in a static recordset.
 int Recordset::indiceStatico(const QString& nome) const
@@ -114,23 +171,57 @@ Recordset::Stato& Recordset::stato() const
 
 bool Recordset::statico() const { return s && s->statico; }
 
+bool Recordset::completo() const
+{
+    return s && !s->aperta;
+}
+
+bool Recordset::leggiAltre(int righe)
+{
+    Stato& st = stato();
+    if (st.aperta)
+        st.leggi(righe);
+    return !st.aperta;
+}
+
+void Recordset::leggiTutte()
+{
+    while (!leggiAltre(4096)) {
+    }
+}
+
+bool Recordset::vuoto() const
+{
+    return completo() && s->statico && s->dati->righeLette() == 0;
+}
+
 bool Recordset::eof() const
 {
     if (!s)
         return true;
-    return s->statico ? s->pos >= s->dati->numeroRighe() : s->fine;
+    if (!s->statico)
+        return s->fine;
+    // Past the rows shown: the end only once every row is read.
+    s->mostraFinoA(s->pos);
+    return s->pos >= s->dati->numeroRighe();
 }
 
 bool Recordset::bof() const
 {
     if (!s)
         return true;
-    return s->statico ? (s->pos < 0 || s->dati->numeroRighe() == 0) : s->fine && s->corrente.isEmpty();
+    if (!s->statico)
+        return s->fine && s->corrente.isEmpty();
+    s->mostraFinoA(0);
+    return s->pos < 0 || s->dati->numeroRighe() == 0;
 }
 
 int Recordset::recordCount() const
 {
-    return statico() ? int(s->dati->numeroRighe()) : -1;
+    if (!statico())
+        return -1;
+    const_cast<Recordset*>(this)->leggiTutte();
+    return int(s->dati->numeroRighe());
 }
 
 void Recordset::moveNext()
@@ -155,12 +246,12 @@ void Recordset::moveFirst() { vaiA(0); }
 void Recordset::moveLast()
 {
     if (statico())
-        vaiA(int(s->dati->numeroRighe()) - 1);
+        vaiA(recordCount() - 1);
 }
 
 int Recordset::posizione() const
 {
-    if (!statico() || eof() || bof())
+    if (!statico() || s->pos < 0 || s->pos >= s->dati->numeroRighe())
         return -1;
     return s->pos;
 }
@@ -170,6 +261,8 @@ void Recordset::vaiA(int riga)
     Stato& st = stato();
     if (!st.statico)
         throw ErroreDb(erroreFineRecordset, sorgente, QStringLiteral("Il recordset è di sola lettura in avanti."));
+    if (riga >= 0)
+        st.mostraFinoA(riga);
     const int n = int(st.dati->numeroRighe());
     st.pos = (riga < 0 || riga >= n) ? n : riga;
 }
@@ -219,7 +312,10 @@ bool Recordset::cerca(const QString& nome, const QVariant& v)
     Stato& st = stato();
     const int i = indiceStatico(nome);
     const DatiRecordset& d = *st.dati;
-    for (int r = 0; r < d.numeroRighe(); ++r) {
+    for (int r = 0;; ++r) {
+        st.mostraFinoA(r);
+        if (r >= d.numeroRighe())
+            break;
         if (!d.nullo(r, i) && !v.isNull() && d.confronta(r, i, v) == 0) {
             st.pos = r;
             return true;
@@ -232,7 +328,9 @@ bool Recordset::cerca(const QString& nome, const QVariant& v)
 void Recordset::ordina(const QString& nome, bool decrescente)
 {
     Stato& st = stato();
-    st.dati->ordina(indiceStatico(nome), decrescente);
+    const int i = indiceStatico(nome);
+    leggiTutte();
+    st.dati->ordina(i, decrescente);
     st.pos = 0;
 }
 
@@ -241,44 +339,78 @@ std::shared_ptr<DatiRecordset> Recordset::dati() const
     return statico() ? s->dati : nullptr;
 }
 
+Lettura Recordset::lettura() const
+{
+    return s ? s->lettura : Lettura();
+}
+
 QString Recordset::istruzione() const
 {
-    return s ? s->istruzione : QString();
+    return s ? s->lettura.sql : QString();
 }
 
 QVariantList Recordset::valori() const
 {
-    return s ? s->valori : QVariantList();
+    return s ? s->lettura.valori : QVariantList();
 }
 
-Recordset Recordset::daQuery(QSqlQuery q, bool statico, const QString& istruzione, const QVariantList& valori)
+namespace {
+QStringList nomiCampi(const QSqlQuery& q)
 {
-    Recordset r;
-    r.s = std::make_shared<Stato>();
-    Stato& st = *r.s;
-    st.statico = statico;
-    st.istruzione = istruzione;
-    st.valori = valori;
     const QSqlRecord rec = q.record();
     QStringList nomi;
     for (int i = 0; i < rec.count(); ++i)
         nomi << rec.fieldName(i);
-    const QVector<TipoColonna> tipi = tipiColonne(q);
-    if (statico) {
-        st.dati = std::make_shared<DatiRecordset>();
-        st.dati->nomi = nomi;
-        leggiStatico(q, tipi, *st.dati);
-        st.pos = 0;
-        return r;
-    }
-    st.nomi.nomi = nomi;
-    st.tipi = tipi;
-    st.corrente.resize(nomi.size());
+    return nomi;
+}
+} // namespace
+
+Recordset Recordset::avanti(QSqlQuery q, const Lettura& l)
+{
+    Recordset r;
+    r.s = std::make_shared<Stato>();
+    Stato& st = *r.s;
+    st.lettura = l;
+    st.nomi.nomi = nomiCampi(q);
+    st.tipi = tipiColonne(q);
+    st.corrente.resize(st.nomi.nomi.size());
     st.query = std::move(q);
     st.fine = !st.query.next();
     if (!st.fine)
         leggiRiga(st.query, st.tipi, st.corrente);
     else
         st.corrente.clear();
+    return r;
+}
+
+Recordset Recordset::inLettura(QSqlQuery q, std::optional<QSqlQuery> coda, const Lettura& l)
+{
+    Recordset r;
+    r.s = std::make_shared<Stato>();
+    Stato& st = *r.s;
+    st.statico = true;
+    st.lettura = l;
+    st.tipi = tipiColonne(q);
+    st.dati = std::make_shared<DatiRecordset>();
+    st.dati->nomi = nomiCampi(q);
+    st.pos = 0;
+    st.aperta = std::move(q);
+    if (coda) {
+        const int colonna = st.dati->indice(l.colonnaItaliana);
+        if (colonna < 0)
+            throw campoMancante(l.colonnaItaliana);
+        st.riordino.emplace(*st.dati, colonna);
+    }
+    // The first row, and the tail's rows while the statement holds the file, so that both are
+    // read from the same archive; nothing is shown before the tail is known.
+    const bool altre = st.leggiRighe(1);
+    if (coda && (st.dati->righeLette() > 0 || st.codaRaggiunta)) {
+        bool primaRiga = true;
+        while (passo(*coda, primaRiga)) {
+            aggiungiRiga(istruzioneSqlite(*coda), st.tipi, *st.dati);
+            st.riordino->coda(st.dati->righeLette() - 1);
+        }
+    }
+    st.mostraLette(altre);
     return r;
 }

@@ -7,6 +7,18 @@
 #include <QVariantList>
 #include <QVector>
 #include <memory>
+#include <optional>
+
+// What a recordset is read from: a statement and its bound values. A statement that reads a
+// table in the order of its index on a text column (the column's NOCASE order) may name that
+// column: its rows are then put in Italian order by it as they come, and `coda` reads, with
+// the same values, the rows whose text that order puts last (riordino_italiano.h).
+struct Lettura {
+    QString sql;
+    QVariantList valori = {};
+    QString colonnaItaliana = {};
+    QString coda = {};
+};
 
 // A recordset as the windows use it: forward-only (read as it goes) or static
 // (a snapshot with count, move, seek and sort). Copies share the same cursor.
@@ -15,6 +27,16 @@ public:
     Recordset() = default;
 
     bool statico() const;
+    // Static: every row is read. A snapshot opened to be read on in slices
+    // (Connessione::apriInLettura) shows the rows read so far, in their final order; whatever
+    // needs the whole snapshot (the count, a move past the rows shown, a seek that has not found
+    // yet, a sort) reads the rest first.
+    bool completo() const;
+    // Reads on about `righe` rows of the statement; true once every row is read.
+    bool leggiAltre(int righe);
+    void leggiTutte();
+    // The statement gave no row.
+    bool vuoto() const;
     bool eof() const;
     bool bof() const;
     // Static: the number of rows; forward-only: -1.
@@ -23,7 +45,7 @@ public:
     void moveNext();
     void moveFirst();    // static only
     void moveLast();     // static only
-    // Current row, 0-based; -1 when before the first or after the last.
+    // Current row among the rows shown, 0-based; -1 when there is none.
     int posizione() const;
     void vaiA(int riga); // static only; out of range leaves EOF
 
@@ -42,15 +64,19 @@ public:
     void ordina(const QString& nome, bool decrescente = false);
 
     std::shared_ptr<DatiRecordset> dati() const; // static only
-    // The statement the recordset was read from, with its bound values: running it again
-    // (Connessione::riapri) gives the same rows as they are now.
+    // What the recordset was read from: reading it again (Connessione::riapri) gives the same
+    // rows as they are now.
+    Lettura lettura() const;
     QString istruzione() const;
     QVariantList valori() const;
 
 private:
     friend class Connessione;
-    // Takes an executed query: a static recordset reads every row now.
-    static Recordset daQuery(QSqlQuery q, bool statico, const QString& istruzione, const QVariantList& valori);
+    // Takes an executed query, read as it goes.
+    static Recordset avanti(QSqlQuery q, const Lettura& l);
+    // Takes an executed query (and, for an Italian order, its tail's) as a static snapshot with
+    // its first row read.
+    static Recordset inLettura(QSqlQuery q, std::optional<QSqlQuery> coda, const Lettura& l);
     struct Stato;
     std::shared_ptr<Stato> s;
     Stato& stato() const;

@@ -1,7 +1,6 @@
 #include "platform/report/dati_report.h"
 #include "platform/db/errore_db.h"
 #include "platform/db/errore_sqlite.h"
-#include "platform/db/ordine_italiano.h"
 #include "platform/report/errori_report.h"
 #include "platform/db/formato_testo.h"
 #include "platform/db/valori_sqlite.h"
@@ -62,7 +61,7 @@ DatiReport leggiDati(const QSqlDatabase& db, const DefinizioneReport& definizion
     QSqlQuery q(db);
     q.setForwardOnly(true);
     // A query the database rejects is a fault of the report file.
-    if (!q.prepare(ordineItaliano::applica(definizione.sql(condizione.testo))))
+    if (!q.prepare(definizione.sql(condizione.testo)))
         fallita(q, erroreFileReport, QStringLiteral("Query del report non valida: %1").arg(descrizione(q)));
     for (const QVariant& v : condizione.valori)
         q.addBindValue(valoreDaLegare(v));

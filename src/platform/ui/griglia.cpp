@@ -1,8 +1,10 @@
 #include "platform/ui/griglia.h"
+#include "platform/ui/lettura_progressiva.h"
 #include <QHeaderView>
 #include <QScrollBar>
 
-Griglia::Griglia(QWidget* parent) : QTableView(parent), modello(new ModelloRecordset(this))
+Griglia::Griglia(QWidget* parent)
+    : QTableView(parent), modello(new ModelloRecordset(this)), lettura(new LetturaProgressiva(modello))
 {
     setModel(modello);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -19,8 +21,12 @@ Griglia::Griglia(QWidget* parent) : QTableView(parent), modello(new ModelloRecor
         sincronizza();
         adattaColonne();
     });
-    // Typical contents: the first rows are enough to size a column.
-    verticalHeader()->setResizeContentsPrecision(100);
+    connect(lettura, &LetturaProgressiva::righeNuove, this, &Griglia::righeArrivate);
+    connect(lettura, &LetturaProgressiva::finita, this, &Griglia::letturaFinita);
+    connect(lettura, &LetturaProgressiva::fallita, this, &Griglia::letturaFallita);
+    // Typical contents: the first rows are enough to size a column (the precision of the
+    // columns' sizes is the horizontal header's).
+    horizontalHeader()->setResizeContentsPrecision(100);
 }
 
 void Griglia::showEvent(QShowEvent* e)
@@ -113,13 +119,41 @@ void Griglia::adattaColonne()
 
 void Griglia::imposta(const Recordset& rs, QList<ColonnaGriglia> colonne)
 {
-    modello->imposta(rs, std::move(colonne));
+    Recordset r = rs;
+    LetturaProgressiva::primaSchermata(r);
+    modello->imposta(r, std::move(colonne));
+    lettura->avvia();
+}
+
+bool Griglia::inLettura() const
+{
+    return lettura->attiva();
+}
+
+void Griglia::completaLettura()
+{
+    lettura->completa();
+}
+
+std::exception_ptr Griglia::erroreLettura() const
+{
+    return lettura->errore();
+}
+
+// Rows read on: the first of them, when the grid had none, become current as if chosen, and
+// the columns are sized from them.
+void Griglia::righeArrivate(int prima)
+{
+    if (prima > 0)
+        return;
+    adattaColonne();
+    selectionModel()->setCurrentIndex(modello->index(0, 0),
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 bool Griglia::haRigaCorrente()
 {
-    Recordset& rs = modello->recordset();
-    return rs.statico() && !rs.eof() && !rs.bof();
+    return modello->recordset().posizione() >= 0;
 }
 
 QVariant Griglia::valore(const QString& campo)
@@ -129,6 +163,7 @@ QVariant Griglia::valore(const QString& campo)
 
 void Griglia::sincronizza()
 {
+    modello->mostraNuoveRighe();
     Recordset& rs = modello->recordset();
     const int r = rs.posizione();
     QSignalBlocker b(selectionModel());

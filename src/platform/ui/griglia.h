@@ -1,14 +1,25 @@
 #pragma once
 #include "platform/db/modello_recordset.h"
 #include <QTableView>
+#include <exception>
+
+class LetturaProgressiva;
 
 // A read-only grid over a static recordset; its current row is the recordset's current row.
+// A snapshot still being read (Connessione::apriInLettura) shows its first screen at once and
+// is read on to its end by itself, without waiting on the operator.
 class Griglia : public QTableView {
     Q_OBJECT
 public:
     explicit Griglia(QWidget* parent = nullptr);
 
+    // A failure reading the first screen leaves the grid as it was.
     void imposta(const Recordset& rs, QList<ColonnaGriglia> colonne = {});
+    bool inLettura() const;
+    // What needs the whole result waits for it: reads the rest now.
+    void completaLettura();
+    // Why the reading stopped short, after letturaFallita().
+    std::exception_ptr erroreLettura() const;
     Recordset& recordset() { return modello->recordset(); }
     // The current row's field, Null with no current row.
     QVariant valore(const QString& campo);
@@ -21,6 +32,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+signals:
+    void letturaFinita();
+    void letturaFallita();
+
 protected:
     void showEvent(QShowEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -32,6 +47,8 @@ private:
     int voluta(int colonna) const;
     // The frame, the names' column and a vertical scroll bar around the columns.
     int bordi() const;
+    void righeArrivate(int prima);
     ModelloRecordset* modello;
+    LetturaProgressiva* lettura;
     bool colonneDaAdattare = false;
 };

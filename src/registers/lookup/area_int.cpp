@@ -29,7 +29,7 @@ frmAreaInt::frmAreaInt()
           .etichettaRicerca = u"Area Intervento : "_s,
           .colonne = {{u"gruppo_nome"_s, u"Sigla"_s}, {u"gruppo_descrizione"_s, u"Area Intervento"_s}},
           .colonnaRicerca = u"gruppo_nome"_s,
-          .ordinamento = u"gruppo_nome"_s,
+          .ordinamento = u"gruppo_nome COLLATE ITALIANO"_s,
           .colonnaMostrata = u"gruppo_nome"_s,
           .messaggioVuoto = u"Selezionare l'area di intervento da eliminare"_s,
           .domandaElimina = u"ELiminare l'area di intervento:"_s,

@@ -29,7 +29,7 @@ frmDifetti::frmDifetti()
           .etichettaRicerca = u"Descrizione difetto : "_s,
           .colonne = {{u"df_nome"_s, u"Sigla"_s}, {u"df_descrizione"_s, u"Difetto"_s}},
           .colonnaRicerca = u"df_nome"_s,
-          .ordinamento = u"df_nome"_s,
+          .ordinamento = u"df_nome COLLATE ITALIANO"_s,
           .colonnaMostrata = u"df_nome"_s,
           .messaggioVuoto = u"Selezionare il difetto da eliminare"_s,
           .domandaElimina = u"ELiminare il difetto:"_s,

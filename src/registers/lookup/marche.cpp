@@ -29,7 +29,7 @@ frmMarche::frmMarche()
           .etichettaRicerca = u"Marca"_s,
           .colonne = {{u"sigla_marca"_s, u"Sigla"_s}, {u"marca"_s, u"Marca"_s}},
           .colonnaRicerca = u"marca"_s,
-          .ordinamento = u"marca"_s,
+          .ordinamento = u"marca COLLATE ITALIANO"_s,
           .colonnaMostrata = u"marca"_s,
           .messaggioVuoto = u"Selezionare la marca da eliminare"_s,
           .domandaElimina = u"ELiminare la marca:"_s,

@@ -29,7 +29,7 @@ frmTipoAbbonamento::frmTipoAbbonamento()
           .etichettaRicerca = u"Abbonamento :"_s,
           .colonne = {{u"sigla_abbonamento"_s, u"Sigla"_s}, {u"desc_abb"_s, u"Abbonamento"_s}},
           .colonnaRicerca = u"desc_abb"_s,
-          .ordinamento = u"sigla_abbonamento"_s,
+          .ordinamento = u"sigla_abbonamento COLLATE ITALIANO"_s,
           .colonnaMostrata = u"sigla_abbonamento"_s,
           .messaggioVuoto = u"Selezionare la tipologia di abbonamento da eliminare"_s,
           .domandaElimina = u"ELiminare la tipologia di abbonamento:"_s,

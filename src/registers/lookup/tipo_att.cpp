@@ -29,7 +29,7 @@ frmTipoAtt::frmTipoAtt()
           .etichettaRicerca = u"Nome Tipo Attività"_s,
           .colonne = {{u"at_codice"_s, u"Sigla"_s}, {u"at_nome"_s, u"Attività"_s}},
           .colonnaRicerca = u"at_nome"_s,
-          .ordinamento = u"at_nome"_s,
+          .ordinamento = u"at_nome COLLATE ITALIANO"_s,
           .colonnaMostrata = u"at_nome"_s,
           .messaggioVuoto = u"Selezionare la tipologia di attività da eliminare"_s,
           .domandaElimina = u"ELiminare la tipologia di attività:"_s,

@@ -29,7 +29,7 @@ frmTipoCli::frmTipoCli()
           .etichettaRicerca = u"Nome Tipo Cliente"_s,
           .colonne = {{u"sigla_tipo_cli"_s, u"Sigla"_s}, {u"cli_nome_tipo"_s, u"Tipo Cliente"_s}},
           .colonnaRicerca = u"cli_nome_tipo"_s,
-          .ordinamento = u"cli_nome_tipo"_s,
+          .ordinamento = u"cli_nome_tipo COLLATE ITALIANO"_s,
           .colonnaMostrata = u"cli_nome_tipo"_s,
           .messaggioVuoto = u"Selezionare la tipologia di cliente da eliminare"_s,
           .domandaElimina = u"ELiminare la tipologia di cliente:"_s,

@@ -29,7 +29,7 @@ frmTipoGas::frmTipoGas()
           .etichettaRicerca = u"Nome Alimentazione"_s,
           .colonne = {{u"sigla_tipo_gas"_s, u"Sigla"_s}, {u"tipogas"_s, u"Alimentazione"_s}},
           .colonnaRicerca = u"tipogas"_s,
-          .ordinamento = u"tipogas"_s,
+          .ordinamento = u"tipogas COLLATE ITALIANO"_s,
           .colonnaMostrata = u"tipogas"_s,
           .messaggioVuoto = u"Selezionare la Tipologia di gas da eliminare"_s,
           .domandaElimina = u"ELiminare la tipologia:"_s,

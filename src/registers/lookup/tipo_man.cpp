@@ -29,7 +29,7 @@ frmTipoMan::frmTipoMan()
           .etichettaRicerca = u"Manutenzione"_s,
           .colonne = {{u"sigla_tipo_man"_s, u"Sigla"_s}, {u"desc_tipo_man"_s, u"Manutenzione"_s}},
           .colonnaRicerca = u"sigla_tipo_man"_s,
-          .ordinamento = u"sigla_tipo_man"_s,
+          .ordinamento = u"sigla_tipo_man COLLATE ITALIANO"_s,
           .colonnaMostrata = u"sigla_tipo_man"_s,
           .messaggioVuoto = u"Selezionare la tipologia di manutenzione da eliminare"_s,
           .domandaElimina = u"ELiminare il tipo di manutenzione:"_s,

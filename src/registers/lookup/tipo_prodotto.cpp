@@ -29,7 +29,7 @@ frmTipoProdotto::frmTipoProdotto()
           .etichettaRicerca = u"Nome Tipo Prodotto"_s,
           .colonne = {{u"sigla_tipo_prodotto"_s, u"Sigla"_s}, {u"tipo_nome"_s, u"Tipo Prodotto"_s}},
           .colonnaRicerca = u"tipo_nome"_s,
-          .ordinamento = u"tipo_nome"_s,
+          .ordinamento = u"tipo_nome COLLATE ITALIANO"_s,
           .colonnaMostrata = u"tipo_nome"_s,
           .messaggioVuoto = u"Selezionare il tipo di prodotto da eliminare"_s,
           .domandaElimina = u"ELiminare il tipo di prodotto:"_s,

@@ -33,7 +33,7 @@ frmTipoRichieste::frmTipoRichieste()
           .etichettaRicerca = u"Richiesta"_s,
           .colonne = {{u"tipoRicSigla"_s, u"Sigla"_s}, {u"tipoRicNome"_s, u"Nome"_s}},
           .colonnaRicerca = u"tipoRicNome"_s,
-          .ordinamento = u"tipoRicSigla"_s,
+          .ordinamento = u"tipoRicSigla COLLATE ITALIANO"_s,
           .soloVivi = false,
           .eliminazioneLogica = false,
           .colonnaMostrata = u"idTipoRichiesta"_s,

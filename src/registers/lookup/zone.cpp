@@ -30,7 +30,7 @@ frmZone::frmZone()
           .etichettaRicerca = u"Nome Zona"_s,
           .colonne = {{u"sigla_zona"_s, u"Sigla"_s}, {u"desc_zona"_s, u"Nome Zona"_s}},
           .colonnaRicerca = u"sigla_zona"_s,
-          .ordinamento = u"desc_zona"_s,
+          .ordinamento = u"desc_zona COLLATE ITALIANO"_s,
           .colonnaMostrata = u"sigla_zona"_s,
           .messaggioVuoto = u"Selezionare la zona da eliminare"_s,
           .domandaElimina = u"ELiminare la zona:"_s,

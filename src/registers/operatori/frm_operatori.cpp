@@ -13,7 +13,7 @@ frmOperatori::frmOperatori()
                       {u"opPassword"_s, u"Password"_s},
                       {u"opTipo"_s, u"Tipo operatore"_s}},
           .colonnaRicerca = u"opUser"_s,
-          .ordinamento = u"opUser"_s,
+          .ordinamento = u"opUser COLLATE ITALIANO"_s,
           .soloVivi = false,
           .eliminazioneLogica = false,
           .colonnaMostrata = u"opUser"_s,

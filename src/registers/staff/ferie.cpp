@@ -27,7 +27,7 @@ schFerie::schFerie()
                      .nomeEtichetta = u"Label1"_s,
                      .tipo = CampoScheda::Tipo::combo,
                      .sqlVoci = u"SELECT idTecn , (ifnull(sigla_tecnico,'') || ' ' || ifnull(tecnico,'')) as infoTecnico "
-                                u"from tecnici where  eliminato=0 order by sigla_tecnico asc"_s,
+                                u"from tecnici where  eliminato=0 order by sigla_tecnico COLLATE ITALIANO asc"_s,
                      .campoMostrato = u"infoTecnico"_s,
                      .campoLegato = u"idTecn"_s},
                     giorno(u"ferieDataDa"_s, u"dtpDataDa"_s, u"Data da"_s, u"Label2"_s),
@@ -81,6 +81,6 @@ QString frmFerie::istruzioneElenco() const
                         u" FROM ferie inner join tecnici on ferie.ferieCodTecnico = tecnici.idTecn"
                         u" where ferie.ferieEliminato=0"_s;
     if (criterio.isEmpty())
-        return sql.arg(u" - "_s) + u" order by sigla_tecnico"_s;
+        return sql.arg(u" - "_s) + u" order by sigla_tecnico COLLATE ITALIANO"_s;
     return sql.arg(u" "_s) + u" and "_s + condizionePrefisso(u"tecnici.sigla_tecnico"_s, criterio);
 }

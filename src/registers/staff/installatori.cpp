@@ -43,7 +43,7 @@ frmInstallatori::frmInstallatori()
           .etichettaRicerca = u"Nome Installatore"_s,
           .colonne = {{u"nome_ins"_s, u"Nome Installatore"_s}},
           .colonnaRicerca = u"nome_ins"_s,
-          .ordinamento = u"nome_ins"_s,
+          .ordinamento = u"nome_ins COLLATE ITALIANO"_s,
           .colonnaMostrata = u"nome_ins"_s,
           .messaggioVuoto = u"Selezionare l'installatore da eliminare"_s,
           .domandaElimina = u"ELiminare l'installatore:"_s,

@@ -14,7 +14,7 @@ schMateriale::schMateriale()
                      .messaggioVuoto = u"Selezionare la tipologia del gruppo"_s,
                      .tipo = CampoScheda::Tipo::combo,
                      .sqlVoci = u"SELECT idGruppo,(gruppo_nome || ' - ' || gruppo_descrizione) as strGruppo "
-                                u"from area_int where  eliminato=0 order by gruppo_nome asc"_s,
+                                u"from area_int where  eliminato=0 order by gruppo_nome COLLATE ITALIANO asc"_s,
                      .campoMostrato = u"strGruppo"_s,
                      .campoLegato = u"idGruppo"_s},
                     {.colonna = u"mat_nome"_s,
@@ -58,9 +58,9 @@ frmMateriali::frmMateriali()
               // Materials of a soft-deleted group are listed all the same.
               .selezione = u"SELECT * FROM materiali inner join area_int on materiali.cod_gruppo = area_int.idGruppo"_s,
               .filtro = u"materiali.eliminato=0"_s,
-              .opzioni = {{u"optOrdinaPerGruppo"_s, u"Gruppo"_s, u"gruppo_nome, mat_nome"_s, u"area_int.gruppo_nome"_s,
-                           u"gruppo_nome, mat_nome"_s},
-                          {u"optOrdinaPerMateriale"_s, u"Materiale"_s, u"mat_nome"_s, u"mat_nome"_s, u"mat_nome"_s}},
+              .opzioni = {{u"optOrdinaPerGruppo"_s, u"Gruppo"_s, u"gruppo_nome COLLATE ITALIANO, mat_nome COLLATE ITALIANO"_s, u"area_int.gruppo_nome"_s,
+                           u"gruppo_nome COLLATE ITALIANO, mat_nome COLLATE ITALIANO"_s},
+                          {u"optOrdinaPerMateriale"_s, u"Materiale"_s, u"mat_nome COLLATE ITALIANO"_s, u"mat_nome"_s, u"mat_nome COLLATE ITALIANO"_s}},
           })
 {
 }

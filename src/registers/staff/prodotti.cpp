@@ -16,7 +16,7 @@ schProdotto::schProdotto()
                      .nomeEtichetta = u"Label1"_s,
                      .messaggioVuoto = u"Selezionare la tipologia del modello"_s,
                      .tipo = CampoScheda::Tipo::combo,
-                     .sqlVoci = u"SELECT idTpProd,tipo_nome from tipoprod where  eliminato=0 order by tipo_nome asc"_s,
+                     .sqlVoci = u"SELECT idTpProd,tipo_nome from tipoprod where  eliminato=0 order by tipo_nome COLLATE ITALIANO asc"_s,
                      .campoMostrato = u"tipo_nome"_s,
                      .campoLegato = u"idTpProd"_s},
                     {.colonna = u"cod_marca"_s,
@@ -25,7 +25,7 @@ schProdotto::schProdotto()
                      .nomeEtichetta = u"Label2"_s,
                      .messaggioVuoto = u"Selezionare la marca del modello"_s,
                      .tipo = CampoScheda::Tipo::combo,
-                     .sqlVoci = u"SELECT idMarca,marca from marche where eliminato=0  order by marca asc"_s,
+                     .sqlVoci = u"SELECT idMarca,marca from marche where eliminato=0  order by marca COLLATE ITALIANO asc"_s,
                      .campoMostrato = u"marca"_s,
                      .campoLegato = u"idMarca"_s},
                     {.colonna = u"modello"_s,
@@ -68,12 +68,12 @@ frmProdotti::frmProdotti()
               .selezione = u"SELECT * FROM (prodotti inner join marche on prodotti.cod_marca = marche.idMarca)"
                            u" inner join tipoProd on prodotti.cod_tipo_prodotto = tipoProd.idTpProd"_s,
               .filtro = u"prodotti.eliminato=0"_s,
-              .opzioni = {{u"optOrdinaPerTipo"_s, u"Tipo"_s, u"tipo_nome"_s, u"tipoProd.tipo_nome"_s,
-                           u"tipo_nome, marca, modello"_s},
-                          {u"optOrdinaPerMarca"_s, u"Marca"_s, u"marca"_s, u"marche.marca"_s,
-                           u"marca, modello, tipo_nome"_s},
-                          {u"optOrdinaPerModello"_s, u"Modello"_s, u"modello"_s, u"prodotti.modello"_s,
-                           u"modello, marca, tipo_nome"_s}},
+              .opzioni = {{u"optOrdinaPerTipo"_s, u"Tipo"_s, u"tipo_nome COLLATE ITALIANO"_s, u"tipoProd.tipo_nome"_s,
+                           u"tipo_nome COLLATE ITALIANO, marca COLLATE ITALIANO, modello COLLATE ITALIANO"_s},
+                          {u"optOrdinaPerMarca"_s, u"Marca"_s, u"marca COLLATE ITALIANO"_s, u"marche.marca"_s,
+                           u"marca COLLATE ITALIANO, modello COLLATE ITALIANO, tipo_nome COLLATE ITALIANO"_s},
+                          {u"optOrdinaPerModello"_s, u"Modello"_s, u"modello COLLATE ITALIANO"_s, u"prodotti.modello"_s,
+                           u"modello COLLATE ITALIANO, marca COLLATE ITALIANO, tipo_nome COLLATE ITALIANO"_s}},
           })
 {
 }

@@ -37,7 +37,7 @@ frmTecnici::frmTecnici()
                       {u"eliminato"_s, u"Disabilitato"_s,
                        [](const QVariant& v) { return v.toInt() != 0 ? u"SI"_s : u"NO"_s; }}},
           .colonnaRicerca = u"tecnico"_s,
-          .ordinamento = u"tecnico"_s,
+          .ordinamento = u"tecnico COLLATE ITALIANO"_s,
           // Disabled technicians are listed too.
           .soloVivi = false,
           .colonnaMostrata = u"tecnico"_s,

@@ -24,9 +24,9 @@ frmZoneTecnici::frmZoneTecnici()
                            u" FROM (tecnici_per_zona inner join tecnici on tecnici_per_zona.codtecnico=tecnici.idTecn)"
                            u" inner join zone on tecnici_per_zona.codzona=zone.idzona"_s,
               .filtro = u"tecnici_per_zona.eliminato=0"_s,
-              .opzioni = {{u"optOrdinaPerTecnico"_s, u"Tecnico"_s, u"sigla_tecnico"_s, u"tecnici.sigla_tecnico"_s,
-                           u"sigla_tecnico"_s},
-                          {u"optOrdinaPerZona"_s, u"Zona"_s, u"desc_zona"_s, u"zone.desc_zona"_s, u"desc_zona"_s}},
+              .opzioni = {{u"optOrdinaPerTecnico"_s, u"Tecnico"_s, u"sigla_tecnico COLLATE ITALIANO"_s, u"tecnici.sigla_tecnico"_s,
+                           u"sigla_tecnico COLLATE ITALIANO"_s},
+                          {u"optOrdinaPerZona"_s, u"Zona"_s, u"desc_zona COLLATE ITALIANO"_s, u"zone.desc_zona"_s, u"desc_zona COLLATE ITALIANO"_s}},
               .iniziale = 1,
           })
 {

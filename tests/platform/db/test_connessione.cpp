@@ -209,10 +209,45 @@ private slots:
         creaProve();
         Recordset rs = connessione.apriStatico("SELECT * FROM prove WHERE id = 0");
         QCOMPARE(rs.recordCount(), 0);
-        QVERIFY(rs.eof() && rs.bof());
+        QVERIFY(rs.eof() && rs.bof() && rs.vuoto());
         Recordset av = connessione.apriAvanti("SELECT * FROM prove WHERE id = 0");
         QVERIFY(av.eof());
         QCOMPARE(av.recordCount(), -1);
+    }
+
+    // A snapshot read on in slices shows the rows read so far; what needs the whole snapshot
+    // reads the rest first, and once every row is read the statement lets the file go.
+    void recordsetInLettura()
+    {
+        DatabaseTest db(false);
+        connessione.esegui("CREATE TABLE righe (id INTEGER PRIMARY KEY, nome TEXT)");
+        connessione.esegui("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 1000) "
+                           "INSERT INTO righe SELECT x, 'R' || x FROM n");
+        const Lettura lettura{"SELECT * FROM righe ORDER BY id"};
+        Recordset rs = connessione.apriInLettura(lettura);
+        QVERIFY(!rs.completo() && !rs.vuoto());
+        QCOMPARE(rs.dati()->numeroRighe(), 1);
+        QVERIFY(!rs.leggiAltre(10));
+        QCOMPARE(rs.dati()->numeroRighe(), 11);
+        QVERIFY(rs.cerca("id", 500));
+        QCOMPARE(rs.posizione(), 499);
+        QCOMPARE(rs.recordCount(), 1000);
+        QVERIFY(rs.completo());
+        AltraPostazione(db.file()).esegui("UPDATE righe SET nome = 'X' WHERE id = 1");
+
+        Recordset tutte = connessione.apriInLettura(lettura);
+        int righe = 0;
+        for (; !tutte.eof(); tutte.moveNext())
+            ++righe;
+        QCOMPARE(righe, 1000);
+        Recordset ultima = connessione.apriInLettura(lettura);
+        ultima.moveLast();
+        QCOMPARE(ultima["id"].toInt(), 1000);
+
+        // The connection closed under a reading: the reading stops with the error of a closed object.
+        Recordset interrotta = connessione.apriInLettura(lettura);
+        connessione.chiudi();
+        QVERIFY_THROWS_EXCEPTION(ErroreDb, interrotta.leggiTutte());
     }
 
     void recordsetInAvanti()

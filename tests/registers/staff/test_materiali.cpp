@@ -45,7 +45,7 @@ private slots:
         QFETCH(QStringList, materiali);
         frmMateriali& l = istanza<frmMateriali>();
         l.carica();
-        QCOMPARE(l.ordinamento, u"gruppo_nome, mat_nome"_s);
+        QCOMPARE(l.ordinamento, u"gruppo_nome COLLATE ITALIANO, mat_nome COLLATE ITALIANO"_s);
         QTest::keyClicks(ricerca(l), prefisso);
         premi(l.forma(), opzione);
         QCOMPARE(colonna(l, 2), materiali);

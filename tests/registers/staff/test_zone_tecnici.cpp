@@ -48,11 +48,12 @@ private slots:
         QFETCH(QStringList, zone);
         frmZoneTecnici& l = istanza<frmZoneTecnici>();
         l.carica();
-        QCOMPARE(l.ordinamento, u"desc_zona"_s);
+        QCOMPARE(l.ordinamento, u"desc_zona COLLATE ITALIANO"_s);
         QTest::keyClicks(ricerca(l), prefisso);
         // The search text stays when the sort changes, and is matched against the new column.
         premi(l.forma(), opzione);
-        QCOMPARE(l.ordinamento, opzione == u"optOrdinaPerZona"_s ? u"desc_zona"_s : u"sigla_tecnico"_s);
+        QCOMPARE(l.ordinamento, opzione == u"optOrdinaPerZona"_s ? u"desc_zona COLLATE ITALIANO"_s
+                                                                : u"sigla_tecnico COLLATE ITALIANO"_s);
         QCOMPARE(ricerca(l)->text(), prefisso);
         QCOMPARE(colonna(l, 0), zone);
     }

@@ -1,0 +1,64 @@
+#include "platform/ui/lettura_progressiva.h"
+#include <QElapsedTimer>
+
+namespace {
+// A screen, and the rows the columns are sized from.
+constexpr int righeSchermata = 100;
+// How long a slice reads before the events waiting are seen to.
+constexpr int msFetta = 20;
+constexpr int righePasso = 512;
+} // namespace
+
+LetturaProgressiva::LetturaProgressiva(ModelloRecordset* modello) : QObject(modello), modello(modello)
+{
+    timer.setSingleShot(true);
+    timer.setInterval(0);
+    connect(&timer, &QTimer::timeout, this, [this] { leggi(false); });
+}
+
+void LetturaProgressiva::primaSchermata(Recordset& rs)
+{
+    if (!rs.statico())
+        return;
+    while (!rs.completo() && rs.dati()->numeroRighe() < righeSchermata)
+        rs.leggiAltre(righeSchermata);
+}
+
+void LetturaProgressiva::avvia()
+{
+    timer.stop();
+    motivo = nullptr;
+    if (!modello->recordset().completo())
+        timer.start();
+}
+
+void LetturaProgressiva::completa()
+{
+    if (timer.isActive())
+        leggi(true);
+}
+
+void LetturaProgressiva::leggi(bool tutto)
+{
+    timer.stop();
+    Recordset& rs = modello->recordset();
+    const int prima = modello->rowCount();
+    bool finito = false;
+    try {
+        QElapsedTimer t;
+        t.start();
+        do
+            finito = rs.leggiAltre(righePasso);
+        while (!finito && (tutto || t.elapsed() < msFetta));
+    } catch (...) {
+        motivo = std::current_exception();
+        emit fallita();
+        return;
+    }
+    if (modello->mostraNuoveRighe())
+        emit righeNuove(prima);
+    if (finito)
+        emit finita();
+    else
+        timer.start();
+}

@@ -6,6 +6,7 @@
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/data_opzionale.h"
 #include "platform/ui/forma_dialogo.h"
+#include "platform/ui/griglia.h"
 #include "platform/ui/utilita_form.h"
 #include "platform/ui/tasti_funzione.h"
 #include "search/elementi_ricerca.h"
@@ -107,6 +108,12 @@ void schRicCliente::alCaricamento()
         reset();
     });
     c.TabStrip->setCurrentIndex(0);
+}
+
+// Closing stops a result still being read: its statement goes with it.
+void schRicCliente::alloScaricamento()
+{
+    ui().griglia->imposta(Recordset());
 }
 
 void schRicCliente::apri()

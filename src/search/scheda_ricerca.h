@@ -101,6 +101,7 @@ public:
 protected:
     QWidget* costruisci() override;
     void alCaricamento() override;
+    void alloScaricamento() override;
 
 private:
     QWidget* costruisciCliente();

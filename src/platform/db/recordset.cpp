@@ -173,7 +173,7 @@ bool Recordset::statico() const { return s && s->statico; }
 
 bool Recordset::completo() const
 {
-    return s && !s->aperta;
+    return !s || !s->aperta;
 }
 
 bool Recordset::leggiAltre(int righe)

@@ -1,0 +1,231 @@
+#include "altra_postazione.h"
+#include "ambiente_test.h"
+#include "common/controllo_stampa.h"
+#include "customers/scheda_cliente.h"
+#include "platform/db/connessione.h"
+#include "platform/db/ordine_italiano.h"
+#include "platform/report/controllo_report.h"
+#include "platform/ui/forma_dialogo.h"
+#include "platform/ui/griglia.h"
+#include "platform/ui/messaggi.h"
+#include "platform/ui/modale.h"
+#include "search/scheda_ricerca.h"
+#include "supporto_finestre.h"
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+using namespace Qt::StringLiterals;
+
+using Azione = std::function<void()>;
+Q_DECLARE_METATYPE(Azione)
+
+namespace {
+constexpr int clienti = 1000;
+
+// Surnames from A to T, one in 25 with an accent or an apostrophe (ÀLVARO, ÉBOLI, D'ANGELO,
+// NICOLÒ), so that the result is longer than a screen in every letter's block.
+void riempi()
+{
+    connessione.esegui(u"WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < %1) "
+                       "INSERT INTO clienti (idCli, cognome, nome) SELECT x, CASE WHEN x % 25 = 0 THEN "
+                       "CASE x / 25 % 4 WHEN 0 THEN 'ÀLVARO' WHEN 1 THEN 'ÉBOLI' WHEN 2 THEN 'D''ANGELO' ELSE "
+                       "'NICOLÒ' END ELSE char(65 + x % 20) || 'COGNOME' END || printf(' %04d', x), "
+                       "'NOME ' || ((x * 37) % 1000) FROM n"_s.arg(clienti));
+}
+
+schRicCliente& r()
+{
+    return istanza<schRicCliente>();
+}
+
+ControlliRicerca& c()
+{
+    return r().controlli();
+}
+
+int righe()
+{
+    return c().griglia->model()->rowCount();
+}
+
+QString didascalia()
+{
+    return c().fraRisultati->title();
+}
+
+// Whether a column of the result is in Italian order, top to bottom.
+bool inOrdine(int colonna)
+{
+    QAbstractItemModel* m = c().griglia->model();
+    for (int i = 1; i < m->rowCount(); ++i)
+        if (ordineItaliano::confronta(m->index(i - 1, colonna).data().toString(), m->index(i, colonna).data().toString()) > 0)
+            return false;
+    return true;
+}
+
+// Every customer searched for: the result's first screen, the rest still being read.
+void cercaTutti()
+{
+    c().cmdRicerca->click();
+    QVERIFY(c().griglia->inLettura());
+}
+} // namespace
+
+class TestRisultatoLungo : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<DatabaseTest> db;
+    ControlloReport controllo;
+
+private slots:
+    void init()
+    {
+        db = std::make_unique<DatabaseTest>();
+        riempi();
+        impostaControlloStampa(&controllo);
+        r().carica();
+        seamMessaggi::azzera();
+        seamModale::azzera();
+    }
+
+    void cleanup()
+    {
+        rilasciaTutteLeFinestre();
+        db.reset();
+    }
+
+    // The first screen before the last row is read, the first customer current; the rest read
+    // on by itself, the whole in Italian order, and the count once it is known.
+    void primaSchermata()
+    {
+        cercaTutti();
+        QVERIFY(righe() >= 100 && righe() < clienti);
+        QCOMPARE(c().TabStrip->currentIndex(), 2);
+        QCOMPARE(c().griglia->currentIndex().row(), 0);
+        QCOMPARE(c().griglia->valore(u"cognome"_s).toString(), u"ACOGNOME 0020"_s);
+        QCOMPARE(didascalia(), u"RISULTATO DELLA RICERCA = 0 records"_s);
+        QTRY_VERIFY(!c().griglia->inLettura());
+        QCOMPARE(righe(), clienti);
+        QVERIFY(inOrdine(0));
+        QCOMPARE(c().griglia->model()->index(40, 0).data().toString(), u"ÀLVARO 0100"_s);
+        QCOMPARE(didascalia(), u"RISULTATO DELLA RICERCA = 1000 records"_s);
+        QVERIFY(seamMessaggi::mostrati().isEmpty());
+    }
+
+    // What needs the whole result waits for it while it is read.
+    void attendonoIlTutto_data()
+    {
+        QTest::addColumn<Azione>("azione");
+        QTest::addColumn<Azione>("verifica");
+        QTest::newRow("heading sort") << Azione([] { c().griglia->horizontalHeader()->sectionClicked(1); })
+                                      << Azione([] {
+                                             QCOMPARE(righe(), clienti);
+                                             QVERIFY(inOrdine(1));
+                                             QCOMPARE(didascalia(), u"RISULTATO DELLA RICERCA = 1000 records"_s);
+                                         });
+        QTest::newRow("print") << Azione([] { c().cmdStampa->click(); })
+                               << Azione([] { QCOMPARE(conta(u"SELECT count(*) FROM stampe"_s), clienti); });
+        QTest::newRow("delete") << Azione([] {
+            seamMessaggi::rispondi(Risposta::Si);
+            c().cmdEliminaCliente->click();
+        }) << Azione([] {
+            QCOMPARE(conta(u"SELECT count(*) FROM clienti WHERE cognome = 'ACOGNOME 0020'"_s), 0);
+            QTRY_VERIFY(!c().griglia->inLettura());
+            QCOMPARE(righe(), clienti - 1);
+        });
+    }
+
+    void attendonoIlTutto()
+    {
+        QFETCH(Azione, azione);
+        QFETCH(Azione, verifica);
+        cercaTutti();
+        azione();
+        verifica();
+    }
+
+    // A new search, the reset and Chiudi stop the reading: nothing of it comes afterwards.
+    void fermata_data()
+    {
+        QTest::addColumn<Azione>("azione");
+        QTest::addColumn<int>("righeDopo");
+        QTest::newRow("new search") << Azione([] {
+            c().txtCognome->setText(u"B"_s);
+            c().cmdRicerca->click();
+        }) << 50;
+        QTest::newRow("reset") << Azione([] { c().cmdReset->click(); }) << 0;
+        QTest::newRow("Chiudi") << Azione([] { c().cmdChiudi->click(); }) << -1;
+    }
+
+    void fermata()
+    {
+        QFETCH(Azione, azione);
+        QFETCH(int, righeDopo);
+        cercaTutti();
+        azione();
+        QTest::qWait(50);
+        if (righeDopo < 0) {
+            QVERIFY(!r().caricata());
+        } else {
+            QVERIFY(!c().griglia->inLettura());
+            QCOMPARE(righe(), righeDopo);
+        }
+        QVERIFY(seamMessaggi::mostrati().isEmpty());
+    }
+
+    // An edit while the result is read: the refresh reads it whole again, on the same customer.
+    void modificaDuranteLaLettura()
+    {
+        cercaTutti();
+        c().griglia->setCurrentIndex(c().griglia->model()->index(5, 0));
+        const QString cognome = c().griglia->valore(u"cognome"_s).toString();
+        seamModale::accoda([](QWidget*) {
+            auto& k = istanza<schCliente>().controlli();
+            k.txtNome->setText(u"MODIFICATO"_s);
+            QTest::keyClick(k.txtNome, Qt::Key_F10);
+        });
+        QTest::keyClick(c().griglia, Qt::Key_F6);
+        QVERIFY(!c().griglia->inLettura());
+        QCOMPARE(righe(), clienti);
+        QCOMPARE(c().griglia->valore(u"cognome"_s).toString(), cognome);
+        QCOMPARE(c().griglia->valore(u"nome"_s).toString(), u"MODIFICATO"_s);
+        QCOMPARE(didascalia(), u"RISULTATO DELLA RICERCA = 1000 records"_s);
+    }
+
+    // A refresh that cannot read: the error box, the result empty, its caption at 0.
+    void aggiornamentoFallito()
+    {
+        cercaTutti();
+        QTRY_VERIFY(!c().griglia->inLettura());
+        attesaBreve();
+        AltraPostazione altra(db->file());
+        seamModale::accoda([&](QWidget*) {
+            QTest::keyClick(istanza<schCliente>().controlli().txtNome, Qt::Key_F10);
+            altra.bloccaTutto();
+        });
+        QTest::keyClick(c().griglia, Qt::Key_F6);
+        altra.sblocca();
+        QCOMPARE(unicoMessaggio(), u"Attenzione ! L'archivio è occupato da un'altra postazione.\r\n"
+                                   "Riprovare tra qualche istante."_s);
+        QCOMPARE(righe(), 0);
+        QCOMPARE(c().grigliaProdotti->model()->rowCount(), 0);
+        QCOMPARE(didascalia(), u"RISULTATO DELLA RICERCA = 0 records"_s);
+    }
+
+    // A reading that stops short: the error box, the result empty, its caption at 0.
+    void letturaFallita()
+    {
+        cercaTutti();
+        connessione.chiudi();
+        QTRY_VERIFY(!c().griglia->inLettura());
+        QVERIFY(unicoMessaggio().contains(u"DESCRIZIONE: Operazione non consentita se l'oggetto è chiuso."_s));
+        QCOMPARE(righe(), 0);
+        QCOMPARE(didascalia(), u"RISULTATO DELLA RICERCA = 0 records"_s);
+    }
+};
+
+CORVEXT_TEST_MAIN(TestRisultatoLungo)
+#include "test_risultato_lungo.moc"

@@ -23,20 +23,27 @@ void ComboDati::riempi(Recordset rs, const QString& campoMostrato, const QString
     // The entries in one go: a list of tens of thousands of customers fills at once.
     QVector<QString> testi;
     QVector<QVariant> chiavi;
-    if (rs.statico()) {
-        rs.moveFirst();
-        testi.reserve(rs.recordCount());
-        chiavi.reserve(rs.recordCount());
+    if (const auto d = rs.dati()) {
+        // Straight from the snapshot's cells, without seeking the fields by name on each row.
+        const int n = rs.recordCount(), mostrato = d->indice(campoMostrato), legato = d->indice(campoLegato);
+        if (n > 0 && (mostrato < 0 || legato < 0)) {
+            rs.moveFirst();
+            rs.campo(mostrato < 0 ? campoMostrato : campoLegato); // the recordset's error for a missing field
+        }
+        testi.reserve(n);
+        chiavi.reserve(n);
+        for (int r = 0; r < n; ++r) {
+            testi.append(testoValore(d->valore(r, mostrato)));
+            chiavi.append(d->valore(r, legato));
+        }
     }
-    while (!rs.eof()) {
+    for (; !rs.statico() && !rs.eof(); rs.moveNext()) {
         testi.append(testoValore(rs.campo(campoMostrato)));
         chiavi.append(rs.campo(campoLegato));
-        rs.moveNext();
     }
     // A short list is measured whole, entry by entry.
-    constexpr qsizetype listaBreve = 1000;
     larghezzaVoci = 0;
-    if (testi.size() <= listaBreve)
+    if (testi.size() <= vociMisurate)
         for (const QString& t : std::as_const(testi))
             larghezzaVoci = std::max(larghezzaVoci, fontMetrics().horizontalAdvance(t));
     voci->imposta(std::move(testi), std::move(chiavi));
@@ -68,12 +75,9 @@ void ComboDati::impostaValoreLegato(const QVariant& chiave)
         svuotaScelta();
         return;
     }
-    for (int i = 0; i < count(); ++i) {
-        const QVariant v = itemData(i);
-        if (v == chiave || v.toString() == chiave.toString()) {
-            setCurrentIndex(i);
-            return;
-        }
+    if (const int i = voci->riga(chiave); i >= 0) {
+        setCurrentIndex(i);
+        return;
     }
     if (!conserva) {
         svuotaScelta();
@@ -127,7 +131,31 @@ void ComboDati::riempiSeInAttesa()
 void ComboDati::showPopup()
 {
     riempiSeInAttesa();
+    // A long list opens as the plain list under the box, as wide as its longest entry by
+    // characters, measured alone: the style's other form measures every entry first.
+    if (count() <= vociMisurate) {
+        QComboBox::showPopup();
+        return;
+    }
+    QAbstractItemView* v = view();
+    QStyle* s = v->style();
+    const int minima = v->minimumWidth();
+    const QString voce = model()->index(voci->piuLunga(), 0).data().toString();
+    const int margine = 2 * (s->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, v) + 1);
+    v->setMinimumWidth(v->fontMetrics().horizontalAdvance(voce) + margine
+                       + s->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, v) + 2 * v->frameWidth());
+    elencoLungo = true;
     QComboBox::showPopup();
+    elencoLungo = false;
+    v->setMinimumWidth(minima);
+}
+
+void ComboDati::initStyleOption(QStyleOptionComboBox* opzione) const
+{
+    QComboBox::initStyleOption(opzione);
+    // The styles open an editable box's list under it, and only the other form is measured.
+    if (elencoLungo)
+        opzione->editable = true;
 }
 
 void ComboDati::keyPressEvent(QKeyEvent* e)

@@ -34,8 +34,12 @@ public:
     // long one for that of a typical entry.
     QSize sizeHint() const override;
 
+    // Lists longer than this are not measured entry by entry, for their size or their popup.
+    static constexpr int vociMisurate = 1000;
+
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void initStyleOption(QStyleOptionComboBox* opzione) const override;
 
 private:
     QString descrizioneMancante(const QVariant& chiave) const;
@@ -45,4 +49,5 @@ private:
     QString sqlMancante;
     std::function<void()> inAttesa;
     int larghezzaVoci = 0; // the longest entry of a short list
+    bool elencoLungo = false; // while a long list opens
 };

@@ -21,7 +21,6 @@ Griglia::Griglia(QWidget* parent)
         sincronizza();
         adattaColonne();
     });
-    connect(lettura, &LetturaProgressiva::righeNuove, this, &Griglia::righeArrivate);
     connect(lettura, &LetturaProgressiva::finita, this, &Griglia::letturaFinita);
     connect(lettura, &LetturaProgressiva::fallita, this, &Griglia::letturaFallita);
     // Typical contents: the first rows are enough to size a column (the precision of the
@@ -138,17 +137,6 @@ void Griglia::completaLettura()
 std::exception_ptr Griglia::erroreLettura() const
 {
     return lettura->errore();
-}
-
-// Rows read on: the first of them, when the grid had none, become current as if chosen, and
-// the columns are sized from them.
-void Griglia::righeArrivate(int prima)
-{
-    if (prima > 0)
-        return;
-    adattaColonne();
-    selectionModel()->setCurrentIndex(modello->index(0, 0),
-                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 bool Griglia::haRigaCorrente()

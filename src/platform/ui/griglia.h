@@ -47,7 +47,6 @@ private:
     int voluta(int colonna) const;
     // The frame, the names' column and a vertical scroll bar around the columns.
     int bordi() const;
-    void righeArrivate(int prima);
     ModelloRecordset* modello;
     LetturaProgressiva* lettura;
     bool colonneDaAdattare = false;

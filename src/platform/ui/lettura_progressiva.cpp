@@ -42,7 +42,6 @@ void LetturaProgressiva::leggi(bool tutto)
 {
     timer.stop();
     Recordset& rs = modello->recordset();
-    const int prima = modello->rowCount();
     bool finito = false;
     try {
         QElapsedTimer t;
@@ -55,8 +54,7 @@ void LetturaProgressiva::leggi(bool tutto)
         emit fallita();
         return;
     }
-    if (modello->mostraNuoveRighe())
-        emit righeNuove(prima);
+    modello->mostraNuoveRighe();
     if (finito)
         emit finita();
     else

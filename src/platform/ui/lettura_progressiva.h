@@ -24,7 +24,6 @@ public:
     std::exception_ptr errore() const { return motivo; }
 
 signals:
-    void righeNuove(int prima); // the rows from `prima` on are shown
     void finita();
     void fallita();
 

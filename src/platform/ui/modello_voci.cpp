@@ -5,6 +5,9 @@ void ModelloVoci::imposta(QVector<QString> t, QVector<QVariant> c)
     beginResetModel();
     testi = std::move(t);
     chiavi = std::move(c);
+    lunga = -1;
+    for (int i = 0; i < testi.size(); ++i)
+        misura(i);
     endResetModel();
 }
 
@@ -14,7 +17,28 @@ void ModelloVoci::aggiungi(const QString& testo, const QVariant& chiave)
     beginInsertRows({}, n, n);
     testi.append(testo);
     chiavi.append(chiave);
+    misura(n);
     endInsertRows();
+}
+
+void ModelloVoci::misura(int riga)
+{
+    if (lunga < 0 || testi[riga].size() > testi[lunga].size())
+        lunga = riga;
+}
+
+int ModelloVoci::riga(const QVariant& chiave) const
+{
+    bool numero = false;
+    const qint64 n = chiave.toLongLong(&numero);
+    const QString testo = chiave.toString();
+    for (int i = 0; i < chiavi.size(); ++i) {
+        const QVariant& v = chiavi[i];
+        const bool intero = v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int;
+        if (intero ? numero && v.toLongLong() == n : v.toString() == testo)
+            return i;
+    }
+    return -1;
 }
 
 int ModelloVoci::rowCount(const QModelIndex& parent) const

@@ -169,6 +169,60 @@ private slots:
         QVERIFY(c.valoreLegato().isNull());
         c.impostaValoreLegato(0);
         QVERIFY(c.valoreLegato().isNull());
+        c.impostaValoreLegato(QString("7"));
+        QCOMPARE(c.currentText(), QString("NORD"));
+    }
+
+    // A list of thousands opens as the plain list under its box, as wide as its longest entry.
+    void comboLunga()
+    {
+        DatabaseTest db(false);
+        connessione.esegui("CREATE TABLE z (id INTEGER, nome TEXT)");
+        connessione.esegui("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 1500) "
+                           "INSERT INTO z SELECT x, 'CLIENTE ' || x FROM n");
+        const QString lungo = "UN CLIENTE DAL NOME MOLTO PIU LUNGO DI OGNI ALTRO NELLA LISTA";
+        connessione.esegui("UPDATE z SET nome = ? WHERE id = 1200", {lungo});
+        QWidget finestra;
+        auto* c = new ComboDati(&finestra);
+        finestra.resize(300, 100);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        c->riempi(connessione.apriStatico("SELECT * FROM z ORDER BY id"), "nome", "id");
+        c->impostaValoreLegato(QString("750"));
+        QCOMPARE(c->currentText(), QString("CLIENTE 750"));
+        c->showPopup();
+        const QWidget* elenco = c->view()->window();
+        QVERIFY(elenco->isVisible());
+        QVERIFY(elenco->geometry().top() >= c->mapToGlobal(QPoint(0, c->height())).y() - 1);
+        QVERIFY(elenco->height() < 20 * c->view()->sizeHintForRow(0));
+        QVERIFY(c->view()->viewport()->width() >= c->view()->fontMetrics().horizontalAdvance(lungo));
+        c->hidePopup();
+    }
+
+    // A snapshot still being read: the grid shows its first screen, reads on by itself to the
+    // end and says so; what needs the whole reads the rest at once.
+    void grigliaInLettura()
+    {
+        DatabaseTest db(false);
+        connessione.esegui("CREATE TABLE r (id INTEGER PRIMARY KEY, nome TEXT)");
+        connessione.esegui("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 5000) "
+                           "INSERT INTO r SELECT x, 'RIGA ' || x FROM n");
+        for (const bool aspetta : {true, false}) {
+            Griglia g;
+            QSignalSpy finita(&g, &Griglia::letturaFinita);
+            g.imposta(connessione.apriInLettura({"SELECT * FROM r ORDER BY id"}));
+            QVERIFY(g.inLettura());
+            QVERIFY(g.model()->rowCount() >= 100 && g.model()->rowCount() < 5000);
+            QVERIFY(g.haRigaCorrente());
+            if (aspetta)
+                QTRY_COMPARE(finita.size(), 1);
+            else
+                g.completaLettura();
+            QCOMPARE(finita.size(), 1);
+            QVERIFY(!g.inLettura());
+            QCOMPARE(g.model()->rowCount(), 5000);
+            QCOMPARE(g.model()->index(4999, 1).data().toString(), QString("RIGA 5000"));
+        }
     }
 
     // A grid's columns are as wide as their headings and their contents; a long text takes what

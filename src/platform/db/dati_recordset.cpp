@@ -8,18 +8,14 @@
 #include <cstring>
 
 namespace {
-// A text's place in the buffer: its offset in the high 40 bits, its length in the low 24.
-constexpr int bitLunghezza = 24;
-constexpr quint64 lunghezzaMassima = (quint64(1) << bitLunghezza) - 1;
-
 qsizetype inizio(quint64 bit)
 {
-    return qsizetype(bit >> bitLunghezza);
+    return qsizetype(bit >> DatiRecordset::bitLunghezza);
 }
 
 qsizetype lunghezza(quint64 bit)
 {
-    return qsizetype(bit & lunghezzaMassima);
+    return qsizetype(bit & DatiRecordset::lunghezzaMassima);
 }
 
 quint64 daDoppio(double v)
@@ -72,9 +68,9 @@ QVariant DatiRecordset::valoreCella(qsizetype c) const
     case Tipo::reale:
         return doppio(b);
     case Tipo::testo:
-        return QString::fromUtf8(testi.constData() + inizio(b), lunghezza(b));
+        return QString::fromUtf8(testi.data() + inizio(b), lunghezza(b));
     case Tipo::blob:
-        return testi.mid(inizio(b), lunghezza(b));
+        return QByteArray(testi.data() + inizio(b), lunghezza(b));
     case Tipo::data:
         return QDate::fromJulianDay(qint64(b));
     case Tipo::ora:
@@ -108,7 +104,7 @@ int DatiRecordset::confrontaCelle(qsizetype a, qsizetype b) const
     if (ta == tb && (ta == Tipo::data || ta == Tipo::ora || ta == Tipo::dataOra))
         return segno(x, y);
     if (ta == Tipo::testo && tb == Tipo::testo)
-        return ordineItaliano::confronta(testi.constData() + inizio(x), lunghezza(x), testi.constData() + inizio(y),
+        return ordineItaliano::confronta(testi.data() + inizio(x), lunghezza(x), testi.data() + inizio(y),
                                          lunghezza(y));
     return ordineItaliano::confronta(valoreCella(a).toString(), valoreCella(b).toString());
 }
@@ -156,16 +152,10 @@ DatiRecordset::Testo DatiRecordset::testo(int rigaLetta, int colonna) const
     case Tipo::nullo:
         return {Testo::Classe::nullo, nullptr, 0};
     case Tipo::testo:
-        return {Testo::Classe::testo, testi.constData() + inizio(celle[c]), lunghezza(celle[c])};
+        return {Testo::Classe::testo, testi.data() + inizio(celle[c]), lunghezza(celle[c])};
     default:
         return {Testo::Classe::altro, nullptr, 0};
     }
-}
-
-void DatiRecordset::nuovaRiga()
-{
-    ++lette;
-    testiPrimaDellUltima = testi.size();
 }
 
 void DatiRecordset::mostra(int rigaLetta)
@@ -176,54 +166,25 @@ void DatiRecordset::mostra(int rigaLetta)
 void DatiRecordset::togliUltimaRiga()
 {
     --lette;
-    celle.resize(qsizetype(lette) * nomi.size());
-    tipi.resize(celle.size());
-    testi.truncate(testiPrimaDellUltima);
+    celle.tronca(qsizetype(lette) * nomi.size());
+    tipi.tronca(celle.size());
+    testi.tronca(testiPrimaDellUltima);
 }
 
-void DatiRecordset::aggiungiCella(Tipo t, quint64 bit)
+void DatiRecordset::troppoLungo()
 {
-    celle.append(bit);
-    tipi.append(t);
+    throw ErroreDb(erroreCampo, QStringLiteral("Recordset"), QStringLiteral("Valore troppo lungo per essere letto."));
 }
 
-void DatiRecordset::aggiungiByte(Tipo t, const char* dati, qsizetype byte)
+void DatiRecordset::scriviReale(int colonna, double v)
 {
-    if (quint64(byte) > lunghezzaMassima)
-        throw ErroreDb(erroreCampo, QStringLiteral("Recordset"), QStringLiteral("Valore troppo lungo per essere letto."));
-    aggiungiCella(t, (quint64(testi.size()) << bitLunghezza) | quint64(byte));
-    testi.append(dati, byte);
+    scrivi(colonna, Tipo::reale, daDoppio(v));
 }
 
-void DatiRecordset::aggiungiNullo()
-{
-    aggiungiCella(Tipo::nullo, 0);
-}
-
-void DatiRecordset::aggiungiIntero(qint64 v)
-{
-    aggiungiCella(Tipo::intero, quint64(v));
-}
-
-void DatiRecordset::aggiungiReale(double v)
-{
-    aggiungiCella(Tipo::reale, daDoppio(v));
-}
-
-void DatiRecordset::aggiungiTesto(const char* utf8, qsizetype byte)
-{
-    aggiungiByte(Tipo::testo, utf8, byte);
-}
-
-void DatiRecordset::aggiungiBlob(const char* dati, qsizetype byte)
-{
-    aggiungiByte(Tipo::blob, dati, byte);
-}
-
-void DatiRecordset::aggiungi(const QVariant& v)
+void DatiRecordset::scrivi(int colonna, const QVariant& v)
 {
     if (v.isNull()) {
-        aggiungiNullo();
+        scriviNullo(colonna);
         return;
     }
     switch (v.typeId()) {
@@ -232,29 +193,29 @@ void DatiRecordset::aggiungi(const QVariant& v)
     case QMetaType::LongLong:
     case QMetaType::ULongLong:
     case QMetaType::Bool:
-        aggiungiIntero(v.toLongLong());
+        scriviIntero(colonna, v.toLongLong());
         return;
     case QMetaType::Double:
     case QMetaType::Float:
-        aggiungiReale(v.toDouble());
+        scriviReale(colonna, v.toDouble());
         return;
     case QMetaType::QDate:
-        aggiungiCella(Tipo::data, quint64(v.toDate().toJulianDay()));
+        scrivi(colonna, Tipo::data, quint64(v.toDate().toJulianDay()));
         return;
     case QMetaType::QTime:
-        aggiungiCella(Tipo::ora, quint64(v.toTime().msecsSinceStartOfDay()));
+        scrivi(colonna, Tipo::ora, quint64(v.toTime().msecsSinceStartOfDay()));
         return;
     case QMetaType::QDateTime:
-        aggiungiCella(Tipo::dataOra, daDataOra(v.toDateTime()));
+        scrivi(colonna, Tipo::dataOra, daDataOra(v.toDateTime()));
         return;
     case QMetaType::QByteArray: {
         const QByteArray b = v.toByteArray();
-        aggiungiBlob(b.constData(), b.size());
+        scriviBlob(colonna, b.constData(), b.size());
         return;
     }
     default: {
         const QByteArray t = v.toString().toUtf8();
-        aggiungiTesto(t.constData(), t.size());
+        scriviTesto(colonna, t.constData(), t.size());
     }
     }
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include "platform/db/blocco_crescente.h"
 #include <QVector>
 
 // The rows of a static recordset, shared by copies and by grid models. Each cell is kept in
@@ -11,6 +12,10 @@
 // in an order of their own: as read, or as a sort puts them.
 class DatiRecordset {
 public:
+    // A text's place in the buffer: its offset in the high 40 bits, its length in the low 24.
+    static constexpr int bitLunghezza = 24;
+    static constexpr quint64 lunghezzaMassima = (quint64(1) << bitLunghezza) - 1;
+
     QStringList nomi;
     int indice(const QString& nome) const; // -1 when missing; case is ignored
 
@@ -36,30 +41,49 @@ public:
     };
     Testo testo(int rigaLetta, int colonna) const;
 
-    // Filling, a row at a time and a cell at a time in column order; a row read is shown by
-    // mostra, the last one read can be taken back.
-    void nuovaRiga();
+    // Filling, a row at a time: a new row, then each of its cells by column; a row read is
+    // shown by mostra, the last one read can be taken back.
+    void nuovaRiga()
+    {
+        ++lette;
+        testiPrimaDellUltima = testi.size();
+        celleNuove = celle.aggiungi(nomi.size());
+        tipiNuovi = tipi.aggiungi(nomi.size());
+    }
+    void scriviNullo(int colonna) { scrivi(colonna, Tipo::nullo, 0); }
+    void scriviIntero(int colonna, qint64 v) { scrivi(colonna, Tipo::intero, quint64(v)); }
+    void scriviReale(int colonna, double v);
+    void scriviTesto(int colonna, const char* utf8, qsizetype byte) { scriviByte(colonna, Tipo::testo, utf8, byte); }
+    void scriviBlob(int colonna, const char* dati, qsizetype byte) { scriviByte(colonna, Tipo::blob, dati, byte); }
+    void scrivi(int colonna, const QVariant& v); // by the value's type
     void mostra(int rigaLetta);
     void togliUltimaRiga();
-    void aggiungiNullo();
-    void aggiungiIntero(qint64 v);
-    void aggiungiReale(double v);
-    void aggiungiTesto(const char* utf8, qsizetype byte);
-    void aggiungiBlob(const char* dati, qsizetype byte);
-    void aggiungi(const QVariant& v); // by the value's type
 
 private:
     enum class Tipo : quint8 { nullo, intero, reale, testo, blob, data, ora, dataOra };
     qsizetype cella(int riga, int colonna) const { return qsizetype(ordine[riga]) * nomi.size() + colonna; }
-    void aggiungiCella(Tipo t, quint64 bit);
-    void aggiungiByte(Tipo t, const char* dati, qsizetype byte);
+    void scrivi(int colonna, Tipo t, quint64 bit)
+    {
+        celleNuove[colonna] = bit;
+        tipiNuovi[colonna] = t;
+    }
+    void scriviByte(int colonna, Tipo t, const char* dati, qsizetype byte)
+    {
+        if (quint64(byte) > lunghezzaMassima)
+            troppoLungo();
+        scrivi(colonna, t, (quint64(testi.size()) << bitLunghezza) | quint64(byte));
+        testi.aggiungi(dati, byte);
+    }
+    [[noreturn]] static void troppoLungo();
     QVariant valoreCella(qsizetype c) const;
     int confrontaCelle(qsizetype a, qsizetype b) const;
 
-    QVector<quint64> celle; // row by row, in the order read
-    QVector<Tipo> tipi;
-    QByteArray testi;
+    BloccoCrescente<quint64> celle; // row by row, in the order read
+    BloccoCrescente<Tipo> tipi;
+    BloccoCrescente<char> testi;
     QVector<int> ordine; // shown row -> row read
     int lette = 0;
     qsizetype testiPrimaDellUltima = 0;
+    quint64* celleNuove = nullptr; // the row being written
+    Tipo* tipiNuovi = nullptr;
 };

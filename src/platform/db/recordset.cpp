@@ -54,32 +54,41 @@ void aggiungiRiga(sqlite3_stmt* st, const QVector<TipoColonna>& tipi, DatiRecord
     for (int i = 0; i < tipi.size(); ++i) {
         switch (sqlite3_column_type(st, i)) {
         case SQLITE_INTEGER:
-            d.aggiungiIntero(sqlite3_column_int64(st, i));
+            d.scriviIntero(i, sqlite3_column_int64(st, i));
             break;
         case SQLITE_FLOAT:
-            d.aggiungiReale(sqlite3_column_double(st, i));
+            d.scriviReale(i, sqlite3_column_double(st, i));
             break;
         case SQLITE_NULL:
-            d.aggiungiNullo();
+            d.scriviNullo(i);
             break;
         case SQLITE_BLOB:
-            d.aggiungiBlob(static_cast<const char*>(sqlite3_column_blob(st, i)), sqlite3_column_bytes(st, i));
+            d.scriviBlob(i, static_cast<const char*>(sqlite3_column_blob(st, i)), sqlite3_column_bytes(st, i));
             break;
         default: {
             const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
             const int byte = sqlite3_column_bytes(st, i);
             if (tipi[i] == TipoColonna::altro)
-                d.aggiungiTesto(t, byte);
+                d.scriviTesto(i, t, byte);
             else
-                d.aggiungi(valoreTipizzato(QString::fromUtf8(t, byte), tipi[i]));
+                d.scrivi(i, valoreTipizzato(QString::fromUtf8(t, byte), tipi[i]));
         }
         }
     }
 }
 
+// The statement behind a query; the connection was closed meanwhile when it has none.
+sqlite3_stmt* istruzioneAperta(const QSqlQuery& q)
+{
+    sqlite3_stmt* st = istruzioneSqlite(q);
+    if (!st)
+        throw ErroreDb(erroreConnessione, sorgente, QStringLiteral("Operazione non consentita se l'oggetto è chiuso."));
+    return st;
+}
+
 // Steps an executed query onto its next row: false at the end. The first row is the one the
 // driver stepped onto when it ran the statement.
-bool passo(QSqlQuery& q, bool& primaRiga)
+bool passo(QSqlQuery& q, sqlite3_stmt* st, bool& primaRiga)
 {
     if (std::exchange(primaRiga, false)) {
         if (q.next())
@@ -88,10 +97,6 @@ bool passo(QSqlQuery& q, bool& primaRiga)
             throw erroreSqlite(q.lastError());
         return false;
     }
-    sqlite3_stmt* st = istruzioneSqlite(q);
-    // The connection was closed meanwhile, and the statement with it.
-    if (!st)
-        throw ErroreDb(erroreConnessione, sorgente, QStringLiteral("Operazione non consentita se l'oggetto è chiuso."));
     const int esito = sqlite3_step(st);
     if (esito == SQLITE_ROW)
         return true;
@@ -114,10 +119,11 @@ ErroreDb campoMancante(const QString& nome)
 bool Recordset::Stato::leggiRighe(int righe)
 {
     DatiRecordset& d = *dati;
+    sqlite3_stmt* st = istruzioneAperta(*aperta);
     for (int i = 0; i < righe; ++i) {
-        if (!passo(*aperta, primaRiga))
+        if (!passo(*aperta, st, primaRiga))
             return false;
-        aggiungiRiga(istruzioneSqlite(*aperta), tipi, d);
+        aggiungiRiga(st, tipi, d);
         const int riga = d.righeLette() - 1;
         if (!riordino) {
             d.mostra(riga);
@@ -406,8 +412,9 @@ Recordset Recordset::inLettura(QSqlQuery q, std::optional<QSqlQuery> coda, const
     const bool altre = st.leggiRighe(1);
     if (coda && (st.dati->righeLette() > 0 || st.codaRaggiunta)) {
         bool primaRiga = true;
-        while (passo(*coda, primaRiga)) {
-            aggiungiRiga(istruzioneSqlite(*coda), st.tipi, *st.dati);
+        sqlite3_stmt* c = istruzioneAperta(*coda);
+        while (passo(*coda, c, primaRiga)) {
+            aggiungiRiga(c, st.tipi, *st.dati);
             st.riordino->coda(st.dati->righeLette() - 1);
         }
     }

@@ -127,9 +127,11 @@ bool RiordinoItaliano::aggiungi(int riga)
 void RiordinoItaliano::mostra(DatiRecordset& dati, bool fine)
 {
     const auto meno = [this](int a, int b) { return prima(a, b); };
-    std::stable_sort(altre.begin() + ordinate, altre.end(), meno);
-    std::inplace_merge(altre.begin(), altre.begin() + ordinate, altre.end(), meno);
-    ordinate = altre.size();
+    if (ordinate < altre.size()) {
+        std::stable_sort(altre.begin() + ordinate, altre.end(), meno);
+        std::inplace_merge(altre.begin(), altre.begin() + ordinate, altre.end(), meno);
+        ordinate = altre.size();
+    }
 
     // What may be shown: rows before the least text still to come (the empty text: only Nulls).
     const char* c = ultimoPrimo < 0 || !tabelle().limite[ultimoPrimo] ? "" : &tabelle().limite[ultimoPrimo];
@@ -148,8 +150,10 @@ void RiordinoItaliano::mostra(DatiRecordset& dati, bool fine)
             break;
         dati.mostra(altre[mostrate++]);
     }
-    altre.remove(0, mostrate);
-    ordinate -= mostrate;
+    if (mostrate > 0) {
+        altre.remove(0, mostrate);
+        ordinate -= mostrate;
+    }
     if (primaPiana * 2 > piane.size()) {
         piane.remove(0, primaPiana);
         primaPiana = 0;

@@ -6,7 +6,7 @@ namespace {
 constexpr int righeSchermata = 100;
 // How long a slice reads before the events waiting are seen to.
 constexpr int msFetta = 20;
-constexpr int righePasso = 512;
+constexpr int righePasso = 4096;
 } // namespace
 
 LetturaProgressiva::LetturaProgressiva(ModelloRecordset* modello) : QObject(modello), modello(modello)
@@ -21,7 +21,7 @@ void LetturaProgressiva::primaSchermata(Recordset& rs)
     if (!rs.statico())
         return;
     while (!rs.completo() && rs.dati()->numeroRighe() < righeSchermata)
-        rs.leggiAltre(righeSchermata);
+        rs.leggiAltre(righeSchermata * 5);
 }
 
 void LetturaProgressiva::avvia()

@@ -71,7 +71,7 @@ void aggiungiRiga(sqlite3_stmt* st, const QVector<TipoColonna>& tipi, DatiRecord
             if (tipi[i] == TipoColonna::altro)
                 d.scriviTesto(i, t, byte);
             else
-                d.scrivi(i, valoreTipizzato(QString::fromUtf8(t, byte), tipi[i]));
+                d.scrivi(i, valoreTipizzato(t, byte, tipi[i]));
         }
         }
     }

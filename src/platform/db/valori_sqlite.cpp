@@ -21,37 +21,73 @@ TipoColonna tipoDichiarato(const char* dichiarato)
     return TipoColonna::altro;
 }
 
-// Digits at s[i..i+n), or -1.
-int numero(QStringView s, qsizetype i, qsizetype n)
+// Digits at s[i..i+n), or -1; S is a UTF-16 or a UTF-8 view.
+template <class S>
+int numero(S s, qsizetype i, qsizetype n)
 {
     if (i + n > s.size())
         return -1;
     int v = 0;
     for (qsizetype k = i; k < i + n; ++k) {
-        const char16_t c = s[k].unicode();
-        if (c < u'0' || c > u'9')
+        const auto c = s[k];
+        if (c < '0' || c > '9')
             return -1;
-        v = v * 10 + (c - u'0');
+        v = v * 10 + int(c - '0');
     }
     return v;
 }
 
 // 'yyyy-mm-dd' at the start of the text.
-QDate data(QStringView s)
+template <class S>
+QDate data(S s)
 {
-    if (s.size() < 10 || s[4] != u'-' || s[7] != u'-')
+    if (s.size() < 10 || s[4] != '-' || s[7] != '-')
         return {};
     return QDate(numero(s, 0, 4), numero(s, 5, 2), numero(s, 8, 2));
 }
 
 // 'hh:mm' or 'hh:mm:ss' at position i.
-QTime ora(QStringView s, qsizetype i)
+template <class S>
+QTime ora(S s, qsizetype i)
 {
-    if (s.size() < i + 5 || s[i + 2] != u':')
+    if (s.size() < i + 5 || s[i + 2] != ':')
         return {};
-    const int sec = s.size() >= i + 8 && s[i + 5] == u':' ? numero(s, i + 6, 2) : 0;
+    const int sec = s.size() >= i + 8 && s[i + 5] == ':' ? numero(s, i + 6, 2) : 0;
     return QTime(numero(s, i, 2), numero(s, i + 3, 2), sec);
 }
+
+// The date or time a text of a column of that type holds, or an invalid value.
+template <class S>
+QVariant tipizzato(S s, TipoColonna tipo)
+{
+    switch (tipo) {
+    case TipoColonna::data:
+        if (const QDate d = data(s); d.isValid())
+            return d;
+        break;
+    case TipoColonna::ora:
+        if (const QTime t = ora(s, 0); t.isValid())
+            return t;
+        break;
+    case TipoColonna::dataOra: {
+        const QDate d = data(s);
+        const QTime t = s.size() > 11 ? ora(s, 11) : QTime(0, 0);
+        if (d.isValid() && t.isValid())
+            return QDateTime(d, t);
+        break;
+    }
+    case TipoColonna::altro:
+        break;
+    }
+    return {};
+}
+
+// UTF-16 code units as numbers, for the same parsing as UTF-8 bytes.
+struct Utf16 {
+    QStringView s;
+    qsizetype size() const { return s.size(); }
+    char16_t operator[](qsizetype i) const { return s[i].unicode(); }
+};
 } // namespace
 
 sqlite3_stmt* istruzioneSqlite(const QSqlQuery& q)
@@ -83,27 +119,17 @@ QVariant valoreTipizzato(const QVariant& grezzo, TipoColonna tipo)
     const QString s = grezzo.toString();
     if (s.isEmpty())
         return QVariant();
-    switch (tipo) {
-    case TipoColonna::data:
-        if (const QDate d = data(s); d.isValid())
-            return d;
-        break;
-    case TipoColonna::ora:
-        if (const QTime t = ora(s, 0); t.isValid())
-            return t;
-        break;
-    case TipoColonna::dataOra: {
-        const QDate d = data(s);
-        const QTime t = s.size() > 11 ? ora(s, 11) : QTime(0, 0);
-        if (d.isValid() && t.isValid())
-            return QDateTime(d, t);
-        break;
-    }
-    case TipoColonna::altro:
-        break;
-    }
+    const QVariant v = tipizzato(Utf16{s}, tipo);
     // A text that is no date stays as it was stored.
-    return grezzo;
+    return v.isValid() ? v : grezzo;
+}
+
+QVariant valoreTipizzato(const char* utf8, qsizetype byte, TipoColonna tipo)
+{
+    if (byte == 0)
+        return QVariant();
+    const QVariant v = tipizzato(QByteArrayView(utf8, byte), tipo);
+    return v.isValid() ? v : QVariant(QString::fromUtf8(utf8, byte));
 }
 
 QVariant valoreDaLegare(const QVariant& v)

@@ -17,5 +17,7 @@ sqlite3_stmt* istruzioneSqlite(const QSqlQuery& q);
 QVector<TipoColonna> tipiColonne(const QSqlQuery& q);
 // A value read from a column of that type; an empty text is Null.
 QVariant valoreTipizzato(const QVariant& grezzo, TipoColonna tipo);
+// The same from a text cell's UTF-8 bytes.
+QVariant valoreTipizzato(const char* utf8, qsizetype byte, TipoColonna tipo);
 // A value to bind, in the storage form.
 QVariant valoreDaLegare(const QVariant& v);

@@ -1,8 +1,11 @@
 // The planner on a busy archive: 30 technicians, 20,000 interventions of which 2,000 fall in
 // the 31 days shown, leave and holidays in the range. Times one fill of "30 Giorni" and one
-// cell selection with its appointment list; medians of several runs.
+// cell selection with its appointment list, each beside the statements it ran through the
+// SQLite C API.
 // Run by hand: QT_QPA_PLATFORM=offscreen bench_planning
 #include "ambiente_test.h"
+#include "istruzioni_eseguite.h"
+#include "lettura_sqlite.h"
 #include "misure.h"
 #include "calls/frm_planning.h"
 #include "calls/griglia_planning.h"
@@ -12,8 +15,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QTableWidget>
-#include <algorithm>
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -63,21 +64,32 @@ int main(int argc, char** argv)
     p.forma()->show();
     p.controlli().cmbGiorniVisualizzati->setCurrentIndex(3);
     QCoreApplication::processEvents();
-    QList<double> riempimento, selezione;
+    LetturaSqlite limite(db.file());
+    QList<double> riempimento, riempimentoLimite, selezione, selezioneLimite;
     int righe = 0;
-    for (int i = 0; i < ripetizioni; ++i) {
+    const auto misura = [&](const std::function<void()>& lavoro, QList<double>& nostri, QList<double>& limiti) {
+        QStringList letture;
         QElapsedTimer t;
-        t.start();
-        p.riempiPlanning();
-        riempimento << double(t.nsecsElapsed()) / 1e6;
+        {
+            const IstruzioniEseguite eseguite;
+            t.start();
+            lavoro();
+            nostri << ms(t);
+            letture = eseguite.letture();
+        }
         t.restart();
-        p.controlli().griglia->setCurrentCell(i % 30, 1 + i);
-        selezione << double(t.nsecsElapsed()) / 1e6;
+        limite.leggi(letture);
+        limiti << ms(t);
+    };
+    for (int i = 0; i < ripetizioni; ++i) {
+        misura([&] { p.riempiPlanning(); }, riempimento, riempimentoLimite);
+        misura([&] { p.controlli().griglia->setCurrentCell(i % 30, 1 + i); }, selezione, selezioneLimite);
         righe += p.controlli().grigliaInterventi->recordset().recordCount();
     }
-    std::printf("fill of %d technicians x %d days: %.1f ms\n", p.controlli().griglia->rowCount(),
-                p.controlli().griglia->columnCount(), mediana(riempimento));
-    std::printf("cell selection with its appointments: %.2f ms (%d rows listed over %d runs)\n", mediana(selezione),
-                righe, ripetizioni);
+    std::printf("%d technicians x %d days; %d rows listed over %d runs\n", p.controlli().griglia->rowCount(),
+                p.controlli().griglia->columnCount(), righe, ripetizioni);
+    intestazione("The planner", "the statements it ran, through the SQLite C API");
+    confronto("fill of the planner", riempimento, riempimentoLimite);
+    confronto("cell selection with its appointments", selezione, selezioneLimite);
     return 0;
 }

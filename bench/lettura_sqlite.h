@@ -6,6 +6,10 @@
 #include <QFile>
 #include <QVariant>
 #include <sqlite3.h>
+#include <string>
+#include <vector>
+
+inline volatile quint64 pozzoLettura; // what the limit read, so that the reading is not left out
 
 // The limit of the benchmarks that read rows: the statement's rows through the SQLite C API,
 // every row stepped and every column read where SQLite holds it, nothing copied.
@@ -31,19 +35,18 @@ inline qsizetype leggiRighe(sqlite3_stmt* st)
         }
         ++righe;
     }
-    static volatile quint64 pozzo;
-    pozzo = somma;
+    pozzoLettura = somma;
     return righe;
 }
 
 // A statement of the program as the shared connection runs it (Jet literals rewritten, values
 // bound), on a C API connection of its own to the same file with the program's collation and
-// functions.
+// functions, the same kind of connection as Qt's (no mutexes).
 class LetturaSqlite {
 public:
     explicit LetturaSqlite(const QString& file)
     {
-        sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
         registraFunzioniSql(db);
     }
     ~LetturaSqlite() { sqlite3_close(db); }
@@ -57,6 +60,31 @@ public:
         const qsizetype n = leggiRighe(st);
         sqlite3_finalize(st);
         return n;
+    }
+
+    // Each statement run to its end, every row of a query read; the rows read.
+    qsizetype leggi(const QStringList& istruzioni)
+    {
+        qsizetype n = 0;
+        for (const QString& sql : istruzioni)
+            n += leggi(sql);
+        return n;
+    }
+
+    // Every row's cells as texts (Null as empty), for a limit that writes them out.
+    std::vector<std::vector<std::string>> testi(const QString& sql)
+    {
+        sqlite3_stmt* st = prepara(sql, {});
+        std::vector<std::vector<std::string>> righe;
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            auto& riga = righe.emplace_back();
+            for (int i = 0; i < sqlite3_column_count(st); ++i) {
+                const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+                riga.emplace_back(t ? t : "", std::size_t(sqlite3_column_bytes(st, i)));
+            }
+        }
+        sqlite3_finalize(st);
+        return righe;
     }
 
     // Milliseconds to the first row.

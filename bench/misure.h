@@ -2,8 +2,10 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <algorithm>
+#include <cstdio>
 
-// The benchmarks' figures: the median of the runs, and the time since the timer started.
+// The benchmarks' figures: the median of the runs with the fastest and the slowest (the noise),
+// ours beside the limit, and the ratio of the medians.
 inline double mediana(QList<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -13,4 +15,19 @@ inline double mediana(QList<double> v)
 inline double ms(QElapsedTimer& t)
 {
     return double(t.nsecsElapsed()) / 1e6;
+}
+
+// The heading of a table of figures, with what its limit is.
+inline void intestazione(const char* titolo, const char* limite)
+{
+    std::printf("\n%s\nthe limit: %s\nms, median (fastest-slowest)%*sours%*slimit   ratio\n", titolo, limite, 16, "", 21,
+                "");
+}
+
+inline void confronto(const char* cosa, const QList<double>& nostri, const QList<double>& limiti)
+{
+    const auto [n1, n2] = std::minmax_element(nostri.begin(), nostri.end());
+    const auto [l1, l2] = std::minmax_element(limiti.begin(), limiti.end());
+    std::printf("%-40s %8.1f (%7.1f-%7.1f) %8.1f (%7.1f-%7.1f) %6.2fx\n", cosa, mediana(nostri), *n1, *n2,
+                mediana(limiti), *l1, *l2, mediana(nostri) / mediana(limiti));
 }

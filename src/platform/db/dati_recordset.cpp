@@ -145,24 +145,6 @@ void DatiRecordset::ordina(int colonna, bool decrescente)
     });
 }
 
-DatiRecordset::Testo DatiRecordset::testo(int rigaLetta, int colonna) const
-{
-    const qsizetype c = qsizetype(rigaLetta) * nomi.size() + colonna;
-    switch (tipi[c]) {
-    case Tipo::nullo:
-        return {Testo::Classe::nullo, nullptr, 0};
-    case Tipo::testo:
-        return {Testo::Classe::testo, testi.data() + inizio(celle[c]), lunghezza(celle[c])};
-    default:
-        return {Testo::Classe::altro, nullptr, 0};
-    }
-}
-
-void DatiRecordset::mostra(int rigaLetta)
-{
-    ordine.append(rigaLetta);
-}
-
 void DatiRecordset::togliUltimaRiga()
 {
     --lette;

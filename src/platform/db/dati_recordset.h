@@ -39,7 +39,19 @@ public:
         const char* byte;
         qsizetype lunghezza;
     };
-    Testo testo(int rigaLetta, int colonna) const;
+    Testo testo(int rigaLetta, int colonna) const
+    {
+        const qsizetype c = qsizetype(rigaLetta) * nomi.size() + colonna;
+        switch (tipi[c]) {
+        case Tipo::nullo:
+            return {Testo::Classe::nullo, nullptr, 0};
+        case Tipo::testo:
+            return {Testo::Classe::testo, testi.data() + qsizetype(celle[c] >> bitLunghezza),
+                    qsizetype(celle[c] & lunghezzaMassima)};
+        default:
+            return {Testo::Classe::altro, nullptr, 0};
+        }
+    }
 
     // Filling, a row at a time: a new row, then each of its cells by column; a row read is
     // shown by mostra, the last one read can be taken back.
@@ -56,7 +68,7 @@ public:
     void scriviTesto(int colonna, const char* utf8, qsizetype byte) { scriviByte(colonna, Tipo::testo, utf8, byte); }
     void scriviBlob(int colonna, const char* dati, qsizetype byte) { scriviByte(colonna, Tipo::blob, dati, byte); }
     void scrivi(int colonna, const QVariant& v); // by the value's type
-    void mostra(int rigaLetta);
+    void mostra(int rigaLetta) { ordine.append(rigaLetta); }
     void togliUltimaRiga();
 
 private:

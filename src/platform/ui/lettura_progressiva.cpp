@@ -5,7 +5,7 @@ namespace {
 // A screen, and the rows the columns are sized from.
 constexpr int righeSchermata = 100;
 // How long a slice reads before the events waiting are seen to.
-constexpr int msFetta = 20;
+constexpr int msFetta = 30;
 constexpr int righePasso = 4096;
 } // namespace
 

@@ -1,15 +1,16 @@
 #pragma once
 #include <QtGlobal>
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <new>
-#include <type_traits>
-#include <cstdint>
 #include <sys/mman.h>
+#include <type_traits>
 
-// A growing array of plain values, enlarged in place where the allocator can: a snapshot of a
-// million rows grows without copying what it has read at every doubling.
+// A growing array of plain values, enlarged in place where the allocator can, its pages faulted
+// in a few megabytes at a time ahead of its end: a snapshot of a million rows grows without
+// copying what it has read at every doubling, nor trapping on every page it fills.
 template <class T>
 class BloccoCrescente {
     static_assert(std::is_trivially_copyable_v<T>);
@@ -50,7 +51,8 @@ private:
         popolati = std::min(popolati, dimensione);
     }
 
-    // The pages ahead of the end are faulted in together, a few megabytes at a time.
+    // The pages ahead of the end are faulted in together (a kernel without the advice faults
+    // them one by one as they are written).
     void popola(qsizetype fino)
     {
         constexpr qsizetype passo = qsizetype(2 << 20) / qsizetype(sizeof(T));
@@ -58,7 +60,7 @@ private:
         const auto inizio = (reinterpret_cast<std::uintptr_t>(dati + popolati) + 4095) & ~std::uintptr_t(4095);
         const auto fine = reinterpret_cast<std::uintptr_t>(dati + nuovi) & ~std::uintptr_t(4095);
         if (capienza >= passo && fine > inizio)
-            madvise(reinterpret_cast<void*>(inizio), fine - inizio, 23 /* MADV_POPULATE_WRITE */);
+            madvise(reinterpret_cast<void*>(inizio), fine - inizio, MADV_POPULATE_WRITE);
         popolati = nuovi;
     }
 

@@ -1,9 +1,9 @@
 #pragma once
+#include "platform/db/blocco_crescente.h"
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-#include "platform/db/blocco_crescente.h"
 #include <QVector>
 
 // The rows of a static recordset, shared by copies and by grid models. Each cell is kept in

@@ -4,8 +4,10 @@
 namespace {
 // A screen, and the rows the columns are sized from.
 constexpr int righeSchermata = 100;
-// How long a slice reads before the events waiting are seen to.
+// How long a slice reads before the events waiting are seen to, and how often the grid takes in
+// the rows read since (each time its layout is done again).
 constexpr int msFetta = 30;
+constexpr int msMostra = 250;
 constexpr int righePasso = 4096;
 } // namespace
 
@@ -28,6 +30,7 @@ void LetturaProgressiva::avvia()
 {
     timer.stop();
     motivo = nullptr;
+    mostrate.start();
     if (!modello->recordset().completo())
         timer.start();
 }
@@ -54,7 +57,10 @@ void LetturaProgressiva::leggi(bool tutto)
         emit fallita();
         return;
     }
-    modello->mostraNuoveRighe();
+    if (finito || mostrate.elapsed() >= msMostra) {
+        modello->mostraNuoveRighe();
+        mostrate.start();
+    }
     if (finito)
         emit finita();
     else

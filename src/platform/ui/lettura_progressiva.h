@@ -1,10 +1,11 @@
 #pragma once
 #include "platform/db/modello_recordset.h"
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <exception>
 
-// Reads a grid's snapshot on to its end from the event loop, in slices of a few
+// Reads a grid's snapshot on to its end from the event loop, in slices of some tens of
 // milliseconds: the first screen shows at once, the operator can work meanwhile, and the
 // reading never waits on him, since its open statement keeps other workstations' commits
 // waiting for the file.
@@ -31,5 +32,6 @@ private:
     void leggi(bool tutto);
     ModelloRecordset* modello;
     QTimer timer;
+    QElapsedTimer mostrate; // since the grid last took in the rows read
     std::exception_ptr motivo;
 };

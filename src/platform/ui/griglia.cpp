@@ -18,9 +18,11 @@ Griglia::Griglia(QWidget* parent)
             rs.vaiA(i.row());
     });
     connect(modello, &QAbstractItemModel::modelReset, this, [this] {
+        volute.clear();
         sincronizza();
         adattaColonne();
     });
+    connect(modello, &QAbstractItemModel::rowsInserted, this, [this] { volute.clear(); });
     connect(lettura, &LetturaProgressiva::finita, this, &Griglia::letturaFinita);
     connect(lettura, &LetturaProgressiva::fallita, this, &Griglia::letturaFallita);
     // Typical contents: the first rows are enough to size a column (the precision of the
@@ -30,6 +32,7 @@ Griglia::Griglia(QWidget* parent)
 
 void Griglia::showEvent(QShowEvent* e)
 {
+    volute.clear();
     QTableView::showEvent(e);
     if (colonneDaAdattare)
         adattaColonne();
@@ -37,6 +40,7 @@ void Griglia::showEvent(QShowEvent* e)
 
 void Griglia::resizeEvent(QResizeEvent* e)
 {
+    volute.clear();
     QTableView::resizeEvent(e);
     adattaColonne();
 }
@@ -46,9 +50,15 @@ int Griglia::intestazione(int colonna) const
     return horizontalHeader()->sectionSizeHint(colonna);
 }
 
+// Measured once for the rows shown, the layout asking again and again.
 int Griglia::voluta(int colonna) const
 {
-    return std::max(intestazione(colonna), sizeHintForColumn(colonna));
+    if (volute.size() != modello->columnCount())
+        volute.fill(-1, modello->columnCount());
+    int& misura = volute[colonna];
+    if (misura < 0)
+        misura = std::max(intestazione(colonna), sizeHintForColumn(colonna));
+    return misura;
 }
 
 int Griglia::bordi() const

@@ -49,5 +49,6 @@ private:
     int bordi() const;
     ModelloRecordset* modello;
     LetturaProgressiva* lettura;
+    mutable QVector<int> volute; // each column's voluta since the rows or the size last changed; -1 not yet
     bool colonneDaAdattare = false;
 };

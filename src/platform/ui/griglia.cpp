@@ -1,5 +1,6 @@
 #include "platform/ui/griglia.h"
 #include "platform/ui/lettura_progressiva.h"
+#include <QEvent>
 #include <QHeaderView>
 #include <QScrollBar>
 
@@ -36,6 +37,13 @@ void Griglia::showEvent(QShowEvent* e)
     QTableView::showEvent(e);
     if (colonneDaAdattare)
         adattaColonne();
+}
+
+void Griglia::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange)
+        volute.clear();
+    QTableView::changeEvent(e);
 }
 
 void Griglia::resizeEvent(QResizeEvent* e)

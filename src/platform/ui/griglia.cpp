@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <functional>
 
 Griglia::Griglia(QWidget* parent)
     : QTableView(parent), modello(new ModelloRecordset(this)), lettura(new LetturaProgressiva(modello))
@@ -19,11 +20,14 @@ Griglia::Griglia(QWidget* parent)
             rs.vaiA(i.row());
     });
     connect(modello, &QAbstractItemModel::modelReset, this, [this] {
-        volute.clear();
+        intestazioni.clear();
         sincronizza();
-        adattaColonne();
+        contenutiCambiati();
     });
-    connect(modello, &QAbstractItemModel::rowsInserted, this, [this] { volute.clear(); });
+    connect(modello, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int prima) {
+        if (misurabile(prima))
+            contenutiCambiati();
+    });
     connect(lettura, &LetturaProgressiva::finita, this, &Griglia::letturaFinita);
     connect(lettura, &LetturaProgressiva::fallita, this, &Griglia::letturaFallita);
     // Typical contents: the first rows are enough to size a column (the precision of the
@@ -33,7 +37,6 @@ Griglia::Griglia(QWidget* parent)
 
 void Griglia::showEvent(QShowEvent* e)
 {
-    volute.clear();
     QTableView::showEvent(e);
     if (colonneDaAdattare)
         adattaColonne();
@@ -41,32 +44,61 @@ void Griglia::showEvent(QShowEvent* e)
 
 void Griglia::changeEvent(QEvent* e)
 {
-    if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange)
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange) {
+        intestazioni.clear();
         volute.clear();
+    }
     QTableView::changeEvent(e);
+}
+
+// What the grid asks its layout for changes with the rows it is measured from (and its font
+// and style) alone: only then is the layout asked to make room again, so that fitting the
+// columns to a new size never starts another round of layouts.
+void Griglia::contenutiCambiati()
+{
+    volute.clear();
+    updateGeometry();
+    adattaColonne();
 }
 
 void Griglia::resizeEvent(QResizeEvent* e)
 {
-    volute.clear();
     QTableView::resizeEvent(e);
     adattaColonne();
 }
 
+namespace {
+// A column's measure, kept until the measures are cleared (-1: not taken yet).
+int misuraTenuta(QVector<int>& misure, int colonne, int colonna, const std::function<int()>& misura)
+{
+    if (misure.size() != colonne)
+        misure.fill(-1, colonne);
+    int& m = misure[colonna];
+    if (m < 0)
+        m = misura();
+    return m;
+}
+} // namespace
+
 int Griglia::intestazione(int colonna) const
 {
-    return horizontalHeader()->sectionSizeHint(colonna);
+    return misuraTenuta(intestazioni, modello->columnCount(), colonna,
+                        [&] { return horizontalHeader()->sectionSizeHint(colonna); });
+}
+
+// Qt measures a column from the rows shown and, the precision not reached, the rows around
+// them: never from a row this far past the last one shown.
+bool Griglia::misurabile(int riga) const
+{
+    const int ultima = rowAt(viewport()->height());
+    return ultima < 0 || riga <= ultima + horizontalHeader()->resizeContentsPrecision();
 }
 
 // Measured once for the rows shown, the layout asking again and again.
 int Griglia::voluta(int colonna) const
 {
-    if (volute.size() != modello->columnCount())
-        volute.fill(-1, modello->columnCount());
-    int& misura = volute[colonna];
-    if (misura < 0)
-        misura = std::max(intestazione(colonna), sizeHintForColumn(colonna));
-    return misura;
+    return misuraTenuta(volute, modello->columnCount(), colonna,
+                        [&] { return std::max(intestazione(colonna), sizeHintForColumn(colonna)); });
 }
 
 int Griglia::bordi() const
@@ -130,7 +162,6 @@ void Griglia::adattaColonne()
         setColumnWidth(i, minime[i] + aggiunta);
         resto -= aggiunta;
     }
-    updateGeometry();
 }
 
 

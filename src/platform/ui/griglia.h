@@ -42,14 +42,18 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
+    void contenutiCambiati();
     void adattaColonne();
     // What the column needs: its heading's width, and that with its typical contents.
     int intestazione(int colonna) const;
     int voluta(int colonna) const;
+    bool misurabile(int riga) const;
     // The frame, the names' column and a vertical scroll bar around the columns.
     int bordi() const;
     ModelloRecordset* modello;
     LetturaProgressiva* lettura;
-    mutable QVector<int> volute; // each column's voluta since the rows or the size last changed; -1 not yet
+    // Each column's heading and voluta as measured: the headings until the columns, the font or
+    // the style change, the contents until the rows measured change too.
+    mutable QVector<int> intestazioni, volute;
     bool colonneDaAdattare = false;
 };

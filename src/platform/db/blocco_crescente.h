@@ -11,12 +11,12 @@
 // A growing array of plain values. Small, it lives in the allocator's heap; from 2 MB on, in a
 // mapping of its own that grows by moving its pages (what was read is never copied again) and
 // goes back to the system whole when the array goes, so that a large result dropped leaves no
-// free memory behind in the allocator for the next one to miss. Its pages are faulted in a few
-// megabytes at a time ahead of its end, not trapped one by one.
+// free memory behind in the allocator for the next one to miss. Its pages are faulted in a
+// quarter of a megabyte at a time ahead of its end, not trapped one by one.
 template <class T>
 class BloccoCrescente {
     static_assert(std::is_trivially_copyable_v<T>);
-    static constexpr std::size_t soglia = std::size_t(2) << 20; // and the pages faulted in at a time
+    static constexpr std::size_t soglia = std::size_t(2) << 20;
 
 public:
     BloccoCrescente() = default;
@@ -41,6 +41,8 @@ public:
     qsizetype size() const { return dimensione; }
     const T* data() const { return dati; }
     const T& operator[](qsizetype i) const { return dati[i]; }
+    T* begin() { return dati; }
+    T* end() { return dati + dimensione; }
 
 private:
     void cresci(qsizetype n)
@@ -76,7 +78,7 @@ private:
     // them one by one as they are written).
     void popola(qsizetype fino)
     {
-        constexpr qsizetype passo = qsizetype(soglia) / qsizetype(sizeof(T));
+        constexpr qsizetype passo = qsizetype(256 << 10) / qsizetype(sizeof(T));
         const qsizetype nuovi = std::min(capienza, std::max(fino, popolati + passo));
         const auto inizio = (reinterpret_cast<std::uintptr_t>(dati + popolati) + 4095) & ~std::uintptr_t(4095);
         const auto fine = reinterpret_cast<std::uintptr_t>(dati + nuovi) & ~std::uintptr_t(4095);

@@ -4,7 +4,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-#include <QVector>
 
 // The rows of a static recordset, shared by copies and by grid models. Each cell is kept in
 // eight bytes (a number, a date, or where its text lies in one UTF-8 buffer) and a type, so
@@ -68,7 +67,7 @@ public:
     void scriviTesto(int colonna, const char* utf8, qsizetype byte) { scriviByte(colonna, Tipo::testo, utf8, byte); }
     void scriviBlob(int colonna, const char* dati, qsizetype byte) { scriviByte(colonna, Tipo::blob, dati, byte); }
     void scrivi(int colonna, const QVariant& v); // by the value's type
-    void mostra(int rigaLetta) { ordine.append(rigaLetta); }
+    void mostra(int rigaLetta) { *ordine.aggiungi(1) = rigaLetta; }
     void togliUltimaRiga();
 
 private:
@@ -93,7 +92,7 @@ private:
     BloccoCrescente<quint64> celle; // row by row, in the order read
     BloccoCrescente<Tipo> tipi;
     BloccoCrescente<char> testi;
-    QVector<int> ordine; // shown row -> row read
+    BloccoCrescente<int> ordine; // shown row -> row read
     int lette = 0;
     qsizetype testiPrimaDellUltima = 0;
     quint64* celleNuove = nullptr; // the row being written

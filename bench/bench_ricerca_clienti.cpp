@@ -110,6 +110,32 @@ void finoAllUltima(Griglia* g)
         QCoreApplication::processEvents();
 }
 
+// Whether a widget has been painted since the object was made.
+class Dipinto : public QObject {
+public:
+    explicit Dipinto(QWidget* w) : w(w) { w->installEventFilter(this); }
+    ~Dipinto() override { w->removeEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        si = si || e->type() == QEvent::Paint;
+        return false;
+    }
+    bool si = false;
+
+private:
+    QWidget* w;
+};
+
+// The first screen drawn as the event loop draws it: what the search left posted (its layouts,
+// then the painting) handled as the loop handles it before it gives the reading a slice, until
+// the grid has drawn its rows.
+void finoAlPrimoDisegno(Griglia* g)
+{
+    const Dipinto d(g->viewport());
+    for (int i = 0; i < 100 && !d.si; ++i)
+        QCoreApplication::sendPostedEvents();
+}
+
 // Whether the result shown is in Italian order by surname.
 bool inOrdineItaliano(Griglia* g)
 {
@@ -161,7 +187,10 @@ int main(int argc, char** argv)
          }},
         {"no criteria (every customer)", [] {}},
     };
-    // The memory a search with no criteria takes, before anything else has grown the process.
+    // The memory a search with no criteria takes, before anything else has grown the process;
+    // the limit's connection has read the archive once, so that its page cache is held here
+    // as it is at the refresh.
+    limite.leggi(u"SELECT * FROM clienti"_s);
     const double prima = memoria("VmRSS:");
     azzeraPicco();
     c.cmdRicerca->click();
@@ -180,7 +209,7 @@ int main(int argc, char** argv)
             QElapsedTimer t;
             t.start();
             c.cmdRicerca->click();
-            c.griglia->viewport()->repaint();
+            finoAlPrimoDisegno(c.griglia);
             schermata[k] << ms(t);
             finoAllUltima(c.griglia);
             tutto[k] << ms(t);
@@ -209,13 +238,18 @@ int main(int argc, char** argv)
     // "Modifica (F6)" on a customer of the last result (every customer) and "Conferma (F10)":
     // the card, its write and the refresh of the result.
     QList<double> modifiche, limiti;
-    double primaAggiornamento = 0, piccoAggiornamento = 0;
+    double primaAggiornamento = 0, piccoScheda = 0, piccoAggiornamento = 0;
     for (int i = 1; i <= ripetizioni; ++i) {
         c.griglia->setCurrentIndex(c.griglia->model()->index(i * 101, 0));
-        seamModale::accoda([i](QWidget*) {
+        seamModale::accoda([i, &piccoScheda](QWidget*) {
             auto& k = istanza<schCliente>().controlli();
             k.txtNome->setText(u"NOME MODIFICATO %1"_s.arg(i));
             QTest::keyClick(k.txtNome, Qt::Key_F10);
+            // The card written and closed over the old result: what follows is the refresh.
+            if (i == 1) {
+                piccoScheda = memoria("VmHWM:");
+                azzeraPicco();
+            }
         });
         // The memory of the first refresh, the pages the allocator kept from the searches given
         // back first, so that the process holds what the result takes.
@@ -258,7 +292,8 @@ int main(int argc, char** argv)
     confronto("row change (whole chain)", cambi, cambiLimite);
 
     std::printf("\nmemory: %.0f MB before the search with no criteria, at most %.0f MB during it; %.0f MB with its "
-                "result before an edit, at most %.0f MB during the refresh after it (at most the search's own)\n",
-                prima, durante, primaAggiornamento, piccoAggiornamento);
+                "result before an edit, at most %.0f MB with the card open over it, at most %.0f MB during the "
+                "refresh after it (at most the search's own)\n",
+                prima, durante, primaAggiornamento, piccoScheda, piccoAggiornamento);
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "platform/ui/griglia.h"
+#include "platform/ui/intestazione_righe.h"
 #include "platform/ui/lettura_progressiva.h"
 #include <QEvent>
 #include <QHeaderView>
@@ -8,6 +9,7 @@
 Griglia::Griglia(QWidget* parent)
     : QTableView(parent), modello(new ModelloRecordset(this)), lettura(new LetturaProgressiva(modello))
 {
+    setVerticalHeader(new IntestazioneRighe(this));
     setModel(modello);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QHeaderView>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 
@@ -222,6 +223,10 @@ private slots:
             QVERIFY(!g.inLettura());
             QCOMPARE(g.model()->rowCount(), 5000);
             QCOMPARE(g.model()->index(4999, 1).data().toString(), QString("RIGA 5000"));
+            // The row headings as wide as Qt's own header measures them.
+            QHeaderView qt(Qt::Vertical);
+            qt.setModel(g.model());
+            QCOMPARE(g.verticalHeader()->sizeHint().width(), qt.sizeHint().width());
         }
     }
 

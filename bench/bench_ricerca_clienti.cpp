@@ -302,8 +302,9 @@ int main(int argc, char** argv)
 
     std::printf("\nmemory: %.0f MB before the search with no criteria, at most %.0f MB during it; %.0f MB with its "
                 "result before an edit, at most %.0f MB with the card open over it, at most %.0f MB during the "
-                "refresh after it (at most the search's own); at most %.0f MB during the same search after the "
-                "edits\n",
-                prima, durante, primaAggiornamento, piccoScheda, piccoAggiornamento, dinuovo);
+                "refresh after it (budget: the search's own, %s); at most %.0f MB during the same search after "
+                "the edits\n",
+                prima, durante, primaAggiornamento, piccoScheda, piccoAggiornamento,
+                piccoAggiornamento <= durante ? "within" : "over", dinuovo);
     return 0;
 }

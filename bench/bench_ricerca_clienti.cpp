@@ -214,14 +214,14 @@ int main(int argc, char** argv)
             finoAllUltima(c.griglia);
             tutto[k] << ms(t);
             righe[k] = c.griglia->model()->rowCount();
-            const Recordset& rs = c.griglia->recordset();
+            const Lettura lettura = c.griglia->recordset().lettura();
             t.restart();
-            limite.leggi(rs.istruzione(), rs.valori());
+            limite.leggi(lettura.sql, lettura.valori);
             tuttoLimite[k] << ms(t);
             // With no criteria the statement reads the surname's index; its rows sorted by SQLite.
-            const QString ordinata = rs.lettura().colonnaItaliana.isEmpty() ? rs.istruzione()
-                                                                            : rs.istruzione() + u" COLLATE ITALIANO"_s;
-            schermataLimite[k] << limite.primaRiga(ordinata, rs.valori());
+            const QString ordinata =
+                lettura.colonnaItaliana.isEmpty() ? lettura.sql : lettura.sql + u" COLLATE ITALIANO"_s;
+            schermataLimite[k] << limite.primaRiga(ordinata, lettura.valori);
         }
     intestazione("The search to its last row read and shown",
                  "the same statement's rows through the SQLite C API, every row stepped and every column read; with "
@@ -266,7 +266,7 @@ int main(int argc, char** argv)
             piccoAggiornamento = memoria("VmHWM:");
         const Recordset& rs = c.griglia->recordset();
         t.restart();
-        limite.leggi(rs.istruzione(), rs.valori());
+        limite.leggi(rs.lettura().sql, rs.lettura().valori);
         limiti << ms(t);
     }
     intestazione("Edit from the result and the refresh", "the result's statement through the SQLite C API");

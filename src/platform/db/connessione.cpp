@@ -162,11 +162,6 @@ Recordset Connessione::apriInLettura(const Lettura& l)
     return Recordset::inLettura(std::move(q), std::move(coda), l);
 }
 
-Recordset Connessione::riapri(const Recordset& rs)
-{
-    return apriStatico(rs.lettura());
-}
-
 qint64 Connessione::ultimoId()
 {
     QSqlQuery q = prepara(QStringLiteral("SELECT last_insert_rowid()"), {});

@@ -37,8 +37,6 @@ public:
     // A static snapshot with its first row read, to be read on in slices (Recordset::leggiAltre);
     // a statement the database refuses fails here.
     Recordset apriInLettura(const Lettura& l);
-    // A new static snapshot, every row read, of what a recordset was read from.
-    Recordset riapri(const Recordset& rs);
     // The autonumber the last insert on this connection gave.
     qint64 ultimoId();
 

@@ -350,16 +350,6 @@ Lettura Recordset::lettura() const
     return s ? s->lettura : Lettura();
 }
 
-QString Recordset::istruzione() const
-{
-    return s ? s->lettura.sql : QString();
-}
-
-QVariantList Recordset::valori() const
-{
-    return s ? s->lettura.valori : QVariantList();
-}
-
 namespace {
 QStringList nomiCampi(const QSqlQuery& q)
 {

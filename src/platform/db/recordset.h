@@ -64,11 +64,9 @@ public:
     void ordina(const QString& nome, bool decrescente = false);
 
     std::shared_ptr<DatiRecordset> dati() const; // static only
-    // What the recordset was read from: reading it again (Connessione::riapri) gives the same
-    // rows as they are now.
+    // What the recordset was read from: reading it again (Connessione::apriStatico) gives the
+    // same rows as they are now.
     Lettura lettura() const;
-    QString istruzione() const;
-    QVariantList valori() const;
 
 private:
     friend class Connessione;

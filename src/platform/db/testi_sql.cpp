@@ -4,8 +4,8 @@
 
 QString maiuscolo(const QString& testo)
 {
-    // One character to one, as the original's upper case: "ß" stays, where QString::toUpper
-    // would write "SS" (and "FI" for "ﬁ", "ʼN" for "ŉ").
+    // One character to one: "ß" stays, where QString::toUpper would write "SS" (and "FI" for
+    // "ﬁ", "ʼN" for "ŉ").
     QString risultato;
     risultato.reserve(testo.size());
     for (qsizetype i = 0; i < testo.size(); ++i) {

@@ -166,7 +166,6 @@ void Griglia::adattaColonne()
     }
 }
 
-
 void Griglia::imposta(const Recordset& rs, QList<ColonnaGriglia> colonne)
 {
     Recordset r = rs;

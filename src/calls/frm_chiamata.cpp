@@ -86,7 +86,7 @@ QWidget* frmChiamata::costruisci()
     l->addLayout(dati);
     auto* elenchi = new QHBoxLayout;
     elenchi->addWidget(costruisciProdotti(f), 3);
-    elenchi->addWidget(costruisciRichieste(f), 2);
+    elenchi->addWidget(costruisciRiquadroRichieste(f), 2);
     l->addLayout(elenchi, 1);
 
     c.cmdConferma = pulsante(f, u"cmdConferma"_s, u"CONFERMA (F10)"_s);
@@ -178,7 +178,7 @@ QWidget* frmChiamata::costruisciProdotti(QWidget* f)
     return fra;
 }
 
-QWidget* frmChiamata::costruisciRichieste(QWidget* f)
+QWidget* frmChiamata::costruisciRiquadroRichieste(QWidget* f)
 {
     auto& c = ui();
     auto* fra = new QGroupBox(u"ELENCO RICHIESTE"_s, f);
@@ -431,7 +431,7 @@ void frmChiamata::modificaChiamata()
                                   c.dtpOraDa->time(), c.dtpOraA->time(), qlonglong(nIdChiamata)}));
 }
 
-void frmChiamata::costruisciRichieste()
+void frmChiamata::scriviListeRichieste()
 {
     QList<qint64> righe;
     for (Recordset rs = connessione.apriAvanti(u"SELECT idProdChiamata FROM prodotti_in_chiamata where cod_chiamata=?"_s,
@@ -480,7 +480,7 @@ void frmChiamata::cmdConferma_Click()
                 } else {
                     modificaChiamata();
                 }
-                costruisciRichieste();
+                scriviListeRichieste();
             });
     });
     if (!salvata)

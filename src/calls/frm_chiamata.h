@@ -63,7 +63,8 @@ public:
     bool check();
     void inserisci();
     void modificaChiamata();
-    void costruisciRichieste();
+    // Writes on each appliance row of the call the codes of its requests, as the planner lists them.
+    void scriviListeRichieste();
     void cancellaChiamata();
     void aggiornaProdotti();
     void aggiornaRichieste();
@@ -83,7 +84,7 @@ private:
     QWidget* costruisciChiamata(QWidget* f);
     QWidget* costruisciIntervento(QWidget* f);
     QWidget* costruisciProdotti(QWidget* f);
-    QWidget* costruisciRichieste(QWidget* f);
+    QWidget* costruisciRiquadroRichieste(QWidget* f);
     void cmdConferma_Click();
     // False when the operator chose to stay.
     bool cmdAnnulla_Click();

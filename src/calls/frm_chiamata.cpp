@@ -510,12 +510,6 @@ bool frmChiamata::cmdAnnulla_Click()
     return true;
 }
 
-bool frmChiamata::chiusuraRichiesta()
-{
-    // The close box is ANNULLA.
-    return cmdAnnulla_Click();
-}
-
 void frmChiamata::cmdElimina_Click()
 {
     if (!confermaEliminazione(u"Confermare l'eliminazione dell'appuntamento ?"_s))

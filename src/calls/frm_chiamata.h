@@ -78,7 +78,6 @@ public:
 protected:
     QWidget* costruisci() override;
     void alCaricamento() override;
-    bool chiusuraRichiesta() override;
 
 private:
     QWidget* costruisciChiamata(QWidget* f);

@@ -121,6 +121,7 @@ QWidget* frmPlanning::costruisci()
                          if (i.isValid())
                              ui().griglia->setFocus();
                      });
+    f->impostaAnnulla(c.cmdChiudi, FormaDialogo::Esc::aParte);
     filtraTasti(f, FiltroTasti::Momento::rilascio, [this](int k, Qt::KeyboardModifiers) { return tasto(k); });
     // The first fill happens when the window is first shown.
     f->installEventFilter(new AllaComparsa(f, [this] { primaAttivazione(); }));
@@ -556,13 +557,6 @@ void frmPlanning::cmdChiudi_Click()
     chiudi();
     if (collegamenti::aggiornaPrincipale)
         collegamenti::aggiornaPrincipale();
-}
-
-bool frmPlanning::chiusuraRichiesta()
-{
-    // The close box is CHIUDI.
-    cmdChiudi_Click();
-    return false;
 }
 
 bool frmPlanning::tasto(int tasto)

@@ -63,7 +63,6 @@ protected:
     QWidget* costruisci() override;
     void alCaricamento() override;
     void alloScaricamento() override;
-    bool chiusuraRichiesta() override;
 
 private:
     QWidget* costruisciMenu(QWidget* f);

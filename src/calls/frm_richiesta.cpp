@@ -126,10 +126,3 @@ void frmRichiesta::cmdAnnulla_Click()
     bConferma = false;
     chiudi();
 }
-
-bool frmRichiesta::chiusuraRichiesta()
-{
-    // The close box is Annulla.
-    bConferma = false;
-    return true;
-}

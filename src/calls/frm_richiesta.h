@@ -34,7 +34,6 @@ public:
 protected:
     QWidget* costruisci() override;
     void alCaricamento() override;
-    bool chiusuraRichiesta() override;
 
 private:
     void cmdOk_Click();

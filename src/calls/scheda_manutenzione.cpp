@@ -31,6 +31,7 @@ QWidget* schMan::costruisci()
     c.cmdConferma->setObjectName(u"cmdConferma"_s);
     c.cmdAnnulla = new QPushButton(u"&Annulla"_s, f);
     c.cmdAnnulla->setObjectName(u"cmdAnnulla"_s);
+    f->impostaAnnulla(c.cmdAnnulla, FormaDialogo::Esc::aParte);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
     pulsanti->addWidget(c.cmdConferma);
@@ -78,11 +79,4 @@ void schMan::cmdAnnulla_Click()
 {
     bConferma = false;
     chiudi();
-}
-
-bool schMan::chiusuraRichiesta()
-{
-    // The close box is Annulla.
-    bConferma = false;
-    return true;
 }

@@ -28,7 +28,6 @@ public:
 protected:
     QWidget* costruisci() override;
     void alCaricamento() override;
-    bool chiusuraRichiesta() override;
 
 private:
     void cmdConferma_Click();

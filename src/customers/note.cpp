@@ -43,13 +43,6 @@ QWidget* schNote::costruisci()
     return f;
 }
 
-bool schNote::chiusuraRichiesta()
-{
-    // The close box is Annulla.
-    bConferma = false;
-    return true;
-}
-
 void schNote::cmdConferma_Click()
 {
     Testo = ui().txtTesto->toPlainText();

@@ -24,7 +24,6 @@ public:
 
 protected:
     QWidget* costruisci() override;
-    bool chiusuraRichiesta() override;
 
 private:
     void cmdConferma_Click();

@@ -191,10 +191,3 @@ void schPrimaAccensione::annulla()
     bConferma = false;
     chiudi();
 }
-
-bool schPrimaAccensione::chiusuraRichiesta()
-{
-    // The close box is Annulla: nothing is read.
-    bConferma = false;
-    return true;
-}

@@ -37,7 +37,6 @@ public:
 
 protected:
     QWidget* costruisci() override;
-    bool chiusuraRichiesta() override;
 
 private:
     QList<std::pair<QButtonGroup*, int*>> risposte(); // each yes/no pair and its member

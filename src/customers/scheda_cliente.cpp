@@ -529,7 +529,7 @@ void schCliente::cmdConferma_Click()
     chiudi();
 }
 
-void schCliente::abbandona()
+void schCliente::cmdAnnulla_Click()
 {
     if (nModalità == 0) {
         // The appliances stored under the reserved number go with the card, unless a
@@ -544,19 +544,7 @@ void schCliente::abbandona()
         // The opener refreshes when an appliance changed, even though the card was cancelled.
         bConferma = prodottiModificati;
     }
-}
-
-void schCliente::cmdAnnulla_Click()
-{
-    abbandona();
     chiudi();
-}
-
-bool schCliente::chiusuraRichiesta()
-{
-    // The close box is Annulla.
-    abbandona();
-    return true;
 }
 
 void schCliente::cmdNuovaZona_Click()

@@ -76,7 +76,6 @@ public:
 protected:
     QWidget* costruisci() override;
     void alCaricamento() override;
-    bool chiusuraRichiesta() override;
 
 private:
     void costruisciAnagrafica(QWidget* f);
@@ -93,8 +92,6 @@ private:
     void coloraNote();
     void mostraTipoAppartenenza();
     bool tasto(int tasto);
-    // Annulla and the close box: what leaving without confirming does to the appliances.
-    void abbandona();
     QVariantList valoriMembri() const;
 
     VersioneRiga versione;           // the row as loaded, against changes by another workstation

@@ -241,6 +241,7 @@ QWidget* schProdottoCliente::costruisci()
     c.cmConferma->setText(u"CONFERMA (F10)"_s);
     c.cmdAnnulla = controllo<QPushButton>(u"cmdAnnulla"_s, f);
     c.cmdAnnulla->setText(u"ANNULLA (ESC)"_s);
+    f->impostaAnnulla(c.cmdAnnulla, FormaDialogo::Esc::aParte);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
     pulsanti->addWidget(c.cmConferma);
@@ -322,13 +323,6 @@ void schProdottoCliente::alCaricamento()
     strMatricola.clear();
     riempiCombo();
     static_cast<DatiPrimaAccensione&>(*this) = DatiPrimaAccensione{};
-}
-
-bool schProdottoCliente::chiusuraRichiesta()
-{
-    // The close box is ANNULLA: nothing is written.
-    bConferma = false;
-    return true;
 }
 
 void schProdottoCliente::annulla()

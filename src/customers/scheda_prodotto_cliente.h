@@ -98,7 +98,6 @@ public:
 protected:
     QWidget* costruisci() override;
     void alCaricamento() override;
-    bool chiusuraRichiesta() override;
 
 private:
     void collega();

@@ -64,6 +64,7 @@ QWidget* frmStampaClienti::costruisci()
     c.Command2->setObjectName(u"Command2"_s);
     c.Command3 = new QPushButton(u"Annulla (ESC)"_s, f);
     c.Command3->setObjectName(u"Command3"_s);
+    f->impostaAnnulla(c.Command3, FormaDialogo::Esc::aParte);
     f->impostaPredefinito(c.Command1);
     auto* pulsanti = new QHBoxLayout;
     for (QPushButton* p : {c.Command1, c.Command2, c.Command3})

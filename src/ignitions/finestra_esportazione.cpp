@@ -55,6 +55,7 @@ QWidget* FinestraEsportazione::costruisci()
     c.cmdEsporta->setObjectName(u"cmdEsporta"_s);
     c.cmdAnnulla = new QPushButton(u"Annulla"_s, f);
     c.cmdAnnulla->setObjectName(u"cmdAnnulla"_s);
+    f->impostaAnnulla(c.cmdAnnulla, FormaDialogo::Esc::aParte);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
     pulsanti->addWidget(c.cmdEsporta);
@@ -68,16 +69,14 @@ QWidget* FinestraEsportazione::costruisci()
 
 void FinestraEsportazione::cmdEsporta_Click()
 {
-    // The buttons and the close box wait while the rows are written.
+    // The buttons, and with Annulla the close box, wait while the rows are written.
     auto& c = ui();
-    inCorso = true;
     c.cmdEsporta->setEnabled(false);
     c.cmdAnnulla->setEnabled(false);
     gestisci([this] {
         if (campiDigitatiValidi(ui().forma) && check())
             recuperaDati();
     });
-    inCorso = false;
     c.cmdEsporta->setEnabled(true);
     c.cmdAnnulla->setEnabled(true);
 }

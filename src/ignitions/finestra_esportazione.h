@@ -35,8 +35,6 @@ public:
 protected:
     explicit FinestraEsportazione(QString titolo);
     QWidget* costruisci() override;
-    // While the rows are written the window stays open.
-    bool chiusuraRichiesta() override { return !inCorso; }
     // The window's own controls, laid out between the dates and the progress.
     virtual QWidget* costruisciScelte(QWidget*) { return nullptr; }
     // Writes the workbooks of a selection that holds rows.
@@ -47,5 +45,4 @@ protected:
 private:
     void cmdEsporta_Click();
     QString titolo;
-    bool inCorso = false;
 };

@@ -32,6 +32,7 @@ QWidget* frmCambioPassword::costruisci()
     auto* pulsanti = new QHBoxLayout;
     c.cmdOk = new QPushButton(QStringLiteral("CONFERMA"), f);
     c.cmdAnnulla = new QPushButton(QStringLiteral("ANNULLA"), f);
+    f->impostaAnnulla(c.cmdAnnulla, FormaDialogo::Esc::aParte);
     pulsanti->addWidget(c.cmdOk);
     pulsanti->addWidget(c.cmdAnnulla);
     l->addLayout(pulsanti);

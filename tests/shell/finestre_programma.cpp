@@ -45,6 +45,30 @@
 #include "platform/ui/combo_dati.h"
 #include <QTest>
 
+frmPlanning& planningClienteUno()
+{
+    frmPlanning& p = istanza<frmPlanning>();
+    p.carica();
+    p.cliente = QStringLiteral("ROSSI - MARIO");
+    p.nIDcliente = 1;
+    p.idZona = 1;
+    p.predisponi();
+    return p;
+}
+
+frmChiamata& chiamataUno()
+{
+    frmChiamata& s = istanza<frmChiamata>();
+    s.nIdChiamata = 1;
+    s.nIDcliente = 1;
+    s.strCliente = QStringLiteral("ROSSI MARIO");
+    s.nModalita = 1;
+    s.carica();
+    s.riempiCombo();
+    s.predisponi();
+    return s;
+}
+
 QWidget* rientroChiamataUno()
 {
     schRientroTecnico& r = istanza<schRientroTecnico>();

@@ -168,30 +168,8 @@ const QList<Voce>& elencoFinestre()
              return s.forma();
          },
          griglia},
-        {"frmPlanning",
-         [] {
-             frmPlanning& p = istanza<frmPlanning>();
-             p.carica();
-             p.cliente = u"ROSSI - MARIO"_s;
-             p.nIDcliente = 1;
-             p.idZona = 1;
-             p.predisponi();
-             return p.forma();
-         },
-         griglia},
-        {"frmChiamata",
-         [] {
-             frmChiamata& s = istanza<frmChiamata>();
-             s.nIdChiamata = 1;
-             s.nIDcliente = 1;
-             s.strCliente = u"ROSSI MARIO"_s;
-             s.nModalita = 1;
-             s.carica();
-             s.riempiCombo();
-             s.predisponi();
-             return s.forma();
-         },
-         {u"grigliaProdotti"_s}},
+        {"frmPlanning", [] { return planningClienteUno().forma(); }, griglia},
+        {"frmChiamata", [] { return chiamataUno().forma(); }, {u"grigliaProdotti"_s}},
         {"schRientroTecnico", rientroChiamataUno,
          {u"grigliaDifetti"_s, u"grigliaTipologia"_s, u"grigliaMateriale"_s, u"grigliaManutenzioni"_s}},
     };

@@ -1,4 +1,6 @@
 #include "platform/ui/finestra.h"
+#include "platform/ui/forma_dialogo.h"
+#include "platform/ui/invio.h"
 #include "platform/ui/modale.h"
 #include <QCloseEvent>
 #include <QList>
@@ -71,6 +73,16 @@ void Finestra::chiudi()
     rilasciaControlli();
     f->hide();
     f->deleteLater();
+}
+
+bool Finestra::chiusuraRichiesta()
+{
+    // The close box is the cancel button: the window closes if the button closes it.
+    auto* dialogo = dynamic_cast<FormaDialogo*>(forma_.data());
+    if (!dialogo || !dialogo->pulsanteAnnulla())
+        return true;
+    premi(dialogo->pulsanteAnnulla());
+    return false;
 }
 
 QWidget* Finestra::forma()

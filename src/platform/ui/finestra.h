@@ -31,8 +31,9 @@ protected:
     virtual void alCaricamento() {}
     // The unload handler, run before the controls go.
     virtual void alloScaricamento() {}
-    // The close box (or the system) asks to close: false keeps the window open.
-    virtual bool chiusuraRichiesta() { return true; }
+    // The close box (or the system) asks to close: false keeps the window open. A window with
+    // a cancel button is closed by pressing it, as though the operator had; any other closes.
+    virtual bool chiusuraRichiesta();
     // Forget the pointers to the controls.
     virtual void rilasciaControlli() = 0;
     // What the window had to read after its load (lists its opener asks it to fill) failed:

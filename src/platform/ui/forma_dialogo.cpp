@@ -63,6 +63,12 @@ void FormaDialogo::impostaPredefinito(QPushButton* pulsante)
     pulsante->setDefault(true);
 }
 
+void FormaDialogo::impostaAnnulla(QAbstractButton* pulsante, Esc esc)
+{
+    annulla = pulsante;
+    escPremeAnnulla = esc == Esc::premeAnnulla;
+}
+
 void FormaDialogo::setVisible(bool visibile)
 {
     if (visibile) {
@@ -92,8 +98,10 @@ void FormaDialogo::keyPressEvent(QKeyEvent* e)
         e->accept();
         return;
     }
+    // Esc never reaches the dialog's own handling, which would hide the window past its handlers.
     if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
-        premi(annulla);
+        if (escPremeAnnulla)
+            premi(annulla);
         e->accept();
         return;
     }

@@ -90,13 +90,6 @@ void SchedaRegistro::alCaricamento()
     riempiCombo();
 }
 
-bool SchedaRegistro::chiusuraRichiesta()
-{
-    // The close box is Annulla: nothing is written.
-    bConferma = false;
-    return true;
-}
-
 void SchedaRegistro::annulla()
 {
     bConferma = false;

@@ -46,7 +46,6 @@ protected:
     explicit SchedaRegistro(DescrizioneScheda descrizione);
     QWidget* costruisci() override;
     void alCaricamento() override;
-    bool chiusuraRichiesta() override;
     // Inside the write group of OK, after the card's own row: rows that hang on it.
     virtual void scriviRigheCollegate() {}
     // The statement that reads row nID: "SELECT * FROM <table> where <key> = <nID>".

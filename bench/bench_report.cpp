@@ -1,12 +1,15 @@
 // The labels and the customer list for 5,000 customers (one appliance each, with a
 // subscription and two maintenances) rendered to PDF through the report control, each beside
 // its limit: the statements it ran, through the SQLite C API, and a bare Qt program drawing
-// the rows' texts on as many A4 pages with QPainter onto a QPdfWriter.
+// the rows' texts with QPainter onto a QPdfWriter: the labels' texts on as many A4 pages, the
+// customer list's very pages, which are checked to be the same as ours.
 // Run by hand: QT_QPA_PLATFORM=offscreen bench_report
 #include "ambiente_test.h"
+#include "elenco_essenziale.h"
 #include "istruzioni_eseguite.h"
 #include "lettura_sqlite.h"
 #include "misure.h"
+#include "pdf_letto.h"
 #include "platform/db/connessione.h"
 #include "platform/report/controllo_report.h"
 #include <QPainter>
@@ -37,10 +40,11 @@ void riempi()
     connessione.esegui(numeri + QStringLiteral("INSERT INTO stampe (idcli) SELECT x FROM n"));
 }
 
-// The bare Qt program: the rows' texts, `perPagina` rows a page, `perRiga` rows side by side.
-void disegnaEssenziale(const QString& file, const std::vector<std::vector<std::string>>& righe, int perPagina,
-                       int perRiga)
+// The labels' bare Qt program: the rows' texts, 27 a page, 3 side by side.
+void disegnaEtichette(const QString& file, const std::vector<std::vector<std::string>>& righe)
 {
+    constexpr int perPagina = 27;
+    constexpr int perRiga = 3;
     QPdfWriter pdf(file);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     QPainter p(&pdf);
@@ -55,8 +59,28 @@ void disegnaEssenziale(const QString& file, const std::vector<std::vector<std::s
         QStringList testi;
         for (const std::string& t : righe[r])
             testi << QString::fromStdString(t);
-        p.drawText(riquadro, Qt::TextWordWrap, testi.join(perRiga > 1 ? u'\n' : u' '));
+        p.drawText(riquadro, Qt::TextWordWrap, testi.join(u'\n'));
     }
+}
+
+// The same pages: as many, each with the same words in the same boxes to 0.01 mm (so in the
+// same type and size); the counts compared are printed.
+bool stessePagine(const QString& nostro, const QString& limite)
+{
+    const PdfLetto a = leggiPdf(nostro);
+    const PdfLetto b = leggiPdf(limite);
+    const auto uguali = [](const PdfLetto::Parola& x, const PdfLetto::Parola& y) {
+        const auto vicini = [](double a, double b) { return qAbs(a - b) < 0.01; };
+        return x.pagina == y.pagina && x.testo == y.testo && vicini(x.mm.left(), y.mm.left())
+            && vicini(x.mm.top(), y.mm.top()) && vicini(x.mm.right(), y.mm.right())
+            && vicini(x.mm.bottom(), y.mm.bottom());
+    };
+    const bool stesse = a.formati == b.formati
+        && std::equal(a.parole.begin(), a.parole.end(), b.parole.begin(), b.parole.end(), uguali);
+    std::printf("the limit's customer list against ours: %lld and %lld pages, %lld and %lld words, %s\n",
+                qlonglong(a.formati.size()), qlonglong(b.formati.size()), qlonglong(a.parole.size()),
+                qlonglong(b.parole.size()), stesse ? "the same" : "NOT THE SAME");
+    return stesse;
 }
 } // namespace
 
@@ -72,14 +96,17 @@ int main(int argc, char** argv)
     controllo.impostaConnessione(QStringLiteral("dsn=corvext"));
     controllo.impostaDestinazione(ControlloReport::Destinazione::Pdf);
     controllo.impostaFilePdf(file);
+    intestazione("Reports of 5,000 customers to PDF",
+                 "the statements the report ran through the SQLite C API, and QPainter onto a QPdfWriter drawing "
+                 "their rows' texts on as many label sheets, or the customer list's pages");
+    using Disegno = void (*)(const QString&, const std::vector<std::vector<std::string>>&);
     struct Report {
         const char* file;
-        int perPagina, perRiga;
+        Disegno limite;
     };
-    intestazione("Reports of 5,000 customers to PDF",
-                 "the statements the report ran through the SQLite C API, and their rows' texts drawn by QPainter "
-                 "onto a QPdfWriter, as many to a page");
-    for (const Report& r : {Report{"etichette.rpt", 27, 3}, Report{"clienti.rpt", 40, 1}}) {
+    const QString essenziale = db.cartella() + QStringLiteral("/essenziale.pdf");
+    for (const Report& r :
+         {Report{"etichette.rpt", disegnaEtichette}, Report{"clienti.rpt", elenco_essenziale::disegnaElenco}}) {
         controllo.impostaFileReport(QStringLiteral(CORVEXT_STAMPE "/") + QString::fromUtf8(r.file));
         QList<double> nostri, limiti;
         for (int i = 0; i < ripetizioni; ++i) {
@@ -97,10 +124,10 @@ int main(int argc, char** argv)
             for (const QString& sql : letture)
                 if (auto testi = limite.testi(sql); testi.size() > righe.size())
                     righe = std::move(testi);
-            disegnaEssenziale(db.cartella() + QStringLiteral("/essenziale.pdf"), righe, r.perPagina, r.perRiga);
+            r.limite(essenziale, righe);
             limiti << ms(t);
         }
         confronto(r.file, nostri, limiti);
     }
-    return 0;
+    return stessePagine(file, essenziale) ? 0 : 1;
 }

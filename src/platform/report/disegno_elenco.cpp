@@ -6,6 +6,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -35,6 +36,10 @@ public:
         }
         for (const DefinizioneReport::Gruppo& g : d.gruppi)
             campiGruppi.append(dati.indice(g.campo));
+        p.setFont(testata.font);
+        for (qsizetype c = 0; c < colonne.size(); ++c)
+            altezzaTitoli
+                = std::max(altezzaTitoli, titoli.emplace_back(p, cella(c).width(), d.colonne[c].titolo).altezza());
     }
 
     void disegna()
@@ -55,12 +60,12 @@ public:
             if (saltoPagina)
                 nuovaPagina();
             daStampare = std::min(daStampare, cambio);
-            const double altezza = altezzaRiga(riga);
+            const double altezza = impagina(riga);
             if (y + altezzaGruppi() + altezza > limite && y > inizioContenuto)
                 nuovaPagina();
             for (; daStampare < livelli; ++daStampare)
                 disegnaGruppo(daStampare, correnti[daStampare]);
-            disegnaRiga(riga, std::min(altezza, limite - y));
+            disegnaRiga(std::min(altezza, limite - y));
         }
     }
 
@@ -84,13 +89,10 @@ private:
         p.drawText(testa, Qt::AlignRight | Qt::AlignVCenter, oggi().toString(QStringLiteral("dd/MM/yyyy")));
         y = testa.bottom() + 2 * spazio;
 
-        double altezza = 0;
         p.setFont(testata.font);
         for (qsizetype c = 0; c < colonne.size(); ++c)
-            altezza = std::max(altezza, altezzaACapo(p, cella(c).width(), d.colonne[c].titolo));
-        for (qsizetype c = 0; c < colonne.size(); ++c)
-            p.drawText(cella(c, altezza), d.colonne[c].titolo, testoACapo(Qt::AlignLeft | Qt::AlignBottom));
-        y += altezza + spazio;
+            titoli[c].disegna(p, cella(c, altezzaTitoli), Qt::AlignLeft | Qt::AlignBottom);
+        y += altezzaTitoli + spazio;
         linea(QPen(Qt::black, spazio / 4));
         inizioContenuto = y;
 
@@ -105,12 +107,14 @@ private:
         return (d.gruppi.size() - daStampare) * (gruppo.altezza() + spazio);
     }
 
-    double altezzaRiga(const QStringList& riga)
+    // The row's cells laid out, to be drawn as they are; the row's height.
+    double impagina(const QStringList& riga)
     {
         double altezza = 0;
         p.setFont(corpo.font);
+        celle.clear();
         for (qsizetype c = 0; c < colonne.size(); ++c)
-            altezza = std::max(altezza, altezzaACapo(p, cella(c).width(), riga[campiColonne[c]]));
+            altezza = std::max(altezza, celle.emplace_back(p, cella(c).width(), riga[campiColonne[c]]).altezza());
         return altezza + spazio;
     }
 
@@ -124,11 +128,11 @@ private:
     }
 
     // A row taller than a whole page is cut at the footer.
-    void disegnaRiga(const QStringList& riga, double altezza)
+    void disegnaRiga(double altezza)
     {
         p.setFont(corpo.font);
         for (qsizetype c = 0; c < colonne.size(); ++c)
-            p.drawText(cella(c, altezza), riga[campiColonne[c]], testoACapo(Qt::AlignLeft | Qt::AlignTop));
+            celle[c].disegna(p, cella(c, altezza), Qt::AlignLeft | Qt::AlignTop);
         y += altezza;
         linea(QPen(Qt::lightGray, spazio / 8));
     }
@@ -164,6 +168,9 @@ private:
     QList<Colonna> colonne;
     QList<int> campiColonne;
     QList<int> campiGruppi;
+    std::vector<TestoACapo> titoli; // the column headings, the same on every page
+    double altezzaTitoli = 0;
+    std::vector<TestoACapo> celle; // the row being drawn
     qsizetype daStampare = 0; // the first group level whose header is still to be drawn on this page
     int numero = 0;
     double y = 0;

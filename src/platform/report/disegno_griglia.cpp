@@ -4,7 +4,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
-#include <numeric>
+#include <vector>
 
 namespace {
 
@@ -16,21 +16,22 @@ void disegnaBlocco(QPainter& p, const QRectF& blocco, const QStringList& testi, 
 {
     const double minimo = std::min(punti, carattereMinimo);
     QFont carattere;
-    QList<double> h;
+    std::vector<TestoACapo> righe;
     for (;; punti -= 0.5) {
         carattere.setPointSizeF(std::max(punti, minimo));
         p.setFont(carattere);
-        h.clear();
+        righe.clear();
+        double altezza = 0;
         for (const QString& t : testi)
-            h.append(altezzaACapo(p, blocco.width(), t));
-        if (punti <= minimo || std::accumulate(h.begin(), h.end(), 0.0) <= blocco.height())
+            altezza += righe.emplace_back(p, blocco.width(), t).altezza();
+        if (punti <= minimo || altezza <= blocco.height())
             break;
     }
-    const QTextOption opzioni = testoACapo(Qt::AlignLeft | Qt::AlignTop);
     double alto = blocco.top();
-    for (qsizetype k = 0; k < testi.size() && alto < blocco.bottom(); ++k) {
-        p.drawText(QRectF(blocco.left(), alto, blocco.width(), blocco.bottom() - alto), testi[k], opzioni);
-        alto += h[k];
+    for (std::size_t k = 0; k < righe.size() && alto < blocco.bottom(); ++k) {
+        righe[k].disegna(p, QRectF(blocco.left(), alto, blocco.width(), blocco.bottom() - alto),
+                         Qt::AlignLeft | Qt::AlignTop);
+        alto += righe[k].altezza();
     }
 }
 

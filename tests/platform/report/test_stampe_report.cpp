@@ -151,6 +151,76 @@ private slots:
         QCOMPARE(modello, QStringLiteral("SCALDABAGNOMODELLOLUNGO2026XL"));
     }
 
+    // Addresses wrapped over one to seven lines, over several pages: each row whole on one page,
+    // the same gap under every row whatever its lines, every word printed once, and a row moved
+    // to the next page only when it would run into the footer.
+    void elencoACapoSuPiuPagine()
+    {
+        const int quanti = 90;
+        QList<int> parole;
+        for (int n = 1; n <= quanti; ++n) {
+            const QString r = QStringLiteral("R%1").arg(n, 2, 10, QLatin1Char('0'));
+            const QStringList indirizzo(n % 13 + 1, QStringLiteral("STRADA") + r);
+            eseguiTest(QStringLiteral("INSERT INTO clienti (idCli, cognome, indirizzo) VALUES (?, ?, ?)"),
+                       {n, QStringLiteral("COGNOME") + r, indirizzo.join(u' ')});
+            eseguiTest(QStringLiteral("INSERT INTO stampe (idcli) VALUES (?)"), {n});
+            parole.append(int(indirizzo.size()) + 1);
+        }
+        const PdfLetto pdf = stampa(QStringLiteral("clienti.rpt"));
+        QVERIFY(pdf.pagine.size() >= 3);
+
+        struct Riga {
+            int pagina = -1;
+            double alto = 1e9, basso = -1e9;
+            int parole = 0;
+        };
+        QList<Riga> righe(quanti);
+        QList<double> piedi(pdf.pagine.size());
+        const QRegularExpression mia(QStringLiteral("^(COGNOME|STRADA)R(\\d\\d)$"));
+        for (const PdfLetto::Parola& p : pdf.parole) {
+            if (p.testo == QStringLiteral("Pagina"))
+                piedi[p.pagina] = p.mm.top();
+            const QRegularExpressionMatch m = mia.match(p.testo);
+            if (!m.hasMatch())
+                continue;
+            Riga& r = righe[m.captured(2).toInt() - 1];
+            QVERIFY2(r.pagina < 0 || r.pagina == p.pagina, qPrintable(p.testo));
+            r.pagina = p.pagina;
+            r.alto = std::min(r.alto, p.mm.top());
+            r.basso = std::max(r.basso, p.mm.bottom());
+            ++r.parole;
+        }
+        for (int n = 0; n < quanti; ++n)
+            QCOMPARE(righe[n].parole, parole[n]);
+        // Under a row's last line 1 mm more than between two of its lines.
+        QList<double> linee;
+        double altaParola = 0;
+        for (const PdfLetto::Parola& p : pdf.parole)
+            if (p.testo == QStringLiteral("STRADAR12")) {
+                linee.append(p.mm.top());
+                altaParola = p.mm.height();
+            }
+        std::sort(linee.begin(), linee.end());
+        linee.erase(std::unique(linee.begin(), linee.end()), linee.end());
+        QVERIFY(linee.size() >= 3);
+        const double spazio = righe[1].alto - righe[0].basso;
+        QVERIFY(qAbs(spazio - (1 + (linee[1] - linee[0]) - altaParola)) < 0.05);
+        for (int n = 1; n < quanti; ++n) {
+            const Riga& prima = righe[n - 1];
+            const Riga& r = righe[n];
+            // Where the row's last line would have ended below the one before, with the 1.5 mm
+            // that stand between a row's last line and the footer's on the paper.
+            const double fine = prima.basso + spazio + (r.basso - r.alto) + spazio + 0.5;
+            if (r.pagina == prima.pagina) {
+                QVERIFY2(qAbs(r.alto - prima.basso - spazio) < 0.05, qPrintable(QString::number(n + 1)));
+                QVERIFY2(fine <= piedi[r.pagina] + 0.05, qPrintable(QString::number(n + 1)));
+            } else {
+                QCOMPARE(r.pagina, prima.pagina + 1);
+                QVERIFY2(fine > piedi[prima.pagina] - 0.05, qPrintable(QString::number(n + 1)));
+            }
+        }
+    }
+
     // A name, address and town as long as the customer card takes them: every word is printed,
     // inside the text block (mm on the paper).
     void testiLunghi_data()

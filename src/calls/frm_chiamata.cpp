@@ -1,4 +1,5 @@
 #include "calls/frm_chiamata.h"
+#include "calls/dati_chiamata.h"
 #include "calls/rientro_chiamata.h"
 #include "calls/alla_comparsa.h"
 #include "calls/manutenzioni.h"
@@ -222,13 +223,7 @@ long frmChiamata::incChiamata()
     // A number already used by a call, or by appliance rows of a call not yet saved, is skipped:
     // reusing it would merge another call's rows into this one.
     gestisci([&numero] {
-        numero = long(prossimoNumero(u"chiamata"_s, [](qint64 n) {
-            return !connessione
-                        .apriAvanti(u"SELECT 1 FROM chiamate WHERE idChiamata = ? UNION ALL "
-                                    "SELECT 1 FROM prodotti_in_chiamata WHERE cod_chiamata = ?"_s,
-                                    {n, n})
-                        .eof();
-        }));
+        numero = long(prossimoNumero(u"chiamata"_s, numeroChiamataUsato));
     });
     return numero;
 }
@@ -247,11 +242,7 @@ void frmChiamata::riempiCombo()
 
 void frmChiamata::riempiTecnici()
 {
-    const QString filtro = nModalita == 1 ? QString() : u"where eliminato = 0 "_s;
-    ui().cmbTecnico->riempi(connessione.apriStatico(u"SELECT idTecn , ifnull(sigla_tecnico,'') || ' ' || "
-                                                    "ifnull(tecnico,'') as Nominativo from tecnici "_s
-                                                    + filtro + u"order by sigla_tecnico COLLATE ITALIANO , tecnico COLLATE ITALIANO"_s),
-                            u"Nominativo"_s, u"idTecn"_s);
+    ui().cmbTecnico->riempi(tecniciChiamata(nModalita == 1), u"Nominativo"_s, u"idTecn"_s);
 }
 
 void frmChiamata::riempiProdotti()
@@ -260,14 +251,7 @@ void frmChiamata::riempiProdotti()
     c.cmbProdotti->svuotaScelta();
     if (nIDcliente <= 0)
         return;
-    const Recordset rs = connessione.apriStatico(
-        u"SELECT id_pro_cli, ifnull(sigla_Tipo_Prodotto,'') || ' - ' || ifnull(marca,'') || ' - ' || "
-        "ifnull(modello,'') || ' - ' || ifnull(codice_interno,'') as pro FROM marche "
-        "inner join prodotti on marche.idMarca = prodotti.cod_marca "
-        "inner join tipoProd on prodotti.cod_tipo_prodotto = tipoProd.idTpProd "
-        "inner join prodotti_ai_clienti on prodotti_ai_clienti.cod_prodotto = prodotti.idModello "
-        "where cod_cliente=? order by id_pro_cli"_s,
-        {qlonglong(nIDcliente)});
+    const Recordset rs = prodottiDelCliente(nIDcliente);
     c.cmbProdotti->riempi(rs, u"pro"_s, u"id_pro_cli"_s);
     // The only appliance of the customer goes into a new call at once.
     if (rs.recordCount() == 1 && nModalita == 0) {
@@ -282,9 +266,7 @@ void frmChiamata::riempiRichieste()
     c.cmbRichieste->svuotaScelta();
     if (nIDcliente <= 0)
         return;
-    c.cmbRichieste->riempi(connessione.apriStatico(u"SELECT idTipoRichiesta , ifnull(tipoRicSigla,'') || ' - ' || "
-                                                   "ifnull(tipoRicNome,'') as ric from tipoRichiesta order by tipoRicSigla COLLATE ITALIANO"_s),
-                           u"ric"_s, u"idTipoRichiesta"_s);
+    c.cmbRichieste->riempi(tipiRichiestaChiamata(), u"ric"_s, u"idTipoRichiesta"_s);
 }
 
 bool frmChiamata::predisponi()
@@ -293,11 +275,8 @@ bool frmChiamata::predisponi()
     const bool letta = gestisci([&] {
         auto& c = ui();
         // Read before the rows it shows: a change in between is asked about, never lost.
-        versione.leggi(u"SELECT cod_cliente, ch_data, ch_operatore, ch_note, cod_tecnico, data_int, note_int, "
-                       "cod_stato_int, ora_inizio, ora_fine FROM chiamate LEFT JOIN interventi ON "
-                       "interventi.cod_chiamata = chiamate.idChiamata WHERE idChiamata = ?"_s,
-                       {qlonglong(nIdChiamata)});
-        Recordset ch = connessione.apriStatico(u"select * from chiamate where idChiamata=?"_s, {qlonglong(nIdChiamata)});
+        leggiVersioneChiamata(versione, nIdChiamata);
+        Recordset ch = leggiChiamata(nIdChiamata);
         if (ch.eof())
             return;
         trovata = true;
@@ -309,8 +288,7 @@ bool frmChiamata::predisponi()
         nOperatore = operatore.isNull() ? codiceOperatore : long(operatore.toLongLong());
         c.lblOperatore->setText(trovaNomeOperatore(nz(operatore).toLongLong()));
 
-        Recordset in = connessione.apriStatico(u"SELECT * from interventi where cod_chiamata=?"_s,
-                                               {qlonglong(nIdChiamata)});
+        Recordset in = leggiIntervento(nIdChiamata);
         if (!in.eof()) {
             c.dtpDataIntervento->setDate(in[u"data_int"_s].toDate());
             c.dtpOraDa->setTime(in[u"ora_inizio"_s].toTime());
@@ -331,37 +309,23 @@ bool frmChiamata::predisponi()
 
 QString frmChiamata::trovaNomeOperatore(long id)
 {
-    const Recordset rs = connessione.apriAvanti(u"SELECT opUser FROM operatori where idOperatore=?"_s, {qlonglong(id)});
-    return rs.eof() ? QString() : nz(rs.campo(0)).toString();
+    return utenteOperatore(id);
 }
 
 void frmChiamata::aggiornaProdotti()
 {
-    ui().grigliaProdotti->imposta(
-        connessione.apriStatico(
-            u"SELECT * FROM prodotti_in_chiamata "
-            "inner join prodotti_ai_clienti on prodotti_in_chiamata.cod_ch_prodotto = prodotti_ai_clienti.id_pro_cli "
-            "inner join prodotti on prodotti_ai_clienti.cod_prodotto = prodotti.idModello "
-            "inner join tipoProd on prodotti.cod_tipo_prodotto = tipoProd.idTpProd "
-            "inner join marche on prodotti.cod_marca = marche.idmarca "
-            "where prodotti_in_chiamata.cod_chiamata=? ORDER BY idProdChiamata DESC"_s,
-            {qlonglong(nIdChiamata)}),
-        {{u"sigla_tipo_prodotto"_s, u"TIPO"_s},
-         {u"marca"_s, u"MARCA"_s},
-         {u"Modello"_s, u"MODELLO"_s},
-         {u"codice_interno"_s, u"COD.INT."_s}});
+    ui().grigliaProdotti->imposta(prodottiInChiamata(nIdChiamata),
+                                  {{u"sigla_tipo_prodotto"_s, u"TIPO"_s},
+                                   {u"marca"_s, u"MARCA"_s},
+                                   {u"Modello"_s, u"MODELLO"_s},
+                                   {u"codice_interno"_s, u"COD.INT."_s}});
 }
 
 void frmChiamata::aggiornaRichieste()
 {
     auto& c = ui();
-    const QVariant riga = c.grigliaProdotti->valore(u"idProdChiamata"_s);
-    c.grigliaRichieste->imposta(
-        connessione.apriStatico(u"SELECT * from richieste inner join tipoRichiesta on "
-                                "richieste.ricCodRichiesta=tipoRichiesta.idTipoRichiesta where ricCodChiamata=? "
-                                "order by idRichiesta"_s,
-                                {riga.isNull() ? QVariant(qlonglong(-1)) : riga}),
-        {{u"tipoRicSigla"_s, u"SIGLA"_s}, {u"tipoRicNome"_s, u"RICHIESTA"_s}});
+    c.grigliaRichieste->imposta(richiesteProdotto(c.grigliaProdotti->valore(u"idProdChiamata"_s)),
+                                {{u"tipoRicSigla"_s, u"SIGLA"_s}, {u"tipoRicNome"_s, u"RICHIESTA"_s}});
 }
 
 bool frmChiamata::check()
@@ -398,69 +362,40 @@ bool frmChiamata::check()
     return valida;
 }
 
-void frmChiamata::inserisci()
+ValoriChiamata frmChiamata::valori()
 {
     auto& c = ui();
-    connessione.esegui(u"insert into chiamate ( idChiamata , cod_cliente , ch_data , ch_operatore , ch_note ) "
-                       "values (?,?,?,?,?)"_s,
-                       {qlonglong(nIdChiamata), qlonglong(nIDcliente), c.dtpDataChiamata->date(), qlonglong(nOperatore),
-                        maiuscolo(c.txtNoteChiamata->text())});
-    connessione.esegui(u"insert into interventi (cod_tecnico , data_int ,note_int , cod_chiamata , cod_stato_int , "
-                       "ora_inizio , ora_fine ) values (?,?,?,?,?,?,?)"_s,
-                       {c.cmbTecnico->valoreLegato(), c.dtpDataIntervento->date(),
-                        maiuscolo(c.txtNoteIntervento->text()), qlonglong(nIdChiamata), c.cmbStato->currentText(),
-                        c.dtpOraDa->time(), c.dtpOraA->time()});
+    return {.idChiamata = nIdChiamata,
+            .idCliente = nIDcliente,
+            .data = c.dtpDataChiamata->date(),
+            .operatore = nOperatore,
+            .note = maiuscolo(c.txtNoteChiamata->text()),
+            .tecnico = c.cmbTecnico->valoreLegato(),
+            .dataIntervento = c.dtpDataIntervento->date(),
+            .noteIntervento = maiuscolo(c.txtNoteIntervento->text()),
+            .stato = c.cmbStato->currentText(),
+            .oraInizio = c.dtpOraDa->time(),
+            .oraFine = c.dtpOraA->time()};
+}
+
+void frmChiamata::inserisci()
+{
+    inserisciChiamata(valori());
 }
 
 void frmChiamata::modificaChiamata()
 {
-    auto& c = ui();
-    // An update that touches no row means the call is gone (another workstation deleted it).
-    const auto controlla = [](int righe) {
-        if (righe == 0)
-            throw RigaMancante(RigaCollegata::chiamata);
-    };
-    controlla(connessione.esegui(u"update chiamate set cod_cliente=?, ch_data=?, ch_operatore=?, ch_note=? "
-                                 "where idChiamata=?"_s,
-                                 {qlonglong(nIDcliente), c.dtpDataChiamata->date(), qlonglong(nOperatore),
-                                  maiuscolo(c.txtNoteChiamata->text()), qlonglong(nIdChiamata)}));
-    controlla(connessione.esegui(u"update interventi set cod_tecnico=? , data_int=?, note_int=?, cod_stato_int=?, "
-                                 "ora_inizio=?, ora_fine=? where cod_chiamata=?"_s,
-                                 {c.cmbTecnico->valoreLegato(), c.dtpDataIntervento->date(),
-                                  maiuscolo(c.txtNoteIntervento->text()), c.cmbStato->currentText(),
-                                  c.dtpOraDa->time(), c.dtpOraA->time(), qlonglong(nIdChiamata)}));
+    aggiornaChiamata(valori());
 }
 
 void frmChiamata::scriviListeRichieste()
 {
-    QList<qint64> righe;
-    for (Recordset rs = connessione.apriAvanti(u"SELECT idProdChiamata FROM prodotti_in_chiamata where cod_chiamata=?"_s,
-                                               {qlonglong(nIdChiamata)});
-         !rs.eof(); rs.moveNext())
-        righe << rs.campo(0).toLongLong();
-    for (const qint64 riga : righe) {
-        QStringList sigle;
-        for (Recordset rs = connessione.apriAvanti(
-                 u"SELECT tipoRicSigla from tipoRichiesta inner join richieste on "
-                 "tipoRichiesta.idTipoRichiesta =richieste.ricCodRichiesta where ricCodChiamata=? order by idRichiesta"_s,
-                 {riga});
-             !rs.eof(); rs.moveNext())
-            sigle << nz(rs.campo(0)).toString();
-        connessione.esegui(u"UPDATE prodotti_in_chiamata SET lista_richieste=? WHERE idProdChiamata=?"_s,
-                           {sigle.isEmpty() ? u""_s : maiuscolo(sigle.join(u" - "_s)), riga});
-    }
+    scriviSigleRichieste(nIdChiamata);
 }
 
 void frmChiamata::cancellaChiamata()
 {
-    Transazione t(connessione);
-    connessione.esegui(u"delete from interventi where cod_chiamata=?"_s, {qlonglong(nIdChiamata)});
-    connessione.esegui(u"delete from richieste where ricCodChiamata in "
-                       "(SELECT idProdChiamata FROM prodotti_in_chiamata where cod_chiamata=?)"_s,
-                       {qlonglong(nIdChiamata)});
-    connessione.esegui(u"delete from prodotti_in_chiamata where cod_chiamata=?"_s, {qlonglong(nIdChiamata)});
-    connessione.esegui(u"delete from chiamate where idChiamata=?"_s, {qlonglong(nIdChiamata)});
-    t.conferma();
+    eliminaChiamata(nIdChiamata);
 }
 
 void frmChiamata::cmdConferma_Click()
@@ -532,8 +467,7 @@ void frmChiamata::cmdAggiungiProdotto_Click()
         else
             richiediRiga(RigaCollegata::chiamata, qlonglong(nIdChiamata));
         richiediRiga(RigaCollegata::prodottoCliente, prodotto);
-        connessione.esegui(u"INSERT INTO PRODOTTI_IN_CHIAMATA (COD_CHIAMATA , COD_CH_PRODOTTO) VALUES (?,?)"_s,
-                           {qlonglong(nIdChiamata), prodotto});
+        aggiungiProdottoChiamata(nIdChiamata, prodotto);
         t.conferma();
         aggiornaProdotti();
         aggiornaRichieste();
@@ -551,7 +485,7 @@ void frmChiamata::cmdRimuoviProdotto_Click()
         Transazione t(connessione);
         eliminaAttivitaProdotto(riga.toLongLong());
         eliminaDatiRiga(riga.toLongLong());
-        connessione.esegui(u"DELETE from prodotti_in_chiamata where idProdChiamata=?"_s, {riga});
+        eliminaProdottoChiamata(riga);
         t.conferma();
         aggiornaProdotti();
         aggiornaRichieste();
@@ -568,7 +502,7 @@ void frmChiamata::cmdAggiungiRichiesta_Click()
             return;
         Transazione t(connessione);
         richiediRiga(RigaCollegata::prodottoChiamata, riga);
-        connessione.esegui(u"INSERT INTO richieste (ricCodChiamata,ricCodRichiesta) VALUES (?,?)"_s, {riga, tipo});
+        aggiungiRichiestaProdotto(riga, tipo);
         t.conferma();
         aggiornaRichieste();
     });
@@ -580,7 +514,7 @@ void frmChiamata::cmdRimuoviRichiesta_Click()
         const QVariant richiesta = ui().grigliaRichieste->valore(u"idRichiesta"_s);
         if (richiesta.isNull())
             return;
-        connessione.esegui(u"DELETE from richieste where idRichiesta =?"_s, {richiesta});
+        eliminaRichiestaProdotto(richiesta);
         aggiornaRichieste();
     });
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class ComboDati;
+struct ValoriChiamata;
 class FormaDialogo;
 class Griglia;
 class CampoData;
@@ -95,6 +96,8 @@ private:
     void cmdRimuoviRichiesta_Click();
     void cmdNuovaRichiesta_Click();
     bool tasto(int tasto);
+    // The call and its intervention as the card would write them now.
+    ValoriChiamata valori();
 
     // The operator who took the call: the current one for a new call, the stored one on edit.
     long nOperatore = 0;

@@ -6,9 +6,9 @@
 #include "calls/griglia_planning.h"
 #include "calls/mod_planning.h"
 #include "common/collegamenti.h"
+#include "common/elenchi.h"
 #include "common/funzioni.h"
 #include "platform/ambiente/ambiente.h"
-#include "platform/db/connessione.h"
 #include "platform/db/testi_sql.h"
 #include "platform/ui/campo_data.h"
 #include "platform/ui/clessidra.h"
@@ -255,9 +255,7 @@ void frmPlanning::alloScaricamento()
 void frmPlanning::riempiCombo()
 {
     gestisci([this] {
-        ui().cmbZona->riempi(connessione.apriStatico(u"SELECT idZona , ifnull(sigla_zona,'') || ' - ' || "
-                                                     "ifnull(desc_zona,'') as z from zone where eliminato=0 order by desc_zona COLLATE ITALIANO"_s),
-                             u"z"_s, u"idZona"_s);
+        ui().cmbZona->riempi(elencoCodici(Codici::zone, {.nulli = ComeElenco::parteVuota}), u"voce"_s, u"idZona"_s);
     });
 }
 

@@ -1,10 +1,10 @@
 #include "calls/frm_stampa_planner.h"
 #include "calls/formula_giro.h"
 #include "common/controllo_stampa.h"
+#include "common/elenchi.h"
 #include "common/funzioni.h"
 #include "common/stampa_report.h"
 #include "platform/ambiente/ambiente.h"
-#include "platform/db/connessione.h"
 #include "platform/ui/campo_data.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/forma_dialogo.h"
@@ -120,12 +120,11 @@ void frmStampaPlanner::riempiCombo()
 {
     gestisci([this] {
         auto& c = ui();
-        c.cmbTecnici->riempi(connessione.apriStatico(u"SELECT idTecn , ifnull(sigla_tecnico,'') || ' - ' || "
-                                                     "ifnull(tecnico,'') as tec from tecnici where eliminato=0"_s),
-                             u"tec"_s, u"idTecn"_s);
-        c.cmbZona->riempi(connessione.apriStatico(u"SELECT idZona, ifnull(sigla_zona,'') || ' - ' || ifnull(desc_zona,'') "
-                                                  "as zona from zone where eliminato = 0  order by sigla_zona COLLATE ITALIANO"_s),
-                          u"zona"_s, u"idZona"_s);
+        c.cmbTecnici->riempi(
+            elencoCodici(Codici::tecnici, {.ordine = ComeElenco::comeArchiviate, .nulli = ComeElenco::parteVuota}),
+            u"voce"_s, u"idTecn"_s);
+        c.cmbZona->riempi(elencoCodici(Codici::zone, {.ordine = ComeElenco::perSigla, .nulli = ComeElenco::parteVuota}),
+                          u"voce"_s, u"idZona"_s);
     });
 }
 

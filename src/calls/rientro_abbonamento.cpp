@@ -3,6 +3,7 @@
 #include "calls/dati_rientro.h"
 #include "calls/rientro_tecnico.h"
 #include "calls/scadenza_abbonamento.h"
+#include "common/elenchi.h"
 #include "common/funzioni.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
@@ -68,8 +69,7 @@ QWidget* schRientroTecnico::costruisciAbbonamento(QWidget* f)
     c.cmbTipoAbbonamento = new ComboDati(fra);
     c.cmbTipoAbbonamento->setObjectName(u"cmbTipoAbbonamento"_s);
     // A type deleted since is shown and written back, not lost.
-    c.cmbTipoAbbonamento->conservaChiaviMancanti(
-        u"SELECT sigla_abbonamento || ' - ' || desc_abb, eliminato FROM tipoabb WHERE idTpAbb = ?"_s);
+    c.cmbTipoAbbonamento->conservaChiaviMancanti(voceAbbonamento());
     c.txtCosto = casella(fra, u"txtCosto"_s);
     c.txtCosto->installEventFilter(new FiltroImporto(c.txtCosto));
     c.txtNumRicevuta = casella(fra, u"txtNumRicevuta"_s);
@@ -162,10 +162,8 @@ void schRientroTecnico::aggiornaDettProdotto()
             d->impostaValore(oggi());
         prodottoPannello = prodotto;
         const QVariant installato = prodottoInstallato(prodotto);
-        c.cmbTipoAbbonamento->riempi(connessione.apriStatico(u"SELECT idTpAbb, sigla_abbonamento || ' - ' || desc_abb "
-                                                             "as abb FROM tipoabb where eliminato = 0 order by "
-                                                             "sigla_abbonamento COLLATE ITALIANO"_s),
-                                     u"abb"_s, u"idTpAbb"_s);
+        c.cmbTipoAbbonamento->riempi(elencoCodici(Codici::abbonamenti, {.ordine = ComeElenco::perSigla}), u"voce"_s,
+                                     u"idTpAbb"_s);
         const Recordset rs =
             connessione.apriStatico(u"SELECT * FROM prodotti_ai_clienti where id_pro_cli=?"_s, {installato});
         if (rs.eof()) {

@@ -18,3 +18,13 @@ QString descrizioneAppartenenza(long idcli)
         return {};
     }
 }
+
+Recordset clientiPerAppartenenza(const QList<int>& tipi, ComeElenco::Nulli nulli)
+{
+    QStringList condizioni;
+    for (const int tipo : tipi)
+        condizioni << QStringLiteral("cod_tipo_appartenenza=%1").arg(tipo);
+    return connessione.apriStatico(
+        QStringLiteral("SELECT idcli, %1 as voce from clienti where %2 order by cognome COLLATE ITALIANO")
+            .arg(voceDi(QStringLiteral("cognome"), QStringLiteral("nome"), nulli), condizioni.join(QStringLiteral(" or "))));
+}

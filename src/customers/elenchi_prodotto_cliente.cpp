@@ -1,3 +1,4 @@
+#include "common/elenchi.h"
 #include "common/funzioni.h"
 #include "customers/scheda_prodotto_cliente.h"
 #include "platform/db/connessione.h"
@@ -27,14 +28,14 @@ void schProdottoCliente::elenca(ComboDati* combo, const Recordset& rs, const QSt
 
 // A table without live rows leaves the list as it was. Once a list could not be read the card
 // is not shown, so the others are not read (each would only wait again).
-void schProdottoCliente::riempiDa(ComboDati* combo, const QString& sql, const QString& mostrato, const QString& legato)
+void schProdottoCliente::riempiDa(ComboDati* combo, const std::function<Recordset()>& elenco, const QString& legato)
 {
     if (!caricamentoRiuscito())
         return;
     gestisci([&] {
-        const Recordset rs = connessione.apriStatico(sql);
+        const Recordset rs = elenco();
         if (rs.recordCount() > 0)
-            elenca(combo, rs, mostrato, legato);
+            elenca(combo, rs, u"voce"_s, legato);
     });
 }
 
@@ -55,82 +56,61 @@ void schProdottoCliente::riempiCombo()
 
 void schProdottoCliente::riempiTipoProdotti()
 {
-    riempiDa(ui().cmbTipoProdotto,
-             u"SELECT idTpProd ,(sigla_tipo_prodotto || ' - ' || tipo_nome) as tipo FROM tipoprod where eliminato = 0 "
-             u"order by tipo_nome COLLATE ITALIANO"_s,
-             u"tipo"_s, u"idTpProd"_s);
+    riempiDa(ui().cmbTipoProdotto, [] { return elencoCodici(Codici::tipiProdotto); }, u"idTpProd"_s);
 }
 
 void schProdottoCliente::riempiMarche()
 {
-    riempiDa(ui().cmbMarcaProdotto,
-             u"SELECT idMarca ,(sigla_marca || ' - ' || marca) as listamarche FROM marche where eliminato = 0 "
-             u"order by sigla_marca COLLATE ITALIANO"_s,
-             u"listamarche"_s, u"idMarca"_s);
+    riempiDa(
+        ui().cmbMarcaProdotto, [] { return elencoCodici(Codici::marche, {.ordine = ComeElenco::perSigla}); },
+        u"idMarca"_s);
 }
 
 void schProdottoCliente::riempiModelli()
 {
-    riempiDa(ui().cmbModello, u"SELECT idModello , modello FROM prodotti where eliminato = 0 order by modello COLLATE ITALIANO"_s,
-             u"modello"_s, u"idModello"_s);
+    riempiDa(ui().cmbModello, [] { return elencoModelli(); }, u"idModello"_s);
 }
 
 void schProdottoCliente::riempiPosizioni()
 {
-    riempiDa(ui().cmbPosizione,
-             u"SELECT idPos ,(sigla_posizione || ' - ' || posizione) as posiz FROM posizione where eliminato = 0 "
-             u"order by posizione COLLATE ITALIANO"_s,
-             u"posiz"_s, u"idPos"_s);
+    riempiDa(ui().cmbPosizione, [] { return elencoCodici(Codici::posizioni); }, u"idPos"_s);
 }
 
 void schProdottoCliente::riempiTecniciAbilitati()
 {
-    riempiDa(ui().cmbTecnico,
-             u"SELECT idTecn, (sigla_tecnico || ' - ' || tecnico) as tec FROM tecnici WHERE eliminato = 0 "
-             u"order by tecnico COLLATE ITALIANO"_s,
-             u"tec"_s, u"idTecn"_s);
+    riempiDa(ui().cmbTecnico, [] { return elencoCodici(Codici::tecnici); }, u"idTecn"_s);
 }
 
 void schProdottoCliente::riempiTecniciDisabilitati()
 {
-    riempiDa(ui().cmbTecnico,
-             u"SELECT idTecn, (sigla_tecnico || ' - ' || tecnico) as tec FROM tecnici order by tecnico COLLATE ITALIANO"_s, u"tec"_s,
-             u"idTecn"_s);
+    riempiDa(
+        ui().cmbTecnico, [] { return elencoCodici(Codici::tecnici, {.righe = ComeElenco::ancheEliminate}); },
+        u"idTecn"_s);
 }
 
 void schProdottoCliente::riempiInstallatori()
 {
-    riempiDa(ui().cmbInstallatore,
-             u"SELECT idInst ,nome_ins FROM installatori where eliminato = 0 order by nome_ins COLLATE ITALIANO"_s, u"nome_ins"_s,
-             u"idInst"_s);
+    riempiDa(ui().cmbInstallatore, [] { return elencoInstallatori(); }, u"idInst"_s);
 }
 
 void schProdottoCliente::riempiAbbonamenti()
 {
-    riempiDa(ui().cmbTipoAbbonamento,
-             u"SELECT idTpAbb ,(sigla_abbonamento || ' - ' || desc_abb)as abb FROM tipoabb where eliminato = 0 "
-             u"order by sigla_abbonamento COLLATE ITALIANO"_s,
-             u"abb"_s, u"idTpAbb"_s);
+    riempiDa(
+        ui().cmbTipoAbbonamento, [] { return elencoCodici(Codici::abbonamenti, {.ordine = ComeElenco::perSigla}); },
+        u"idTpAbb"_s);
 }
 
 void schProdottoCliente::riempiTipogas()
 {
-    riempiDa(ui().cmbTipoGas,
-             u"SELECT idTpGas ,(sigla_tipo_gas || ' - ' || tipogas)as gas FROM tipogas where eliminato = 0 "
-             u"order by sigla_tipo_gas COLLATE ITALIANO"_s,
-             u"gas"_s, u"idTpGas"_s);
+    riempiDa(
+        ui().cmbTipoGas, [] { return elencoCodici(Codici::tipiGas, {.ordine = ComeElenco::perSigla}); },
+        u"idTpGas"_s);
 }
 
 // The live models of the brand (when given) and of the chosen type (when there is one).
 void schProdottoCliente::elencaModelli(const QVariant& marca)
 {
-    const QVariant tipo = ui().cmbTipoProdotto->valoreLegato();
-    QString sql = u"SELECT idModello, modello FROM prodotti where eliminato = 0"_s;
-    if (!marca.isNull())
-        sql += u" and cod_marca = "_s + chiave(marca);
-    if (!tipo.isNull())
-        sql += u" AND cod_tipo_prodotto="_s + chiave(tipo);
-    elenca(ui().cmbModello, connessione.apriStatico(sql + u" order by modello COLLATE ITALIANO"_s), u"modello"_s, u"idModello"_s);
+    elenca(ui().cmbModello, elencoModelli(marca, ui().cmbTipoProdotto->valoreLegato()), u"voce"_s, u"idModello"_s);
 }
 
 // A type chosen: every brand with a model of that type (deleted ones too) and the type's models.

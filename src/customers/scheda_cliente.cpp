@@ -1,4 +1,5 @@
 #include "customers/scheda_cliente.h"
+#include "common/elenchi.h"
 #include "common/funzioni.h"
 #include "common/prossimo_numero.h"
 #include "customers/appartenenza.h"
@@ -336,9 +337,7 @@ void schCliente::riempiCombo()
 
 void schCliente::riempiTipoCli()
 {
-    ui().cmbTipoCliente->riempi(
-        connessione.apriStatico(u"SELECT idTipoCli,cli_nome_tipo FROM tipoCli ORDER BY cli_nome_tipo COLLATE ITALIANO asc"_s),
-        u"cli_nome_tipo"_s, u"idTipoCli"_s);
+    ui().cmbTipoCliente->riempi(elencoTipiCliente(), u"voce"_s, u"idTipoCli"_s);
 }
 
 void schCliente::riempiZona()
@@ -346,30 +345,27 @@ void schCliente::riempiZona()
     Recordset rs = connessione.apriStatico(u"SELECT idzona,desc_zona from zone order by idzona desc"_s);
     if (!rs.eof()) {
         nCodZona = rs.campo(u"idzona"_s).toLongLong();
-        rs = connessione.apriStatico(u"SELECT idzona,(sigla_zona || ' - ' || desc_zona) as listazone from zone "
-                                     "where eliminato=0 order by desc_zona COLLATE ITALIANO"_s);
+        rs = elencoCodici(Codici::zone);
     }
-    ui().cmbZona->riempi(rs, u"listazone"_s, u"idzona"_s);
+    ui().cmbZona->riempi(rs, u"voce"_s, u"idZona"_s);
 }
 
 void schCliente::riempiGruppo()
 {
     auto& c = ui();
     c.cmbAppartenenza->svuotaScelta();
-    QString sql;
-    if (c.optInquilino->isChecked())
-        sql = u"SELECT idcli,(cognome || ' - ' || nome) as descr from clienti where cod_tipo_appartenenza=1 or "
-              "cod_tipo_appartenenza=2 order by cognome COLLATE ITALIANO"_s;
-    else if (c.optProprietario->isChecked())
-        sql = u"SELECT idcli,(ifnull(cognome,'') || ' - ' || ifnull(nome,'')) as descr from clienti where "
-              "cod_tipo_appartenenza=1 order by cognome COLLATE ITALIANO"_s;
-    else
-        sql = u"SELECT idcli,(ifnull(cognome,'') || ' - ' || ifnull(nome,'')) as descr from clienti where "
-              "cod_tipo_appartenenza=0 order by cognome COLLATE ITALIANO"_s;
+    QList<int> tipi = {0};
+    ComeElenco::Nulli nulli = ComeElenco::parteVuota;
+    if (c.optInquilino->isChecked()) {
+        tipi = {1, 2};
+        nulli = ComeElenco::voceNulla;
+    } else if (c.optProprietario->isChecked()) {
+        tipi = {1};
+    }
     // Read when the list is first opened, not with every card: the parent on the card is
     // looked up on its own, so the card opens at once whatever the size of the archive.
-    c.cmbAppartenenza->riempiQuandoServe([this, sql] {
-        gestisci([&] { ui().cmbAppartenenza->riempi(connessione.apriStatico(sql), u"descr"_s, u"idcli"_s); });
+    c.cmbAppartenenza->riempiQuandoServe([this, tipi, nulli] {
+        gestisci([&] { ui().cmbAppartenenza->riempi(clientiPerAppartenenza(tipi, nulli), u"voce"_s, u"idcli"_s); });
     });
 }
 

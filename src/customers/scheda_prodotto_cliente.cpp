@@ -1,4 +1,5 @@
 #include "customers/scheda_prodotto_cliente.h"
+#include "common/elenchi.h"
 #include "common/funzioni.h"
 #include "customers/prima_accensione.h"
 #include "platform/db/connessione.h"
@@ -211,7 +212,7 @@ QWidget* schProdottoCliente::costruisci()
     auto* gb = new QGridLayout(abbonamento);
     c.cmbTipoAbbonamento = combo(
         u"cmbTipoAbbonamento"_s,
-        u"SELECT sigla_abbonamento || ' - ' || desc_abb, eliminato FROM tipoabb WHERE idTpAbb = ?"_s, abbonamento);
+        voceAbbonamento(), abbonamento);
     c.cmdNuovoAbbonamento = nuovo(u"cmdNuovoAbbonamento"_s, u"Crea un nuovo tupi di abbonamento"_s, abbonamento);
     c.txtCosto = casella(u"txtCosto"_s, abbonamento);
     c.txtNumRicevuta = casella(u"txtNumRicevuta"_s, abbonamento);

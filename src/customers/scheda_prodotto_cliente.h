@@ -4,6 +4,7 @@
 #include "platform/db/recordset.h"
 #include "platform/ui/finestra.h"
 #include "registers/modello/legame_campi.h"
+#include <functional>
 
 class ComboDati;
 class DataOpzionale;
@@ -103,7 +104,7 @@ private:
     void collega();
     void legaColonne();
     QVariantList valoriRiga();
-    void riempiDa(ComboDati* combo, const QString& sql, const QString& mostrato, const QString& legato);
+    void riempiDa(ComboDati* combo, const std::function<Recordset()>& elenco, const QString& legato);
     void elenca(ComboDati* combo, const Recordset& rs, const QString& mostrato, const QString& legato);
     void elencaModelli(const QVariant& marca);
     void cambioTipo();

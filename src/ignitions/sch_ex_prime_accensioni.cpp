@@ -1,6 +1,6 @@
 #include "ignitions/sch_ex_prime_accensioni.h"
+#include "common/elenchi.h"
 #include "common/funzioni.h"
-#include "platform/db/connessione.h"
 #include "platform/db/testi_sql.h"
 #include "platform/ui/campo_data.h"
 #include <QGroupBox>
@@ -67,12 +67,12 @@ void schExPrimeAccensioni::riempiMarche()
 {
     // Every brand, deleted ones too; a Null code or name gives an empty entry.
     gestisci([this] {
-        Recordset rs = connessione.apriAvanti(
-            u"SELECT idMarca,(sigla_marca || ' - ' || marca) as descrMarca from marche order by sigla_marca COLLATE ITALIANO"_s);
+        Recordset rs =
+            elencoCodici(Codici::marche, {.righe = ComeElenco::ancheEliminate, .ordine = ComeElenco::perSigla});
         QListWidget* lista = lstElencoMarche();
         lista->clear();
         for (; !rs.eof(); rs.moveNext()) {
-            auto* voce = new QListWidgetItem(nz(rs[u"descrMarca"_s]).toString(), lista);
+            auto* voce = new QListWidgetItem(nz(rs[u"voce"_s]).toString(), lista);
             voce->setData(Qt::UserRole, rs[u"idMarca"_s]);
         }
     });

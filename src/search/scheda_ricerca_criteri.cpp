@@ -1,6 +1,6 @@
 #include "search/scheda_ricerca.h"
+#include "common/elenchi.h"
 #include "customers/appartenenza.h"
-#include "platform/db/connessione.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/data_opzionale.h"
 #include <QCheckBox>
@@ -12,11 +12,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-void riempi(ComboDati* c, const QString& sql, const QString& mostrato, const QString& legato)
-{
-    c->riempi(connessione.apriStatico(sql), mostrato, legato);
-}
-
 qint64 chiave(const ComboDati* c)
 {
     return c->valoreLegato().toLongLong();
@@ -44,53 +39,36 @@ CriteriRicerca::Date date(const QCheckBox* box, const DataOpzionale* da, const D
 void schRicCliente::riempiCombo()
 {
     auto& c = ui();
-    riempi(c.cmbTipoCliente, u"SELECT idTipoCli,cli_nome_tipo FROM tipoCli ORDER BY cli_nome_tipo COLLATE ITALIANO asc"_s,
-           u"cli_nome_tipo"_s, u"idTipoCli"_s);
-    riempi(c.cmbZona, u"SELECT idzona,(sigla_zona || ' - ' || desc_zona) as strZona from zone order by desc_zona COLLATE ITALIANO"_s,
-           u"strZona"_s, u"idzona"_s);
+    c.cmbTipoCliente->riempi(elencoTipiCliente(), u"voce"_s, u"idTipoCli"_s);
+    c.cmbZona->riempi(elencoCodici(Codici::zone, {.righe = ComeElenco::ancheEliminate}), u"voce"_s, u"idZona"_s);
     riempiComboProdotti();
 }
 
 void schRicCliente::riempiComboProdotti()
 {
     auto& c = ui();
-    riempi(c.cmbTipoProdotto,
-           u"SELECT idTpProd , (sigla_tipo_prodotto || ' - ' || tipo_nome) as TipoProdotto FROM tipoprod where eliminato = 0 order by tipo_nome COLLATE ITALIANO"_s,
-           u"TipoProdotto"_s, u"idTpProd"_s);
-    riempi(c.cmbMarcaProdotto,
-           u"SELECT idMarca , (sigla_marca || ' - ' || marca) as NomeMarca FROM marche where eliminato = 0 order by marca COLLATE ITALIANO"_s,
-           u"NomeMarca"_s, u"idMarca"_s);
-    riempi(c.cmbInstallatore, u"SELECT idInst ,nome_ins FROM installatori where eliminato = 0 order by nome_ins COLLATE ITALIANO"_s,
-           u"nome_ins"_s, u"idInst"_s);
-    riempi(c.cmbPosizione,
-           u"SELECT idPos , (sigla_posizione || ' - ' || posizione) as strPosizione FROM posizione where eliminato = 0 order by posizione COLLATE ITALIANO"_s,
-           u"strPosizione"_s, u"idPos"_s);
-    riempi(c.cmbTipoGas,
-           u"SELECT idTpGas , (sigla_tipo_Gas || ' - ' || tipogas) as strGas from tipogas where eliminato = 0 order by tipogas COLLATE ITALIANO"_s,
-           u"strGas"_s, u"idTpGas"_s);
-    riempi(c.cmbTecnico,
-           u"SELECT idTecn , (sigla_tecnico || ' - ' || tecnico) as tec from tecnici where eliminato = 0 order by tecnico COLLATE ITALIANO"_s,
-           u"tec"_s, u"idTecn"_s);
-    riempi(c.cmbTipoAbbonamento,
-           u"SELECT idTpAbb , (sigla_abbonamento || ' - ' || desc_abb) as tecdesc_abb from tipoabb where eliminato = 0 order by desc_abb COLLATE ITALIANO"_s,
-           u"tecdesc_abb"_s, u"idTpAbb"_s);
+    c.cmbTipoProdotto->riempi(elencoCodici(Codici::tipiProdotto), u"voce"_s, u"idTpProd"_s);
+    c.cmbMarcaProdotto->riempi(elencoCodici(Codici::marche), u"voce"_s, u"idMarca"_s);
+    c.cmbInstallatore->riempi(elencoInstallatori(), u"voce"_s, u"idInst"_s);
+    c.cmbPosizione->riempi(elencoCodici(Codici::posizioni), u"voce"_s, u"idPos"_s);
+    c.cmbTipoGas->riempi(elencoCodici(Codici::tipiGas), u"voce"_s, u"idTpGas"_s);
+    c.cmbTecnico->riempi(elencoCodici(Codici::tecnici), u"voce"_s, u"idTecn"_s);
+    c.cmbTipoAbbonamento->riempi(elencoCodici(Codici::abbonamenti), u"voce"_s, u"idTpAbb"_s);
     ricostruisciModelli(false, false);
 }
 
 void schRicCliente::riempiGruppo()
 {
     auto& c = ui();
-    QString sql;
+    QList<int> tipi;
     if (c.optInquilino->isChecked())
-        sql = u"SELECT idcli,(cognome || ' - ' || nome) as descr from clienti where cod_tipo_appartenenza=1 or "
-              "cod_tipo_appartenenza= 2 order by cognome COLLATE ITALIANO"_s;
+        tipi = {1, 2};
     else if (c.optProprietario->isChecked())
-        sql = u"SELECT idcli,(cognome || ' - ' || nome) as descr from clienti where cod_tipo_appartenenza=1 "
-              "order by cognome COLLATE ITALIANO"_s;
+        tipi = {1};
     else
         return; // "Gruppo" and "Tutti" keep the list as it is
     c.cmbAppartenenza->svuotaScelta();
-    riempi(c.cmbAppartenenza, sql, u"descr"_s, u"idcli"_s);
+    c.cmbAppartenenza->riempi(clientiPerAppartenenza(tipi, ComeElenco::voceNulla), u"voce"_s, u"idcli"_s);
 }
 
 void schRicCliente::mostraTipoAppartenenza()
@@ -104,19 +82,10 @@ void schRicCliente::mostraTipoAppartenenza()
 void schRicCliente::ricostruisciModelli(bool conMarca, bool conTipo)
 {
     auto& c = ui();
-    QString sql = u"SELECT idModello, modello FROM prodotti where eliminato = 0"_s;
-    QVariantList valori;
-    if (conMarca) {
-        sql += u" and cod_marca = ?"_s;
-        valori << chiave(c.cmbMarcaProdotto);
-    }
-    if (conTipo) {
-        sql += u" AND cod_tipo_prodotto=?"_s;
-        valori << chiave(c.cmbTipoProdotto);
-    }
+    const QVariant marca = conMarca ? QVariant(chiave(c.cmbMarcaProdotto)) : QVariant();
+    const QVariant tipo = conTipo ? QVariant(chiave(c.cmbTipoProdotto)) : QVariant();
     c.cmbProdotto->svuotaScelta();
-    c.cmbProdotto->riempi(connessione.apriStatico(sql + u" order by modello COLLATE ITALIANO"_s, valori), u"modello"_s,
-                          u"idModello"_s);
+    c.cmbProdotto->riempi(elencoModelli(marca, tipo), u"voce"_s, u"idModello"_s);
 }
 
 bool schRicCliente::check()

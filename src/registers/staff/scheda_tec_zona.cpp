@@ -1,4 +1,5 @@
 #include "registers/staff/scheda_tec_zona.h"
+#include "common/elenchi.h"
 #include "common/funzioni.h"
 #include "platform/db/connessione.h"
 #include "platform/db/testi_sql.h"
@@ -98,12 +99,8 @@ void schTecZona::riempiCombo()
 {
     gestisci([this] {
         auto& c = ui();
-        c.cmbTecnico->riempi(connessione.apriStatico(u"SELECT idTecn,(sigla_tecnico || ' - ' || tecnico) as strTecnico "
-                                                     u"from tecnici where eliminato = 0 order by tecnico COLLATE ITALIANO asc"_s),
-                             u"strTecnico"_s, u"idTecn"_s);
-        c.cmbZona->riempi(connessione.apriStatico(u"SELECT idZona,(sigla_zona || ' - ' || desc_zona) as strZona "
-                                                  u"from zone where eliminato = 0 order by desc_zona COLLATE ITALIANO asc"_s),
-                          u"strZona"_s, u"idZona"_s);
+        c.cmbTecnico->riempi(elencoCodici(Codici::tecnici), u"voce"_s, u"idTecn"_s);
+        c.cmbZona->riempi(elencoCodici(Codici::zone), u"voce"_s, u"idZona"_s);
         if (c.cmbTecnico->count() > 0)
             c.cmbTecnico->setCurrentIndex(0);
         aggiornaZone();

@@ -1,0 +1,74 @@
+#include "common/elenchi.h"
+#include "platform/db/connessione.h"
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+struct Colonne {
+    QString tabella, chiave, sigla, nome;
+};
+
+const Colonne& colonne(Codici lista)
+{
+    static const std::array<Colonne, 7> tutte = {{
+        {u"tecnici"_s, u"idTecn"_s, u"sigla_tecnico"_s, u"tecnico"_s},
+        {u"zone"_s, u"idZona"_s, u"sigla_zona"_s, u"desc_zona"_s},
+        {u"marche"_s, u"idMarca"_s, u"sigla_marca"_s, u"marca"_s},
+        {u"tipoprod"_s, u"idTpProd"_s, u"sigla_tipo_prodotto"_s, u"tipo_nome"_s},
+        {u"posizione"_s, u"idPos"_s, u"sigla_posizione"_s, u"posizione"_s},
+        {u"tipogas"_s, u"idTpGas"_s, u"sigla_tipo_gas"_s, u"tipogas"_s},
+        {u"tipoabb"_s, u"idTpAbb"_s, u"sigla_abbonamento"_s, u"desc_abb"_s},
+    }};
+    return tutte[size_t(lista)];
+}
+} // namespace
+
+QString voceDi(const QString& prima, const QString& seconda, ComeElenco::Nulli nulli)
+{
+    return nulli == ComeElenco::parteVuota ? u"ifnull(%1,'') || ' - ' || ifnull(%2,'')"_s.arg(prima, seconda)
+                                           : u"%1 || ' - ' || %2"_s.arg(prima, seconda);
+}
+
+Recordset elencoCodici(Codici lista, const ComeElenco& come)
+{
+    const Colonne& t = colonne(lista);
+    QString sql = u"SELECT %1, %2 as voce FROM %3"_s.arg(t.chiave, voceDi(t.sigla, t.nome, come.nulli), t.tabella);
+    if (come.righe == ComeElenco::vive)
+        sql += u" where eliminato = 0"_s;
+    if (come.ordine != ComeElenco::comeArchiviate)
+        sql += u" order by %1 COLLATE ITALIANO"_s.arg(come.ordine == ComeElenco::perSigla ? t.sigla : t.nome);
+    return connessione.apriStatico(sql);
+}
+
+QString voceAbbonamento()
+{
+    return u"SELECT sigla_abbonamento || ' - ' || desc_abb, eliminato FROM tipoabb WHERE idTpAbb = ?"_s;
+}
+
+Recordset elencoInstallatori()
+{
+    return connessione.apriStatico(
+        u"SELECT idInst, nome_ins as voce FROM installatori where eliminato = 0 order by nome_ins COLLATE ITALIANO"_s);
+}
+
+Recordset elencoTipiCliente()
+{
+    return connessione.apriStatico(
+        u"SELECT idTipoCli, cli_nome_tipo as voce FROM tipoCli ORDER BY cli_nome_tipo COLLATE ITALIANO"_s);
+}
+
+Recordset elencoModelli(const QVariant& marca, const QVariant& tipo)
+{
+    QString sql = u"SELECT idModello, modello as voce FROM prodotti where eliminato = 0"_s;
+    QVariantList valori;
+    if (!marca.isNull()) {
+        sql += u" and cod_marca = ?"_s;
+        valori << marca.toLongLong();
+    }
+    if (!tipo.isNull()) {
+        sql += u" AND cod_tipo_prodotto = ?"_s;
+        valori << tipo.toLongLong();
+    }
+    return connessione.apriStatico(sql + u" order by modello COLLATE ITALIANO"_s, valori);
+}

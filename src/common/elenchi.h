@@ -1,0 +1,45 @@
+#pragma once
+#include "platform/db/recordset.h"
+#include <QString>
+#include <QVariant>
+
+// The lists the data combos offer, each read one way wherever a window shows it. Every list
+// gives its key and `voce`, the entry shown; a list of codes shows "code - name".
+
+// How a window reads a code list, where windows differ.
+struct ComeElenco {
+    enum Righe { vive, ancheEliminate };
+    enum Ordine { perNome, perSigla, comeArchiviate };
+    // A code or a name that is Null: the whole entry is Null (shown blank), or the missing
+    // part counts as an empty text.
+    enum Nulli { voceNulla, parteVuota };
+    Righe righe = vive;
+    Ordine ordine = perNome;
+    Nulli nulli = voceNulla;
+};
+
+// The SQL of the entry "first - second" of two columns, a Null one as `nulli` says.
+QString voceDi(const QString& prima, const QString& seconda, ComeElenco::Nulli nulli);
+
+// The lists of a code and a name, each with its key column.
+enum class Codici {
+    tecnici,      // idTecn
+    zone,         // idZona
+    marche,       // idMarca
+    tipiProdotto, // idTpProd
+    posizioni,    // idPos
+    tipiGas,      // idTpGas
+    abbonamenti,  // idTpAbb
+};
+Recordset elencoCodici(Codici lista, const ComeElenco& come = {});
+// The entry of one subscription type, deleted or not, for a combo that keeps a stored key
+// its list no longer offers.
+QString voceAbbonamento();
+
+// The live installers by name: idInst, `voce` their name.
+Recordset elencoInstallatori();
+// Every customer type by name: idTipoCli, `voce` its name.
+Recordset elencoTipiCliente();
+// The live models by name, of the brand and of the type when given (a Null one: any):
+// idModello, `voce` the model.
+Recordset elencoModelli(const QVariant& marca = {}, const QVariant& tipo = {});

@@ -1,0 +1,75 @@
+#include "ambiente_test.h"
+#include "common/elenchi.h"
+#include "platform/db/connessione.h"
+
+namespace {
+// "key:entry|..." in the list's order; a Null entry as <null>.
+QString righe(Recordset rs, const QString& chiave)
+{
+    QStringList r;
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+        const QVariant voce = rs["voce"];
+        r << rs[chiave].toString() + ":" + (voce.isNull() ? QString("<null>") : voce.toString());
+    }
+    return r.join("|");
+}
+} // namespace
+
+Q_DECLARE_METATYPE(ComeElenco)
+
+class TestElenchiCondivisi : public QObject {
+    Q_OBJECT
+private slots:
+    void codici_data()
+    {
+        QTest::addColumn<ComeElenco>("come");
+        QTest::addColumn<QString>("attese");
+        QTest::newRow("live, by name") << ComeElenco{} << "3:<null>|1:B - NORD|2:a - sùd|5:D - ZETA";
+        QTest::newRow("by code") << ComeElenco{.ordine = ComeElenco::perSigla}
+                                 << "3:<null>|2:a - sùd|1:B - NORD|5:D - ZETA";
+        QTest::newRow("as stored") << ComeElenco{.ordine = ComeElenco::comeArchiviate}
+                                   << "1:B - NORD|2:a - sùd|3:<null>|5:D - ZETA";
+        QTest::newRow("deleted ones too") << ComeElenco{.righe = ComeElenco::ancheEliminate}
+                                          << "4:C - CENTRO|3:<null>|1:B - NORD|2:a - sùd|5:D - ZETA";
+        QTest::newRow("missing code as empty") << ComeElenco{.nulli = ComeElenco::parteVuota}
+                                               << "3: - EST|1:B - NORD|2:a - sùd|5:D - ZETA";
+    }
+    void codici()
+    {
+        QFETCH(ComeElenco, come);
+        QFETCH(QString, attese);
+        DatabaseTest db;
+        for (const char* riga : {"1, 'B', 'NORD', 0", "2, 'a', 'sùd', 0", "3, null, 'EST', 0", "4, 'C', 'CENTRO', 1",
+                                 "5, 'D', 'ZETA', 0"})
+            connessione.esegui(QString("INSERT INTO zone (idZona, sigla_zona, desc_zona, eliminato) VALUES (%1)")
+                                   .arg(riga));
+        QCOMPARE(righe(elencoCodici(Codici::zone, come), "idZona"), attese);
+    }
+
+    void modelli_data()
+    {
+        QTest::addColumn<QVariant>("marca");
+        QTest::addColumn<QVariant>("tipo");
+        QTest::addColumn<QString>("attesi");
+        QTest::newRow("every live model") << QVariant() << QVariant() << "3:ALFA|2:ECO|1:LUNA";
+        QTest::newRow("of a brand") << QVariant(1) << QVariant() << "2:ECO|1:LUNA";
+        QTest::newRow("of a type") << QVariant() << QVariant(1) << "3:ALFA|1:LUNA";
+        QTest::newRow("of both") << QVariant(1) << QVariant(1) << "1:LUNA";
+        QTest::newRow("no such brand") << QVariant(0) << QVariant() << "";
+    }
+    void modelli()
+    {
+        QFETCH(QVariant, marca);
+        QFETCH(QVariant, tipo);
+        QFETCH(QString, attesi);
+        DatabaseTest db;
+        for (const char* riga : {"1, 'LUNA', 1, 1, 0", "2, 'ECO', 1, 2, 0", "3, 'ALFA', 2, 1, 0", "4, 'BETA', 1, 1, 1"})
+            connessione.esegui(
+                QString("INSERT INTO prodotti (idModello, modello, cod_marca, cod_tipo_prodotto, eliminato) VALUES (%1)")
+                    .arg(riga));
+        QCOMPARE(righe(elencoModelli(marca, tipo), "idModello"), attesi);
+    }
+};
+
+CORVEXT_TEST_MAIN(TestElenchiCondivisi)
+#include "test_elenchi_condivisi.moc"

@@ -15,14 +15,6 @@ Recordset prodottiCliente(qint64 idCli)
         {idCli});
 }
 
-Recordset manutenzioniProdotto(qint64 idProCli)
-{
-    return connessione.apriStatico(u"SELECT * FROM manutenzioni inner join tipoManutenzioni on "
-                                   "manutenzioni.codTipoMan=tipoManutenzioni.idTipoMan where codProdotto=? "
-                                   "order by dataMan desc"_s,
-                                   {idProCli});
-}
-
 Recordset chiamateProdotto(qint64 idProCli)
 {
     return connessione.apriStatico(

@@ -5,7 +5,6 @@
 // The rows behind the search's result grids, each read for the key of its parent's current
 // row; the key -1 matches nothing and gives the grid an empty snapshot.
 Recordset prodottiCliente(qint64 idCli);           // appliances, key id_pro_cli
-Recordset manutenzioniProdotto(qint64 idProCli);   // newest first
 Recordset chiamateProdotto(qint64 idProCli);       // newest first, key idProdChiamata
 Recordset attivitaChiamata(qint64 idProdChiamata); // key idAttivita
 Recordset materialiAttivita(qint64 idAttivita);    // by material group

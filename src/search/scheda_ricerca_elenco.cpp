@@ -1,4 +1,5 @@
 #include "search/scheda_ricerca.h"
+#include "calls/registro_manutenzioni.h"
 #include "common/funzioni.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/griglia.h"

@@ -16,14 +16,6 @@ bool numeroChiamataUsato(qint64 numero)
                 .eof();
 }
 
-Recordset tecniciChiamata(bool ancheEliminati)
-{
-    const QString filtro = ancheEliminati ? QString() : u"where eliminato = 0 "_s;
-    return connessione.apriStatico(u"SELECT idTecn , ifnull(sigla_tecnico,'') || ' ' || "
-                                   "ifnull(tecnico,'') as Nominativo from tecnici "_s
-                                   + filtro + u"order by sigla_tecnico COLLATE ITALIANO , tecnico COLLATE ITALIANO"_s);
-}
-
 Recordset prodottiDelCliente(qint64 idCliente)
 {
     return connessione.apriStatico(

@@ -14,9 +14,6 @@ class VersioneRiga;
 // True when a call, or appliance rows of a call not yet saved, use the number.
 bool numeroChiamataUsato(qint64 numero);
 
-// The technicians offered: idTecn, Nominativo ("code name"), by code and name; the deleted
-// ones too when asked.
-Recordset tecniciChiamata(bool ancheEliminati);
 // The customer's appliances: id_pro_cli, pro ("type - brand - model - internal code").
 Recordset prodottiDelCliente(qint64 idCliente);
 // Every request type: idTipoRichiesta, ric ("code - name"), by code.

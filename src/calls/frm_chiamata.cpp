@@ -5,6 +5,7 @@
 #include "calls/manutenzioni.h"
 #include "calls/mod_planning.h"
 #include "calls/stati_intervento.h"
+#include "common/elenchi.h"
 #include "common/funzioni.h"
 #include "common/prossimo_numero.h"
 #include "common/righe_collegate.h"
@@ -242,7 +243,12 @@ void frmChiamata::riempiCombo()
 
 void frmChiamata::riempiTecnici()
 {
-    ui().cmbTecnico->riempi(tecniciChiamata(nModalita == 1), u"Nominativo"_s, u"idTecn"_s);
+    // "code name", by code and name; a call being edited offers the deleted technicians too.
+    const ComeElenco come{.righe = nModalita == 1 ? ComeElenco::ancheEliminate : ComeElenco::vive,
+                          .ordine = ComeElenco::perSiglaENome,
+                          .nulli = ComeElenco::parteVuota,
+                          .separatore = u" "_s};
+    ui().cmbTecnico->riempi(elencoCodici(Codici::tecnici, come), u"voce"_s, u"idTecn"_s);
 }
 
 void frmChiamata::riempiProdotti()

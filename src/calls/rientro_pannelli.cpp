@@ -2,8 +2,8 @@
 #include "calls/campi_rientro.h"
 #include "calls/dati_rientro.h"
 #include "calls/rientro_tecnico.h"
+#include "common/elenchi.h"
 #include "common/funzioni.h"
-#include "platform/db/connessione.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/griglia.h"
 #include "platform/ui/messaggi.h"
@@ -176,31 +176,28 @@ QWidget* schRientroTecnico::costruisciMateriali(QWidget* f)
     return fra;
 }
 
+namespace {
+// The report's code lists: the live codes in their order, a missing part as empty.
+ComeElenco codiciRientro(const QString& separatore)
+{
+    return {.ordine = ComeElenco::perSigla, .nulli = ComeElenco::parteVuota, .separatore = separatore};
+}
+} // namespace
+
 void schRientroTecnico::riempiArea(const QString& separatore)
 {
-    ui().cmbArea->riempi(connessione.apriStatico(u"SELECT idGruppo, ifnull(gruppo_nome,'') || ? || "
-                                                 "ifnull(gruppo_descrizione,'') as area FROM area_int where "
-                                                 "eliminato = 0 order by gruppo_nome COLLATE ITALIANO"_s,
-                                                 {separatore}),
-                         u"area"_s, u"idGruppo"_s);
+    ui().cmbArea->riempi(elencoCodici(Codici::aree, codiciRientro(separatore)), u"voce"_s, u"idGruppo"_s);
 }
 
 void schRientroTecnico::riempiDifetti(const QString& separatore)
 {
-    ui().cmbDifetti->riempi(connessione.apriStatico(u"SELECT idDifetto, ifnull(df_nome,'') || ? || "
-                                                    "ifnull(df_descrizione,'') as difetto from difetti where "
-                                                    "eliminato=0 order by df_nome COLLATE ITALIANO"_s,
-                                                    {separatore}),
-                            u"difetto"_s, u"idDifetto"_s);
+    ui().cmbDifetti->riempi(elencoCodici(Codici::difetti, codiciRientro(separatore)), u"voce"_s, u"idDifetto"_s);
 }
 
 void schRientroTecnico::riempiTipologiaAttività(const QString& separatore)
 {
-    ui().cmbTipoAttivita->riempi(connessione.apriStatico(u"SELECT idTipoAttività, ifnull(at_codice,'') || ? || "
-                                                         "ifnull(at_nome,'') as attivita from tipologia_attivita "
-                                                         "where eliminato=0 order by at_codice COLLATE ITALIANO"_s,
-                                                         {separatore}),
-                                 u"attivita"_s, u"idTipoAttività"_s);
+    ui().cmbTipoAttivita->riempi(elencoCodici(Codici::tipiAttivita, codiciRientro(separatore)), u"voce"_s,
+                                 u"idTipoAttività"_s);
 }
 
 // The materials of the chosen area; none without an area.

@@ -9,17 +9,19 @@
 // How a window reads a code list, where windows differ.
 struct ComeElenco {
     enum Righe { vive, ancheEliminate };
-    enum Ordine { perNome, perSigla, comeArchiviate };
+    enum Ordine { perNome, perSigla, perSiglaENome, comeArchiviate };
     // A code or a name that is Null: the whole entry is Null (shown blank), or the missing
     // part counts as an empty text.
     enum Nulli { voceNulla, parteVuota };
     Righe righe = vive;
     Ordine ordine = perNome;
     Nulli nulli = voceNulla;
+    QString separatore = QStringLiteral(" - "); // between the code and the name
 };
 
 // The SQL of the entry "first - second" of two columns, a Null one as `nulli` says.
-QString voceDi(const QString& prima, const QString& seconda, ComeElenco::Nulli nulli);
+QString voceDi(const QString& prima, const QString& seconda, ComeElenco::Nulli nulli,
+               const QString& separatore = QStringLiteral(" - "));
 
 // The lists of a code and a name, each with its key column.
 enum class Codici {
@@ -30,8 +32,13 @@ enum class Codici {
     posizioni,    // idPos
     tipiGas,      // idTpGas
     abbonamenti,  // idTpAbb
+    aree,         // idGruppo
+    difetti,      // idDifetto
+    tipiAttivita, // idTipoAttività
 };
 Recordset elencoCodici(Codici lista, const ComeElenco& come = {});
+// The statement of the list, for a card that runs it itself.
+QString istruzioneCodici(Codici lista, const ComeElenco& come = {});
 // The entry of one subscription type, deleted or not, for a combo that keeps a stored key
 // its list no longer offers.
 QString voceAbbonamento();

@@ -46,6 +46,17 @@ private slots:
         QCOMPARE(righe(elencoCodici(Codici::zone, come), "idZona"), attese);
     }
 
+    // Technicians by code, those of one code by name, "code name".
+    void perSiglaENome()
+    {
+        DatabaseTest db;
+        for (const char* riga : {"1, 'B', 'ROSSI'", "2, 'A', 'VERDI'", "3, 'B', 'BIANCHI'", "4, null, 'NERI'"})
+            connessione.esegui(QString("INSERT INTO tecnici (idTecn, sigla_tecnico, tecnico) VALUES (%1)").arg(riga));
+        const ComeElenco come{.ordine = ComeElenco::perSiglaENome, .nulli = ComeElenco::parteVuota, .separatore = " "};
+        QCOMPARE(righe(elencoCodici(Codici::tecnici, come), "idTecn"),
+                 QString("4: NERI|2:A VERDI|3:B BIANCHI|1:B ROSSI"));
+    }
+
     void modelli_data()
     {
         QTest::addColumn<QVariant>("marca");
@@ -64,9 +75,9 @@ private slots:
         QFETCH(QString, attesi);
         DatabaseTest db;
         for (const char* riga : {"1, 'LUNA', 1, 1, 0", "2, 'ECO', 1, 2, 0", "3, 'ALFA', 2, 1, 0", "4, 'BETA', 1, 1, 1"})
-            connessione.esegui(
-                QString("INSERT INTO prodotti (idModello, modello, cod_marca, cod_tipo_prodotto, eliminato) VALUES (%1)")
-                    .arg(riga));
+            connessione.esegui(QString("INSERT INTO prodotti (idModello, modello, cod_marca, cod_tipo_prodotto, "
+                                       "eliminato) VALUES (%1)")
+                                   .arg(riga));
         QCOMPARE(righe(elencoModelli(marca, tipo), "idModello"), attesi);
     }
 };

@@ -1,4 +1,5 @@
 #include "registers/staff/ferie.h"
+#include "common/elenchi.h"
 #include "platform/db/ricerca_prefisso.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/data_opzionale.h"
@@ -26,9 +27,10 @@ schFerie::schFerie()
                      .etichetta = u"Tecnico"_s,
                      .nomeEtichetta = u"Label1"_s,
                      .tipo = CampoScheda::Tipo::combo,
-                     .sqlVoci = u"SELECT idTecn , (ifnull(sigla_tecnico,'') || ' ' || ifnull(tecnico,'')) as infoTecnico "
-                                u"from tecnici where  eliminato=0 order by sigla_tecnico COLLATE ITALIANO asc"_s,
-                     .campoMostrato = u"infoTecnico"_s,
+                     .sqlVoci = istruzioneCodici(Codici::tecnici, {.ordine = ComeElenco::perSigla,
+                                                                   .nulli = ComeElenco::parteVuota,
+                                                                   .separatore = u" "_s}),
+                     .campoMostrato = u"voce"_s,
                      .campoLegato = u"idTecn"_s},
                     giorno(u"ferieDataDa"_s, u"dtpDataDa"_s, u"Data da"_s, u"Label2"_s),
                     accanto(giorno(u"ferieDataA"_s, u"dtpDataA"_s, u"Data a"_s, u"Label3"_s)),

@@ -1,4 +1,5 @@
 #include "registers/staff/materiali.h"
+#include "common/elenchi.h"
 
 using namespace Qt::StringLiterals;
 
@@ -13,9 +14,8 @@ schMateriale::schMateriale()
                      .nomeEtichetta = u"Label1"_s,
                      .messaggioVuoto = u"Selezionare la tipologia del gruppo"_s,
                      .tipo = CampoScheda::Tipo::combo,
-                     .sqlVoci = u"SELECT idGruppo,(gruppo_nome || ' - ' || gruppo_descrizione) as strGruppo "
-                                u"from area_int where  eliminato=0 order by gruppo_nome COLLATE ITALIANO asc"_s,
-                     .campoMostrato = u"strGruppo"_s,
+                     .sqlVoci = istruzioneCodici(Codici::aree, {.ordine = ComeElenco::perSigla}),
+                     .campoMostrato = u"voce"_s,
                      .campoLegato = u"idGruppo"_s},
                     {.colonna = u"mat_nome"_s,
                      .controllo = u"txtNome"_s,

@@ -3,13 +3,13 @@
 #include <QString>
 #include <QVariant>
 
-// The lists the data combos offer, each read one way wherever a window shows it. Every list
-// gives its key and `voce`, the entry shown; a list of codes shows "code - name".
+// The lists the data combos offer, each read by one function wherever a window shows it. Every
+// list gives its key and `voce`, the entry shown; a code list shows a code and a name.
 
 // How a window reads a code list, where windows differ.
 struct ComeElenco {
     enum Righe { vive, ancheEliminate };
-    enum Ordine { perNome, perSigla, perSiglaENome, comeArchiviate };
+    enum Ordine { perNome, perSigla, perSiglaENome, comeArchiviate }; // the last: no order asked
     // A code or a name that is Null: the whole entry is Null (shown blank), or the missing
     // part counts as an empty text.
     enum Nulli { voceNulla, parteVuota };
@@ -19,7 +19,7 @@ struct ComeElenco {
     QString separatore = QStringLiteral(" - "); // between the code and the name
 };
 
-// The SQL of the entry "first - second" of two columns, a Null one as `nulli` says.
+// The SQL of the entry of two columns, the separator between them, a Null one as `nulli` says.
 QString voceDi(const QString& prima, const QString& seconda, ComeElenco::Nulli nulli,
                const QString& separatore = QStringLiteral(" - "));
 

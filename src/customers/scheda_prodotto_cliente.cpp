@@ -210,9 +210,7 @@ QWidget* schProdottoCliente::costruisci()
 
     auto* abbonamento = new QGroupBox(u"ABBONAMENTO"_s, f);
     auto* gb = new QGridLayout(abbonamento);
-    c.cmbTipoAbbonamento = combo(
-        u"cmbTipoAbbonamento"_s,
-        voceAbbonamento(), abbonamento);
+    c.cmbTipoAbbonamento = combo(u"cmbTipoAbbonamento"_s, voceAbbonamento(), abbonamento);
     c.cmdNuovoAbbonamento = nuovo(u"cmdNuovoAbbonamento"_s, u"Crea un nuovo tupi di abbonamento"_s, abbonamento);
     c.txtCosto = casella(u"txtCosto"_s, abbonamento);
     c.txtNumRicevuta = casella(u"txtNumRicevuta"_s, abbonamento);

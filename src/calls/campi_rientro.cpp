@@ -1,24 +1,6 @@
 #include "calls/campi_rientro.h"
 #include <QEvent>
 #include <QKeyEvent>
-#include <QPushButton>
-#include <QStyle>
-
-QPushButton* pulsante(QWidget* padre, const QString& testo, const QString& nome, const QString& suggerimento)
-{
-    auto* p = new QPushButton(testo, padre);
-    p->setObjectName(nome);
-    p->setToolTip(suggerimento);
-    return p;
-}
-
-QPushButton* pulsanteNuovo(QWidget* padre, const QString& nome, const QString& suggerimento)
-{
-    QPushButton* p = pulsante(padre, QString(), nome, suggerimento);
-    p->setIcon(padre->style()->standardIcon(QStyle::SP_FileDialogNewFolder));
-    p->setAccessibleName(suggerimento);
-    return p;
-}
 
 namespace {
 class FiltroCanc : public QObject {

@@ -19,6 +19,7 @@
 #include "platform/ui/clessidra.h"
 #include "platform/ui/colori_focus.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/griglia.h"
 #include "platform/ui/messaggi.h"
@@ -39,34 +40,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-QPushButton* pulsanteIcona(QWidget* padre, const QString& nome, QStyle::StandardPixmap icona, const QString& suggerimento)
-{
-    auto* b = new QPushButton(padre);
-    b->setObjectName(nome);
-    b->setIcon(padre->style()->standardIcon(icona));
-    b->setToolTip(suggerimento);
-    b->setAccessibleName(suggerimento);
-    return b;
-}
-
-QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& testo)
-{
-    auto* b = new QPushButton(testo, padre);
-    b->setObjectName(nome);
-    return b;
-}
-
-template <class T>
-T* controllo(QWidget* padre, const QString& nome)
-{
-    auto* c = new T(padre);
-    c->setObjectName(nome);
-    return c;
-}
-
-} // namespace
 
 QWidget* frmChiamata::costruisci()
 {

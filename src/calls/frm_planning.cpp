@@ -13,6 +13,7 @@
 #include "platform/ui/campo_data.h"
 #include "platform/ui/clessidra.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/etichetta_valore.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/griglia.h"
@@ -48,17 +49,6 @@ const QColor rosso(255, 0, 0);
 const QColor cianoChiaro(0xC0, 0xFF, 0xFF);
 const QColor blu(0, 0, 255);
 constexpr int ruoloStato = Qt::UserRole;
-
-QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& testo, const QString& suggerimento = {})
-{
-    auto* b = new QPushButton(testo, padre);
-    b->setObjectName(nome);
-    if (!suggerimento.isEmpty()) {
-        b->setToolTip(suggerimento);
-        b->setAccessibleName(suggerimento);
-    }
-    return b;
-}
 
 QTableWidgetItem* cellaGiorno(const CellaPlanning& c)
 {
@@ -154,6 +144,9 @@ QWidget* frmPlanning::costruisciMenu(QWidget* f)
     c.cmdAggiorna = pulsante(picMenu, u"cmdAggiorna"_s, u"Agg."_s, u"Aggiorna Planning"_s);
     c.cmdResetZone = pulsante(picMenu, u"cmdResetZone"_s, u"R"_s, u"Azzera la zona"_s);
     c.cmdChiudi = pulsante(picMenu, u"cmdChiudi"_s, u"CHIUDI (ESC)"_s);
+    // Their captions are abbreviations: a screen reader reads their tool tips.
+    for (QPushButton* b : {c.cmdAggiorna, c.cmdResetZone})
+        b->setAccessibleName(b->toolTip());
     c.lblCliente = new EtichettaValore(u"CLIENTE: "_s, picMenu);
     c.lblCliente->setObjectName(u"lblCliente"_s);
     c.lblIndirizzo = new EtichettaValore(u"INDIRIZZO:"_s, picMenu);

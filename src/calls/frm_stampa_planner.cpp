@@ -7,6 +7,7 @@
 #include "platform/ambiente/ambiente.h"
 #include "platform/ui/campo_data.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/tasti_funzione.h"
@@ -21,13 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-template <class T>
-T* controllo(T* c, const QString& nome)
-{
-    c->setObjectName(nome);
-    return c;
-}
-
 // "Tutti" ticked clears its combo and disables it.
 void legaTutti(QCheckBox* tutti, ComboDati* combo)
 {
@@ -50,17 +44,17 @@ QWidget* frmStampaPlanner::costruisci()
 
     auto* frame1 = new QGroupBox(u"Intervallo date"_s, f);
     auto* g1 = new QGridLayout(frame1);
-    c.dtpDataDa = controllo(new CampoData(frame1), u"dtpDataDa"_s);
-    c.dtpDataA = controllo(new CampoData(frame1), u"dtpDataA"_s);
+    c.dtpDataDa = controllo<CampoData>(frame1, u"dtpDataDa"_s);
+    c.dtpDataA = controllo<CampoData>(frame1, u"dtpDataA"_s);
     conEtichetta(g1, 0, 0, u"Da"_s, c.dtpDataDa);
     conEtichetta(g1, 0, 2, u"A"_s, c.dtpDataA);
     l->addWidget(frame1);
 
     auto* g = new QGridLayout;
-    c.cmbTecnici = controllo(new ComboDati(f), u"cmbTecnici"_s);
-    c.chkTutti = controllo(new QCheckBox(u"Tutti"_s, f), u"chkTutti"_s);
-    c.cmbZona = controllo(new ComboDati(f), u"cmbZona"_s);
-    c.chkTutteZone = controllo(new QCheckBox(u"Tutti"_s, f), u"chkTutteZone"_s);
+    c.cmbTecnici = combo(f, u"cmbTecnici"_s);
+    c.chkTutti = spunta(f, u"chkTutti"_s, u"Tutti"_s);
+    c.cmbZona = combo(f, u"cmbZona"_s);
+    c.chkTutteZone = spunta(f, u"chkTutteZone"_s, u"Tutti"_s);
     // Two boxes captioned "Tutti": a screen reader tells them apart by what they stand for.
     c.chkTutti->setAccessibleName(u"Tutti i tecnici"_s);
     c.chkTutteZone->setAccessibleName(u"Tutte le zone"_s);
@@ -75,18 +69,18 @@ QWidget* frmStampaPlanner::costruisci()
 
     auto* frame2 = new QGroupBox(u"Stato intervento"_s, f);
     auto* g2 = new QHBoxLayout(frame2);
-    c.chkDaSvolgere = controllo(new QCheckBox(u"Da svolgere"_s, frame2), u"chkDaSvolgere"_s);
-    c.chkSospeso = controllo(new QCheckBox(u"Sospeso"_s, frame2), u"chkSospeso"_s);
-    c.chkAnnullato = controllo(new QCheckBox(u"Annullato"_s, frame2), u"chkAnnullato"_s);
-    c.chkSvolto = controllo(new QCheckBox(u"Svolto"_s, frame2), u"chkSvolto"_s);
+    c.chkDaSvolgere = spunta(frame2, u"chkDaSvolgere"_s, u"Da svolgere"_s);
+    c.chkSospeso = spunta(frame2, u"chkSospeso"_s, u"Sospeso"_s);
+    c.chkAnnullato = spunta(frame2, u"chkAnnullato"_s, u"Annullato"_s);
+    c.chkSvolto = spunta(frame2, u"chkSvolto"_s, u"Svolto"_s);
     for (QCheckBox* b : {c.chkDaSvolgere, c.chkSospeso, c.chkAnnullato, c.chkSvolto})
         g2->addWidget(b);
     c.chkDaSvolgere->setChecked(true);
     l->addWidget(frame2);
 
-    c.cmdAnteprima = controllo(new QPushButton(u"ANTEPRIMA (F10)"_s, f), u"cmdAnteprima"_s);
-    c.cmdStampa = controllo(new QPushButton(u"STAMPA (F12)"_s, f), u"cmdStampa"_s);
-    c.cmdChiudi = controllo(new QPushButton(u"CHIUDI (ESC)"_s, f), u"cmdChiudi"_s);
+    c.cmdAnteprima = pulsante(f, u"cmdAnteprima"_s, u"ANTEPRIMA (F10)"_s);
+    c.cmdStampa = pulsante(f, u"cmdStampa"_s, u"STAMPA (F12)"_s);
+    c.cmdChiudi = pulsante(f, u"cmdChiudi"_s, u"CHIUDI (ESC)"_s);
     auto* pulsanti = new QHBoxLayout;
     for (QPushButton* b : {c.cmdAnteprima, c.cmdStampa, c.cmdChiudi})
         pulsanti->addWidget(b);

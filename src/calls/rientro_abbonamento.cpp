@@ -9,6 +9,7 @@
 #include "platform/db/connessione.h"
 #include "platform/db/testi_sql.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/data_opzionale.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/utilita_form.h"
@@ -45,20 +46,6 @@ public:
         return true;
     }
 };
-
-QLineEdit* casella(QWidget* padre, const QString& nome)
-{
-    auto* e = new QLineEdit(padre);
-    e->setObjectName(nome);
-    return e;
-}
-
-DataOpzionale* data(QWidget* padre, const QString& nome)
-{
-    auto* d = new DataOpzionale(true, padre);
-    d->setObjectName(nome);
-    return d;
-}
 } // namespace
 
 QWidget* schRientroTecnico::costruisciAbbonamento(QWidget* f)
@@ -81,7 +68,7 @@ QWidget* schRientroTecnico::costruisciAbbonamento(QWidget* f)
     conEtichetta(g, 3, 0, u"Data Stipulazione"_s, c.dtpDataStipulazione);
     conEtichetta(g, 4, 0, u"Data Scadenza"_s, c.dtpDataScadenza);
 
-    c.cmdAggiorna = pulsante(f, u"Aggiorna Dati Prodotto"_s, u"cmdAggiorna"_s,
+    c.cmdAggiorna = pulsante(f, u"cmdAggiorna"_s, u"Aggiorna Dati Prodotto"_s,
                              u"Aggiorna i dati del prodotto selezionato"_s);
     QObject::connect(c.cmdAggiorna, &QPushButton::clicked, fra, [this] { cmdAggiorna_Click(); });
     for (QLineEdit* e : {c.txtCosto, c.txtNumRicevuta})
@@ -97,11 +84,9 @@ QWidget* schRientroTecnico::costruisciManutenzioneProgrammata(QWidget* f)
     auto& c = ui();
     auto* fra = new QGroupBox(u"Manutenzione Programmata"_s, f);
     auto* g = new QGridLayout(fra);
-    c.cmbMese = new QComboBox(fra);
-    c.cmbMese->setObjectName(u"cmbMese"_s);
-    c.cmbMese->addItems({u"Gennaio"_s, u"Febbraio"_s, u"Marzo"_s, u"Aprile"_s, u"Maggio"_s, u"Giugno"_s, u"Luglio"_s,
-                         u"Agosto"_s, u"Settembre"_s, u"Ottobre"_s, u"Novembre"_s, u"Dicembre"_s});
-    c.cmbMese->setCurrentIndex(-1);
+    c.cmbMese = elenco(fra, u"cmbMese"_s,
+                       {u"Gennaio"_s, u"Febbraio"_s, u"Marzo"_s, u"Aprile"_s, u"Maggio"_s, u"Giugno"_s, u"Luglio"_s,
+                        u"Agosto"_s, u"Settembre"_s, u"Ottobre"_s, u"Novembre"_s, u"Dicembre"_s});
     c.txtAnno = casella(fra, u"txtAnno"_s);
     c.dtpUltimaCombustione = data(fra, u"dtpUltimaCombustione"_s);
     conEtichetta(g, 0, 0, u"Mese"_s, c.cmbMese);

@@ -5,6 +5,7 @@
 #include "calls/rientro_tecnico.h"
 #include "calls/scheda_manutenzione.h"
 #include "common/funzioni.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/griglia.h"
 #include "platform/ui/messaggi.h"
 #include <QGroupBox>
@@ -22,8 +23,8 @@ QWidget* schRientroTecnico::costruisciManutenzioni(QWidget* f)
     c.grigliaManutenzioni = new Griglia(fra);
     c.grigliaManutenzioni->setObjectName(u"grigliaManutenzioni"_s);
     c.grigliaManutenzioni->setAccessibleName(fra->title());
-    c.cmdAggiungiMan = pulsante(fra, u"&Aggiungi"_s, u"cmdAggiungiMan"_s);
-    c.cmdRimuoviMan = pulsante(fra, u"&Rimuovi"_s, u"cmdRimuoviMan"_s);
+    c.cmdAggiungiMan = pulsante(fra, u"cmdAggiungiMan"_s, u"&Aggiungi"_s);
+    c.cmdRimuoviMan = pulsante(fra, u"cmdRimuoviMan"_s, u"&Rimuovi"_s);
     auto* pulsanti = new QVBoxLayout;
     pulsanti->addWidget(c.cmdAggiungiMan);
     pulsanti->addWidget(c.cmdRimuoviMan);

@@ -5,6 +5,7 @@
 #include "common/elenchi.h"
 #include "common/funzioni.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/griglia.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/utilita_form.h"
@@ -77,10 +78,10 @@ QWidget* schRientroTecnico::costruisciDifetti(QWidget* f)
     c.cmbDifetti->setObjectName(u"cmbDifetti"_s);
     c.txtNoteDifetto = new QLineEdit(fra);
     c.txtNoteDifetto->setObjectName(u"txtNoteDifetto"_s);
-    c.cmdNuovoDifetto = pulsanteNuovo(fra, u"cmdNuovoDifetto"_s, u"Crea un nuovo difetto"_s);
-    c.cmdAggiungiDifetto = pulsante(fra, u"&Aggiungi"_s, u"cmdAggiungiDifetto"_s);
-    c.cmdRimuoviDifetto = pulsante(fra, u"&Rimuovi"_s, u"cmdRimuoviDifetto"_s);
-    c.cmdAggiornaNotaDifetto = pulsante(fra, u"A&g. Nota"_s, u"cmdAggiornaNotaDifetto"_s, u"Aggiorna le note"_s);
+    c.cmdNuovoDifetto = pulsanteIcona(fra, u"cmdNuovoDifetto"_s, QStyle::SP_FileDialogNewFolder, u"Crea un nuovo difetto"_s);
+    c.cmdAggiungiDifetto = pulsante(fra, u"cmdAggiungiDifetto"_s, u"&Aggiungi"_s);
+    c.cmdRimuoviDifetto = pulsante(fra, u"cmdRimuoviDifetto"_s, u"&Rimuovi"_s);
+    c.cmdAggiornaNotaDifetto = pulsante(fra, u"cmdAggiornaNotaDifetto"_s, u"A&g. Nota"_s, u"Aggiorna le note"_s);
     conEtichetta(g, 0, 0, u"Difetto"_s, c.cmbDifetti);
     g->addWidget(c.cmdNuovoDifetto, 0, 2);
     conEtichetta(g, 0, 3, u"Note"_s, c.txtNoteDifetto, 3);
@@ -111,10 +112,10 @@ QWidget* schRientroTecnico::costruisciAttivita(QWidget* f)
     c.txtNoteAttivita->setObjectName(u"txtNoteAttivita"_s);
     c.txtNoteAttivita->setToolTip(
         u"Inserire in questa casella eventuali annotazioni relative l'intervento svolto"_s);
-    c.cmdNuovoIntervento = pulsanteNuovo(fra, u"cmdNuovoIntervento"_s, u"Crea un nuovo tipo di intervento"_s);
-    c.cmdAggiungiAttivita = pulsante(fra, u"&Aggiungi"_s, u"cmdAggiungiAttivita"_s);
-    c.cmdRimuoviAttivita = pulsante(fra, u"&Rimuovi"_s, u"cmdRimuoviAttivita"_s);
-    c.cmdAggiornaNotaAttivita = pulsante(fra, u"A&g. Nota"_s, u"cmdAggiornaNotaAttivita"_s, u"Aggiorna le note"_s);
+    c.cmdNuovoIntervento = pulsanteIcona(fra, u"cmdNuovoIntervento"_s, QStyle::SP_FileDialogNewFolder, u"Crea un nuovo tipo di intervento"_s);
+    c.cmdAggiungiAttivita = pulsante(fra, u"cmdAggiungiAttivita"_s, u"&Aggiungi"_s);
+    c.cmdRimuoviAttivita = pulsante(fra, u"cmdRimuoviAttivita"_s, u"&Rimuovi"_s);
+    c.cmdAggiornaNotaAttivita = pulsante(fra, u"cmdAggiornaNotaAttivita"_s, u"A&g. Nota"_s, u"Aggiorna le note"_s);
     conEtichetta(g, 0, 0, u"Tipologia"_s, c.cmbTipoAttivita);
     g->addWidget(c.cmdNuovoIntervento, 0, 2);
     conEtichetta(g, 0, 3, u"Note"_s, c.txtNoteAttivita, 3);
@@ -148,10 +149,10 @@ QWidget* schRientroTecnico::costruisciMateriali(QWidget* f)
     // Two lists on one row: narrower at the least than the others.
     for (ComboDati* lista : {c.cmbArea, c.cmbMateriale})
         lista->setMinimumContentsLength(6);
-    c.cmdNuovaArea = pulsanteNuovo(fra, u"cmdNuovaArea"_s, u"Crea una nuova area di intervento"_s);
-    c.cmdNuovoMateriale = pulsanteNuovo(fra, u"cmdNuovoMateriale"_s, u"Crea un nuovo ricambio"_s);
-    c.cmdAggiungiMateriale = pulsante(fra, u"&Aggiungi"_s, u"cmdAggiungiMateriale"_s);
-    c.cmdRimuoviMateriale = pulsante(fra, u"&Rimuovi"_s, u"cmdRimuoviMateriale"_s);
+    c.cmdNuovaArea = pulsanteIcona(fra, u"cmdNuovaArea"_s, QStyle::SP_FileDialogNewFolder, u"Crea una nuova area di intervento"_s);
+    c.cmdNuovoMateriale = pulsanteIcona(fra, u"cmdNuovoMateriale"_s, QStyle::SP_FileDialogNewFolder, u"Crea un nuovo ricambio"_s);
+    c.cmdAggiungiMateriale = pulsante(fra, u"cmdAggiungiMateriale"_s, u"&Aggiungi"_s);
+    c.cmdRimuoviMateriale = pulsante(fra, u"cmdRimuoviMateriale"_s, u"&Rimuovi"_s);
     conEtichetta(g, 0, 0, u"Area"_s, c.cmbArea);
     g->addWidget(c.cmdNuovaArea, 0, 2);
     conEtichetta(g, 0, 3, u"Ricambio"_s, c.cmbMateriale);

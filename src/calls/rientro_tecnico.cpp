@@ -9,6 +9,7 @@
 #include "platform/ui/clessidra.h"
 #include "platform/ui/colori_focus.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/data_opzionale.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/messaggi.h"
@@ -53,7 +54,7 @@ QWidget* schRientroTecnico::costruisci()
     selettore->setMinimumContentsLength(18);
     selettore->primaDiAprire = [this] { return offriSalvataggio(); };
     c.cmbProdotti = selettore;
-    c.cmdCliente = pulsante(fra1, u"SCHEDA CLIENTE (F6)"_s, u"cmdCliente"_s, u"Apre la scheda del cliente"_s);
+    c.cmdCliente = pulsante(fra1, u"cmdCliente"_s, u"SCHEDA CLIENTE (F6)"_s, u"Apre la scheda del cliente"_s);
     conEtichetta(g1, 0, 0, u"&Prodotto"_s, c.cmbProdotti);
     g1->addWidget(c.cmdCliente, 0, 2);
     g1->setColumnStretch(1, 1);
@@ -66,7 +67,7 @@ QWidget* schRientroTecnico::costruisci()
     c.txtNote->setMaximumHeight(70);
     auto* lblNote = new QLabel(u"&Note relative all'intervento su tutti i prodotti"_s, f);
     lblNote->setBuddy(c.txtNote);
-    c.cmdChiudi = pulsante(f, u"CONFERMA (F10)"_s, u"cmdChiudi"_s, u"Conferma la scheda di rientro"_s);
+    c.cmdChiudi = pulsante(f, u"cmdChiudi"_s, u"CONFERMA (F10)"_s, u"Conferma la scheda di rientro"_s);
 
     auto* sinistra = new QVBoxLayout;
     sinistra->addWidget(fra1);

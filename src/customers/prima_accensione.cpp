@@ -1,5 +1,6 @@
 #include "customers/prima_accensione.h"
 #include "platform/ambiente/ambiente.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/data_opzionale.h"
 #include "platform/ui/forma_dialogo.h"
 #include <QButtonGroup>
@@ -16,13 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-QLabel* etichetta(const QString& testo, QWidget* campo, QWidget* genitore)
-{
-    auto* l = new QLabel(testo, genitore);
-    l->setBuddy(campo);
-    return l;
-}
-
 // One statement with its own "SI"/"NO" pair, in a container of its own.
 QButtonGroup* coppia(QGridLayout* g, const QString& testo, const QString& nome, QWidget* genitore)
 {
@@ -43,7 +37,7 @@ QButtonGroup* coppia(QGridLayout* g, const QString& testo, const QString& nome, 
     domanda.remove(0, domanda.startsWith(u"- "_s) ? 2 : 0);
     for (QRadioButton* r : {si, no})
         r->setAccessibleName(domanda + u": "_s + r->text());
-    auto* l = etichetta(testo, si, genitore);
+    auto* l = etichetta(genitore, testo, si);
     l->setWordWrap(true);
     const int riga = g->rowCount();
     g->addWidget(l, riga, 0);
@@ -55,15 +49,6 @@ void leggiVoce(const QComboBox* c, int& voce)
 {
     if (c->currentIndex() >= 0)
         voce = c->currentIndex();
-}
-
-QComboBox* elenco(const QString& nome, const QStringList& voci, QWidget* genitore)
-{
-    auto* c = new QComboBox(genitore);
-    c->setObjectName(nome);
-    c->addItems(voci);
-    c->setCurrentIndex(-1);
-    return c;
 }
 } // namespace
 
@@ -87,13 +72,12 @@ QWidget* schPrimaAccensione::costruisci()
 
     auto* caldaia = new QGroupBox(u"Caldaia"_s, f);
     auto* gc = new QGridLayout(caldaia);
-    c.dtpDataInstallazione = new DataOpzionale(true, caldaia);
-    c.dtpDataInstallazione->setObjectName(u"dtpDataInstallazione"_s);
-    c.cmbTipoScarico = elenco(u"cmbTipoScarico"_s,
-                              {u"N - Naturale"_s, u"C - Coassiale"_s, u"S - Sdoppiato"_s, u"F - Forzato"_s}, caldaia);
-    gc->addWidget(etichetta(u"Data Installazione"_s, c.dtpDataInstallazione, caldaia), 0, 0);
+    c.dtpDataInstallazione = data(caldaia, u"dtpDataInstallazione"_s);
+    c.cmbTipoScarico = elenco(caldaia, u"cmbTipoScarico"_s,
+                              {u"N - Naturale"_s, u"C - Coassiale"_s, u"S - Sdoppiato"_s, u"F - Forzato"_s});
+    gc->addWidget(etichetta(caldaia, u"Data Installazione"_s, c.dtpDataInstallazione), 0, 0);
     gc->addWidget(c.dtpDataInstallazione, 0, 1);
-    gc->addWidget(etichetta(u"Tipo Scarico"_s, c.cmbTipoScarico, caldaia), 0, 2);
+    gc->addWidget(etichetta(caldaia, u"Tipo Scarico"_s, c.cmbTipoScarico), 0, 2);
     gc->addWidget(c.cmbTipoScarico, 0, 3);
     l->addWidget(caldaia);
 
@@ -111,12 +95,11 @@ QWidget* schPrimaAccensione::costruisci()
 
     auto* cat = new QGroupBox(u"Il CAT attesta di aver verificato la data d'installazione/acquisto tramite:"_s, f);
     auto* ga = new QHBoxLayout(cat);
-    c.cmbVerifica = elenco(u"cmbVerifica"_s,
-                           {u"Libretto d'impianto"_s, u"Documento Fiscale"_s, u"Matricola Caldaia"_s, u"Altro"_s}, cat);
-    c.txtAltroVerifica = new QLineEdit(cat);
-    c.txtAltroVerifica->setObjectName(u"txtAltroVerifica"_s);
+    c.cmbVerifica = elenco(cat, u"cmbVerifica"_s,
+                           {u"Libretto d'impianto"_s, u"Documento Fiscale"_s, u"Matricola Caldaia"_s, u"Altro"_s});
+    c.txtAltroVerifica = casella(cat, u"txtAltroVerifica"_s);
     ga->addWidget(c.cmbVerifica);
-    ga->addWidget(etichetta(u"Altro"_s, c.txtAltroVerifica, cat));
+    ga->addWidget(etichetta(cat, u"Altro"_s, c.txtAltroVerifica));
     ga->addWidget(c.txtAltroVerifica, 1);
     l->addWidget(cat);
 

@@ -12,9 +12,9 @@
 #include "platform/ui/attivazione.h"
 #include "platform/ui/colori_focus.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/griglia.h"
-#include "platform/ui/limite_caratteri.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/tasti_funzione.h"
 #include "platform/ui/utilita_form.h"
@@ -53,16 +53,6 @@ void coloraPulsante(QPushButton* p, const QColor& colore)
     p->setPalette(pal);
     p->setAutoFillBackground(true);
 }
-
-QLineEdit* casella(QWidget* f, const QString& nome, int limite)
-{
-    auto* e = new QLineEdit(f);
-    e->setObjectName(nome);
-    if (limite > 0)
-        limitaCaratteri(e, limite);
-    return e;
-}
-
 
 // The parent combo: a click on it shows the parent's kind, any key blanks it.
 class FiltroAppartenenza : public QObject {

@@ -7,6 +7,7 @@
 #include "platform/db/testi_sql.h"
 #include "platform/ui/colori_focus.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/data_opzionale.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/messaggi.h"
@@ -65,59 +66,11 @@ bool uscitaDalCampo(QEvent* e)
     return r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason;
 }
 
-template <class T>
-T* controllo(const QString& nome, QWidget* genitore)
-{
-    auto* w = new T(genitore);
-    w->setObjectName(nome);
-    return w;
-}
-
-QLineEdit* casella(const QString& nome, QWidget* genitore)
-{
-    return controllo<QLineEdit>(nome, genitore);
-}
-
-ComboDati* combo(const QString& nome, const QString& sqlMancante, QWidget* genitore)
-{
-    auto* c = controllo<ComboDati>(nome, genitore);
-    // A stored key the list does not offer (a retired row) is shown and kept.
-    c->conservaChiaviMancanti(sqlMancante);
-    return c;
-}
-
-DataOpzionale* data(const QString& nome, QWidget* genitore)
-{
-    auto* d = new DataOpzionale(true, genitore);
-    d->setObjectName(nome);
-    return d;
-}
-
-QCheckBox* spunta(const QString& nome, const QString& testo, QWidget* genitore)
-{
-    auto* c = new QCheckBox(testo, genitore);
-    c->setObjectName(nome);
-    return c;
-}
-
-// A quick-add button: a picture, the tool tip as its only text.
-QPushButton* nuovo(const QString& nome, const QString& suggerimento, QWidget* genitore)
-{
-    auto* p = controllo<QPushButton>(nome, genitore);
-    p->setIcon(p->style()->standardIcon(QStyle::SP_FileIcon));
-    p->setToolTip(suggerimento);
-    p->setAccessibleName(suggerimento);
-    return p;
-}
-
 // A labelled field on the next row of a frame, with its quick-add button.
 void riga(QGridLayout* g, const QString& etichetta, QWidget* campo, QWidget* pulsante = nullptr)
 {
     const int r = g->rowCount();
-    auto* l = new QLabel(etichetta, campo->parentWidget());
-    l->setBuddy(campo);
-    g->addWidget(l, r, 0);
-    g->addWidget(campo, r, 1);
+    conEtichetta(g, r, 0, etichetta, campo);
     if (pulsante)
         g->addWidget(pulsante, r, 2);
 }
@@ -134,30 +87,32 @@ QWidget* schProdottoCliente::costruisci()
 
     auto* prodotto = new QGroupBox(u"DATI PRODOTTO"_s, f);
     auto* gp = new QGridLayout(prodotto);
-    c.cmbTipoProdotto = combo(u"cmbTipoProdotto"_s,
-                              u"SELECT sigla_tipo_prodotto || ' - ' || tipo_nome, eliminato FROM tipoprod WHERE idTpProd = ?"_s,
-                              prodotto);
-    c.cmbMarcaProdotto = combo(u"cmbMarcaProdotto"_s,
-                               u"SELECT sigla_marca || ' - ' || marca, eliminato FROM marche WHERE idMarca = ?"_s, prodotto);
-    c.cmdNuovaMarca = nuovo(u"cmdNuovaMarca"_s, u"Crea una nuova marca"_s, prodotto);
-    c.cmbModello = combo(u"cmbModello"_s, u"SELECT modello, eliminato FROM prodotti WHERE idModello = ?"_s, prodotto);
-    c.cmdNuovaTipologia = nuovo(u"cmdNuovaTipologia"_s, u"Crea un nuovo modello"_s, prodotto);
-    c.cmbPosizione = combo(u"cmbPosizione"_s,
-                           u"SELECT sigla_posizione || ' - ' || posizione, eliminato FROM posizione WHERE idPos = ?"_s,
-                           prodotto);
-    c.cmdNuovaPosizione = nuovo(u"cmdNuovaPosizione"_s, u"Crea una nuova posizione"_s, prodotto);
-    c.cmbTipoGas = combo(u"cmbTipoGas"_s,
-                         u"SELECT sigla_tipo_gas || ' - ' || tipogas, eliminato FROM tipogas WHERE idTpGas = ?"_s, prodotto);
-    c.cmdNuovoTipoGas = nuovo(u"cmdNuovoTipoGas"_s, u"Crea un nuovo tipo di alimentazione"_s, prodotto);
-    c.txtMatricola1 = casella(u"txtMatricola1"_s, prodotto);
-    c.txtMatricola2 = casella(u"txtMatricola2"_s, prodotto);
-    c.txtCodiceInterno = casella(u"txtCodiceInterno"_s, prodotto);
-    c.txtNumLibretto = casella(u"txtNumLibretto"_s, prodotto);
-    c.dtpDataLibretto = data(u"dtpDataLibretto"_s, prodotto);
-    c.chkFumi = spunta(u"chkFumi"_s, u"Fumi"_s, prodotto);
-    c.chkAria = spunta(u"chkAria"_s, u"Aria"_s, prodotto);
-    c.txtDimAria = casella(u"txtDimAria"_s, prodotto);
-    c.txtCrono = casella(u"txtCrono"_s, prodotto);
+    c.cmbTipoProdotto =
+        combo(prodotto, u"cmbTipoProdotto"_s,
+              u"SELECT sigla_tipo_prodotto || ' - ' || tipo_nome, eliminato FROM tipoprod WHERE idTpProd = ?"_s);
+    c.cmbMarcaProdotto = combo(prodotto, u"cmbMarcaProdotto"_s,
+                               u"SELECT sigla_marca || ' - ' || marca, eliminato FROM marche WHERE idMarca = ?"_s);
+    c.cmdNuovaMarca = pulsanteIcona(prodotto, u"cmdNuovaMarca"_s, QStyle::SP_FileIcon, u"Crea una nuova marca"_s);
+    c.cmbModello = combo(prodotto, u"cmbModello"_s, u"SELECT modello, eliminato FROM prodotti WHERE idModello = ?"_s);
+    c.cmdNuovaTipologia = pulsanteIcona(prodotto, u"cmdNuovaTipologia"_s, QStyle::SP_FileIcon,
+                                        u"Crea un nuovo modello"_s);
+    c.cmbPosizione = combo(prodotto, u"cmbPosizione"_s,
+                           u"SELECT sigla_posizione || ' - ' || posizione, eliminato FROM posizione WHERE idPos = ?"_s);
+    c.cmdNuovaPosizione = pulsanteIcona(prodotto, u"cmdNuovaPosizione"_s, QStyle::SP_FileIcon,
+                                        u"Crea una nuova posizione"_s);
+    c.cmbTipoGas = combo(prodotto, u"cmbTipoGas"_s,
+                         u"SELECT sigla_tipo_gas || ' - ' || tipogas, eliminato FROM tipogas WHERE idTpGas = ?"_s);
+    c.cmdNuovoTipoGas = pulsanteIcona(prodotto, u"cmdNuovoTipoGas"_s, QStyle::SP_FileIcon,
+                                      u"Crea un nuovo tipo di alimentazione"_s);
+    c.txtMatricola1 = casella(prodotto, u"txtMatricola1"_s);
+    c.txtMatricola2 = casella(prodotto, u"txtMatricola2"_s);
+    c.txtCodiceInterno = casella(prodotto, u"txtCodiceInterno"_s);
+    c.txtNumLibretto = casella(prodotto, u"txtNumLibretto"_s);
+    c.dtpDataLibretto = data(prodotto, u"dtpDataLibretto"_s);
+    c.chkFumi = spunta(prodotto, u"chkFumi"_s, u"Fumi"_s);
+    c.chkAria = spunta(prodotto, u"chkAria"_s, u"Aria"_s);
+    c.txtDimAria = casella(prodotto, u"txtDimAria"_s);
+    c.txtCrono = casella(prodotto, u"txtCrono"_s);
     riga(gp, u"Tipologia"_s, c.cmbTipoProdotto);
     riga(gp, u"Marca"_s, c.cmbMarcaProdotto, c.cmdNuovaMarca);
     riga(gp, u"Modello"_s, c.cmbModello, c.cmdNuovaTipologia);
@@ -177,18 +132,20 @@ QWidget* schProdottoCliente::costruisci()
 
     auto* accensione = new QGroupBox(u"DATI 1° ACCENSIONE"_s, f);
     auto* ga = new QGridLayout(accensione);
-    c.cmbTecnico = combo(u"cmbTecnico"_s,
-                         u"SELECT sigla_tecnico || ' - ' || tecnico, eliminato FROM tecnici WHERE idTecn = ?"_s, accensione);
-    c.cmdNuovoTecnico = nuovo(u"cmdNuovoTecnico"_s, u"Crea un nuovo tecnico"_s, accensione);
-    c.cmbInstallatore = combo(u"cmbInstallatore"_s, u"SELECT nome_ins, eliminato FROM installatori WHERE idInst = ?"_s,
-                              accensione);
-    c.cmdNuovoInstallatore = nuovo(u"cmdNuovoInstallatore"_s, u"Crea un nuovo installatore"_s, accensione);
-    c.dtpDataCollaudo = data(u"dtpDataCollaudo"_s, accensione);
-    c.dtpDataInserimento = data(u"dtpDataInserimento"_s, accensione);
-    c.dtpUltimaCombustione = data(u"dtpUltimaCombustione"_s, accensione);
-    c.txtNoteColli = casella(u"txtNoteColli"_s, accensione);
-    c.txtNumRf = casella(u"txtNumRf"_s, accensione);
-    c.chkDichConf = spunta(u"chkDichConf"_s, u"Dichiaraz. Conformità"_s, accensione);
+    c.cmbTecnico = combo(accensione, u"cmbTecnico"_s,
+                         u"SELECT sigla_tecnico || ' - ' || tecnico, eliminato FROM tecnici WHERE idTecn = ?"_s);
+    c.cmdNuovoTecnico = pulsanteIcona(accensione, u"cmdNuovoTecnico"_s, QStyle::SP_FileIcon,
+                                      u"Crea un nuovo tecnico"_s);
+    c.cmbInstallatore = combo(accensione, u"cmbInstallatore"_s,
+                              u"SELECT nome_ins, eliminato FROM installatori WHERE idInst = ?"_s);
+    c.cmdNuovoInstallatore = pulsanteIcona(accensione, u"cmdNuovoInstallatore"_s, QStyle::SP_FileIcon,
+                                           u"Crea un nuovo installatore"_s);
+    c.dtpDataCollaudo = data(accensione, u"dtpDataCollaudo"_s);
+    c.dtpDataInserimento = data(accensione, u"dtpDataInserimento"_s);
+    c.dtpUltimaCombustione = data(accensione, u"dtpUltimaCombustione"_s);
+    c.txtNoteColli = casella(accensione, u"txtNoteColli"_s);
+    c.txtNumRf = casella(accensione, u"txtNumRf"_s);
+    c.chkDichConf = spunta(accensione, u"chkDichConf"_s, u"Dichiaraz. Conformità"_s);
     riga(ga, u"Tecnico"_s, c.cmbTecnico, c.cmdNuovoTecnico);
     riga(ga, u"Installatore"_s, c.cmbInstallatore, c.cmdNuovoInstallatore);
     riga(ga, u"Data Accensione"_s, c.dtpDataCollaudo);
@@ -200,22 +157,22 @@ QWidget* schProdottoCliente::costruisci()
 
     auto* manutenzione = new QGroupBox(u"MANUTENZIONE PROGRAMMATA"_s, f);
     auto* gm = new QGridLayout(manutenzione);
-    c.cmbMese = controllo<QComboBox>(u"cmbMese"_s, manutenzione);
-    c.cmbMese->addItems({u"Gennaio"_s, u"Febbraio"_s, u"Marzo"_s, u"Aprile"_s, u"Maggio"_s, u"Giugno"_s, u"Luglio"_s,
-                         u"Agosto"_s, u"Settembre"_s, u"Ottobre"_s, u"Novembre"_s, u"Dicembre"_s});
-    c.cmbMese->setCurrentIndex(-1);
-    c.txtAnno = casella(u"txtAnno"_s, manutenzione);
+    c.cmbMese = elenco(manutenzione, u"cmbMese"_s,
+                       {u"Gennaio"_s, u"Febbraio"_s, u"Marzo"_s, u"Aprile"_s, u"Maggio"_s, u"Giugno"_s, u"Luglio"_s,
+                        u"Agosto"_s, u"Settembre"_s, u"Ottobre"_s, u"Novembre"_s, u"Dicembre"_s});
+    c.txtAnno = casella(manutenzione, u"txtAnno"_s);
     riga(gm, u"Mese"_s, c.cmbMese);
     riga(gm, u"Anno"_s, c.txtAnno);
 
     auto* abbonamento = new QGroupBox(u"ABBONAMENTO"_s, f);
     auto* gb = new QGridLayout(abbonamento);
-    c.cmbTipoAbbonamento = combo(u"cmbTipoAbbonamento"_s, voceAbbonamento(), abbonamento);
-    c.cmdNuovoAbbonamento = nuovo(u"cmdNuovoAbbonamento"_s, u"Crea un nuovo tupi di abbonamento"_s, abbonamento);
-    c.txtCosto = casella(u"txtCosto"_s, abbonamento);
-    c.txtNumRicevuta = casella(u"txtNumRicevuta"_s, abbonamento);
-    c.dtpDataStipulazione = data(u"dtpDataStipulazione"_s, abbonamento);
-    c.dtpDataScadenza = data(u"dtpDataScadenza"_s, abbonamento);
+    c.cmbTipoAbbonamento = combo(abbonamento, u"cmbTipoAbbonamento"_s, voceAbbonamento());
+    c.cmdNuovoAbbonamento = pulsanteIcona(abbonamento, u"cmdNuovoAbbonamento"_s, QStyle::SP_FileIcon,
+                                          u"Crea un nuovo tupi di abbonamento"_s);
+    c.txtCosto = casella(abbonamento, u"txtCosto"_s);
+    c.txtNumRicevuta = casella(abbonamento, u"txtNumRicevuta"_s);
+    c.dtpDataStipulazione = data(abbonamento, u"dtpDataStipulazione"_s);
+    c.dtpDataScadenza = data(abbonamento, u"dtpDataScadenza"_s);
     riga(gb, u"Tipo"_s, c.cmbTipoAbbonamento, c.cmdNuovoAbbonamento);
     riga(gb, u"Costo"_s, c.txtCosto);
     riga(gb, u"Nr ricevuta"_s, c.txtNumRicevuta);
@@ -236,10 +193,8 @@ QWidget* schProdottoCliente::costruisci()
     riquadri->addLayout(destra);
     l->addLayout(riquadri, 1);
 
-    c.cmConferma = controllo<QPushButton>(u"cmConferma"_s, f);
-    c.cmConferma->setText(u"CONFERMA (F10)"_s);
-    c.cmdAnnulla = controllo<QPushButton>(u"cmdAnnulla"_s, f);
-    c.cmdAnnulla->setText(u"ANNULLA (ESC)"_s);
+    c.cmConferma = pulsante(f, u"cmConferma"_s, u"CONFERMA (F10)"_s);
+    c.cmdAnnulla = pulsante(f, u"cmdAnnulla"_s, u"ANNULLA (ESC)"_s);
     f->impostaAnnulla(c.cmdAnnulla, FormaDialogo::Esc::aParte);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch();

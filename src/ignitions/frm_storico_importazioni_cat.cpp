@@ -4,6 +4,7 @@
 #include "ignitions/frm_importa_accensioni_cat.h"
 #include "ignitions/importazione_cat.h"
 #include "platform/db/connessione.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/griglia.h"
 #include "platform/ui/messaggi.h"
@@ -27,16 +28,12 @@ QWidget* frmStoricoImportazioniCAT::costruisci()
     Label1->setBuddy(c.griglia);
     l->addWidget(Label1);
     l->addWidget(c.griglia, 1);
+    c.cmdSeleziona = pulsante(f, u"cmdSeleziona"_s, u"Seleziona"_s);
+    c.cmdElimina = pulsante(f, u"cmdElimina"_s, u"Elimina"_s);
+    c.cmdChiudi = pulsante(f, u"cmdChiudi"_s, u"Chiudi"_s);
     auto* pulsanti = new QHBoxLayout;
-    const auto pulsante = [&](const QString& nome, const QString& testo) {
-        auto* p = new QPushButton(testo, f);
-        p->setObjectName(nome);
+    for (QPushButton* p : {c.cmdSeleziona, c.cmdElimina, c.cmdChiudi})
         pulsanti->addWidget(p);
-        return p;
-    };
-    c.cmdSeleziona = pulsante(u"cmdSeleziona"_s, u"Seleziona"_s);
-    c.cmdElimina = pulsante(u"cmdElimina"_s, u"Elimina"_s);
-    c.cmdChiudi = pulsante(u"cmdChiudi"_s, u"Chiudi"_s);
     l->addLayout(pulsanti);
     QObject::connect(c.cmdSeleziona, &QPushButton::clicked, f, [this] { gestisci([this] { cmdSeleziona_Click(); }); });
     QObject::connect(c.cmdElimina, &QPushButton::clicked, f, [this] { gestisci([this] { cmdElimina_Click(); }); });

@@ -4,12 +4,12 @@
 #include "platform/ui/attivazione.h"
 #include "platform/ui/colori_focus.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/data_opzionale.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/griglia.h"
 #include "platform/ui/utilita_form.h"
 #include "platform/ui/tasti_funzione.h"
-#include "search/elementi_ricerca.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
@@ -37,7 +37,6 @@ QWidget* schRicCliente::costruisci()
     c.TabStrip->addTab(costruisciElenco(), u"Elenco"_s);
     l->addWidget(c.TabStrip, 1);
 
-    using elementi::pulsante;
     c.cmdReset = pulsante(f, u"cmdReset"_s, u"Reset (F1)"_s, u"Azzera i criteri di ricerca"_s);
     c.cmdChiamata = pulsante(f, u"cmdChiamata"_s, u"Fissa (F2)"_s, u"Apre il planner con il cliente selezionato"_s);
     c.cmdModChiamata = pulsante(f, u"cmdModChiamata"_s, u"Modifica (F4)"_s, u"Modifica la chiamata selezionata"_s);

@@ -4,7 +4,7 @@
 #include "common/funzioni.h"
 #include "customers/note.h"
 #include "platform/ui/combo_dati.h"
-#include "search/elementi_ricerca.h"
+#include "platform/ui/controlli.h"
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,7 +17,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using namespace elementi;
 
 namespace {
 // The release of Delete on a combo, which its press has already emptied.
@@ -53,23 +52,23 @@ QWidget* schRicCliente::costruisciCliente()
 
     auto* anagrafica = new QGroupBox(u"DATI ANAGRAFICI"_s, pagina);
     auto* g = new QGridLayout(anagrafica);
-    c.txtCognome = testo(anagrafica, u"txtCognome"_s);
-    c.txtNome = testo(anagrafica, u"txtNome"_s);
-    c.txtRagione = testo(anagrafica, u"txtRagione"_s);
-    c.txtIndirizzo = testo(anagrafica, u"txtIndirizzo"_s);
-    c.txtIndirizzo2 = testo(anagrafica, u"txtIndirizzo2"_s);
+    c.txtCognome = casella(anagrafica, u"txtCognome"_s);
+    c.txtNome = casella(anagrafica, u"txtNome"_s);
+    c.txtRagione = casella(anagrafica, u"txtRagione"_s);
+    c.txtIndirizzo = casella(anagrafica, u"txtIndirizzo"_s);
+    c.txtIndirizzo2 = casella(anagrafica, u"txtIndirizzo2"_s);
     c.txtIndirizzo2->setAccessibleName(u"Indirizzo 2"_s);
-    c.txtCondFraz = testo(anagrafica, u"txtCondFraz"_s);
-    c.txtNote = testo(anagrafica, u"txtNote"_s);
-    c.txtTelCasa = testo(anagrafica, u"txtTelCasa"_s);
-    c.txtTelCellulare = testo(anagrafica, u"txtTelCellulare"_s);
-    c.txtAltro = testo(anagrafica, u"txtAltro"_s);
-    c.txtCap = testo(anagrafica, u"txtCap"_s);
-    c.txtCitta = testo(anagrafica, u"txtCitta"_s);
-    c.txtProvincia = testo(anagrafica, u"txtProvincia"_s);
-    c.txtNaz = testo(anagrafica, u"txtNaz"_s);
-    c.txtGruppo = testo(anagrafica, u"txtGruppo"_s);
-    c.txtCodGas = testo(anagrafica, u"txtCodGas"_s);
+    c.txtCondFraz = casella(anagrafica, u"txtCondFraz"_s);
+    c.txtNote = casella(anagrafica, u"txtNote"_s);
+    c.txtTelCasa = casella(anagrafica, u"txtTelCasa"_s);
+    c.txtTelCellulare = casella(anagrafica, u"txtTelCellulare"_s);
+    c.txtAltro = casella(anagrafica, u"txtAltro"_s);
+    c.txtCap = casella(anagrafica, u"txtCap"_s);
+    c.txtCitta = casella(anagrafica, u"txtCitta"_s);
+    c.txtProvincia = casella(anagrafica, u"txtProvincia"_s);
+    c.txtNaz = casella(anagrafica, u"txtNaz"_s);
+    c.txtGruppo = casella(anagrafica, u"txtGruppo"_s);
+    c.txtCodGas = casella(anagrafica, u"txtCodGas"_s);
     c.cmbZona = combo(anagrafica, u"cmbZona"_s);
     conEtichetta(g, 0, 0, u"Cognome"_s, c.txtCognome, 3);
     conEtichetta(g, 1, 0, u"Nome"_s, c.txtNome, 3);
@@ -113,7 +112,7 @@ QWidget* schRicCliente::costruisciCliente()
     c.cmbTipoProdotto = combo(prodotto, u"cmbTipoProdotto"_s);
     c.cmbMarcaProdotto = combo(prodotto, u"cmbMarcaProdotto"_s);
     c.cmbProdotto = combo(prodotto, u"cmbProdotto"_s);
-    c.txtMatricola1 = testo(prodotto, u"txtMatricola1"_s);
+    c.txtMatricola1 = casella(prodotto, u"txtMatricola1"_s);
     conEtichetta(gp, 0, 0, u"Tipo"_s, c.cmbTipoProdotto);
     conEtichetta(gp, 1, 0, u"Marca"_s, c.cmbMarcaProdotto);
     conEtichetta(gp, 2, 0, u"Modello"_s, c.cmbProdotto);

@@ -1,8 +1,8 @@
 #include "search/scheda_ricerca.h"
 #include "platform/ui/utilita_form.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/data_opzionale.h"
-#include "search/elementi_ricerca.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -16,7 +16,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using namespace elementi;
 
 namespace {
 // Rows closer than usual, so the tab fits an 800 x 600 screen.
@@ -93,13 +92,13 @@ QWidget* schRicCliente::costruisciProdotti()
     c.cmbPosizione = combo(prodotto, u"cmbPosizione"_s);
     c.cmbTipoGas = combo(prodotto, u"cmbTipoGas"_s);
     c.cmbTecnico = combo(prodotto, u"cmbTecnico"_s);
-    c.txtMatricola2 = testo(prodotto, u"txtMatricola2"_s);
-    c.txtCodiceInterno = testo(prodotto, u"txtCodiceInterno"_s);
-    c.txtNumRf = testo(prodotto, u"txtNumRf"_s);
-    c.txtNoteColli = testo(prodotto, u"txtNoteColli"_s);
-    c.txtNumLibretto = testo(prodotto, u"txtNumLibretto"_s);
-    c.txtDimAria = testo(prodotto, u"txtDimAria"_s);
-    c.txtCrono = testo(prodotto, u"txtCrono"_s);
+    c.txtMatricola2 = casella(prodotto, u"txtMatricola2"_s);
+    c.txtCodiceInterno = casella(prodotto, u"txtCodiceInterno"_s);
+    c.txtNumRf = casella(prodotto, u"txtNumRf"_s);
+    c.txtNoteColli = casella(prodotto, u"txtNoteColli"_s);
+    c.txtNumLibretto = casella(prodotto, u"txtNumLibretto"_s);
+    c.txtDimAria = casella(prodotto, u"txtDimAria"_s);
+    c.txtCrono = casella(prodotto, u"txtCrono"_s);
     conEtichetta(sx, 0, 0, u"Installatore"_s, c.cmbInstallatore);
     conEtichetta(sx, 1, 0, u"Posizione"_s, c.cmbPosizione);
     conEtichetta(sx, 2, 0, u"Tipo GAS"_s, c.cmbTipoGas);
@@ -147,8 +146,8 @@ QWidget* schRicCliente::costruisciAbbonamento(QWidget* padre)
     c.dtpDataStipulazioneA = data(fra, u"dtpDataStipulazioneA"_s);
     c.dtpDataScadenzaDa = data(fra, u"dtpDataScadenzaDa"_s);
     c.dtpDataScadenzaA = data(fra, u"dtpDataScadenzaA"_s);
-    c.txtCosto = testo(fra, u"txtCosto"_s);
-    c.txtNumRicevuta = testo(fra, u"txtNumRicevuta"_s);
+    c.txtCosto = casella(fra, u"txtCosto"_s);
+    c.txtNumRicevuta = casella(fra, u"txtNumRicevuta"_s);
     g->addWidget(c.chkAbbonamento, 0, 0, 1, 2);
     g->addWidget(c.chkNoAbb, 0, 2, 1, 2);
     conEtichetta(g, 1, 0, u"Tipo"_s, c.cmbTipoAbbonamento, 3);
@@ -168,17 +167,12 @@ QWidget* schRicCliente::costruisciManutenzione(QWidget* padre)
     auto* g = griglia(fra);
     c.chkManutenzioneProgrammata = spunta(fra, u"chkManutenzioneProgrammata"_s, u"manutenzione programmata"_s);
     c.chkNoManutenzione = spunta(fra, u"chkNoManutenzione"_s, u"Nessuna Manutenzione"_s);
-    c.cmbMeseDa = new QComboBox(fra);
-    c.cmbMeseDa->setObjectName(u"cmbMeseDa"_s);
-    c.cmbMeseA = new QComboBox(fra);
-    c.cmbMeseA->setObjectName(u"cmbMeseA"_s);
-    for (QComboBox* m : {c.cmbMeseDa, c.cmbMeseA}) {
-        m->addItems({u"Gennaio"_s, u"Febbraio"_s, u"Marzo"_s, u"Aprile"_s, u"Maggio"_s, u"Giugno"_s, u"Luglio"_s,
-                     u"Agosto"_s, u"Settembre"_s, u"Ottobre"_s, u"Novembre"_s, u"Dicembre"_s});
-        m->setCurrentIndex(-1);
-    }
-    c.txtAnnoDa = testo(fra, u"txtAnnoDa"_s);
-    c.txtAnnoA = testo(fra, u"txtAnnoA"_s);
+    const QStringList mesi = {u"Gennaio"_s, u"Febbraio"_s, u"Marzo"_s, u"Aprile"_s, u"Maggio"_s, u"Giugno"_s,
+                              u"Luglio"_s, u"Agosto"_s, u"Settembre"_s, u"Ottobre"_s, u"Novembre"_s, u"Dicembre"_s};
+    c.cmbMeseDa = elenco(fra, u"cmbMeseDa"_s, mesi);
+    c.cmbMeseA = elenco(fra, u"cmbMeseA"_s, mesi);
+    c.txtAnnoDa = casella(fra, u"txtAnnoDa"_s);
+    c.txtAnnoA = casella(fra, u"txtAnnoA"_s);
     c.cmdResetMeseDa = pulsante(fra, u"cmdResetMeseDa"_s, u"R"_s);
     c.cmdResetMeseDa->setAccessibleName(u"Azzera il mese Da"_s);
     c.cmdResetMeseA = pulsante(fra, u"cmdResetMeseA"_s, u"R"_s);

@@ -1,6 +1,6 @@
 #include "shell/autenticazione.h"
-#include "shell/controlli_accesso.h"
 #include "platform/db/connessione.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/forma_dialogo.h"
 #include "common/funzioni.h"
 #include "platform/db/testi_sql.h"
@@ -11,6 +11,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,11 +20,11 @@ QWidget* schAutenticazione::costruisci()
     auto* f = new FormaDialogo(QStringLiteral("Autenticazione"));
     auto& c = nuoviControlli();
     auto* l = new QVBoxLayout(f);
-    l->addWidget(nuovaIntestazione(QStringLiteral("AUTENTICAZIONE"), f));
+    l->addWidget(intestazione(f, QStringLiteral("AUTENTICAZIONE")));
 
     auto* campi = new QFormLayout;
     c.txtOperatore = new QLineEdit(f);
-    c.txtPassword = nuovoCampoPassword(f);
+    c.txtPassword = casellaPassword(f);
     auto* lblOperatore = new QLabel(QStringLiteral("OPERATORE"), f);
     auto* lblPassword = new QLabel(QStringLiteral("PASSWORD"), f);
     lblOperatore->setBuddy(c.txtOperatore);

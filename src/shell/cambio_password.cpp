@@ -1,6 +1,6 @@
 #include "shell/cambio_password.h"
-#include "shell/controlli_accesso.h"
 #include "platform/db/connessione.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/forma_dialogo.h"
 #include "common/funzioni.h"
 #include "platform/db/testi_sql.h"
@@ -9,6 +9,7 @@
 #include "common/stato.h"
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,10 +18,10 @@ QWidget* frmCambioPassword::costruisci()
     auto* f = new FormaDialogo(QStringLiteral("CAMBIO PASSWORD"));
     auto& c = nuoviControlli();
     auto* l = new QVBoxLayout(f);
-    l->addWidget(nuovaIntestazione(QStringLiteral("PROCEDURA CAMBIO PASSWORD"), f));
+    l->addWidget(intestazione(f, QStringLiteral("PROCEDURA CAMBIO PASSWORD")));
     auto campo = [&](const QString& etichetta) {
         auto* lbl = new QLabel(etichetta, f);
-        QLineEdit* e = nuovoCampoPassword(f);
+        QLineEdit* e = casellaPassword(f);
         lbl->setBuddy(e);
         l->addWidget(lbl);
         l->addWidget(e);

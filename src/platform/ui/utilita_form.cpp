@@ -1,4 +1,5 @@
 #include "platform/ui/utilita_form.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/dimensioni_form.h"
 #include <QAbstractItemView>
 #include <QGroupBox>
@@ -38,10 +39,9 @@ int filtraTastoDecimale(int codiceTasto, const QString& testo)
     return codiceTasto == punto ? virgola : codiceTasto;
 }
 
-QLabel* conEtichetta(QGridLayout* g, int riga, int colonna, const QString& etichetta, QWidget* controllo, int colonne)
+QLabel* conEtichetta(QGridLayout* g, int riga, int colonna, const QString& testo, QWidget* controllo, int colonne)
 {
-    auto* l = new QLabel(etichetta, controllo->parentWidget());
-    l->setBuddy(controllo);
+    QLabel* l = etichetta(controllo->parentWidget(), testo, controllo);
     g->addWidget(l, riga, colonna);
     g->addWidget(controllo, riga, colonna + 1, 1, colonne);
     return l;

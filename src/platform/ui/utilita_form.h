@@ -10,7 +10,7 @@ class QLayout;
 void centraForm(QWidget* finestra);
 // A label naming a control (its buddy: mnemonics and screen readers) and the control, side
 // by side on a row of a grid; the control spans `colonne` columns.
-QLabel* conEtichetta(QGridLayout* g, int riga, int colonna, const QString& etichetta, QWidget* controllo,
+QLabel* conEtichetta(QGridLayout* g, int riga, int colonna, const QString& testo, QWidget* controllo,
                      int colonne = 1);
 // The name a screen reader gives a control: its own, else its label's caption (without the
 // mnemonic's "&"), else the title of the frame around it or the caption of its tab.

@@ -4,6 +4,7 @@
 #include "platform/db/connessione.h"
 #include "platform/db/testi_sql.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/utilita_form.h"
@@ -17,21 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QString nessunaCoppia = u"Selezionare l'associazione della zona tecnico da eliminare"_s;
-
-QPushButton* pulsante(const QString& nome, const QString& testo, QWidget* genitore)
-{
-    auto* p = new QPushButton(testo, genitore);
-    p->setObjectName(nome);
-    return p;
-}
-
-QLabel* etichetta(const QString& nome, const QString& testo, QWidget* campo, QWidget* genitore)
-{
-    auto* l = new QLabel(testo, genitore);
-    l->setObjectName(nome);
-    l->setBuddy(campo);
-    return l;
-}
 } // namespace
 
 QWidget* schTecZona::costruisci()
@@ -41,22 +27,20 @@ QWidget* schTecZona::costruisci()
     c.forma = f;
     f->setSizeGripEnabled(true);
 
-    c.cmbTecnico = new ComboDati(f);
-    c.cmbTecnico->setObjectName(u"cmbTecnico"_s);
-    c.Label1 = etichetta(u"Label1"_s, u"Tecnico"_s, c.cmbTecnico, f);
-    c.cmdResetTecnico = pulsante(u"cmdResetTecnico"_s, u"&RT"_s, f);
-    c.cmdResetTecnico->setToolTip(u"Resetta l'elenco dei tecnici"_s);
-    c.cmbZona = new ComboDati(f);
-    c.cmbZona->setObjectName(u"cmbZona"_s);
-    c.Label2 = etichetta(u"Label2"_s, u"Zona"_s, c.cmbZona, f);
-    c.cmdResetZone = pulsante(u"cmdResetZone"_s, u"R&Z"_s, f);
-    c.cmdResetZone->setToolTip(u"Resetta l'elenco delle zone"_s);
-    c.lstZone = new QListWidget(f);
-    c.lstZone->setObjectName(u"lstZone"_s);
-    c.Label3 = etichetta(u"Label3"_s, u"Elenco Zone assegnate al tecnico"_s, c.lstZone, f);
-    c.cmdAggiungi = pulsante(u"cmdAggiungi"_s, u"&Aggiungi"_s, f);
-    c.cmdRimuovi = pulsante(u"cmdRimuovi"_s, u"&Rimuovi"_s, f);
-    c.cmdChiudi = pulsante(u"cmdChiudi"_s, u"&Chiudi"_s, f);
+    c.cmbTecnico = combo(f, u"cmbTecnico"_s);
+    c.Label1 = etichetta(f, u"Tecnico"_s, c.cmbTecnico);
+    c.Label1->setObjectName(u"Label1"_s);
+    c.cmdResetTecnico = pulsante(f, u"cmdResetTecnico"_s, u"&RT"_s, u"Resetta l'elenco dei tecnici"_s);
+    c.cmbZona = combo(f, u"cmbZona"_s);
+    c.Label2 = etichetta(f, u"Zona"_s, c.cmbZona);
+    c.Label2->setObjectName(u"Label2"_s);
+    c.cmdResetZone = pulsante(f, u"cmdResetZone"_s, u"R&Z"_s, u"Resetta l'elenco delle zone"_s);
+    c.lstZone = controllo<QListWidget>(f, u"lstZone"_s);
+    c.Label3 = etichetta(f, u"Elenco Zone assegnate al tecnico"_s, c.lstZone);
+    c.Label3->setObjectName(u"Label3"_s);
+    c.cmdAggiungi = pulsante(f, u"cmdAggiungi"_s, u"&Aggiungi"_s);
+    c.cmdRimuovi = pulsante(f, u"cmdRimuovi"_s, u"&Rimuovi"_s);
+    c.cmdChiudi = pulsante(f, u"cmdChiudi"_s, u"&Chiudi"_s);
 
     auto* g = new QGridLayout(f);
     g->addWidget(c.Label1, 0, 0);

@@ -1,0 +1,107 @@
+#include "platform/ui/controlli.h"
+#include "platform/ui/combo_dati.h"
+#include "platform/ui/data_opzionale.h"
+#include "platform/ui/limite_caratteri.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+template <class T>
+T* nominato(T* c, const QString& nome)
+{
+    c->setObjectName(nome);
+    return c;
+}
+} // namespace
+
+QLineEdit* casella(QWidget* padre, const QString& nome, int limite)
+{
+    auto* e = controllo<QLineEdit>(padre, nome);
+    if (limite > 0)
+        limitaCaratteri(e, limite);
+    return e;
+}
+
+QCheckBox* spunta(QWidget* padre, const QString& nome, const QString& testo)
+{
+    return nominato(new QCheckBox(testo, padre), nome);
+}
+
+QRadioButton* opzione(QWidget* padre, const QString& nome, const QString& testo)
+{
+    return nominato(new QRadioButton(testo, padre), nome);
+}
+
+QComboBox* elenco(QWidget* padre, const QString& nome, const QStringList& voci)
+{
+    auto* c = controllo<QComboBox>(padre, nome);
+    c->addItems(voci);
+    c->setCurrentIndex(-1);
+    return c;
+}
+
+ComboDati* combo(QWidget* padre, const QString& nome)
+{
+    return controllo<ComboDati>(padre, nome);
+}
+
+ComboDati* combo(QWidget* padre, const QString& nome, const QString& sqlMancante)
+{
+    auto* c = combo(padre, nome);
+    c->conservaChiaviMancanti(sqlMancante);
+    return c;
+}
+
+DataOpzionale* data(QWidget* padre, const QString& nome)
+{
+    return nominato(new DataOpzionale(true, padre), nome);
+}
+
+QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& testo, const QString& suggerimento)
+{
+    auto* p = nominato(new QPushButton(testo, padre), nome);
+    if (!suggerimento.isEmpty())
+        p->setToolTip(suggerimento);
+    return p;
+}
+
+QPushButton* pulsanteIcona(QWidget* padre, const QString& nome, QStyle::StandardPixmap icona,
+                           const QString& suggerimento)
+{
+    auto* p = controllo<QPushButton>(padre, nome);
+    p->setIcon(p->style()->standardIcon(icona));
+    p->setToolTip(suggerimento);
+    p->setAccessibleName(suggerimento);
+    return p;
+}
+
+QLabel* etichetta(QWidget* padre, const QString& testo, QWidget* campo)
+{
+    auto* l = new QLabel(testo, padre);
+    l->setBuddy(campo);
+    return l;
+}
+
+QLabel* intestazione(QWidget* padre, const QString& testo)
+{
+    auto* l = new QLabel(testo, padre);
+    l->setAlignment(Qt::AlignCenter);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+QLineEdit* casellaPassword(QWidget* padre)
+{
+    auto* e = new QLineEdit(padre);
+    e->setEchoMode(QLineEdit::Password);
+    e->setStyleSheet(u"lineedit-password-character: 42"_s);
+    return e;
+}

@@ -1,0 +1,48 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <QStyle>
+
+class ComboDati;
+class DataOpzionale;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+// The controls of a window, each made in its parent and named as the window knows it.
+
+template <class T>
+T* controllo(QWidget* padre, const QString& nome)
+{
+    auto* c = new T(padre);
+    c->setObjectName(nome);
+    return c;
+}
+
+// A text box; a `limite` above 0 caps what is typed or pasted (see limitaCaratteri).
+QLineEdit* casella(QWidget* padre, const QString& nome, int limite = 0);
+QCheckBox* spunta(QWidget* padre, const QString& nome, const QString& testo);
+QRadioButton* opzione(QWidget* padre, const QString& nome, const QString& testo);
+// A fixed list, nothing chosen.
+QComboBox* elenco(QWidget* padre, const QString& nome, const QStringList& voci);
+ComboDati* combo(QWidget* padre, const QString& nome);
+// A combo that shows and keeps a stored key its rows do not list, described by `sqlMancante`
+// (see ComboDati::conservaChiaviMancanti).
+ComboDati* combo(QWidget* padre, const QString& nome, const QString& sqlMancante);
+// A date that may be left empty (its tick box).
+DataOpzionale* data(QWidget* padre, const QString& nome);
+// A button with a caption; the tool tip, when there is one, adds to it.
+QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& testo, const QString& suggerimento = {});
+// A picture button: the tool tip is its only text, and its name to a screen reader.
+QPushButton* pulsanteIcona(QWidget* padre, const QString& nome, QStyle::StandardPixmap icona,
+                           const QString& suggerimento);
+// A label naming `campo` (its buddy: mnemonic and screen readers).
+QLabel* etichetta(QWidget* padre, const QString& testo, QWidget* campo);
+// The bold heading across the top of a window.
+QLabel* intestazione(QWidget* padre, const QString& testo);
+// A password box that shows "*" for every character.
+QLineEdit* casellaPassword(QWidget* padre);

@@ -84,9 +84,7 @@ QWidget* schRientroTecnico::costruisciManutenzioneProgrammata(QWidget* f)
     auto& c = ui();
     auto* fra = new QGroupBox(u"Manutenzione Programmata"_s, f);
     auto* g = new QGridLayout(fra);
-    c.cmbMese = elenco(fra, u"cmbMese"_s,
-                       {u"Gennaio"_s, u"Febbraio"_s, u"Marzo"_s, u"Aprile"_s, u"Maggio"_s, u"Giugno"_s, u"Luglio"_s,
-                        u"Agosto"_s, u"Settembre"_s, u"Ottobre"_s, u"Novembre"_s, u"Dicembre"_s});
+    c.cmbMese = elencoMesi(fra, u"cmbMese"_s);
     c.txtAnno = casella(fra, u"txtAnno"_s);
     c.dtpUltimaCombustione = data(fra, u"dtpUltimaCombustione"_s);
     conEtichetta(g, 0, 0, u"Mese"_s, c.cmbMese);

@@ -78,7 +78,8 @@ QWidget* schRientroTecnico::costruisciDifetti(QWidget* f)
     c.cmbDifetti->setObjectName(u"cmbDifetti"_s);
     c.txtNoteDifetto = new QLineEdit(fra);
     c.txtNoteDifetto->setObjectName(u"txtNoteDifetto"_s);
-    c.cmdNuovoDifetto = pulsanteIcona(fra, u"cmdNuovoDifetto"_s, QStyle::SP_FileDialogNewFolder, u"Crea un nuovo difetto"_s);
+    c.cmdNuovoDifetto = pulsanteIcona(fra, u"cmdNuovoDifetto"_s, QStyle::SP_FileDialogNewFolder,
+                                      u"Crea un nuovo difetto"_s);
     c.cmdAggiungiDifetto = pulsante(fra, u"cmdAggiungiDifetto"_s, u"&Aggiungi"_s);
     c.cmdRimuoviDifetto = pulsante(fra, u"cmdRimuoviDifetto"_s, u"&Rimuovi"_s);
     c.cmdAggiornaNotaDifetto = pulsante(fra, u"cmdAggiornaNotaDifetto"_s, u"A&g. Nota"_s, u"Aggiorna le note"_s);
@@ -112,7 +113,8 @@ QWidget* schRientroTecnico::costruisciAttivita(QWidget* f)
     c.txtNoteAttivita->setObjectName(u"txtNoteAttivita"_s);
     c.txtNoteAttivita->setToolTip(
         u"Inserire in questa casella eventuali annotazioni relative l'intervento svolto"_s);
-    c.cmdNuovoIntervento = pulsanteIcona(fra, u"cmdNuovoIntervento"_s, QStyle::SP_FileDialogNewFolder, u"Crea un nuovo tipo di intervento"_s);
+    c.cmdNuovoIntervento = pulsanteIcona(fra, u"cmdNuovoIntervento"_s, QStyle::SP_FileDialogNewFolder,
+                                         u"Crea un nuovo tipo di intervento"_s);
     c.cmdAggiungiAttivita = pulsante(fra, u"cmdAggiungiAttivita"_s, u"&Aggiungi"_s);
     c.cmdRimuoviAttivita = pulsante(fra, u"cmdRimuoviAttivita"_s, u"&Rimuovi"_s);
     c.cmdAggiornaNotaAttivita = pulsante(fra, u"cmdAggiornaNotaAttivita"_s, u"A&g. Nota"_s, u"Aggiorna le note"_s);
@@ -149,8 +151,10 @@ QWidget* schRientroTecnico::costruisciMateriali(QWidget* f)
     // Two lists on one row: narrower at the least than the others.
     for (ComboDati* lista : {c.cmbArea, c.cmbMateriale})
         lista->setMinimumContentsLength(6);
-    c.cmdNuovaArea = pulsanteIcona(fra, u"cmdNuovaArea"_s, QStyle::SP_FileDialogNewFolder, u"Crea una nuova area di intervento"_s);
-    c.cmdNuovoMateriale = pulsanteIcona(fra, u"cmdNuovoMateriale"_s, QStyle::SP_FileDialogNewFolder, u"Crea un nuovo ricambio"_s);
+    c.cmdNuovaArea = pulsanteIcona(fra, u"cmdNuovaArea"_s, QStyle::SP_FileDialogNewFolder,
+                                   u"Crea una nuova area di intervento"_s);
+    c.cmdNuovoMateriale = pulsanteIcona(fra, u"cmdNuovoMateriale"_s, QStyle::SP_FileDialogNewFolder,
+                                        u"Crea un nuovo ricambio"_s);
     c.cmdAggiungiMateriale = pulsante(fra, u"cmdAggiungiMateriale"_s, u"&Aggiungi"_s);
     c.cmdRimuoviMateriale = pulsante(fra, u"cmdRimuoviMateriale"_s, u"&Rimuovi"_s);
     conEtichetta(g, 0, 0, u"Area"_s, c.cmbArea);

@@ -157,9 +157,7 @@ QWidget* schProdottoCliente::costruisci()
 
     auto* manutenzione = new QGroupBox(u"MANUTENZIONE PROGRAMMATA"_s, f);
     auto* gm = new QGridLayout(manutenzione);
-    c.cmbMese = elenco(manutenzione, u"cmbMese"_s,
-                       {u"Gennaio"_s, u"Febbraio"_s, u"Marzo"_s, u"Aprile"_s, u"Maggio"_s, u"Giugno"_s, u"Luglio"_s,
-                        u"Agosto"_s, u"Settembre"_s, u"Ottobre"_s, u"Novembre"_s, u"Dicembre"_s});
+    c.cmbMese = elencoMesi(manutenzione, u"cmbMese"_s);
     c.txtAnno = casella(manutenzione, u"txtAnno"_s);
     riga(gm, u"Mese"_s, c.cmbMese);
     riga(gm, u"Anno"_s, c.txtAnno);

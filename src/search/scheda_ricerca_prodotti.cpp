@@ -167,10 +167,8 @@ QWidget* schRicCliente::costruisciManutenzione(QWidget* padre)
     auto* g = griglia(fra);
     c.chkManutenzioneProgrammata = spunta(fra, u"chkManutenzioneProgrammata"_s, u"manutenzione programmata"_s);
     c.chkNoManutenzione = spunta(fra, u"chkNoManutenzione"_s, u"Nessuna Manutenzione"_s);
-    const QStringList mesi = {u"Gennaio"_s, u"Febbraio"_s, u"Marzo"_s, u"Aprile"_s, u"Maggio"_s, u"Giugno"_s,
-                              u"Luglio"_s, u"Agosto"_s, u"Settembre"_s, u"Ottobre"_s, u"Novembre"_s, u"Dicembre"_s};
-    c.cmbMeseDa = elenco(fra, u"cmbMeseDa"_s, mesi);
-    c.cmbMeseA = elenco(fra, u"cmbMeseA"_s, mesi);
+    c.cmbMeseDa = elencoMesi(fra, u"cmbMeseDa"_s);
+    c.cmbMeseA = elencoMesi(fra, u"cmbMeseA"_s);
     c.txtAnnoDa = casella(fra, u"txtAnnoDa"_s);
     c.txtAnnoA = casella(fra, u"txtAnnoA"_s);
     c.cmdResetMeseDa = pulsante(fra, u"cmdResetMeseDa"_s, u"R"_s);

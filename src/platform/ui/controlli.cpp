@@ -46,6 +46,13 @@ QComboBox* elenco(QWidget* padre, const QString& nome, const QStringList& voci)
     return c;
 }
 
+QComboBox* elencoMesi(QWidget* padre, const QString& nome)
+{
+    return elenco(padre, nome,
+                  {u"Gennaio"_s, u"Febbraio"_s, u"Marzo"_s, u"Aprile"_s, u"Maggio"_s, u"Giugno"_s, u"Luglio"_s,
+                   u"Agosto"_s, u"Settembre"_s, u"Ottobre"_s, u"Novembre"_s, u"Dicembre"_s});
+}
+
 ComboDati* combo(QWidget* padre, const QString& nome)
 {
     return controllo<ComboDati>(padre, nome);

@@ -29,6 +29,8 @@ QCheckBox* spunta(QWidget* padre, const QString& nome, const QString& testo);
 QRadioButton* opzione(QWidget* padre, const QString& nome, const QString& testo);
 // A fixed list, nothing chosen.
 QComboBox* elenco(QWidget* padre, const QString& nome, const QStringList& voci);
+// The months, January first, nothing chosen.
+QComboBox* elencoMesi(QWidget* padre, const QString& nome);
 ComboDati* combo(QWidget* padre, const QString& nome);
 // A combo that shows and keeps a stored key its rows do not list, described by `sqlMancante`
 // (see ComboDati::conservaChiaviMancanti).

@@ -86,14 +86,21 @@ private slots:
         QCOMPARE(e->text(), atteso);
     }
 
-    // A fixed list opens with nothing chosen, so an untouched field stays empty.
+    // A fixed list opens with nothing chosen, so an untouched field stays empty; a month is
+    // stored as its place in the list, January first.
     void elencoSenzaScelta()
     {
         QWidget finestra;
-        QComboBox* c = elenco(&finestra, u"cmbMese"_s, {u"Gennaio"_s, u"Febbraio"_s});
-        QCOMPARE(vociCombo(c), (QStringList{u"Gennaio"_s, u"Febbraio"_s}));
-        QCOMPARE(c->currentIndex(), -1);
-        QCOMPARE(c->currentText(), QString());
+        QComboBox* scarico = elenco(&finestra, u"cmbTipoScarico"_s, {u"N - Naturale"_s, u"C - Coassiale"_s});
+        QCOMPARE(vociCombo(scarico), (QStringList{u"N - Naturale"_s, u"C - Coassiale"_s}));
+        QComboBox* mesi = elencoMesi(&finestra, u"cmbMese"_s);
+        QCOMPARE(mesi->count(), 12);
+        QCOMPARE(mesi->itemText(0), u"Gennaio"_s);
+        QCOMPARE(mesi->itemText(11), u"Dicembre"_s);
+        for (QComboBox* c : {scarico, mesi}) {
+            QCOMPARE(c->currentIndex(), -1);
+            QCOMPARE(c->currentText(), QString());
+        }
     }
 };
 

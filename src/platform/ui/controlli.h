@@ -13,7 +13,8 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 
-// The controls of a window, each made in its parent and named as the window knows it.
+// Builders of a window's controls. Each takes its parent first, then the name the window knows
+// the control by, then what it shows.
 
 template <class T>
 T* controllo(QWidget* padre, const QString& nome)

@@ -214,15 +214,16 @@ frmImportaAccensioniCAT::EsitoRighe frmImportaAccensioniCAT::importaRighe(long r
     RigheImportate righe(cat, run);
     Avanzamento avanzamento(ui().lblNum);
     EsitoRighe esito;
+    ValoriRiga valori;
     for (int riga = 2;; ++riga) {
         const Foglio* foglio = foglioExcel();
         if (!foglio)
             throw ErroreExcel(u"La cartella di lavoro non è più aperta"_s);
         if (fineRighe(*foglio, riga))
             break;
-        const QVariantList valori = valoriRiga(*foglio, riga);
+        valori.leggi(*foglio, riga);
         try {
-            if (const QString causa = causaRifiuto(valori); !causa.isEmpty()) {
+            if (const QString causa = valori.causaRifiuto(); !causa.isEmpty()) {
                 esito.scartate.aggiungi(riga, causa);
             } else if (const qint64 trovata = archivio.trova(matricolaDaConfrontare(*foglio, riga))) {
                 ++esito.doppie;

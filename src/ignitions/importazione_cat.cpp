@@ -1,17 +1,18 @@
 #include "ignitions/importazione_cat.h"
 #include "ignitions/date_accensioni.h"
-#include "ignitions/mod_excel.h"
-#include "ignitions/tracciato_accensioni.h"
 #include "platform/db/connessione.h"
 #include "platform/db/testi_sql.h"
+#include "platform/db/valori_sqlite.h"
 #include "platform/excel/foglio.h"
-#include "platform/excel/indirizzo_cella.h"
 #include <QStringList>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-// AH, the test date: the one column stored as a date.
+// R, the serial (1-based).
+constexpr int colonnaMatricola = 18;
+// AH, the test date: the one column stored as a date (0-based).
 constexpr int colonnaDataCollaudo = 33;
 
 // "INSERT INTO <table> (<leading>,<the fields from position primo>) VALUES (?,...)": the
@@ -27,16 +28,9 @@ QString istruzioneInserimento(const QString& tabella, const QStringList& chiavi)
            + QStringList(nomi.size(), u"?"_s).join(u',') + u")"_s;
 }
 
-// The column letters A to AQ, as colonnaSuccessiva steps them.
-const QStringList& colonneFoglio()
+bool ascii(QByteArrayView testo)
 {
-    static const QStringList lettere = [] {
-        QStringList l;
-        for (QString c = u"A"_s; l.size() < colonneTracciato; c = colonnaSuccessiva(c))
-            l << c;
-        return l;
-    }();
-    return lettere;
+    return std::all_of(testo.begin(), testo.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 } // namespace
 
@@ -111,42 +105,48 @@ QString matricolaDaConfrontare(const QString& matricola)
 
 QString matricolaDaConfrontare(const Foglio& foglio, int riga)
 {
-    return matricolaDaConfrontare(foglio.valore(u"R"_s + QString::number(riga)));
+    return matricolaDaConfrontare(foglio.valore(riga, colonnaMatricola));
 }
 
 bool fineRighe(const Foglio& foglio, int riga)
 {
     for (int r = riga; r < riga + 3 && r <= ultimaRiga; ++r)
-        if (!foglio.valore(u"R"_s + QString::number(r)).isEmpty())
+        if (!foglio.valore(r, colonnaMatricola).isEmpty())
             return false;
     return true;
 }
 
-QVariantList valoriRiga(const Foglio& foglio, int riga)
+void ValoriRiga::leggi(const Foglio& foglio, int riga)
 {
-    QVariantList valori;
-    valori.reserve(colonneTracciato);
-    const QString numero = QString::number(riga);
-    for (int i = 0; i < colonneTracciato; ++i) {
-        const QString testo = foglio.valore(colonneFoglio()[i] + numero);
-        if (testo.isEmpty())
-            valori << QVariant();
-        else if (i != colonnaDataCollaudo)
-            valori << testo;
-        else if (const QDate d = dataCollaudoCella(testo); d.isValid())
-            valori << d;
-        else
-            valori << testo;
+    valori.fill({});
+    dataNonValida = false;
+    if (riga < 1 || size_t(riga) > foglio.righe().size())
+        return;
+    for (const Cella& cella : foglio.righe()[size_t(riga - 1)].celle) {
+        if (cella.colonna > colonneTracciato)
+            break;
+        const int i = cella.colonna - 1;
+        QByteArrayView testo = foglio.grezzo(cella);
+        // A text of ASCII is stored as the sheet holds it; any other cell as its text shows it.
+        if (cella.tipo != TipoCella::Testo || !ascii(testo) || i == colonnaDataCollaudo) {
+            const QString mostrato = foglio.testoCella(cella);
+            convertiti[i] = mostrato.toUtf8();
+            if (i == colonnaDataCollaudo && !mostrato.isEmpty()) {
+                const QDate data = dataCollaudoCella(mostrato);
+                dataNonValida = !data.isValid();
+                if (data.isValid())
+                    convertiti[i] = valoreDaLegare(data).toString().toUtf8();
+            }
+            testo = convertiti[i];
+        }
+        if (!testo.isEmpty())
+            valori[i] = testo;
     }
-    return valori;
 }
 
-QString causaRifiuto(const QVariantList& valori)
+QString ValoriRiga::causaRifiuto() const
 {
-    const QVariant& data = valori[colonnaDataCollaudo];
-    if (data.typeId() == QMetaType::QString)
-        return u"Data di collaudo non valida (colonna AH)"_s;
-    return {};
+    return dataNonValida ? u"Data di collaudo non valida (colonna AH)"_s : QString();
 }
 
 RigheImportate::RigheImportate(long codCAT, long idMov)
@@ -158,15 +158,15 @@ RigheImportate::RigheImportate(long codCAT, long idMov)
 {
 }
 
-void RigheImportate::inserisciMatricolaBuona(const QVariantList& valori)
+void RigheImportate::inserisciMatricolaBuona(const ValoriRiga& valori)
 {
     // A refused row undoes itself alone (SQLite rolls back the one statement).
-    buona.esegui(QVariantList{qlonglong(codCAT), qlonglong(idMov)} + valori);
+    buona.esegui({qlonglong(codCAT), qlonglong(idMov)}, valori.celle());
 }
 
-void RigheImportate::inserisciMatricolaDoppia(const QVariantList& valori, qint64 riferimento)
+void RigheImportate::inserisciMatricolaDoppia(const ValoriRiga& valori, qint64 riferimento)
 {
-    doppia.esegui(QVariantList{qlonglong(codCAT), qlonglong(idMov), qlonglong(riferimento)} + valori);
+    doppia.esegui({qlonglong(codCAT), qlonglong(idMov), qlonglong(riferimento)}, valori.celle());
 }
 
 void eliminaImportazione(long idMov)

@@ -1,9 +1,13 @@
 #pragma once
+#include "ignitions/tracciato_accensioni.h"
 #include "platform/db/connessione.h"
 #include "platform/db/istruzione_ripetuta.h"
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
-#include <QVariantList>
+#include <array>
+#include <span>
 
 class Foglio;
 
@@ -43,20 +47,33 @@ QString matricolaDaConfrontare(const Foglio& foglio, int riga);
 // True when the serials of this row and the two after it are all empty (rows past the
 // sheet's last row are): the rows end.
 bool fineRighe(const Foglio& foglio, int riga);
-// The 43 cells of a workbook row as they are stored: texts unchanged, empty cells Null, the
-// test date as a date when it is one.
-QVariantList valoriRiga(const Foglio& foglio, int riga);
-// Why a row read by valoriRiga cannot be stored; empty when it can.
-QString causaRifiuto(const QVariantList& valori);
+
+// The 43 cells of a workbook row as they are stored, in UTF-8: texts unchanged, empty cells
+// Null, the test date in the storage form when it is one. One for all the rows of a run.
+class ValoriRiga {
+public:
+    // Reads the row. Its cells stay valid up to the next reading, while the sheet is
+    // unchanged.
+    void leggi(const Foglio& foglio, int riga);
+    // Column A first; a null view for a Null.
+    std::span<const QByteArrayView> celle() const { return valori; }
+    // Why the row cannot be stored; empty when it can.
+    QString causaRifiuto() const;
+
+private:
+    std::array<QByteArrayView, colonneTracciato> valori;
+    std::array<QByteArray, colonneTracciato> convertiti; // cells stored otherwise than the sheet holds them
+    bool dataNonValida = false;
+};
 
 // The rows of one run, stored through two inserts prepared once for all of them.
 class RigheImportate {
 public:
     RigheImportate(long codCAT, long idMov);
     // Stores a row as new in the archive.
-    void inserisciMatricolaBuona(const QVariantList& valori);
+    void inserisciMatricolaBuona(const ValoriRiga& valori);
     // Stores a row as a duplicate of the archived row riferimento.
-    void inserisciMatricolaDoppia(const QVariantList& valori, qint64 riferimento);
+    void inserisciMatricolaDoppia(const ValoriRiga& valori, qint64 riferimento);
 
 private:
     long codCAT;

@@ -265,6 +265,27 @@ private slots:
         QCOMPARE(letti, QStringList({u"STRAßE-7"_s, u"ALTRO"_s}));
     }
 
+    // Each cell stored as the sheet shows it, whatever it holds: a text with bytes that are no
+    // UTF-8, one of other alphabets, entities, a number, a boolean, the test date as a serial.
+    void celleComeLeMostraIlFoglio()
+    {
+        DatabaseTest db;
+        fixture();
+        const QString file = db.cartella() + u"/celle.xlsx"_s;
+        const QByteArray nonUtf8 = "\xE0 caso \xC3";
+        xlsxRighe(file, "<row r=\"2\"><c r=\"B2\" t=\"inlineStr\"><is><t>" + nonUtf8
+                            + "</t></is></c><c r=\"C2\" t=\"inlineStr\"><is><t>Società ‘Ω’ 🔥</t></is></c>"
+                              "<c r=\"D2\"><v>1.5</v></c><c r=\"E2\" t=\"b\"><v>1</v></c>"
+                              "<c r=\"F2\" t=\"inlineStr\"><is><t>&lt;a&amp;b&gt;</t></is></c>"
+                              "<c r=\"R2\" t=\"inlineStr\"><is><t>M1</t></is></c><c r=\"AH2\"><v>38442</v></c></row>");
+        finestra(file).controlli().cmdImporta->click();
+        // The bytes stored, as every other tool reads them: the text no UTF-8 made UTF-8 as it shows.
+        QCOMPARE(colonna(u"SELECT hex(cognome) || '|' || nome || '|' || indirizzo || '|' || numero || '|' || interno "
+                         "|| '|' || dataCollaudo FROM accensioniCAT WHERE matricola = 'M1'"_s),
+                 QStringList{QString::fromLatin1(QString::fromUtf8(nonUtf8).toUtf8().toHex().toUpper())
+                             + u"|Società ‘Ω’ 🔥|1,5|VERO|<a&b>|2005-03-31"_s});
+    }
+
     // Data down to the sheet's last row: the rows past it count as empty, without an error.
     void ultimaRigaDelFoglio()
     {
@@ -277,7 +298,9 @@ private slots:
         QVERIFY(!fineRighe(f, ultimaRiga - 1));
         QVERIFY(!fineRighe(f, ultimaRiga));
         QVERIFY(fineRighe(f, ultimaRiga + 1));
-        QCOMPARE(valoriRiga(f, ultimaRiga)[1].toString(), u"ROSSI"_s);
+        ValoriRiga valori;
+        valori.leggi(f, ultimaRiga);
+        QCOMPARE(valori.celle()[1], "ROSSI");
         chiudiExcel();
     }
 

@@ -33,7 +33,7 @@ void IstruzioneRipetuta::fallimento()
     throw erroreSqlite(e);
 }
 
-bool IstruzioneRipetuta::passo(const QVariantList& valori)
+void IstruzioneRipetuta::lega(const QVariantList& valori)
 {
     sqlite3_reset(st);
     testi.resize(valori.size());
@@ -65,6 +65,10 @@ bool IstruzioneRipetuta::passo(const QVariantList& valori)
         if (esito != SQLITE_OK)
             fallimento();
     }
+}
+
+bool IstruzioneRipetuta::passo()
+{
     const int esito = sqlite3_step(st);
     if (esito != SQLITE_ROW && esito != SQLITE_DONE)
         fallimento();
@@ -73,7 +77,21 @@ bool IstruzioneRipetuta::passo(const QVariantList& valori)
 
 int IstruzioneRipetuta::esegui(const QVariantList& valori)
 {
-    passo(valori);
+    return esegui(valori, {});
+}
+
+int IstruzioneRipetuta::esegui(const QVariantList& primi, std::span<const QByteArrayView> testi)
+{
+    lega(primi);
+    int posizione = int(primi.size());
+    for (const QByteArrayView testo : testi) {
+        ++posizione;
+        const int esito = testo.isNull() ? sqlite3_bind_null(st, posizione)
+                                         : sqlite3_bind_text(st, posizione, testo.data(), int(testo.size()), SQLITE_STATIC);
+        if (esito != SQLITE_OK)
+            fallimento();
+    }
+    passo();
     sqlite3_reset(st);
     return sqlite3_changes(db);
 }
@@ -81,7 +99,8 @@ int IstruzioneRipetuta::esegui(const QVariantList& valori)
 QVariant IstruzioneRipetuta::valore(const QVariantList& valori)
 {
     QVariant v;
-    if (passo(valori)) {
+    lega(valori);
+    if (passo()) {
         switch (sqlite3_column_type(st, 0)) {
         case SQLITE_INTEGER:
             v = qint64(sqlite3_column_int64(st, 0));

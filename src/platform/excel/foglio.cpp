@@ -85,7 +85,7 @@ qint64 Foglio::memoria() const
 
 Cella* Foglio::trova(IndirizzoCella indirizzo)
 {
-    if (size_t(indirizzo.riga) > elenco.size())
+    if (indirizzo.riga < 1 || size_t(indirizzo.riga) > elenco.size())
         return nullptr;
     std::vector<Cella>& celle = elenco[size_t(indirizzo.riga - 1)].celle;
     auto posto = std::lower_bound(celle.begin(), celle.end(), indirizzo.colonna, primaDi);
@@ -119,7 +119,13 @@ QString Foglio::testoCella(const Cella& cella) const
 
 QString Foglio::valore(const QString& indirizzo) const
 {
-    const Cella* cella = const_cast<Foglio*>(this)->trova(leggiIndirizzo(indirizzo));
+    const IndirizzoCella dove = leggiIndirizzo(indirizzo);
+    return valore(dove.riga, dove.colonna);
+}
+
+QString Foglio::valore(int riga, int colonna) const
+{
+    const Cella* cella = const_cast<Foglio*>(this)->trova({riga, colonna});
     return cella ? testoCella(*cella) : QString();
 }
 

@@ -73,6 +73,8 @@ public:
     // The cell's value as text: "" for an empty cell, the text of a text cell, a number as
     // an Italian spreadsheet shows it, a date-formatted number as dd/MM/yyyy.
     QString valore(const QString& indirizzo) const;
+    // The same for the cell at that row and column (1-based); "" past the sheet's rows.
+    QString valore(int riga, int colonna) const;
     // Puts a text into the cell; an empty text empties it (its format stays).
     void scrivi(const QString& indirizzo, const QString& testo);
     // Every cell of the sheet, present and future, gets the number format "@".

@@ -249,3 +249,8 @@ void xlsxMolteParti(const QString& file, int parti)
 {
     scriviXlsx(file, "<sheetData/>", {}, parti);
 }
+
+void xlsxRighe(const QString& file, const QByteArray& righe)
+{
+    scriviXlsx(file, "<sheetData>" + righe + "</sheetData>");
+}

@@ -29,3 +29,5 @@ void xlsxRestoGrande(const QString& file, qint64 elementi);
 void xlsxAttributi(const QString& file, qint64 attributi);
 // An .xlsx with `parti` more entries in its zip, of a few bytes each.
 void xlsxMolteParti(const QString& file, int parti);
+// An .xlsx whose sheetData holds `righe` byte for byte.
+void xlsxRighe(const QString& file, const QByteArray& righe);

@@ -1,25 +1,25 @@
 #include "platform/excel/indirizzo_cella.h"
 #include "platform/excel/errore_excel.h"
 
-bool leggiIndirizzo(const char* testo, IndirizzoCella& cella)
+bool leggiIndirizzo(std::string_view testo, IndirizzoCella& cella)
 {
-    const char* p = testo;
+    size_t i = 0;
     long colonna = 0;
-    for (; (*p >= 'A' && *p <= 'Z') || (*p >= 'a' && *p <= 'z'); ++p) {
-        colonna = colonna * 26 + ((*p & ~0x20) - 'A' + 1);
+    for (; i < testo.size() && ((testo[i] >= 'A' && testo[i] <= 'Z') || (testo[i] >= 'a' && testo[i] <= 'z')); ++i) {
+        colonna = colonna * 26 + ((testo[i] & ~0x20) - 'A' + 1);
         if (colonna > ultimaColonna)
             return false;
     }
-    if (p == testo)
+    if (i == 0)
         return false;
     long riga = 0;
-    const char* cifre = p;
-    for (; *p >= '0' && *p <= '9'; ++p) {
-        riga = riga * 10 + (*p - '0');
+    const size_t cifre = i;
+    for (; i < testo.size() && testo[i] >= '0' && testo[i] <= '9'; ++i) {
+        riga = riga * 10 + (testo[i] - '0');
         if (riga > ultimaRiga)
             return false;
     }
-    if (p == cifre || *p != '\0' || riga < 1)
+    if (i == cifre || i != testo.size() || riga < 1)
         return false;
     cella = {int(riga), int(colonna)};
     return true;
@@ -29,7 +29,7 @@ IndirizzoCella leggiIndirizzo(const QString& indirizzo)
 {
     IndirizzoCella cella;
     const QByteArray testo = indirizzo.toLatin1();
-    if (testo.contains('\0') || !leggiIndirizzo(testo.constData(), cella))
+    if (!leggiIndirizzo(std::string_view(testo.constData(), size_t(testo.size())), cella))
         throw ErroreExcel(QStringLiteral("Indirizzo di cella non valido: \"%1\"").arg(indirizzo));
     return cella;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <string_view>
 
 // A cell of a sheet, 1-based: column 1 is A, row 1 the first row.
 struct IndirizzoCella {
@@ -14,6 +15,6 @@ constexpr int ultimaColonna = 16384; // XFD
 // when the text is no address of a sheet.
 IndirizzoCella leggiIndirizzo(const QString& indirizzo);
 // The same for an address read from a file (a byte string); false when it is none.
-bool leggiIndirizzo(const char* testo, IndirizzoCella& cella);
+bool leggiIndirizzo(std::string_view testo, IndirizzoCella& cella);
 // 1 gives "A", 27 "AA".
 QString lettereColonna(int colonna);

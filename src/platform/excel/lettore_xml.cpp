@@ -4,7 +4,9 @@
 #include "platform/excel/limiti_libro.h"
 #include "platform/excel/testo_xml.h"
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -12,14 +14,43 @@ namespace {
 constexpr size_t pezzo = 256 * 1024; // read from the part at a time
 constexpr size_t pezzoTesto = 64 * 1024; // a longer text comes in pieces of about this size
 
+// What a byte is to the markup, as bits.
+enum : uint8_t {
+    bitSpazio = 1,         // a blank
+    bitFineNome = 2,       // ends a name: blanks, / > = < and quotes
+    bitTag = 4,            // stops the scan of a start tag: > < and quotes
+    bitDecodificaTesto = 8, // means other than it reads in a text: & and CR
+    bitDecodificaValore = 16, // the same in an attribute's value: & CR LF and tab
+};
+
+constexpr std::array<uint8_t, 256> classi = [] {
+    std::array<uint8_t, 256> c{};
+    for (const unsigned char b : {' ', '\t', '\n', '\r'})
+        c[b] |= bitSpazio | bitFineNome;
+    for (const unsigned char b : {'/', '>', '=', '<', '"', '\''})
+        c[b] |= bitFineNome;
+    for (const unsigned char b : {'>', '<', '"', '\''})
+        c[b] |= bitTag;
+    for (const unsigned char b : {'&', '\r'})
+        c[b] |= bitDecodificaTesto | bitDecodificaValore;
+    for (const unsigned char b : {'\n', '\t'})
+        c[b] |= bitDecodificaValore;
+    return c;
+}();
+
+bool di(char c, uint8_t bit)
+{
+    return classi[static_cast<unsigned char>(c)] & bit;
+}
+
 bool spazio(char c)
 {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    return di(c, bitSpazio);
 }
 
 bool fineNome(char c)
 {
-    return spazio(c) || c == '/' || c == '>' || c == '=' || c == '<' || c == '"' || c == '\'';
+    return di(c, bitFineNome);
 }
 
 // The entity at the start of testo ("&amp;"...) appended to uscita; its length, 0 when it is
@@ -50,16 +81,18 @@ size_t entita(std::string_view testo, std::string& uscita)
     return fine + 1;
 }
 
-// Text or an attribute's value as XML means it: entities replaced, line ends as "\n" (in
-// an attribute every line end and tab a blank).
+// Whether a text or an attribute's value means other than it reads: it has entities or line
+// ends (in an attribute, line ends and tabs).
+bool daDecodificare(std::string_view grezzo, bool attributo)
+{
+    const uint8_t bit = attributo ? bitDecodificaValore : bitDecodificaTesto;
+    return std::any_of(grezzo.begin(), grezzo.end(), [bit](char c) { return di(c, bit); });
+}
+
+// Appends the text or the attribute's value as XML means it: entities replaced, line ends as
+// "\n" (in an attribute every line end and tab a blank).
 void decodifica(std::string_view grezzo, std::string& uscita, bool attributo)
 {
-    uscita.clear();
-    const auto speciale = [attributo](char c) { return c == '&' || c == '\r' || (attributo && (c == '\n' || c == '\t')); };
-    if (std::none_of(grezzo.begin(), grezzo.end(), speciale)) {
-        uscita.assign(grezzo);
-        return;
-    }
     for (size_t i = 0; i < grezzo.size(); ++i) {
         const char c = grezzo[i];
         if (c == '\r') {
@@ -90,7 +123,7 @@ void LettoreXml::errore(const char* motivo) const
                           .arg(QString::fromUtf8(nomeParte), QString::fromUtf8(motivo)));
 }
 
-bool LettoreXml::almeno(size_t n)
+bool LettoreXml::leggiAltro(size_t n)
 {
     while (buffer.size() - posizione < n) {
         if (finito)
@@ -111,7 +144,8 @@ bool LettoreXml::almeno(size_t n)
 size_t LettoreXml::trova(std::string_view cercato, size_t da)
 {
     for (;;) {
-        const size_t trovato = std::string_view(buffer).find(cercato, posizione + da);
+        const size_t trovato = cercato.size() == 1 ? std::string_view(buffer).find(cercato[0], posizione + da)
+                                                   : std::string_view(buffer).find(cercato, posizione + da);
         if (trovato != std::string_view::npos)
             return trovato - posizione;
         const size_t presenti = buffer.size() - posizione;
@@ -133,18 +167,57 @@ size_t LettoreXml::taglioTesto(size_t fine) const
     return fine;
 }
 
-std::string_view LettoreXml::nome() const
+const std::string_view* LettoreXml::attributo(std::string_view nome) const
 {
-    const size_t due = nomeCorrente.find(':');
-    return std::string_view(nomeCorrente).substr(due == std::string::npos ? 0 : due + 1);
+    // Names are short: compared here rather than by a call for each.
+    for (const AttributoXml& a : elencoAttributi)
+        if (a.nome.size() == nome.size() && std::equal(nome.begin(), nome.end(), a.nome.begin()))
+            return &a.valore;
+    return nullptr;
 }
 
-const std::string* LettoreXml::attributo(std::string_view nome) const
+void LettoreXml::nomina(std::string_view nome)
 {
-    for (const auto& [n, v] : elencoAttributi)
-        if (n == nome)
-            return &v;
-    return nullptr;
+    nomeCorrente = nome;
+    nomeLocale = nome;
+    for (size_t i = 0; i < nome.size(); ++i)
+        if (nome[i] == ':') {
+            nomeLocale = nome.substr(i + 1);
+            break;
+        }
+}
+
+void LettoreXml::chiudi()
+{
+    aperti.resize(inizi.back());
+    inizi.pop_back();
+}
+
+size_t LettoreXml::fineTag()
+{
+    size_t fine = 1;
+    for (;;) {
+        const char* const inizio = buffer.data() + posizione;
+        const char* const limite = buffer.data() + buffer.size();
+        const char* p = inizio + fine;
+        while (p < limite) {
+            while (p < limite && !di(*p, bitTag))
+                ++p;
+            if (p == limite || *p == '>')
+                break;
+            if (*p == '<')
+                errore("un elemento non chiuso");
+            const void* chiusura = std::memchr(p + 1, *p, size_t(limite - p - 1));
+            if (!chiusura)
+                break; // read on from the quote
+            p = static_cast<const char*>(chiusura) + 1;
+        }
+        fine = size_t(p - inizio);
+        if (p < limite && *p == '>')
+            return fine;
+        if (!almeno(buffer.size() - posizione + 1))
+            errore("un elemento non chiuso");
+    }
 }
 
 void LettoreXml::leggiTag(size_t fine)
@@ -155,16 +228,18 @@ void LettoreXml::leggiTag(size_t fine)
         ++i;
     if (i == 0)
         errore("un elemento senza nome");
-    nomeCorrente.assign(tag.substr(0, i));
-    elencoAttributi.clear();
+    nomina(tag.substr(0, i));
+    decodificati.clear();
+    // Decoded values never grow: with the room of the tag, they stay where they are written.
+    bool decodificato = false;
     for (;;) {
         while (i < tag.size() && spazio(tag[i]))
             ++i;
         if (i == tag.size())
-            return;
+            break;
         if (tag[i] == '/' && i + 1 == tag.size()) {
             chiudiVuoto = true;
-            return;
+            break;
         }
         const size_t inizio = i;
         while (i < tag.size() && !fineNome(tag[i]))
@@ -182,8 +257,16 @@ void LettoreXml::leggiTag(size_t fine)
         const size_t chiusura = tag.find(tag[i], i + 1);
         if (chiusura == std::string_view::npos)
             errore("un attributo non chiuso");
-        elencoAttributi.emplace_back(std::string(nome), std::string());
-        decodifica(tag.substr(i + 1, chiusura - i - 1), elencoAttributi.back().second, true);
+        std::string_view valore = tag.substr(i + 1, chiusura - i - 1);
+        if (daDecodificare(valore, true)) {
+            if (!decodificato)
+                decodificati.reserve(tag.size());
+            decodificato = true;
+            const size_t da = decodificati.size();
+            decodifica(valore, decodificati, true);
+            valore = std::string_view(decodificati).substr(da);
+        }
+        elencoAttributi.push_back({nome, valore});
         i = chiusura + 1;
     }
 }
@@ -192,13 +275,16 @@ LettoreXml::Evento LettoreXml::prossimo()
 {
     testoGrezzo = {};
     if (chiudiVuoto) {
-        chiudiVuoto = false;
-        nomeCorrente = aperti.back();
-        aperti.pop_back();
+        chiudiVuoto = false; // its name is the current one still
+        chiudi();
         return Evento::Fine;
     }
+    // What the last event read is gone with it.
+    nomeCorrente = nomeLocale = {};
+    elencoAttributi.clear();
+    testoDecodificato = {};
     if (!almeno(1)) {
-        if (!aperti.empty())
+        if (!inizi.empty())
             errore("finisce con elementi aperti");
         return Evento::FineDocumento;
     }
@@ -221,12 +307,17 @@ LettoreXml::Evento LettoreXml::prossimo()
         }
         testoGrezzo = std::string_view(buffer).substr(posizione, fine);
         posizione += fine;
-        if (aperti.empty()) {
+        if (inizi.empty()) {
             for (char c : testoGrezzo)
                 if (!spazio(c) && c != '\xEF' && c != '\xBB' && c != '\xBF') // blanks, or the byte order mark
                     errore("testo fuori dagli elementi");
         }
-        decodifica(testoGrezzo, testoDecodificato, false);
+        testoDecodificato = testoGrezzo;
+        if (daDecodificare(testoGrezzo, false)) {
+            testoProprio.clear();
+            decodifica(testoGrezzo, testoProprio, false);
+            testoDecodificato = testoProprio;
+        }
         return Evento::Testo;
     }
     const char secondo = almeno(2) ? buffer[posizione + 1] : '\0';
@@ -251,15 +342,16 @@ LettoreXml::Evento LettoreXml::prossimo()
             return Evento::Altro;
         }
         if (inizio.starts_with("<![CDATA[")) {
-            if (aperti.empty())
+            if (inizi.empty())
                 errore("CDATA fuori dagli elementi");
             const std::string_view contenuto = finoA("]]>", 9);
-            testoDecodificato.clear(); // no entities in CDATA; only line ends
+            testoProprio.clear(); // no entities in CDATA; only line ends
             for (size_t i = 0; i < contenuto.size(); ++i) {
-                testoDecodificato += contenuto[i] == '\r' ? '\n' : contenuto[i];
+                testoProprio += contenuto[i] == '\r' ? '\n' : contenuto[i];
                 if (contenuto[i] == '\r' && i + 1 < contenuto.size() && contenuto[i + 1] == '\n')
                     ++i;
             }
+            testoDecodificato = testoProprio;
             return Evento::Testo;
         }
         if (inizio.starts_with("<!"))
@@ -272,33 +364,20 @@ LettoreXml::Evento LettoreXml::prossimo()
         std::string_view nome = std::string_view(buffer).substr(posizione + 2, fine - 2);
         while (!nome.empty() && spazio(nome.back()))
             nome.remove_suffix(1);
-        if (aperti.empty() || nome != aperti.back())
+        if (inizi.empty() || nome != std::string_view(aperti).substr(inizi.back()))
             errore("elementi non accoppiati");
-        nomeCorrente = aperti.back();
-        aperti.pop_back();
+        nomina(nome);
+        chiudi();
         testoGrezzo = std::string_view(buffer).substr(posizione, fine + 1);
         posizione += fine + 1;
         return Evento::Fine;
     }
-    // A start tag: up to the first '>' outside quotes.
-    size_t fine = 1;
-    for (char virgolette = 0;; ++fine) {
-        if (posizione + fine >= buffer.size() && !almeno(fine + 1))
-            errore("un elemento non chiuso");
-        const char c = buffer[posizione + fine];
-        if (virgolette)
-            virgolette = c == virgolette ? 0 : virgolette;
-        else if (c == '"' || c == '\'')
-            virgolette = c;
-        else if (c == '>')
-            break;
-        else if (c == '<')
-            errore("un elemento non chiuso");
-    }
+    const size_t fine = fineTag();
     leggiTag(fine);
-    if (aperti.size() >= size_t(massimoLivelliXml))
+    if (inizi.size() >= size_t(massimoLivelliXml))
         throw superaLimite(massimoLivelliXml, "livelli", "annidamento degli elementi XML");
-    aperti.push_back(nomeCorrente);
+    inizi.push_back(aperti.size());
+    aperti.append(nomeCorrente);
     testoGrezzo = std::string_view(buffer).substr(posizione, fine + 1);
     posizione += fine + 1;
     return Evento::Inizio;
@@ -306,8 +385,8 @@ LettoreXml::Evento LettoreXml::prossimo()
 
 void LettoreXml::salta()
 {
-    const size_t livello = aperti.size();
-    while (aperti.size() >= livello)
+    const size_t livello = inizi.size();
+    while (inizi.size() >= livello)
         if (prossimo() == Evento::FineDocumento)
             errore("finisce con elementi aperti");
 }

@@ -84,9 +84,20 @@ void figli(LettoreXml& xml, std::string_view nome, Lettura&& leggi)
                           .arg(QString::fromUtf8(motivo)));
 }
 
-bool vero(const std::string* valore)
+bool vero(const std::string_view* valore)
 {
     return valore && (*valore == "1" || *valore == "true");
+}
+
+// The number at the start of an attribute's value, as atoll and atof read it.
+long long intero(std::string_view valore)
+{
+    return std::atoll(std::string(valore).c_str());
+}
+
+double decimale(std::string_view valore)
+{
+    return std::atof(std::string(valore).c_str());
 }
 
 std::string_view senzaSpazi(std::string_view testo)
@@ -109,13 +120,13 @@ public:
     void leggi(uint32_t riga, uint16_t colonna)
     {
         long long stile = 0;
-        if (const std::string* s = xml.attributo("s")) {
+        if (const std::string_view* s = xml.attributo("s")) {
             const auto esito = std::from_chars(s->data(), s->data() + s->size(), stile);
             if (esito.ec != std::errc() || stile < 0 || stile > 0xFFFFFF)
                 cellaNonValida(int(riga), colonna, "formato");
         }
-        const std::string* t = xml.attributo("t");
-        const std::string tipo = t ? *t : std::string();
+        const std::string_view* t = xml.attributo("t");
+        const std::string tipo(t ? *t : std::string_view());
         valore.clear();
         for (Evento e; (e = xml.prossimo()) != Evento::Fine;) {
             if (e != Evento::Inizio)
@@ -177,8 +188,8 @@ private:
 // The row just started, up to its end.
 void leggiRiga(LettoreXml& xml, UscitaLettura& uscita, LettoreCelle& celle, int r)
 {
-    const std::string* s = xml.attributo("s");
-    const long long stile = vero(xml.attributo("customFormat")) ? (s ? std::atoll(s->c_str()) : 0) : -1;
+    const std::string_view* s = xml.attributo("s");
+    const long long stile = vero(xml.attributo("customFormat")) ? (s ? intero(*s) : 0) : -1;
     if (stile < -1 || stile > 0xFFFFFF)
         throw ErroreExcel(QStringLiteral("la riga %1 ha un formato non valido").arg(r));
     const QByteArray attributi = altriAttributi(xml.attributi(), {"r", "spans", "s", "customFormat"});
@@ -187,8 +198,8 @@ void leggiRiga(LettoreXml& xml, UscitaLettura& uscita, LettoreCelle& celle, int 
     int colonna = 0;
     figli(xml, "c", [&] {
         IndirizzoCella dove{r, colonna + 1};
-        if (const std::string* indirizzo = xml.attributo("r"))
-            if (!leggiIndirizzo(indirizzo->c_str(), dove) || dove.riga != r)
+        if (const std::string_view* indirizzo = xml.attributo("r"))
+            if (!leggiIndirizzo(*indirizzo, dove) || dove.riga != r)
                 throw ErroreExcel(QStringLiteral("la riga %1 ha una cella dall'indirizzo non valido").arg(r));
         if (dove.colonna <= colonna || dove.colonna > ultimaColonna)
             throw ErroreExcel(QStringLiteral("le celle della riga %1 non sono in ordine").arg(r));
@@ -203,8 +214,8 @@ void leggiRighe(LettoreXml& xml, UscitaLettura& uscita, StringheCondivise string
     LettoreCelle celle(xml, uscita, stringhe);
     int numeroRiga = 0;
     figli(xml, "row", [&] {
-        const std::string* attributoR = xml.attributo("r");
-        const int r = attributoR ? std::atoi(attributoR->c_str()) : numeroRiga + 1;
+        const std::string_view* attributoR = xml.attributo("r");
+        const int r = attributoR ? int(intero(*attributoR)) : numeroRiga + 1;
         if (r <= numeroRiga || r > ultimaRiga)
             throw ErroreExcel(QStringLiteral("le righe del foglio non sono in ordine o non sono valide"));
         numeroRiga = r;
@@ -221,19 +232,19 @@ void leggiColonne(LettoreXml& xml, UscitaLettura& uscita, std::string& resto)
         if (e != Evento::Inizio)
             continue;
         if (xml.nome() == "col") {
-            const std::string* min = xml.attributo("min");
-            const std::string* max = xml.attributo("max");
-            const int primo = min ? std::atoi(min->c_str()) : 0;
-            const int ultimo = max ? std::atoi(max->c_str()) : 0;
+            const std::string_view* min = xml.attributo("min");
+            const std::string_view* max = xml.attributo("max");
+            const int primo = min ? int(intero(*min)) : 0;
+            const int ultimo = max ? int(intero(*max)) : 0;
             if (primo <= ultimaLetta || ultimo < primo || ultimo > ultimaColonna)
                 throw ErroreExcel(QStringLiteral("le colonne del foglio non sono valide"));
             ultimaLetta = ultimo;
-            const std::string* larghezza = xml.attributo("width");
-            const std::string* stile = xml.attributo("style");
+            const std::string_view* larghezza = xml.attributo("width");
+            const std::string_view* stile = xml.attributo("style");
             const QByteArray attributi =
                 altriAttributi(xml.attributi(), {"min", "max", "width", "style", "customWidth", "bestFit"});
-            uscita.colonne(uint16_t(primo), uint16_t(ultimo), larghezza ? std::atof(larghezza->c_str()) : 0,
-                           stile ? std::atoll(stile->c_str()) : -1,
+            uscita.colonne(uint16_t(primo), uint16_t(ultimo), larghezza ? decimale(*larghezza) : 0,
+                           stile ? intero(*stile) : -1,
                            std::string_view(attributi.constData(), size_t(attributi.size())));
         }
         const size_t livello = xml.profondita();
@@ -287,8 +298,7 @@ std::string leggiRigheFoglio(FlussoZip& flusso, UscitaLettura& uscita, StringheC
     return resto;
 }
 
-QByteArray altriAttributi(const std::vector<std::pair<std::string, std::string>>& attributi,
-                          std::initializer_list<const char*> esclusi)
+QByteArray altriAttributi(const std::vector<AttributoXml>& attributi, std::initializer_list<const char*> esclusi)
 {
     QByteArray testo;
     for (const auto& [nome, valore] : attributi) {

@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
 
 class FlussoZip;
 class UscitaLettura;
+struct AttributoXml;
 
 // The large parts of an .xlsx, read as streams and sent on as they are read.
 
@@ -23,5 +23,4 @@ StringheCondivise leggiStringheCondivise(FlussoZip& flusso, UscitaLettura& uscit
 std::string leggiRigheFoglio(FlussoZip& flusso, UscitaLettura& uscita, StringheCondivise stringhe, std::string& prefisso);
 
 // Attributes other than those excluded, written again (' name="value"'...) for the writer.
-QByteArray altriAttributi(const std::vector<std::pair<std::string, std::string>>& attributi,
-                          std::initializer_list<const char*> esclusi);
+QByteArray altriAttributi(const std::vector<AttributoXml>& attributi, std::initializer_list<const char*> esclusi);

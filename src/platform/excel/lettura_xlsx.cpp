@@ -48,17 +48,17 @@ QString risolvi(const QString& cartella, const QString& destinazione)
     return pezzi.join(QLatin1Char('/'));
 }
 
-QString testo(const std::string* valore)
+QString testo(const std::string_view* valore)
 {
     return valore ? QString::fromUtf8(valore->data(), qsizetype(valore->size())) : QString();
 }
 
-bool vero(const std::string* valore)
+bool vero(const std::string_view* valore)
 {
     return valore && (*valore == "1" || *valore == "true");
 }
 
-long long intero(const std::string* valore, long long altrimenti)
+long long intero(const std::string_view* valore, long long altrimenti)
 {
     long long n = altrimenti;
     if (valore)
@@ -122,8 +122,8 @@ void leggiStili(const ArchivioZip& archivio, const QString& parte, UscitaLettura
     perElementi(archivio, parte, "degli stili", [&](LettoreXml& xml) {
         if (xml.profondita() == 3 && xml.nome() == "numFmt") {
             contaVoce(formati, "formati di numero");
-            const std::string* codice = xml.attributo("formatCode");
-            uscita.formatoNumero(int32_t(intero(xml.attributo("numFmtId"), -1)), codice ? *codice : std::string());
+            const std::string_view* codice = xml.attributo("formatCode");
+            uscita.formatoNumero(int32_t(intero(xml.attributo("numFmtId"), -1)), codice ? *codice : std::string_view());
         } else if (xml.profondita() == 2 && xml.nome() == "cellXfs" && !formatiCelle) {
             formatiCelle = true;
             // Only these are the cells' formats (cellStyleXfs holds xf elements too).

@@ -66,6 +66,8 @@ private:
 template <typename T>
 void aggiungiIntero(std::string& dati, T valore)
 {
+    char byte[sizeof(T)];
     for (size_t i = 0; i < sizeof(T); ++i)
-        dati += char(uint64_t(valore) >> (8 * i));
+        byte[i] = char(uint64_t(valore) >> (8 * i));
+    dati.append(byte, sizeof(T));
 }

@@ -2,11 +2,13 @@
 #include "lettura_qui.h"
 #include "platform/excel/archivio_zip.h"
 #include "platform/excel/errore_excel.h"
+#include "platform/excel/lettore_xml.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <random>
+#include <string>
 
 // The readers on workbooks of every shape, in this process: thousands of damaged copies of the
 // fixtures, and files made to take the reader's memory or time. Each either is read (and, an
@@ -83,7 +85,104 @@ class TestLettoriGuasti : public QObject {
         }
     }
 
+    // The events of the XML reader on a part: "<name a=value>" (names without their prefix),
+    // "</name>", a run of texts in brackets; a long text or value by its length, as "#N", an
+    // element repeated empty as "<p/>*N"; an error by its reason after "!".
+    QString eventi(const QByteArray& xml)
+    {
+        ArchivioZip zip;
+        zip.poni(QStringLiteral("parte.xml"), xml);
+        const QString file = dir.filePath(QStringLiteral("parte.zip"));
+        zip.scrivi(file);
+        const ArchivioZip letto = ArchivioZip::leggi(file);
+        const std::unique_ptr<FlussoZip> flusso = letto.flusso(QStringLiteral("parte.xml"));
+        const auto breve = [](std::string_view t) {
+            return t.size() > 40 ? QStringLiteral("#%1").arg(t.size()) : QString::fromUtf8(t.data(), qsizetype(t.size()));
+        };
+        QString traccia, vuoto;
+        int volte = 0;
+        const auto ripetuti = [&] {
+            if (volte > 0)
+                traccia += volte == 1 ? vuoto : vuoto + QLatin1Char('*') + QString::number(volte);
+            volte = 0;
+        };
+        std::string testo;
+        try {
+            LettoreXml lettore(*flusso, "di prova");
+            for (LettoreXml::Evento e; (e = lettore.prossimo()) != LettoreXml::Evento::FineDocumento;) {
+                if (e == LettoreXml::Evento::Testo) {
+                    ripetuti();
+                    testo += lettore.testo();
+                    continue;
+                }
+                if (!testo.empty())
+                    traccia += QLatin1Char('[') + breve(testo) + QLatin1Char(']');
+                testo.clear();
+                if (e == LettoreXml::Evento::Inizio) {
+                    if (lettore.grezzo().ends_with("/>") && lettore.attributi().empty()) {
+                        const QString questo = QLatin1Char('<') + breve(lettore.nome()) + QStringLiteral("/>");
+                        if (questo != vuoto)
+                            ripetuti();
+                        vuoto = questo;
+                        ++volte;
+                        lettore.prossimo(); // its end
+                        continue;
+                    }
+                    ripetuti();
+                    traccia += QLatin1Char('<') + breve(lettore.nome());
+                    for (const auto& [nome, valore] : lettore.attributi())
+                        traccia += QLatin1Char(' ') + breve(nome) + QLatin1Char('=') + breve(valore);
+                    traccia += QLatin1Char('>');
+                } else if (e == LettoreXml::Evento::Fine) {
+                    ripetuti();
+                    traccia += QStringLiteral("</") + breve(lettore.nome()) + QLatin1Char('>');
+                }
+            }
+        } catch (const ErroreExcel& e) {
+            ripetuti();
+            traccia += QLatin1Char('!') + e.descrizione.section(QLatin1Char('('), 1).chopped(1);
+        }
+        return traccia;
+    }
+
 private slots:
+    // The XML reader on the markup of the parts, also where a tag, a value or a text runs past
+    // the piece it reads at a time (256 KB).
+    void lettoreXml_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QString>("atteso");
+        // Empty elements up to where the piece ends: n of them after a start of `dopo` bytes
+        // leave 256 KB - `dopo` - 4n bytes of the piece for what follows.
+        const auto vuoti = [](int n) { return QByteArray("<p/>").repeated(n); };
+        QTest::newRow("prefixes, empty elements, texts")
+            << QByteArray("<?xml version=\"1.0\"?><x:a xmlns:x=\"u\"><x:b/>uno<!-- no --><c>due</c ></x:a>")
+            << "<a xmlns:x=u><b/>[uno]<c>[due]</c></a>";
+        QTest::newRow("values decoded, quotes of either kind")
+            << QByteArray("<a k='v>\"w' j=\"1&amp;2&#x41;&#66;&foo;\" t=\"a\tb\r\nc\nd\"/>")
+            << "<a k=v>\"w j=1&2AB&foo; t=a b c d></a>";
+        QTest::newRow("texts decoded, CDATA as written")
+            << QByteArray("<a>x &lt;&gt; y\r\nz<![CDATA[<b>&amp;\r\n]]></a>") << "<a>[x <> y\nz<b>&amp;\n]</a>";
+        // 13 bytes left: the piece ends inside the value of r.
+        QTest::newRow("a tag across the pieces") << "<a>" + vuoti(65532) + "<c r=\"A1\" v=\"abcdefgh\" t='x>y'/></a>"
+                                                 << "<a><p/>*65532<c r=A1 v=abcdefgh t=x>y></c></a>";
+        QTest::newRow("a decoded value across the pieces")
+            << "<a><c v=\"" + QByteArray(300000, 'v') + "&amp;\"/></a>" << "<a><c v=#300001></c></a>";
+        // 2 bytes left: "</".
+        QTest::newRow("an end tag across the pieces") << "<a><b>" + vuoti(65534) + "</b  ></a>" << "<a><b><p/>*65534</b></a>";
+        QTest::newRow("ends not paired") << QByteArray("<a><b></a></b>") << "<a><b>!elementi non accoppiati";
+        QTest::newRow("a tag holding <") << QByteArray("<a><b x<y/></a>") << "<a>!un elemento non chiuso";
+        QTest::newRow("a value without quotes") << QByteArray("<a><b x=1/></a>") << "<a>!un attributo senza virgolette";
+        QTest::newRow("a value not closed") << "<a><b x=\"" + QByteArray(300000, ' ') + "/></a>" << "<a>!un elemento non chiuso";
+        QTest::newRow("elements left open") << QByteArray("<a><b>") << "<a><b>!finisce con elementi aperti";
+    }
+    void lettoreXml()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(QString, atteso);
+        QCOMPARE(eventi(xml), atteso);
+    }
+
     // The parts of the .xlsx damaged one by one, zipped again, so that the XML readers see them.
     void particiXlsxGuaste()
     {

@@ -193,7 +193,10 @@ void limite(benchmark::State& s, int archiviate)
         FoglioExpat::leggi(c.libro, [&](int numero, const std::vector<std::string>& celle) {
             if (numero < 2)
                 return;
-            const auto cella = [&](qsizetype i) { return i < qsizetype(celle.size()) ? celle[std::size_t(i)] : std::string(); };
+            static const std::string vuota;
+            const auto cella = [&](qsizetype i) -> const std::string& {
+                return i < qsizetype(celle.size()) ? celle[std::size_t(i)] : vuota;
+            };
             const QByteArray piegata = maiuscolo(QString::fromStdString(cella(matricola))).trimmed().toUtf8();
             sqlite3_bind_text(cerca, 1, piegata.constData(), int(piegata.size()), SQLITE_STATIC);
             const bool trovata = sqlite3_step(cerca) == SQLITE_ROW;
@@ -206,8 +209,8 @@ void limite(benchmark::State& s, int archiviate)
             sqlite3_bind_int(st, p++, 1);
             sqlite3_bind_int(st, p++, 2);
             for (qsizetype l = 0; l < lettere.size(); ++l) {
-                const std::string v = cella(l);
-                sqlite3_bind_text(st, p++, v.data(), int(v.size()), SQLITE_TRANSIENT);
+                const std::string& v = cella(l);
+                sqlite3_bind_text(st, p++, v.data(), int(v.size()), SQLITE_STATIC);
             }
             sqlite3_step(st);
             sqlite3_reset(st);

@@ -1,5 +1,7 @@
 #include "ignitions/date_accensioni.h"
 #include <QRegularExpression>
+#include <optional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -8,12 +10,42 @@ namespace {
 const QDate origineSeriali(1899, 12, 30);
 constexpr qint64 ultimoSeriale = 2958465;
 
-int anno(const QString& cifre)
+int anno(int a, qsizetype cifre)
 {
-    const int a = cifre.toInt();
-    if (cifre.size() == 4)
+    if (cifre == 4)
         return a;
     return a + (a < 30 ? 2000 : 1900);
+}
+
+int anno(const QString& cifre)
+{
+    return anno(cifre.toInt(), cifre.size());
+}
+
+// The Italian form written plainly, ASCII digits and a separator and nothing else, read
+// without the expression: an import reads a date on each row. nullopt for any other text.
+std::optional<QDate> italianaSemplice(QStringView testo)
+{
+    qsizetype i = 0;
+    // The digits from i on: how many, and their value.
+    const auto cifre = [&] {
+        const qsizetype inizio = i;
+        int n = 0;
+        for (; i < testo.size() && i - inizio < 5 && testo[i] >= u'0' && testo[i] <= u'9'; ++i)
+            n = n * 10 + (testo[i].unicode() - u'0');
+        return std::pair{i - inizio, n};
+    };
+    const auto [cifreGiorno, giorno] = cifre();
+    if (cifreGiorno < 1 || cifreGiorno > 2 || i == testo.size() || (testo[i] != u'/' && testo[i] != u'-'))
+        return std::nullopt;
+    const QChar separatore = testo[i++];
+    const auto [cifreMese, mese] = cifre();
+    if (cifreMese < 1 || cifreMese > 2 || i == testo.size() || testo[i++] != separatore)
+        return std::nullopt;
+    const auto [cifreAnno, a] = cifre();
+    if (i != testo.size() || (cifreAnno != 2 && cifreAnno != 4))
+        return std::nullopt;
+    return QDate(anno(a, cifreAnno), mese, giorno);
 }
 } // namespace
 
@@ -28,6 +60,8 @@ QDate dataCompleta(const QVariant& valore)
     static const QRegularExpression italiana(u"^\\s*(\\d{1,2})([/-])(\\d{1,2})\\2(\\d{4}|\\d{2})\\s*$"_s);
     static const QRegularExpression iso(u"^\\s*(\\d{4})-(\\d{2})-(\\d{2})\\s*$"_s);
     const QString testo = valore.toString();
+    if (const std::optional<QDate> d = italianaSemplice(testo))
+        return *d;
     if (const auto m = italiana.match(testo); m.hasMatch())
         return QDate(anno(m.captured(4)), m.captured(3).toInt(), m.captured(1).toInt());
     if (const auto m = iso.match(testo); m.hasMatch())

@@ -199,6 +199,9 @@ private slots:
         QTest::newRow("blanks around") << QVariant(u" 1/3/2005 "_s) << u"01/03/2005"_s;
         QTest::newRow("mixed separators") << QVariant(u"1/3-2005"_s) << QString();
         QTest::newRow("three-digit year") << QVariant(u"1/3/205"_s) << QString();
+        QTest::newRow("five-digit year") << QVariant(u"1/3/20055"_s) << QString();
+        QTest::newRow("three-digit day") << QVariant(u"001/3/2005"_s) << QString();
+        QTest::newRow("Arabic-Indic digits") << QVariant(u"١/٣/٢٠٠٥"_s) << QString();
         QTest::newRow("no such day") << QVariant(u"31/02/2005"_s) << QString();
         QTest::newRow("time") << QVariant(u"12:30"_s) << QString();
         QTest::newRow("Null") << QVariant() << QString();

@@ -221,7 +221,7 @@ void frmChiamata::riempiTecnici()
                           .ordine = ComeElenco::perSiglaENome,
                           .nulli = ComeElenco::parteVuota,
                           .separatore = u" "_s};
-    ui().cmbTecnico->riempi(elencoCodici(Codici::tecnici, come), u"voce"_s, u"idTecn"_s);
+    ui().cmbTecnico->riempi(elencoCodici(Codici::tecnici, u"Nominativo"_s, come), u"Nominativo"_s, u"idTecn"_s);
 }
 
 void frmChiamata::riempiProdotti()

@@ -248,7 +248,8 @@ void frmPlanning::alloScaricamento()
 void frmPlanning::riempiCombo()
 {
     gestisci([this] {
-        ui().cmbZona->riempi(elencoCodici(Codici::zone, {.nulli = ComeElenco::parteVuota}), u"voce"_s, u"idZona"_s);
+        ui().cmbZona->riempi(elencoCodici(Codici::zone, u"z"_s, {.nulli = ComeElenco::parteVuota}), u"z"_s,
+                             u"idZona"_s);
     });
 }
 

@@ -114,11 +114,12 @@ void frmStampaPlanner::riempiCombo()
 {
     gestisci([this] {
         auto& c = ui();
-        c.cmbTecnici->riempi(
-            elencoCodici(Codici::tecnici, {.ordine = ComeElenco::comeArchiviate, .nulli = ComeElenco::parteVuota}),
-            u"voce"_s, u"idTecn"_s);
-        c.cmbZona->riempi(elencoCodici(Codici::zone, {.ordine = ComeElenco::perSigla, .nulli = ComeElenco::parteVuota}),
-                          u"voce"_s, u"idZona"_s);
+        c.cmbTecnici->riempi(elencoCodici(Codici::tecnici, u"tec"_s,
+                                          {.ordine = ComeElenco::comeArchiviate, .nulli = ComeElenco::parteVuota}),
+                             u"tec"_s, u"idTecn"_s);
+        c.cmbZona->riempi(
+            elencoCodici(Codici::zone, u"zona"_s, {.ordine = ComeElenco::perSigla, .nulli = ComeElenco::parteVuota}),
+            u"zona"_s, u"idZona"_s);
     });
 }
 

@@ -145,8 +145,8 @@ void schRientroTecnico::aggiornaDettProdotto()
             d->impostaValore(oggi());
         prodottoPannello = prodotto;
         const QVariant installato = prodottoInstallato(prodotto);
-        c.cmbTipoAbbonamento->riempi(elencoCodici(Codici::abbonamenti, {.ordine = ComeElenco::perSigla}), u"voce"_s,
-                                     u"idTpAbb"_s);
+        c.cmbTipoAbbonamento->riempi(elencoCodici(Codici::abbonamenti, u"abb"_s, {.ordine = ComeElenco::perSigla}),
+                                     u"abb"_s, u"idTpAbb"_s);
         const Recordset rs =
             connessione.apriStatico(u"SELECT * FROM prodotti_ai_clienti where id_pro_cli=?"_s, {installato});
         if (rs.eof()) {

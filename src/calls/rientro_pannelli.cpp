@@ -191,18 +191,19 @@ ComeElenco codiciRientro(const QString& separatore)
 
 void schRientroTecnico::riempiArea(const QString& separatore)
 {
-    ui().cmbArea->riempi(elencoCodici(Codici::aree, codiciRientro(separatore)), u"voce"_s, u"idGruppo"_s);
+    ui().cmbArea->riempi(elencoCodici(Codici::aree, u"area"_s, codiciRientro(separatore)), u"area"_s, u"idGruppo"_s);
 }
 
 void schRientroTecnico::riempiDifetti(const QString& separatore)
 {
-    ui().cmbDifetti->riempi(elencoCodici(Codici::difetti, codiciRientro(separatore)), u"voce"_s, u"idDifetto"_s);
+    ui().cmbDifetti->riempi(elencoCodici(Codici::difetti, u"difetto"_s, codiciRientro(separatore)), u"difetto"_s,
+                            u"idDifetto"_s);
 }
 
 void schRientroTecnico::riempiTipologiaAttività(const QString& separatore)
 {
-    ui().cmbTipoAttivita->riempi(elencoCodici(Codici::tipiAttivita, codiciRientro(separatore)), u"voce"_s,
-                                 u"idTipoAttività"_s);
+    ui().cmbTipoAttivita->riempi(elencoCodici(Codici::tipiAttivita, u"attivita"_s, codiciRientro(separatore)),
+                                 u"attivita"_s, u"idTipoAttività"_s);
 }
 
 // The materials of the chosen area; none without an area.

@@ -34,11 +34,11 @@ QString voceDi(const QString& prima, const QString& seconda, ComeElenco::Nulli n
                                            : u"%1 || %2 || %3"_s.arg(prima, tra, seconda);
 }
 
-QString istruzioneCodici(Codici lista, const ComeElenco& come)
+QString istruzioneCodici(Codici lista, const QString& colonna, const ComeElenco& come)
 {
     const Colonne& t = colonne(lista);
-    QString sql = u"SELECT %1, %2 as voce FROM %3"_s.arg(t.chiave, voceDi(t.sigla, t.nome, come.nulli, come.separatore),
-                                                         t.tabella);
+    QString sql = u"SELECT %1, %2 as %3 FROM %4"_s.arg(t.chiave, voceDi(t.sigla, t.nome, come.nulli, come.separatore),
+                                                       colonna, t.tabella);
     if (come.righe == ComeElenco::vive)
         sql += u" where eliminato = 0"_s;
     switch (come.ordine) {
@@ -54,9 +54,9 @@ QString istruzioneCodici(Codici lista, const ComeElenco& come)
     return sql;
 }
 
-Recordset elencoCodici(Codici lista, const ComeElenco& come)
+Recordset elencoCodici(Codici lista, const QString& colonna, const ComeElenco& come)
 {
-    return connessione.apriStatico(istruzioneCodici(lista, come));
+    return connessione.apriStatico(istruzioneCodici(lista, colonna, come));
 }
 
 QString voceAbbonamento()
@@ -67,18 +67,18 @@ QString voceAbbonamento()
 Recordset elencoInstallatori()
 {
     return connessione.apriStatico(
-        u"SELECT idInst, nome_ins as voce FROM installatori where eliminato = 0 order by nome_ins COLLATE ITALIANO"_s);
+        u"SELECT idInst, nome_ins FROM installatori where eliminato = 0 order by nome_ins COLLATE ITALIANO"_s);
 }
 
 Recordset elencoTipiCliente()
 {
     return connessione.apriStatico(
-        u"SELECT idTipoCli, cli_nome_tipo as voce FROM tipoCli ORDER BY cli_nome_tipo COLLATE ITALIANO"_s);
+        u"SELECT idTipoCli, cli_nome_tipo FROM tipoCli ORDER BY cli_nome_tipo COLLATE ITALIANO"_s);
 }
 
 Recordset elencoModelli(const QVariant& marca, const QVariant& tipo)
 {
-    QString sql = u"SELECT idModello, modello as voce FROM prodotti where eliminato = 0"_s;
+    QString sql = u"SELECT idModello, modello FROM prodotti where eliminato = 0"_s;
     QVariantList valori;
     if (!marca.isNull()) {
         sql += u" and cod_marca = ?"_s;

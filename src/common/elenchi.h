@@ -4,7 +4,9 @@
 #include <QVariant>
 
 // The lists the data combos offer, each read by one function wherever a window shows it. Every
-// list gives its key and `voce`, the entry shown; a code list shows a code and a name.
+// list gives its key and the entry shown: named `colonna`, as the window names it, or, where
+// windows show a stored column as it is, under that column's own name. A code list shows a code
+// and a name.
 
 // How a window reads a code list, where windows differ.
 struct ComeElenco {
@@ -36,17 +38,17 @@ enum class Codici {
     difetti,      // idDifetto
     tipiAttivita, // idTipoAttività
 };
-Recordset elencoCodici(Codici lista, const ComeElenco& come = {});
+Recordset elencoCodici(Codici lista, const QString& colonna, const ComeElenco& come = {});
 // The statement of the list, for a card that runs it itself.
-QString istruzioneCodici(Codici lista, const ComeElenco& come = {});
+QString istruzioneCodici(Codici lista, const QString& colonna, const ComeElenco& come = {});
 // The entry of one subscription type, deleted or not, for a combo that keeps a stored key
 // its list no longer offers.
 QString voceAbbonamento();
 
-// The live installers by name: idInst, `voce` their name.
+// The live installers by name: idInst, nome_ins.
 Recordset elencoInstallatori();
-// Every customer type by name: idTipoCli, `voce` its name.
+// Every customer type by name: idTipoCli, cli_nome_tipo.
 Recordset elencoTipiCliente();
 // The live models by name, of the brand and of the type when given (a Null one: any):
-// idModello, `voce` the model.
+// idModello, modello.
 Recordset elencoModelli(const QVariant& marca = {}, const QVariant& tipo = {});

@@ -19,12 +19,13 @@ QString descrizioneAppartenenza(long idcli)
     }
 }
 
-Recordset clientiPerAppartenenza(const QList<int>& tipi, ComeElenco::Nulli nulli)
+Recordset clientiPerAppartenenza(const QList<int>& tipi, const QString& colonna, ComeElenco::Nulli nulli)
 {
     QStringList condizioni;
     for (const int tipo : tipi)
         condizioni << QStringLiteral("cod_tipo_appartenenza=%1").arg(tipo);
     return connessione.apriStatico(
-        QStringLiteral("SELECT idcli, %1 as voce from clienti where %2 order by cognome COLLATE ITALIANO")
-            .arg(voceDi(QStringLiteral("cognome"), QStringLiteral("nome"), nulli), condizioni.join(QStringLiteral(" or "))));
+        QStringLiteral("SELECT idcli, %1 as %2 from clienti where %3 order by cognome COLLATE ITALIANO")
+            .arg(voceDi(QStringLiteral("cognome"), QStringLiteral("nome"), nulli), colonna,
+                 condizioni.join(QStringLiteral(" or "))));
 }

@@ -8,5 +8,5 @@
 QString descrizioneAppartenenza(long idcli);
 
 // The customers whose membership is one of `tipi` (0 none, 1 group, 2 owner, 3 tenant), as a
-// customer card offers them to belong to, by surname: idcli, `voce` "surname - name".
-Recordset clientiPerAppartenenza(const QList<int>& tipi, ComeElenco::Nulli nulli);
+// customer card offers them to belong to, by surname: idcli, `colonna` "surname - name".
+Recordset clientiPerAppartenenza(const QList<int>& tipi, const QString& colonna, ComeElenco::Nulli nulli);

@@ -28,14 +28,15 @@ void schProdottoCliente::elenca(ComboDati* combo, const Recordset& rs, const QSt
 
 // A table without live rows leaves the list as it was. Once a list could not be read the card
 // is not shown, so the others are not read (each would only wait again).
-void schProdottoCliente::riempiDa(ComboDati* combo, const std::function<Recordset()>& elenco, const QString& legato)
+void schProdottoCliente::riempiDa(ComboDati* combo, const std::function<Recordset()>& elenco, const QString& mostrato,
+                                  const QString& legato)
 {
     if (!caricamentoRiuscito())
         return;
     gestisci([&] {
         const Recordset rs = elenco();
         if (rs.recordCount() > 0)
-            elenca(combo, rs, u"voce"_s, legato);
+            elenca(combo, rs, mostrato, legato);
     });
 }
 
@@ -56,61 +57,65 @@ void schProdottoCliente::riempiCombo()
 
 void schProdottoCliente::riempiTipoProdotti()
 {
-    riempiDa(ui().cmbTipoProdotto, [] { return elencoCodici(Codici::tipiProdotto); }, u"idTpProd"_s);
+    riempiDa(
+        ui().cmbTipoProdotto, [] { return elencoCodici(Codici::tipiProdotto, u"tipo"_s); }, u"tipo"_s, u"idTpProd"_s);
 }
 
 void schProdottoCliente::riempiMarche()
 {
     riempiDa(
-        ui().cmbMarcaProdotto, [] { return elencoCodici(Codici::marche, {.ordine = ComeElenco::perSigla}); },
-        u"idMarca"_s);
+        ui().cmbMarcaProdotto,
+        [] { return elencoCodici(Codici::marche, u"listamarche"_s, {.ordine = ComeElenco::perSigla}); },
+        u"listamarche"_s, u"idMarca"_s);
 }
 
 void schProdottoCliente::riempiModelli()
 {
-    riempiDa(ui().cmbModello, [] { return elencoModelli(); }, u"idModello"_s);
+    riempiDa(ui().cmbModello, [] { return elencoModelli(); }, u"modello"_s, u"idModello"_s);
 }
 
 void schProdottoCliente::riempiPosizioni()
 {
-    riempiDa(ui().cmbPosizione, [] { return elencoCodici(Codici::posizioni); }, u"idPos"_s);
+    riempiDa(ui().cmbPosizione, [] { return elencoCodici(Codici::posizioni, u"posiz"_s); }, u"posiz"_s, u"idPos"_s);
 }
 
 void schProdottoCliente::riempiTecniciAbilitati()
 {
-    riempiDa(ui().cmbTecnico, [] { return elencoCodici(Codici::tecnici); }, u"idTecn"_s);
+    riempiDa(ui().cmbTecnico, [] { return elencoCodici(Codici::tecnici, u"tec"_s); }, u"tec"_s, u"idTecn"_s);
 }
 
 void schProdottoCliente::riempiTecniciDisabilitati()
 {
     riempiDa(
-        ui().cmbTecnico, [] { return elencoCodici(Codici::tecnici, {.righe = ComeElenco::ancheEliminate}); },
+        ui().cmbTecnico,
+        [] { return elencoCodici(Codici::tecnici, u"tec"_s, {.righe = ComeElenco::ancheEliminate}); }, u"tec"_s,
         u"idTecn"_s);
 }
 
 void schProdottoCliente::riempiInstallatori()
 {
-    riempiDa(ui().cmbInstallatore, [] { return elencoInstallatori(); }, u"idInst"_s);
+    riempiDa(ui().cmbInstallatore, [] { return elencoInstallatori(); }, u"nome_ins"_s, u"idInst"_s);
 }
 
 void schProdottoCliente::riempiAbbonamenti()
 {
     riempiDa(
-        ui().cmbTipoAbbonamento, [] { return elencoCodici(Codici::abbonamenti, {.ordine = ComeElenco::perSigla}); },
+        ui().cmbTipoAbbonamento,
+        [] { return elencoCodici(Codici::abbonamenti, u"abb"_s, {.ordine = ComeElenco::perSigla}); }, u"abb"_s,
         u"idTpAbb"_s);
 }
 
 void schProdottoCliente::riempiTipogas()
 {
     riempiDa(
-        ui().cmbTipoGas, [] { return elencoCodici(Codici::tipiGas, {.ordine = ComeElenco::perSigla}); },
-        u"idTpGas"_s);
+        ui().cmbTipoGas, [] { return elencoCodici(Codici::tipiGas, u"gas"_s, {.ordine = ComeElenco::perSigla}); },
+        u"gas"_s, u"idTpGas"_s);
 }
 
 // The live models of the brand (when given) and of the chosen type (when there is one).
 void schProdottoCliente::elencaModelli(const QVariant& marca)
 {
-    elenca(ui().cmbModello, elencoModelli(marca, ui().cmbTipoProdotto->valoreLegato()), u"voce"_s, u"idModello"_s);
+    elenca(ui().cmbModello, elencoModelli(marca, ui().cmbTipoProdotto->valoreLegato()), u"modello"_s, u"idModello"_s);
 }
 
 // A type chosen: every brand with a model of that type (deleted ones too) and the type's models.

@@ -327,7 +327,7 @@ void schCliente::riempiCombo()
 
 void schCliente::riempiTipoCli()
 {
-    ui().cmbTipoCliente->riempi(elencoTipiCliente(), u"voce"_s, u"idTipoCli"_s);
+    ui().cmbTipoCliente->riempi(elencoTipiCliente(), u"cli_nome_tipo"_s, u"idTipoCli"_s);
 }
 
 void schCliente::riempiZona()
@@ -335,9 +335,9 @@ void schCliente::riempiZona()
     Recordset rs = connessione.apriStatico(u"SELECT idzona,desc_zona from zone order by idzona desc"_s);
     if (!rs.eof()) {
         nCodZona = rs.campo(u"idzona"_s).toLongLong();
-        rs = elencoCodici(Codici::zone);
+        rs = elencoCodici(Codici::zone, u"listazone"_s);
     }
-    ui().cmbZona->riempi(rs, u"voce"_s, u"idZona"_s);
+    ui().cmbZona->riempi(rs, u"listazone"_s, u"idZona"_s);
 }
 
 void schCliente::riempiGruppo()
@@ -355,7 +355,9 @@ void schCliente::riempiGruppo()
     // Read when the list is first opened, not with every card: the parent on the card is
     // looked up on its own, so the card opens at once whatever the size of the archive.
     c.cmbAppartenenza->riempiQuandoServe([this, tipi, nulli] {
-        gestisci([&] { ui().cmbAppartenenza->riempi(clientiPerAppartenenza(tipi, nulli), u"voce"_s, u"idcli"_s); });
+        gestisci([&] {
+            ui().cmbAppartenenza->riempi(clientiPerAppartenenza(tipi, u"descr"_s, nulli), u"descr"_s, u"idcli"_s);
+        });
     });
 }
 

@@ -104,7 +104,8 @@ private:
     void collega();
     void legaColonne();
     QVariantList valoriRiga();
-    void riempiDa(ComboDati* combo, const std::function<Recordset()>& elenco, const QString& legato);
+    void riempiDa(ComboDati* combo, const std::function<Recordset()>& elenco, const QString& mostrato,
+                  const QString& legato);
     void elenca(ComboDati* combo, const Recordset& rs, const QString& mostrato, const QString& legato);
     void elencaModelli(const QVariant& marca);
     void cambioTipo();

@@ -67,12 +67,12 @@ void schExPrimeAccensioni::riempiMarche()
 {
     // Every brand, deleted ones too; a Null code or name gives an empty entry.
     gestisci([this] {
-        Recordset rs =
-            elencoCodici(Codici::marche, {.righe = ComeElenco::ancheEliminate, .ordine = ComeElenco::perSigla});
+        Recordset rs = elencoCodici(Codici::marche, u"descrMarca"_s,
+                                    {.righe = ComeElenco::ancheEliminate, .ordine = ComeElenco::perSigla});
         QListWidget* lista = lstElencoMarche();
         lista->clear();
         for (; !rs.eof(); rs.moveNext()) {
-            auto* voce = new QListWidgetItem(nz(rs[u"voce"_s]).toString(), lista);
+            auto* voce = new QListWidgetItem(nz(rs[u"descrMarca"_s]).toString(), lista);
             voce->setData(Qt::UserRole, rs[u"idMarca"_s]);
         }
     });

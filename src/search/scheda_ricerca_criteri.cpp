@@ -39,21 +39,22 @@ CriteriRicerca::Date date(const QCheckBox* box, const DataOpzionale* da, const D
 void schRicCliente::riempiCombo()
 {
     auto& c = ui();
-    c.cmbTipoCliente->riempi(elencoTipiCliente(), u"voce"_s, u"idTipoCli"_s);
-    c.cmbZona->riempi(elencoCodici(Codici::zone, {.righe = ComeElenco::ancheEliminate}), u"voce"_s, u"idZona"_s);
+    c.cmbTipoCliente->riempi(elencoTipiCliente(), u"cli_nome_tipo"_s, u"idTipoCli"_s);
+    c.cmbZona->riempi(elencoCodici(Codici::zone, u"strZona"_s, {.righe = ComeElenco::ancheEliminate}), u"strZona"_s,
+                      u"idZona"_s);
     riempiComboProdotti();
 }
 
 void schRicCliente::riempiComboProdotti()
 {
     auto& c = ui();
-    c.cmbTipoProdotto->riempi(elencoCodici(Codici::tipiProdotto), u"voce"_s, u"idTpProd"_s);
-    c.cmbMarcaProdotto->riempi(elencoCodici(Codici::marche), u"voce"_s, u"idMarca"_s);
-    c.cmbInstallatore->riempi(elencoInstallatori(), u"voce"_s, u"idInst"_s);
-    c.cmbPosizione->riempi(elencoCodici(Codici::posizioni), u"voce"_s, u"idPos"_s);
-    c.cmbTipoGas->riempi(elencoCodici(Codici::tipiGas), u"voce"_s, u"idTpGas"_s);
-    c.cmbTecnico->riempi(elencoCodici(Codici::tecnici), u"voce"_s, u"idTecn"_s);
-    c.cmbTipoAbbonamento->riempi(elencoCodici(Codici::abbonamenti), u"voce"_s, u"idTpAbb"_s);
+    c.cmbTipoProdotto->riempi(elencoCodici(Codici::tipiProdotto, u"TipoProdotto"_s), u"TipoProdotto"_s, u"idTpProd"_s);
+    c.cmbMarcaProdotto->riempi(elencoCodici(Codici::marche, u"NomeMarca"_s), u"NomeMarca"_s, u"idMarca"_s);
+    c.cmbInstallatore->riempi(elencoInstallatori(), u"nome_ins"_s, u"idInst"_s);
+    c.cmbPosizione->riempi(elencoCodici(Codici::posizioni, u"strPosizione"_s), u"strPosizione"_s, u"idPos"_s);
+    c.cmbTipoGas->riempi(elencoCodici(Codici::tipiGas, u"strGas"_s), u"strGas"_s, u"idTpGas"_s);
+    c.cmbTecnico->riempi(elencoCodici(Codici::tecnici, u"tec"_s), u"tec"_s, u"idTecn"_s);
+    c.cmbTipoAbbonamento->riempi(elencoCodici(Codici::abbonamenti, u"tecdesc_abb"_s), u"tecdesc_abb"_s, u"idTpAbb"_s);
     ricostruisciModelli(false, false);
 }
 
@@ -68,7 +69,7 @@ void schRicCliente::riempiGruppo()
     else
         return; // "Gruppo" and "Tutti" keep the list as it is
     c.cmbAppartenenza->svuotaScelta();
-    c.cmbAppartenenza->riempi(clientiPerAppartenenza(tipi, ComeElenco::voceNulla), u"voce"_s, u"idcli"_s);
+    c.cmbAppartenenza->riempi(clientiPerAppartenenza(tipi, u"descr"_s, ComeElenco::voceNulla), u"descr"_s, u"idcli"_s);
 }
 
 void schRicCliente::mostraTipoAppartenenza()
@@ -85,7 +86,7 @@ void schRicCliente::ricostruisciModelli(bool conMarca, bool conTipo)
     const QVariant marca = conMarca ? QVariant(chiave(c.cmbMarcaProdotto)) : QVariant();
     const QVariant tipo = conTipo ? QVariant(chiave(c.cmbTipoProdotto)) : QVariant();
     c.cmbProdotto->svuotaScelta();
-    c.cmbProdotto->riempi(elencoModelli(marca, tipo), u"voce"_s, u"idModello"_s);
+    c.cmbProdotto->riempi(elencoModelli(marca, tipo), u"modello"_s, u"idModello"_s);
 }
 
 bool schRicCliente::check()

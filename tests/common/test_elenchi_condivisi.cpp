@@ -3,12 +3,12 @@
 #include "platform/db/connessione.h"
 
 namespace {
-// "key:entry|..." in the list's order; a Null entry as <null>.
-QString righe(Recordset rs, const QString& chiave)
+// "key:entry|..." in the list's order, the entry read from `colonna`; a Null entry as <null>.
+QString righe(Recordset rs, const QString& chiave, const QString& colonna)
 {
     QStringList r;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
-        const QVariant voce = rs["voce"];
+        const QVariant voce = rs[colonna];
         r << rs[chiave].toString() + ":" + (voce.isNull() ? QString("<null>") : voce.toString());
     }
     return r.join("|");
@@ -22,20 +22,22 @@ class TestElenchiCondivisi : public QObject {
 private slots:
     void codici_data()
     {
+        QTest::addColumn<QString>("colonna");
         QTest::addColumn<ComeElenco>("come");
         QTest::addColumn<QString>("attese");
-        QTest::newRow("live, by name") << ComeElenco{} << "3:<null>|1:B - NORD|2:a - sùd|5:D - ZETA";
-        QTest::newRow("by code") << ComeElenco{.ordine = ComeElenco::perSigla}
+        QTest::newRow("live, by name") << "listazone" << ComeElenco{} << "3:<null>|1:B - NORD|2:a - sùd|5:D - ZETA";
+        QTest::newRow("by code") << "zona" << ComeElenco{.ordine = ComeElenco::perSigla}
                                  << "3:<null>|2:a - sùd|1:B - NORD|5:D - ZETA";
-        QTest::newRow("as stored") << ComeElenco{.ordine = ComeElenco::comeArchiviate}
+        QTest::newRow("as stored") << "z" << ComeElenco{.ordine = ComeElenco::comeArchiviate}
                                    << "1:B - NORD|2:a - sùd|3:<null>|5:D - ZETA";
-        QTest::newRow("deleted ones too") << ComeElenco{.righe = ComeElenco::ancheEliminate}
+        QTest::newRow("deleted ones too") << "strZona" << ComeElenco{.righe = ComeElenco::ancheEliminate}
                                           << "4:C - CENTRO|3:<null>|1:B - NORD|2:a - sùd|5:D - ZETA";
-        QTest::newRow("missing code as empty") << ComeElenco{.nulli = ComeElenco::parteVuota}
+        QTest::newRow("missing code as empty") << "z" << ComeElenco{.nulli = ComeElenco::parteVuota}
                                                << "3: - EST|1:B - NORD|2:a - sùd|5:D - ZETA";
     }
     void codici()
     {
+        QFETCH(QString, colonna);
         QFETCH(ComeElenco, come);
         QFETCH(QString, attese);
         DatabaseTest db;
@@ -43,7 +45,7 @@ private slots:
                                  "5, 'D', 'ZETA', 0"})
             connessione.esegui(QString("INSERT INTO zone (idZona, sigla_zona, desc_zona, eliminato) VALUES (%1)")
                                    .arg(riga));
-        QCOMPARE(righe(elencoCodici(Codici::zone, come), "idZona"), attese);
+        QCOMPARE(righe(elencoCodici(Codici::zone, colonna, come), "idZona", colonna), attese);
     }
 
     // Technicians by code, those of one code by name, "code name".
@@ -53,7 +55,7 @@ private slots:
         for (const char* riga : {"1, 'B', 'ROSSI'", "2, 'A', 'VERDI'", "3, 'B', 'BIANCHI'", "4, null, 'NERI'"})
             connessione.esegui(QString("INSERT INTO tecnici (idTecn, sigla_tecnico, tecnico) VALUES (%1)").arg(riga));
         const ComeElenco come{.ordine = ComeElenco::perSiglaENome, .nulli = ComeElenco::parteVuota, .separatore = " "};
-        QCOMPARE(righe(elencoCodici(Codici::tecnici, come), "idTecn"),
+        QCOMPARE(righe(elencoCodici(Codici::tecnici, "Nominativo", come), "idTecn", "Nominativo"),
                  QString("4: NERI|2:A VERDI|3:B BIANCHI|1:B ROSSI"));
     }
 
@@ -78,7 +80,7 @@ private slots:
             connessione.esegui(QString("INSERT INTO prodotti (idModello, modello, cod_marca, cod_tipo_prodotto, "
                                        "eliminato) VALUES (%1)")
                                    .arg(riga));
-        QCOMPARE(righe(elencoModelli(marca, tipo), "idModello"), attesi);
+        QCOMPARE(righe(elencoModelli(marca, tipo), "idModello", "modello"), attesi);
     }
 };
 

@@ -39,8 +39,8 @@ private slots:
             connessione.esegui(
                 QString("INSERT INTO clienti (idCli, cognome, nome, cod_tipo_appartenenza) VALUES (%1)").arg(riga));
         QStringList righe;
-        for (Recordset rs = clientiPerAppartenenza(tipi, ComeElenco::Nulli(nulli)); !rs.eof(); rs.moveNext())
-            righe << rs["idcli"].toString() + ":" + (rs["voce"].isNull() ? QString("<null>") : rs["voce"].toString());
+        for (Recordset rs = clientiPerAppartenenza(tipi, "descr", ComeElenco::Nulli(nulli)); !rs.eof(); rs.moveNext())
+            righe << rs["idcli"].toString() + ":" + (rs["descr"].isNull() ? QString("<null>") : rs["descr"].toString());
         QCOMPARE(righe.join("|"), attesi);
     }
 };

@@ -83,8 +83,8 @@ void schTecZona::riempiCombo()
 {
     gestisci([this] {
         auto& c = ui();
-        c.cmbTecnico->riempi(elencoCodici(Codici::tecnici), u"voce"_s, u"idTecn"_s);
-        c.cmbZona->riempi(elencoCodici(Codici::zone), u"voce"_s, u"idZona"_s);
+        c.cmbTecnico->riempi(elencoCodici(Codici::tecnici, u"strTecnico"_s), u"strTecnico"_s, u"idTecn"_s);
+        c.cmbZona->riempi(elencoCodici(Codici::zone, u"strZona"_s), u"strZona"_s, u"idZona"_s);
         if (c.cmbTecnico->count() > 0)
             c.cmbTecnico->setCurrentIndex(0);
         aggiornaZone();

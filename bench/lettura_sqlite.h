@@ -87,6 +87,18 @@ public:
         return righe;
     }
 
+    // Every row of the statement handed to `riga` as it is stepped; the rows stepped.
+    template <typename Riga>
+    qsizetype scorri(const QString& sql, Riga&& riga)
+    {
+        sqlite3_stmt* st = prepara(sql, {});
+        qsizetype n = 0;
+        for (; sqlite3_step(st) == SQLITE_ROW; ++n)
+            riga(st);
+        sqlite3_finalize(st);
+        return n;
+    }
+
     // Milliseconds to the first row.
     double primaRiga(const QString& sql, const QVariantList& valori = {})
     {

@@ -83,5 +83,14 @@ QDate dataCollaudoCella(const QString& testo)
 
 QString testoData(const QDate& data)
 {
-    return data.toString(u"dd/MM/yyyy"_s);
+    // Digit by digit: an export writes one for each date cell.
+    int anno = 0, mese = 0, giorno = 0;
+    data.getDate(&anno, &mese, &giorno);
+    if (anno < 1000 || anno > 9999)
+        return data.toString(u"dd/MM/yyyy"_s);
+    const auto cifra = [](int n) { return QChar(u'0' + n % 10); };
+    const QChar testo[10] = {cifra(giorno / 10), cifra(giorno),    u'/',
+                             cifra(mese / 10),   cifra(mese),      u'/',
+                             cifra(anno / 1000), cifra(anno / 100), cifra(anno / 10), cifra(anno)};
+    return QString(testo, 10);
 }

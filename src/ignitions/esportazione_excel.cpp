@@ -53,13 +53,9 @@ void scriviRiga(const RigaTracciato& valori, int riga)
     Foglio* foglio = foglioExcel();
     if (!foglio)
         throw ErroreExcel(u"Nessuna cartella di lavoro aperta"_s);
-    const QString numero = QString::number(riga);
-    QString colonna = u"A"_s;
-    for (const std::optional<QString>& v : valori) {
-        if (v)
-            foglio->scrivi(colonna + numero, *v);
-        colonna = colonnaSuccessiva(colonna);
-    }
+    for (int colonna = 0; colonna < colonneTracciato; ++colonna)
+        if (const auto testo = valori.cella(colonna))
+            foglio->scrivi(riga, colonna + 1, *testo);
 }
 
 // The workbook being written lies in the program folder under a name no export has, with the
@@ -157,10 +153,13 @@ void esportaExcel(const Esportazione& e, Recordset& rs)
     int riga = 2;
     e.lblNum->setVisible(true);
     Avanzamento avanzamento(e.lblNum);
+    RigaTracciato valori;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext(), ++riga) {
         avanzamento.segna(riga - 1);
         try {
-            scriviRiga(e.riga(rs), riga);
+            valori.svuota();
+            e.riga(rs, valori);
+            scriviRiga(valori, riga);
         } catch (const std::exception&) {
             errore = std::current_exception();
         }

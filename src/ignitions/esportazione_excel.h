@@ -13,7 +13,7 @@ struct Esportazione {
     QDate da;         // the test dates of the selection, for the file name
     QDate a;
     QLabel* lblNum;   // counts the rows as they are written
-    std::function<RigaTracciato(const Recordset&)> riga;
+    std::function<void(const Recordset&, RigaTracciato&)> riga; // the row's cells, into an empty row
 };
 
 // "completa da 01-03-2005 a 31-03-2005.xlsx"

@@ -97,7 +97,7 @@ void FinestraEsportazione::recuperaDati()
 }
 
 void FinestraEsportazione::esporta(const QString& prefisso, Recordset& rs,
-                                   std::function<RigaTracciato(const Recordset&)> riga)
+                                   std::function<void(const Recordset&, RigaTracciato&)> riga)
 {
     auto& c = ui();
     esportaExcel({prefisso, c.dtpDataDa->date(), c.dtpDataA->date(), c.lblNum, std::move(riga)}, rs);

@@ -40,7 +40,7 @@ protected:
     // Writes the workbooks of a selection that holds rows.
     virtual void esportaSelezione(Recordset& rs) = 0;
     // One workbook through the export frame, named from the window's dates.
-    void esporta(const QString& prefisso, Recordset& rs, std::function<RigaTracciato(const Recordset&)> riga);
+    void esporta(const QString& prefisso, Recordset& rs, std::function<void(const Recordset&, RigaTracciato&)> riga);
 
 private:
     void cmdEsporta_Click();

@@ -106,11 +106,11 @@ void schExPrimeAccensioni::esportaSelezione(Recordset& rs)
 void schExPrimeAccensioni::esportaExcelCompleta(Recordset& rs)
 {
     const TracciatoAccensioni tracciato(rs, TracciatoAccensioni::Tipo::completo);
-    esporta(u"completa da "_s, rs, [&tracciato](const Recordset& r) { return tracciato.riga(r); });
+    esporta(u"completa da "_s, rs, [&tracciato](const Recordset& r, RigaTracciato& riga) { tracciato.riga(r, riga); });
 }
 
 void schExPrimeAccensioni::esportaExcelDUZ(Recordset& rs)
 {
     const TracciatoAccensioni tracciato(rs, TracciatoAccensioni::Tipo::duz);
-    esporta(u"DUZ da "_s, rs, [&tracciato](const Recordset& r) { return tracciato.riga(r); });
+    esporta(u"DUZ da "_s, rs, [&tracciato](const Recordset& r, RigaTracciato& riga) { tracciato.riga(r, riga); });
 }

@@ -2,32 +2,13 @@
 #include "ignitions/date_accensioni.h"
 #include "platform/db/errore_db.h"
 #include "platform/db/recordset.h"
-#include <QStringList>
+#include <QStringEncoder>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-enum class Regola {
-    semplice,     // the value; Null empty
-    vuota,        // always an empty text
-    risposta,     // Null untouched, 0 "NO", -1 (not answered) empty, else "SI"
-    siNo,         // Null untouched, 0 "NO", else "SI"
-    data,         // Null empty, else dd/MM/yyyy
-    installatore, // company name and name, one blank between, trimmed
-    scarico,      // Null untouched, 0-3 the flue word, else empty
-    attesta,      // 0-3 the means word, else untouched
-};
-
-struct Colonna {
-    QString campo;
-    Regola regola;
-    bool duz;
-};
-
-// A to AQ in order.
-const std::array<Colonna, colonneTracciato>& colonne()
+const std::array<ColonnaTracciato, colonneTracciato>& colonneTracciatoAccensioni()
 {
-    static const std::array<Colonna, colonneTracciato> c = {{
+    static const std::array<ColonnaTracciato, colonneTracciato> c = {{
         {u"rag_soc"_s, Regola::semplice, false},
         {u"cognome"_s, Regola::semplice, false},
         {u"nome"_s, Regola::semplice, false},
@@ -75,6 +56,7 @@ const std::array<Colonna, colonneTracciato>& colonne()
     return c;
 }
 
+namespace {
 int indiceCampo(const Recordset& rs, const QString& nome)
 {
     for (int i = 0; i < rs.numeroCampi(); ++i)
@@ -89,56 +71,111 @@ QString testo(const QVariant& v)
     return v.isNull() ? QString() : v.toString();
 }
 
-std::optional<QString> parola(const QVariant& v, const QStringList& parole, std::optional<QString> altrimenti)
+constexpr std::array<QByteArrayView, 4> scarichi{"NATURALE", "COASSIALE", "SDOPPIATO", "FORZATO"};
+constexpr std::array<QByteArrayView, 4> mezzi{"libretto d'impianto", "documento fiscale", "matricola caldaia", "altro"};
+
+// The word of a code among 0 to 3, or nothing.
+std::optional<QByteArrayView> parola(const QVariant& v, const std::array<QByteArrayView, 4>& parole)
 {
     const qlonglong codice = v.toLongLong();
-    if (codice >= 0 && codice < parole.size())
-        return parole[codice];
-    return altrimenti;
+    if (codice >= 0 && codice < qlonglong(parole.size()))
+        return parole[size_t(codice)];
+    return std::nullopt;
 }
 
-std::optional<QString> valore(Regola regola, const QVariant& v, const QVariant& secondo)
+// The field as a text: a text's own bytes, anything else as its value's text; Null empty.
+void poniTesto(RigaTracciato& r, int colonna, const Recordset& rs, int campo)
+{
+    const DatiRecordset::Testo t = rs.testoCampo(campo);
+    switch (t.classe) {
+    case DatiRecordset::Testo::Classe::nullo:
+        r.poni(colonna, QByteArrayView());
+        break;
+    case DatiRecordset::Testo::Classe::testo:
+        r.poni(colonna, QByteArrayView(t.byte, t.lunghezza));
+        break;
+    case DatiRecordset::Testo::Classe::altro:
+        r.poni(colonna, testo(rs.campo(campo)));
+    }
+}
+
+// A whole date as dd/MM/yyyy, any other value as its text.
+void poniData(RigaTracciato& r, int colonna, const QVariant& v)
+{
+    const QDate d = dataCompleta(v);
+    r.poni(colonna, d.isValid() ? testoData(d) : testo(v));
+}
+
+void poniValore(RigaTracciato& r, int colonna, Regola regola, const Recordset& rs, const std::array<int, 2>& campi)
 {
     switch (regola) {
     case Regola::semplice:
-        return testo(v);
+        poniTesto(r, colonna, rs, campi[0]);
+        break;
     case Regola::vuota:
-        return QString();
+        r.poni(colonna, QByteArrayView());
+        break;
     case Regola::risposta:
+    case Regola::siNo: {
+        const QVariant v = rs.campo(campi[0]);
         // Mended: -1, a question the card left unanswered, is no "SI".
-        if (!v.isNull() && v.toLongLong() == -1)
-            return QString();
-        [[fallthrough]];
-    case Regola::siNo:
-        if (v.isNull())
-            return std::nullopt;
-        return v.toLongLong() == 0 ? u"NO"_s : u"SI"_s;
+        if (regola == Regola::risposta && !v.isNull() && v.toLongLong() == -1)
+            r.poni(colonna, QByteArrayView());
+        else if (!v.isNull())
+            r.poni(colonna, v.toLongLong() == 0 ? QByteArrayView("NO") : QByteArrayView("SI"));
+        break;
+    }
     case Regola::data: {
-        if (testo(v).isEmpty())
-            return QString();
-        const QDate d = dataCompleta(v);
-        return d.isValid() ? testoData(d) : testo(v);
+        const QVariant v = rs.campo(campi[0]);
+        if (v.typeId() == QMetaType::QDate ? !v.toDate().isValid() : testo(v).isEmpty())
+            r.poni(colonna, QByteArrayView());
+        else
+            poniData(r, colonna, v);
+        break;
     }
     case Regola::installatore:
-        return (testo(v) + u' ' + testo(secondo)).trimmed();
+        r.poni(colonna, (testo(rs.campo(campi[0])) + u' ' + testo(rs.campo(campi[1]))).trimmed());
+        break;
     case Regola::scarico:
-        if (v.isNull())
-            return std::nullopt;
-        return parola(v, {u"NATURALE"_s, u"COASSIALE"_s, u"SDOPPIATO"_s, u"FORZATO"_s}, QString());
+        if (const QVariant v = rs.campo(campi[0]); !v.isNull())
+            r.poni(colonna, parola(v, scarichi).value_or(QByteArrayView()));
+        break;
     case Regola::attesta:
-        if (v.isNull())
-            return std::nullopt;
-        return parola(v, {u"libretto d'impianto"_s, u"documento fiscale"_s, u"matricola caldaia"_s, u"altro"_s},
-                      std::nullopt);
+        if (const QVariant v = rs.campo(campi[0]); !v.isNull())
+            if (const auto p = parola(v, mezzi))
+                r.poni(colonna, *p);
+        break;
     }
-    return std::nullopt;
 }
 } // namespace
+
+void RigaTracciato::svuota()
+{
+    testi.clear();
+    posti.fill({-1, -1});
+}
+
+void RigaTracciato::poni(int colonna, QByteArrayView utf8)
+{
+    const qsizetype inizio = qsizetype(testi.size());
+    testi.append(utf8.data(), size_t(utf8.size()));
+    posti[size_t(colonna)] = {inizio, qsizetype(testi.size())};
+}
+
+void RigaTracciato::poni(int colonna, QStringView testo)
+{
+    QStringEncoder utf8(QStringEncoder::Utf8);
+    const size_t inizio = testi.size();
+    testi.resize(inizio + size_t(utf8.requiredSpace(testo.size())));
+    char* fine = utf8.appendToBuffer(testi.data() + inizio, testo);
+    testi.resize(size_t(fine - testi.data()));
+    posti[size_t(colonna)] = {qsizetype(inizio), qsizetype(testi.size())};
+}
 
 TracciatoAccensioni::TracciatoAccensioni(const Recordset& rs, Tipo tipo) : tipo(tipo)
 {
     for (int i = 0; i < colonneTracciato; ++i) {
-        const Colonna& c = colonne()[i];
+        const ColonnaTracciato& c = colonneTracciatoAccensioni()[i];
         indici[i] = {-1, -1};
         if (c.campo.isEmpty() || (tipo == Tipo::duz && !c.duz))
             continue;
@@ -148,29 +185,20 @@ TracciatoAccensioni::TracciatoAccensioni(const Recordset& rs, Tipo tipo) : tipo(
     }
 }
 
-RigaTracciato TracciatoAccensioni::riga(const Recordset& rs) const
+void TracciatoAccensioni::riga(const Recordset& rs, RigaTracciato& r) const
 {
-    RigaTracciato r;
     for (int i = 0; i < colonneTracciato; ++i) {
-        const Colonna& c = colonne()[i];
+        const ColonnaTracciato& c = colonneTracciatoAccensioni()[i];
         if (tipo == Tipo::duz && !c.duz)
             continue;
-        const QVariant v = indici[i][0] >= 0 ? rs.campo(indici[i][0]) : QVariant();
-        const QVariant secondo = indici[i][1] >= 0 ? rs.campo(indici[i][1]) : QVariant();
-        r[i] = valore(c.regola, v, secondo);
+        poniValore(r, i, c.regola, rs, indici[i]);
     }
-    return r;
 }
 
-RigaTracciato rigaDededod(const Recordset& rs)
+void rigaDededod(const Recordset& rs, RigaTracciato& r)
 {
     // The workbook columns follow the three key fields of accensioniCAT.
     constexpr int primoCampo = 3;
-    RigaTracciato r;
-    for (int i = 0; i < colonneTracciato && primoCampo + i < rs.numeroCampi(); ++i) {
-        const QVariant v = rs.campo(primoCampo + i);
-        const QDate d = dataCompleta(v);
-        r[i] = d.isValid() ? testoData(d) : testo(v);
-    }
-    return r;
+    for (int i = 0; i < colonneTracciato && primoCampo + i < rs.numeroCampi(); ++i)
+        poniData(r, i, rs.campo(primoCampo + i));
 }

@@ -52,6 +52,9 @@ public:
         }
     }
 
+    // The same for a row shown.
+    Testo testoMostrato(int riga, int colonna) const { return testo(ordine[riga], colonna); }
+
     // Filling, a row at a time: a new row, then each of its cells by column; a row read is
     // shown by mostra, the last one read can be taken back.
     void nuovaRiga()

@@ -292,7 +292,7 @@ bool Recordset::haCampo(const QString& nome) const
     return (s->statico ? s->dati->indice(nome) : s->nomi.indice(nome)) >= 0;
 }
 
-QVariant Recordset::campo(int i) const
+Recordset::Stato& Recordset::statoCampo(int i) const
 {
     Stato& st = stato();
     if (eof() || bof())
@@ -301,7 +301,19 @@ QVariant Recordset::campo(int i) const
     if (i < 0 || i >= (st.statico ? st.dati->nomi.size() : st.corrente.size()))
         throw ErroreDb(erroreCampo, sorgente,
                        QStringLiteral("Impossibile trovare l'elemento nell'insieme corrispondente al nome o al numero richiesto."));
+    return st;
+}
+
+QVariant Recordset::campo(int i) const
+{
+    const Stato& st = statoCampo(i);
     return st.statico ? st.dati->valore(st.pos, i) : st.corrente[i];
+}
+
+DatiRecordset::Testo Recordset::testoCampo(int i) const
+{
+    const Stato& st = statoCampo(i);
+    return st.statico ? st.dati->testoMostrato(st.pos, i) : DatiRecordset::Testo{DatiRecordset::Testo::Classe::altro, nullptr, 0};
 }
 
 QVariant Recordset::campo(const QString& nome) const

@@ -55,6 +55,9 @@ public:
     // Value of a field of the current row by name, case ignored; Null is a null QVariant.
     QVariant campo(const QString& nome) const;
     QVariant campo(int i) const;
+    // A field of the current row as a static recordset keeps it: a text's own UTF-8 bytes,
+    // Null, or another kind (a number, a date: read it with campo). Forward-only: another kind.
+    DatiRecordset::Testo testoCampo(int i) const;
     QVariant operator[](const QString& nome) const { return campo(nome); }
 
     // Static only: from the first row, the first row whose field equals the value
@@ -79,4 +82,6 @@ private:
     std::shared_ptr<Stato> s;
     Stato& stato() const;
     int indiceStatico(const QString& nome) const;
+    // The state, on a row of the recordset with a field i.
+    Stato& statoCampo(int i) const;
 };

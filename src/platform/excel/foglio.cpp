@@ -88,6 +88,8 @@ Cella* Foglio::trova(IndirizzoCella indirizzo)
     if (indirizzo.riga < 1 || size_t(indirizzo.riga) > elenco.size())
         return nullptr;
     std::vector<Cella>& celle = elenco[size_t(indirizzo.riga - 1)].celle;
+    if (celle.empty() || celle.back().colonna < indirizzo.colonna)
+        return nullptr; // a row written from left to right
     auto posto = std::lower_bound(celle.begin(), celle.end(), indirizzo.colonna, primaDi);
     return posto != celle.end() && posto->colonna == indirizzo.colonna ? &*posto : nullptr;
 }
@@ -132,9 +134,17 @@ QString Foglio::valore(int riga, int colonna) const
 void Foglio::scrivi(const QString& indirizzo, const QString& testo)
 {
     const IndirizzoCella dove = leggiIndirizzo(indirizzo);
+    scrivi(dove.riga, dove.colonna, testo.toUtf8());
+}
+
+void Foglio::scrivi(int riga, int colonna, QByteArrayView testo)
+{
+    if (riga < 1 || riga > ultimaRiga || colonna < 1 || colonna > ultimaColonna)
+        throw ErroreExcel(QStringLiteral("Indirizzo di cella non valido: \"%1%2\"").arg(lettereColonna(colonna)).arg(riga));
+    const IndirizzoCella dove{riga, colonna};
     if (Cella* cella = trova(dove)) {
         cella->tipo = TipoCella::Testo;
-        cella->testo = elencoTesti.aggiungi(testo.toUtf8());
+        cella->testo = elencoTesti.aggiungi(testo);
         return;
     }
     if (testo.isEmpty())
@@ -144,7 +154,7 @@ void Foglio::scrivi(const QString& indirizzo, const QString& testo)
     if (stile < 0 && !elencoColonne.empty())
         stile = elencoColonne[size_t(dove.colonna - 1)].stile;
     poni(dove.riga, Cella{quint16(dove.colonna), TipoCella::Testo, quint32(std::max<qint64>(stile, 0)),
-                          elencoTesti.aggiungi(testo.toUtf8())});
+                          elencoTesti.aggiungi(testo)});
 }
 
 void Foglio::formattaTesto()

@@ -187,6 +187,7 @@ private slots:
         QTest::addColumn<QVariant>("valore");
         QTest::addColumn<QString>("atteso");
         QTest::newRow("stored date") << QVariant(QDate(2005, 3, 1)) << u"01/03/2005"_s;
+        QTest::newRow("stored date, two-digit day and month") << QVariant(QDate(1999, 12, 31)) << u"31/12/1999"_s;
         QTest::newRow("d/m/yyyy") << QVariant(u"1/3/2005"_s) << u"01/03/2005"_s;
         QTest::newRow("dd/MM/yyyy") << QVariant(u"01/03/2005"_s) << u"01/03/2005"_s;
         QTest::newRow("ISO") << QVariant(u"2005-03-01"_s) << u"01/03/2005"_s;

@@ -13,6 +13,30 @@ bool primaDi(const Cella& cella, int colonna)
     return cella.colonna < colonna;
 }
 
+// The characters of the longest line of a text.
+qsizetype lineaPiuLunga(QStringView testo)
+{
+    qsizetype lunga = 0;
+    for (const QStringView linea : testo.tokenize(QLatin1Char('\n')))
+        lunga = std::max(lunga, linea.size());
+    return lunga;
+}
+
+// The same for a text in UTF-8, counted as the one above counts (a character beyond U+FFFF
+// is two), without making the text.
+qsizetype lineaPiuLunga(QByteArrayView utf8)
+{
+    qsizetype lunga = 0, linea = 0;
+    for (const char c : utf8) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b == '\n')
+            linea = 0;
+        else if ((b & 0xC0) != 0x80)
+            lunga = std::max(lunga, linea += b >= 0xF0 ? 2 : 1);
+    }
+    return lunga;
+}
+
 } // namespace
 
 quint32 TestiFoglio::aggiungi(QByteArrayView utf8)
@@ -175,10 +199,7 @@ void Foglio::adattaColonne()
     std::vector<qsizetype> caratteri(ultimaColonna, 0);
     for (const RigaFoglio& r : elenco)
         for (const Cella& cella : r.celle) {
-            const QString testo = testoCella(cella);
-            qsizetype lunga = 0;
-            for (const QStringView linea : QStringView(testo).tokenize(QLatin1Char('\n')))
-                lunga = std::max(lunga, linea.size());
+            const qsizetype lunga = cella.tipo == TipoCella::Testo ? lineaPiuLunga(grezzo(cella)) : lineaPiuLunga(testoCella(cella));
             caratteri[cella.colonna - 1] = std::max(caratteri[cella.colonna - 1], lunga);
         }
     for (int c = 1; c <= ultimaColonna; ++c)

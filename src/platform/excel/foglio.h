@@ -33,6 +33,8 @@ public:
         return QByteArrayView(blocchi[blocco].get() + (inizio - blocco * dimensioneBlocco), fine - inizio);
     }
     quint32 quanti() const { return quint32(fini.size()); }
+    // The bytes of the texts together.
+    qint64 byte() const { return fini.back(); }
     // The bytes they take.
     qint64 memoria() const
     {

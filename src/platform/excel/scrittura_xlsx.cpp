@@ -7,74 +7,77 @@
 
 namespace {
 
-void aggiungiNumero(std::string& xml, long long n)
+// The room the rows' XML will take, about: the texts and what each cell and row adds.
+qsizetype stimaRighe(const Foglio& foglio, size_t perCella)
 {
-    char buf[24];
-    xml.append(buf, size_t(std::to_chars(buf, buf + sizeof buf, n).ptr - buf));
+    qsizetype celle = 0;
+    for (const RigaFoglio& r : foglio.righe())
+        celle += qsizetype(r.celle.size());
+    return foglio.testi().byte() + celle * qsizetype(perCella) + qsizetype(foglio.righe().size()) * 32;
 }
 
 // The rows of the sheet, one after the other, as sheetData's content.
-void scriviRighe(std::string& xml, const Foglio& foglio, const std::string& prefisso)
+void scriviRighe(QByteArray& xml, const Foglio& foglio, const std::string& prefisso)
 {
-    std::vector<std::string> lettere(ultimaColonna + 1);
-    const std::string riga = prefisso + "row", c = prefisso + "c", v = prefisso + "v", is = prefisso + "is",
-                      t = prefisso + "t";
-    const auto apri = [&](const std::string& nome) { xml += '<'; xml += nome; xml += '>'; };
-    const auto chiudi = [&](const std::string& nome) { xml += "</"; xml += nome; xml += '>'; };
+    // The tags, and each column's "<c r=\"AB" when first met.
+    const std::string riga = '<' + prefisso + "row r=\"", apreCella = '<' + prefisso + "c r=\"",
+                      apreTesto = " t=\"inlineStr\"><" + prefisso + "is><" + prefisso + 't',
+                      chiudeTesto = "</" + prefisso + "t></" + prefisso + "is></" + prefisso + "c>",
+                      apreValore = "><" + prefisso + "v>", chiudeValore = "</" + prefisso + "v></" + prefisso + "c>",
+                      chiudeRiga = "</" + prefisso + "row>";
+    std::vector<std::string> aperture(ultimaColonna + 1);
+    UscitaXml uscita(xml, stimaRighe(foglio, apreCella.size() + apreTesto.size() + chiudeTesto.size() + 24));
+    char numeroRiga[16];
     int numero = 0;
     for (const RigaFoglio& r : foglio.righe()) {
         ++numero;
         const QByteArrayView attributi = foglio.testi().testo(r.attributi);
         if (r.celle.empty() && r.stile < 0 && attributi.isEmpty())
             continue;
-        xml += '<' + riga + " r=\"";
-        aggiungiNumero(xml, numero);
-        xml += '"';
+        const std::string_view cifre(numeroRiga, size_t(std::to_chars(numeroRiga, numeroRiga + sizeof numeroRiga, numero).ptr - numeroRiga));
+        uscita.aggiungi(riga);
+        uscita.aggiungi(cifre);
+        uscita.aggiungi('"');
         if (r.stile >= 0) {
-            xml += " s=\"";
-            aggiungiNumero(xml, r.stile);
-            xml += "\" customFormat=\"1\"";
+            uscita.aggiungi(" s=\"");
+            uscita.aggiungiNumero(r.stile);
+            uscita.aggiungi("\" customFormat=\"1\"");
         }
-        xml.append(attributi.data(), size_t(attributi.size()));
-        xml += '>';
+        uscita.aggiungi(std::string_view(attributi.data(), size_t(attributi.size())));
+        uscita.aggiungi('>');
         for (const Cella& cella : r.celle) {
-            std::string& colonna = lettere[cella.colonna];
-            if (colonna.empty())
-                colonna = lettereColonna(cella.colonna).toStdString();
-            xml += '<' + c + " r=\"" + colonna;
-            aggiungiNumero(xml, numero);
-            xml += '"';
+            std::string& apertura = aperture[cella.colonna];
+            if (apertura.empty())
+                apertura = apreCella + lettereColonna(cella.colonna).toStdString();
+            uscita.aggiungi(apertura);
+            uscita.aggiungi(cifre);
+            uscita.aggiungi('"');
             if (cella.stile != 0) {
-                xml += " s=\"";
-                aggiungiNumero(xml, cella.stile);
-                xml += '"';
+                uscita.aggiungi(" s=\"");
+                uscita.aggiungiNumero(cella.stile);
+                uscita.aggiungi('"');
             }
             const QByteArrayView valore = foglio.grezzo(cella);
             const std::string_view testo(valore.data(), size_t(valore.size()));
             if (cella.tipo == TipoCella::Testo) {
                 if (testo.empty()) {
-                    xml += "/>";
+                    uscita.aggiungi("/>");
                     continue;
                 }
-                xml += " t=\"inlineStr\">";
-                apri(is);
+                uscita.aggiungi(apreTesto);
                 const auto bianco = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
-                const bool conserva = bianco(testo.front()) || bianco(testo.back());
-                xml += '<' + t + (conserva ? " xml:space=\"preserve\">" : ">");
-                aggiungiTesto(xml, testo);
-                chiudi(t);
-                chiudi(is);
+                uscita.aggiungi(bianco(testo.front()) || bianco(testo.back()) ? " xml:space=\"preserve\">" : ">");
+                uscita.aggiungiTesto(testo);
+                uscita.aggiungi(chiudeTesto);
             } else {
                 static constexpr const char* tipi[] = {"", "", " t=\"b\"", " t=\"e\"", " t=\"d\""};
-                xml += tipi[int(cella.tipo)];
-                xml += '>';
-                apri(v);
-                aggiungiTesto(xml, testo);
-                chiudi(v);
+                uscita.aggiungi(tipi[int(cella.tipo)]);
+                uscita.aggiungi(apreValore);
+                uscita.aggiungiTesto(testo);
+                uscita.aggiungi(chiudeValore);
             }
-            chiudi(c);
         }
-        chiudi(riga);
+        uscita.aggiungi(chiudeRiga);
     }
 }
 
@@ -202,11 +205,9 @@ void scriviXlsx(PartiXlsx& parti, const Stili& stili, const Foglio& foglio, cons
     const QByteArray segno = QByteArray("<!--") + segnapostoRighe + "-->";
     const qsizetype dove = testo.indexOf(segno);
 
-    std::string xml;
-    xml.reserve(size_t(testo.size()) + foglio.righe().size() * 64);
-    xml.append(testo.constData(), size_t(dove));
+    QByteArray xml = testo.first(dove);
     scriviRighe(xml, foglio, parti.prefisso.toStdString());
-    xml.append(testo.constData() + dove + segno.size(), size_t(testo.size() - dove - segno.size()));
-    parti.archivio.poni(parti.parteFoglio, QByteArray(xml.data(), qsizetype(xml.size())));
+    xml.append(testo.sliced(dove + segno.size()));
+    parti.archivio.poni(parti.parteFoglio, std::move(xml));
     parti.archivio.scrivi(percorso);
 }

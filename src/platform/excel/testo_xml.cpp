@@ -1,4 +1,6 @@
 #include "platform/excel/testo_xml.h"
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -56,12 +58,34 @@ void decodificaTesto(std::string_view testo, std::string& uscita)
     }
 }
 
-void aggiungiTesto(std::string& xml, std::string_view testo)
+UscitaXml::UscitaXml(QByteArray& xml, qsizetype stima) : xml(xml), fine(xml.size())
 {
+    xml.resize(fine + stima);
+    dati = xml.data();
+}
+
+void UscitaXml::cresci(qsizetype n)
+{
+    xml.resize(fine + std::max(n, xml.size() / 2));
+    dati = xml.data();
+}
+
+void UscitaXml::aggiungiTesto(std::string_view testo)
+{
+    // The bytes that may need an escape; most texts have none.
+    static constexpr auto speciali = [] {
+        std::array<bool, 256> s{};
+        for (int c = 0; c < 0x20; ++c)
+            s[size_t(c)] = c != '\t' && c != '\n' && c != '\r';
+        s['&'] = s['<'] = s['>'] = s['_'] = true;
+        return s;
+    }();
     size_t inizio = 0; // the first byte not yet written
     char codice[8];
     for (size_t i = 0; i < testo.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(testo[i]);
+        if (!speciali[c])
+            continue;
         const char* sostituto = nullptr;
         if (c == '&')
             sostituto = "&amp;";
@@ -69,16 +93,17 @@ void aggiungiTesto(std::string& xml, std::string_view testo)
             sostituto = "&lt;";
         else if (c == '>')
             sostituto = "&gt;";
-        else if (c == '_' && escapeA(testo.substr(i)))
+        else if (c == '_') {
+            if (!escapeA(testo.substr(i)))
+                continue;
             sostituto = "_x005F_";
-        else if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+        } else {
             std::snprintf(codice, sizeof codice, "_x%04X_", unsigned(c));
             sostituto = codice;
-        } else
-            continue;
-        xml.append(testo.substr(inizio, i - inizio));
-        xml += sostituto;
+        }
+        aggiungi(testo.substr(inizio, i - inizio));
+        aggiungi(sostituto);
         inizio = i + 1;
     }
-    xml.append(testo.substr(inizio));
+    aggiungi(testo.substr(inizio));
 }

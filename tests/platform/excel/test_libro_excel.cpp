@@ -305,6 +305,8 @@ private slots:
         QCOMPARE(letto.valori.value(QStringLiteral("B3")), lungo);
         QCOMPARE(letto.larghezze.value(QStringLiteral("B")), 255.0); // the widest a column gets
         QVERIFY(letto.larghezze.value(QStringLiteral("G")) > letto.larghezze.value(QStringLiteral("A")));
+        // Characters count, not bytes: G's longest text has 19 (the flame counts two, as in Excel).
+        QCOMPARE(letto.larghezze.value(QStringLiteral("G")), 1.1 * QStringLiteral("Località àèìòù € 🔥").size() + 2);
         QVERIFY(letto.larghezze.value(QStringLiteral("AQ")) >= 14);
 
         const QList<QStringList> righe = leggiConLibreOffice(file, dir.path());

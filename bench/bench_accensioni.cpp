@@ -264,21 +264,23 @@ void celleTracciato(sqlite3_stmt* st, const std::vector<int>& campi, LibroEssenz
     libro.riga();
     for (std::size_t c = 0; c < std::size_t(colonneTracciato); ++c) {
         const int i = campi[c];
+        const RegolaTracciato regola = colonneTracciatoAccensioni()[c].regola;
         const bool nullo = i < 0 || sqlite3_column_type(st, i) == SQLITE_NULL;
-        const sqlite3_int64 codice = nullo ? 0 : sqlite3_column_int64(st, i);
-        switch (colonneTracciatoAccensioni()[c].regola) {
-        case Regola::vuota:
+        switch (regola) {
+        case RegolaTracciato::vuota:
             break;
-        case Regola::semplice:
+        case RegolaTracciato::semplice:
             libro.cella(c, testoSqlite(st, i));
             break;
-        case Regola::risposta:
-        case Regola::siNo:
+        case RegolaTracciato::risposta:
+        case RegolaTracciato::siNo: {
+            const sqlite3_int64 codice = nullo ? 0 : sqlite3_column_int64(st, i);
             // An unanswered question (-1) is no "SI".
-            if (!nullo && !(colonneTracciatoAccensioni()[c].regola == Regola::risposta && codice == -1))
+            if (!nullo && !(regola == RegolaTracciato::risposta && codice == -1))
                 libro.cella(c, codice == 0 ? "NO" : "SI");
             break;
-        case Regola::data: {
+        }
+        case RegolaTracciato::data: {
             const std::string_view d = testoSqlite(st, i);
             if (d.size() != 10 || d[4] != '-' || d[7] != '-') {
                 libro.cella(c, d);
@@ -288,20 +290,22 @@ void celleTracciato(sqlite3_stmt* st, const std::vector<int>& campi, LibroEssenz
             libro.cella(c, std::string_view(testo, 10));
             break;
         }
-        case Regola::installatore: {
+        case RegolaTracciato::installatore: {
             installatore.assign(testoSqlite(st, i));
             installatore += ' ';
             installatore += testoSqlite(st, campi.back());
             const std::size_t inizio = installatore.find_first_not_of(" \t\r\n");
-            libro.cella(c, inizio == std::string::npos ? std::string_view()
-                                                        : std::string_view(installatore).substr(inizio, installatore.find_last_not_of(" \t\r\n") + 1 - inizio));
+            if (inizio != std::string::npos)
+                libro.cella(c, std::string_view(installatore).substr(inizio, installatore.find_last_not_of(" \t\r\n") + 1 - inizio));
             break;
         }
-        case Regola::scarico:
-        case Regola::attesta:
-            if (!nullo && codice >= 0 && codice < 4)
-                libro.cella(c, (colonneTracciatoAccensioni()[c].regola == Regola::scarico ? scarichi : mezzi)[codice]);
+        case RegolaTracciato::scarico:
+        case RegolaTracciato::attesta: {
+            const sqlite3_int64 codice = nullo ? -1 : sqlite3_column_int64(st, i);
+            if (codice >= 0 && codice < 4)
+                libro.cella(c, (regola == RegolaTracciato::scarico ? scarichi : mezzi)[codice]);
             break;
+        }
         }
     }
 }
@@ -371,7 +375,7 @@ void esportazione(benchmark::State& s)
         QFile::remove(file);
     }
 }
-BENCHMARK(esportazione)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(esportazione)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(7);
 
 constexpr int righeGrandi = 50000;
 constexpr double bilancioMb = 250; // the program and its reading process together

@@ -9,49 +9,49 @@ using namespace Qt::StringLiterals;
 const std::array<ColonnaTracciato, colonneTracciato>& colonneTracciatoAccensioni()
 {
     static const std::array<ColonnaTracciato, colonneTracciato> c = {{
-        {u"rag_soc"_s, Regola::semplice, false},
-        {u"cognome"_s, Regola::semplice, false},
-        {u"nome"_s, Regola::semplice, false},
-        {u"indirizzo"_s, Regola::semplice, false},
-        {{}, Regola::vuota, false},
-        {{}, Regola::vuota, false},
-        {u"citta"_s, Regola::semplice, false},
-        {u"cap"_s, Regola::semplice, false},
-        {{}, Regola::vuota, false},
-        {{}, Regola::vuota, false},
-        {u"pv"_s, Regola::semplice, false},
-        {u"tel_casa"_s, Regola::semplice, false},
-        {u"tel_cel"_s, Regola::semplice, false},
-        {{}, Regola::vuota, false},
-        {u"gasPropanoValvola"_s, Regola::risposta, false},
-        {u"gasPropanoEntrata"_s, Regola::risposta, false},
-        {u"marca"_s, Regola::semplice, true},
-        {u"matr_1"_s, Regola::semplice, true},
-        {u"modello"_s, Regola::semplice, true},
-        {u"ragioneSociale_ins"_s, Regola::installatore, false},
-        {u"indirizzo_ins"_s, Regola::semplice, false},
-        {u"numero_ins"_s, Regola::semplice, false},
-        {u"interno_ins"_s, Regola::semplice, false},
-        {u"localita_ins"_s, Regola::semplice, false},
-        {u"caplocalita_ins"_s, Regola::semplice, false},
-        {u"capComune_ins"_s, Regola::semplice, false},
-        {u"provincia_ins"_s, Regola::semplice, false},
-        {u"comune_ins"_s, Regola::semplice, false},
-        {u"telefono_ins"_s, Regola::semplice, false},
-        {u"cellulare_ins"_s, Regola::semplice, false},
-        {u"email_ins"_s, Regola::semplice, false},
-        {u"dataInstallazione"_s, Regola::data, true},
-        {u"dich_conf"_s, Regola::siNo, true},
-        {u"data_coll"_s, Regola::data, true},
-        {u"sigla_posizione"_s, Regola::semplice, true},
-        {u"tipoScarico"_s, Regola::scarico, true},
-        {u"sigla_tipo_gas"_s, Regola::semplice, true},
-        {u"tensione"_s, Regola::risposta, true},
-        {u"consumoGas"_s, Regola::risposta, true},
-        {u"primaVerifica"_s, Regola::risposta, true},
-        {u"catAttesta"_s, Regola::attesta, true},
-        {u"altroCatAttesta"_s, Regola::semplice, true},
-        {u"note_Coll"_s, Regola::semplice, true},
+        {u"rag_soc"_s, RegolaTracciato::semplice, false},
+        {u"cognome"_s, RegolaTracciato::semplice, false},
+        {u"nome"_s, RegolaTracciato::semplice, false},
+        {u"indirizzo"_s, RegolaTracciato::semplice, false},
+        {{}, RegolaTracciato::vuota, false},
+        {{}, RegolaTracciato::vuota, false},
+        {u"citta"_s, RegolaTracciato::semplice, false},
+        {u"cap"_s, RegolaTracciato::semplice, false},
+        {{}, RegolaTracciato::vuota, false},
+        {{}, RegolaTracciato::vuota, false},
+        {u"pv"_s, RegolaTracciato::semplice, false},
+        {u"tel_casa"_s, RegolaTracciato::semplice, false},
+        {u"tel_cel"_s, RegolaTracciato::semplice, false},
+        {{}, RegolaTracciato::vuota, false},
+        {u"gasPropanoValvola"_s, RegolaTracciato::risposta, false},
+        {u"gasPropanoEntrata"_s, RegolaTracciato::risposta, false},
+        {u"marca"_s, RegolaTracciato::semplice, true},
+        {u"matr_1"_s, RegolaTracciato::semplice, true},
+        {u"modello"_s, RegolaTracciato::semplice, true},
+        {u"ragioneSociale_ins"_s, RegolaTracciato::installatore, false},
+        {u"indirizzo_ins"_s, RegolaTracciato::semplice, false},
+        {u"numero_ins"_s, RegolaTracciato::semplice, false},
+        {u"interno_ins"_s, RegolaTracciato::semplice, false},
+        {u"localita_ins"_s, RegolaTracciato::semplice, false},
+        {u"caplocalita_ins"_s, RegolaTracciato::semplice, false},
+        {u"capComune_ins"_s, RegolaTracciato::semplice, false},
+        {u"provincia_ins"_s, RegolaTracciato::semplice, false},
+        {u"comune_ins"_s, RegolaTracciato::semplice, false},
+        {u"telefono_ins"_s, RegolaTracciato::semplice, false},
+        {u"cellulare_ins"_s, RegolaTracciato::semplice, false},
+        {u"email_ins"_s, RegolaTracciato::semplice, false},
+        {u"dataInstallazione"_s, RegolaTracciato::data, true},
+        {u"dich_conf"_s, RegolaTracciato::siNo, true},
+        {u"data_coll"_s, RegolaTracciato::data, true},
+        {u"sigla_posizione"_s, RegolaTracciato::semplice, true},
+        {u"tipoScarico"_s, RegolaTracciato::scarico, true},
+        {u"sigla_tipo_gas"_s, RegolaTracciato::semplice, true},
+        {u"tensione"_s, RegolaTracciato::risposta, true},
+        {u"consumoGas"_s, RegolaTracciato::risposta, true},
+        {u"primaVerifica"_s, RegolaTracciato::risposta, true},
+        {u"catAttesta"_s, RegolaTracciato::attesta, true},
+        {u"altroCatAttesta"_s, RegolaTracciato::semplice, true},
+        {u"note_Coll"_s, RegolaTracciato::semplice, true},
     }};
     return c;
 }
@@ -106,26 +106,26 @@ void poniData(RigaTracciato& r, int colonna, const QVariant& v)
     r.poni(colonna, d.isValid() ? testoData(d) : testo(v));
 }
 
-void poniValore(RigaTracciato& r, int colonna, Regola regola, const Recordset& rs, const std::array<int, 2>& campi)
+void poniValore(RigaTracciato& r, int colonna, RegolaTracciato regola, const Recordset& rs, const std::array<int, 2>& campi)
 {
     switch (regola) {
-    case Regola::semplice:
+    case RegolaTracciato::semplice:
         poniTesto(r, colonna, rs, campi[0]);
         break;
-    case Regola::vuota:
+    case RegolaTracciato::vuota:
         r.poni(colonna, QByteArrayView());
         break;
-    case Regola::risposta:
-    case Regola::siNo: {
+    case RegolaTracciato::risposta:
+    case RegolaTracciato::siNo: {
         const QVariant v = rs.campo(campi[0]);
         // Mended: -1, a question the card left unanswered, is no "SI".
-        if (regola == Regola::risposta && !v.isNull() && v.toLongLong() == -1)
+        if (regola == RegolaTracciato::risposta && !v.isNull() && v.toLongLong() == -1)
             r.poni(colonna, QByteArrayView());
         else if (!v.isNull())
             r.poni(colonna, v.toLongLong() == 0 ? QByteArrayView("NO") : QByteArrayView("SI"));
         break;
     }
-    case Regola::data: {
+    case RegolaTracciato::data: {
         const QVariant v = rs.campo(campi[0]);
         if (v.typeId() == QMetaType::QDate ? !v.toDate().isValid() : testo(v).isEmpty())
             r.poni(colonna, QByteArrayView());
@@ -133,14 +133,14 @@ void poniValore(RigaTracciato& r, int colonna, Regola regola, const Recordset& r
             poniData(r, colonna, v);
         break;
     }
-    case Regola::installatore:
+    case RegolaTracciato::installatore:
         r.poni(colonna, (testo(rs.campo(campi[0])) + u' ' + testo(rs.campo(campi[1]))).trimmed());
         break;
-    case Regola::scarico:
+    case RegolaTracciato::scarico:
         if (const QVariant v = rs.campo(campi[0]); !v.isNull())
             r.poni(colonna, parola(v, scarichi).value_or(QByteArrayView()));
         break;
-    case Regola::attesta:
+    case RegolaTracciato::attesta:
         if (const QVariant v = rs.campo(campi[0]); !v.isNull())
             if (const auto p = parola(v, mezzi))
                 r.poni(colonna, *p);
@@ -180,7 +180,7 @@ TracciatoAccensioni::TracciatoAccensioni(const Recordset& rs, Tipo tipo) : tipo(
         if (c.campo.isEmpty() || (tipo == Tipo::duz && !c.duz))
             continue;
         indici[i][0] = indiceCampo(rs, c.campo);
-        if (c.regola == Regola::installatore)
+        if (c.regola == RegolaTracciato::installatore)
             indici[i][1] = indiceCampo(rs, u"nome_ins"_s);
     }
 }

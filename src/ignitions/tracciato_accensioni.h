@@ -12,7 +12,7 @@ class Recordset;
 constexpr int colonneTracciato = 43;
 
 // How a column of the layout shows its field.
-enum class Regola {
+enum class RegolaTracciato {
     semplice,     // the value; Null empty
     vuota,        // always an empty text
     risposta,     // Null untouched, 0 "NO", -1 (not answered) empty, else "SI"
@@ -25,7 +25,7 @@ enum class Regola {
 
 struct ColonnaTracciato {
     QString campo; // the field of primeAccensioni; none for an empty column
-    Regola regola;
+    RegolaTracciato regola;
     bool duz;      // written in the DUZ layout too
 };
 

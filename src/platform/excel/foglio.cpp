@@ -165,6 +165,10 @@ void Foglio::scrivi(int riga, int colonna, QByteArrayView testo)
 {
     if (riga < 1 || riga > ultimaRiga || colonna < 1 || colonna > ultimaColonna)
         throw ErroreExcel(QStringLiteral("Indirizzo di cella non valido: \"%1%2\"").arg(lettereColonna(colonna)).arg(riga));
+    // Bytes that are no UTF-8 (another program's text in the archive) would make the file
+    // unreadable: each bad sequence becomes U+FFFD.
+    if (!testo.isValidUtf8())
+        return scrivi(riga, colonna, QString::fromUtf8(testo).toUtf8());
     const IndirizzoCella dove{riga, colonna};
     if (Cella* cella = trova(dove)) {
         cella->tipo = TipoCella::Testo;

@@ -79,7 +79,8 @@ public:
     QString valore(int riga, int colonna) const;
     // Puts a text into the cell; an empty text empties it (its format stays).
     void scrivi(const QString& indirizzo, const QString& testo);
-    // The same for the cell at that row and column (1 for A), with the text in UTF-8.
+    // The same for the cell at that row and column (1 for A), with the text in UTF-8; bytes
+    // that are no UTF-8 are written as U+FFFD.
     void scrivi(int riga, int colonna, QByteArrayView utf8);
     // Every cell of the sheet, present and future, gets the number format "@".
     void formattaTesto();

@@ -342,6 +342,21 @@ private slots:
         QCOMPARE(letto.formati.value(QStringLiteral("H2")), QStringLiteral("@"));
     }
 
+    // A text that is no UTF-8 (another program's bytes in the archive) reaches the file with
+    // U+FFFD for each bad byte, and the workbook stays readable.
+    void testoNonUtf8()
+    {
+        const QString file = copia(QStringLiteral(TEMPLATE_XLSX), QStringLiteral("non_utf8.xlsx"));
+        {
+            const auto libro = LibroExcel::apri(file);
+            libro->foglio().scrivi(2, 1, QByteArrayView("caff\xE8 \xFF\xFEok")); // Latin-1 and stray bytes
+            libro->salva();
+        }
+        const QString atteso = QStringLiteral("caff\uFFFD \uFFFD\uFFFDok");
+        QCOMPARE(LibroExcel::apri(file)->foglio().valore(QStringLiteral("A2")), atteso);
+        QCOMPARE(leggiConOpenpyxl(file).valori.value(QStringLiteral("A2")), atteso);
+    }
+
     // Saving a workbook of a spreadsheet program keeps its other sheet and what the sheet
     // held; the calculation chain goes, so that no program finds it stale.
     void salvaUnLibroAltrui()

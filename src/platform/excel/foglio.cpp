@@ -80,7 +80,12 @@ ColonnaFoglio& Foglio::colonna(int colonna)
 
 void Foglio::poni(int numero, Cella cella)
 {
-    std::vector<Cella>& celle = riga(numero).celle;
+    poniIn(riga(numero), cella);
+}
+
+void Foglio::poniIn(RigaFoglio& r, Cella cella)
+{
+    std::vector<Cella>& celle = r.celle;
     const size_t prima = celle.capacity();
     if (celle.empty() || celle.back().colonna < cella.colonna) {
         celle.push_back(cella);
@@ -177,12 +182,13 @@ void Foglio::scrivi(int riga, int colonna, QByteArrayView testo)
     }
     if (testo.isEmpty())
         return;
+    const quint32 numeroTesto = elencoTesti.aggiungi(testo);
     // A new cell takes the format of its row, or else of its column.
-    qint64 stile = size_t(dove.riga) <= elenco.size() ? elenco[size_t(dove.riga - 1)].stile : -1;
+    RigaFoglio& r = this->riga(riga);
+    qint64 stile = r.stile;
     if (stile < 0 && !elencoColonne.empty())
-        stile = elencoColonne[size_t(dove.colonna - 1)].stile;
-    poni(dove.riga, Cella{quint16(dove.colonna), TipoCella::Testo, quint32(std::max<qint64>(stile, 0)),
-                          elencoTesti.aggiungi(testo)});
+        stile = elencoColonne[size_t(colonna - 1)].stile;
+    poniIn(r, Cella{quint16(colonna), TipoCella::Testo, quint32(std::max<qint64>(stile, 0)), numeroTesto});
 }
 
 void Foglio::formattaTesto()

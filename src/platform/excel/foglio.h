@@ -105,6 +105,7 @@ public:
 
 private:
     Cella* trova(IndirizzoCella indirizzo);
+    void poniIn(RigaFoglio& riga, Cella cella);
 
     Stili& stili;
     bool sistema1904;

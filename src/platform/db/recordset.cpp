@@ -295,7 +295,9 @@ bool Recordset::haCampo(const QString& nome) const
 Recordset::Stato& Recordset::statoCampo(int i) const
 {
     Stato& st = stato();
-    if (eof() || bof())
+    // A snapshot on one of the rows it shows is on a row: no reading on to find out.
+    const bool suRiga = st.statico && st.pos >= 0 && st.pos < st.dati->numeroRighe();
+    if (!suRiga && (eof() || bof()))
         throw ErroreDb(erroreFineRecordset, sorgente,
                        QStringLiteral("BOF o EOF è True oppure il record corrente è stato eliminato."));
     if (i < 0 || i >= (st.statico ? st.dati->nomi.size() : st.corrente.size()))

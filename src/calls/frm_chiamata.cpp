@@ -48,11 +48,9 @@ QWidget* frmChiamata::costruisci()
     c.forma = f;
     auto* l = new QVBoxLayout(f);
     auto* cliente = new QHBoxLayout;
-    auto* didascalia = new QLabel(u"CLIENTE : "_s, f);
-    c.lblCliente = new EtichettaValore(didascalia->text(), f);
-    c.lblCliente->setObjectName(u"lblCliente"_s);
-    didascalia->setBuddy(c.lblCliente);
-    cliente->addWidget(didascalia);
+    const QString didascalia = u"CLIENTE : "_s;
+    c.lblCliente = controllo<EtichettaValore>(f, u"lblCliente"_s, didascalia);
+    cliente->addWidget(etichetta(f, didascalia, c.lblCliente));
     cliente->addWidget(c.lblCliente, 1);
     l->addLayout(cliente);
     auto* dati = new QHBoxLayout;
@@ -104,8 +102,7 @@ QWidget* frmChiamata::costruisciChiamata(QWidget* f)
     auto* fra = new QGroupBox(u"DATI CHIAMATA"_s, f);
     auto* g = new QGridLayout(fra);
     c.dtpDataChiamata = controllo<CampoData>(fra, u"dtpDataChiamata"_s);
-    c.lblOperatore = new EtichettaValore(u"Operatore : "_s, fra);
-    c.lblOperatore->setObjectName(u"lblOperatore"_s);
+    c.lblOperatore = controllo<EtichettaValore>(fra, u"lblOperatore"_s, u"Operatore : "_s);
     c.txtNoteChiamata = controllo<QLineEdit>(fra, u"txtNoteChiamata"_s);
     c.cmbStato = controllo<QComboBox>(fra, u"cmbStato"_s);
     c.cmbStato->addItems(statiIntervento);

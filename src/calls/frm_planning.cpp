@@ -84,18 +84,15 @@ QWidget* frmPlanning::costruisci()
     auto* l = new QVBoxLayout(f);
     l->addWidget(costruisciMenu(f));
 
-    auto* picPlanning = new QWidget(f);
-    picPlanning->setObjectName(u"picPlanning"_s);
+    auto* picPlanning = controllo<QWidget>(f, u"picPlanning"_s);
     auto* lp = new QVBoxLayout(picPlanning);
     lp->setContentsMargins(0, 0, 0, 0);
-    c.griglia = new GrigliaPlanning(picPlanning);
-    c.griglia->setObjectName(u"griglia"_s);
+    c.griglia = controllo<GrigliaPlanning>(picPlanning, u"griglia"_s);
     c.griglia->setAccessibleName(f->windowTitle());
     c.griglia->setSelectionMode(QAbstractItemView::SingleSelection);
     c.griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
     c.griglia->setWordWrap(true);
-    c.pic = new QLabel(u"Attendere prego..."_s, picPlanning);
-    c.pic->setObjectName(u"pic"_s);
+    c.pic = controllo<QLabel>(picPlanning, u"pic"_s, u"Attendere prego..."_s);
     c.pic->setAlignment(Qt::AlignCenter);
     c.pic->hide();
     lp->addWidget(c.pic);
@@ -126,16 +123,12 @@ QWidget* frmPlanning::costruisci()
 QWidget* frmPlanning::costruisciMenu(QWidget* f)
 {
     auto& c = ui();
-    auto* picMenu = new QWidget(f);
-    picMenu->setObjectName(u"picMenu"_s);
+    auto* picMenu = controllo<QWidget>(f, u"picMenu"_s);
     auto* g = new QGridLayout(picMenu);
     g->setContentsMargins(0, 0, 0, 0);
-    c.dtpData = new CampoData(picMenu);
-    c.dtpData->setObjectName(u"dtpData"_s);
-    c.cmbZona = new ComboDati(picMenu);
-    c.cmbZona->setObjectName(u"cmbZona"_s);
-    c.cmbGiorniVisualizzati = new QComboBox(picMenu);
-    c.cmbGiorniVisualizzati->setObjectName(u"cmbGiorniVisualizzati"_s);
+    c.dtpData = controllo<CampoData>(picMenu, u"dtpData"_s);
+    c.cmbZona = combo(picMenu, u"cmbZona"_s);
+    c.cmbGiorniVisualizzati = controllo<QComboBox>(picMenu, u"cmbGiorniVisualizzati"_s);
     c.cmbGiorniVisualizzati->setToolTip(u"Numero di giorni visualizzati"_s);
     for (const Intervallo& i : intervalli)
         c.cmbGiorniVisualizzati->addItem(i.voce);
@@ -147,10 +140,8 @@ QWidget* frmPlanning::costruisciMenu(QWidget* f)
     // Their captions are abbreviations: a screen reader reads their tool tips.
     for (QPushButton* b : {c.cmdAggiorna, c.cmdResetZone})
         b->setAccessibleName(b->toolTip());
-    c.lblCliente = new EtichettaValore(u"CLIENTE: "_s, picMenu);
-    c.lblCliente->setObjectName(u"lblCliente"_s);
-    c.lblIndirizzo = new EtichettaValore(u"INDIRIZZO:"_s, picMenu);
-    c.lblIndirizzo->setObjectName(u"lblIndirizzo"_s);
+    c.lblCliente = controllo<EtichettaValore>(picMenu, u"lblCliente"_s, u"CLIENTE: "_s);
+    c.lblIndirizzo = controllo<EtichettaValore>(picMenu, u"lblIndirizzo"_s, u"INDIRIZZO:"_s);
 
     conEtichetta(g, 0, 0, u"Data"_s, c.dtpData);
     conEtichetta(g, 0, 2, u"Zona"_s, c.cmbZona);
@@ -183,18 +174,13 @@ QWidget* frmPlanning::costruisciMenu(QWidget* f)
 QWidget* frmPlanning::costruisciAppuntamenti(QWidget* f)
 {
     auto& c = ui();
-    auto* picAppuntamenti = new QWidget(f);
-    picAppuntamenti->setObjectName(u"picAppuntamenti"_s);
+    auto* picAppuntamenti = controllo<QWidget>(f, u"picAppuntamenti"_s);
     auto* l = new QVBoxLayout(picAppuntamenti);
     l->setContentsMargins(0, 0, 0, 0);
     auto* titolo = new QHBoxLayout;
-    c.grigliaInterventi = new Griglia(picAppuntamenti);
-    c.grigliaInterventi->setObjectName(u"grigliaInterventi"_s);
-    c.lblData = new QLabel(picAppuntamenti);
-    c.lblData->setObjectName(u"lblData"_s);
-    auto* etichetta = new QLabel(u"Appuntamenti del giorno"_s, picAppuntamenti);
-    etichetta->setBuddy(c.grigliaInterventi);
-    titolo->addWidget(etichetta);
+    c.grigliaInterventi = controllo<Griglia>(picAppuntamenti, u"grigliaInterventi"_s);
+    c.lblData = controllo<QLabel>(picAppuntamenti, u"lblData"_s);
+    titolo->addWidget(etichetta(picAppuntamenti, u"Appuntamenti del giorno"_s, c.grigliaInterventi));
     titolo->addWidget(c.lblData);
     titolo->addStretch();
     l->addLayout(titolo);

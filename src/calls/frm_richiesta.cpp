@@ -4,11 +4,11 @@
 #include "common/righe_collegate.h"
 #include "platform/db/testi_sql.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/utilita_form.h"
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -22,24 +22,16 @@ QWidget* frmRichiesta::costruisci()
     c.forma = f;
     auto* l = new QVBoxLayout(f);
     auto* g = new QGridLayout;
-    c.cmbTipologia = new ComboDati(f);
-    c.cmbTipologia->setObjectName(u"cmbTipologia"_s);
-    c.txtNote = new QLineEdit(f);
-    c.txtNote->setObjectName(u"txtNote"_s);
+    c.cmbTipologia = combo(f, u"cmbTipologia"_s);
+    c.txtNote = casella(f, u"txtNote"_s);
     conEtichetta(g, 0, 0, u"Tipologia"_s, c.cmbTipologia);
     conEtichetta(g, 1, 0, u"Note"_s, c.txtNote);
     l->addLayout(g);
-    c.cmdOk = new QPushButton(u"Ok"_s, f);
-    c.cmdOk->setObjectName(u"cmdOk"_s);
-    c.cmdAnnulla = new QPushButton(u"Annulla"_s, f);
-    c.cmdAnnulla->setObjectName(u"cmdAnnulla"_s);
+    c.cmdOk = pulsante(f, u"cmdOk"_s, u"Ok"_s);
+    c.cmdAnnulla = pulsante(f, u"cmdAnnulla"_s, u"Annulla"_s);
     f->impostaPredefinito(c.cmdOk);
     f->impostaAnnulla(c.cmdAnnulla);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(c.cmdOk);
-    pulsanti->addWidget(c.cmdAnnulla);
-    l->addLayout(pulsanti);
+    rigaPulsanti(l, {c.cmdOk, c.cmdAnnulla});
     QObject::connect(c.cmdOk, &QPushButton::clicked, f, [this] { cmdOk_Click(); });
     QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { cmdAnnulla_Click(); });
     f->resize(420, 130);

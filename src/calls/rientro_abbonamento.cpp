@@ -53,10 +53,8 @@ QWidget* schRientroTecnico::costruisciAbbonamento(QWidget* f)
     auto& c = ui();
     auto* fra = new QGroupBox(u"Abbonamento"_s, f);
     auto* g = new QGridLayout(fra);
-    c.cmbTipoAbbonamento = new ComboDati(fra);
-    c.cmbTipoAbbonamento->setObjectName(u"cmbTipoAbbonamento"_s);
     // A type deleted since is shown and written back, not lost.
-    c.cmbTipoAbbonamento->conservaChiaviMancanti(voceAbbonamento());
+    c.cmbTipoAbbonamento = combo(fra, u"cmbTipoAbbonamento"_s, voceAbbonamento());
     c.txtCosto = casella(fra, u"txtCosto"_s);
     c.txtCosto->installEventFilter(new FiltroImporto(c.txtCosto));
     c.txtNumRicevuta = casella(fra, u"txtNumRicevuta"_s);

@@ -20,8 +20,7 @@ QWidget* schRientroTecnico::costruisciManutenzioni(QWidget* f)
     auto& c = ui();
     auto* fra = new QGroupBox(u"Manutenzioni associate al prodotto"_s, f);
     auto* l = new QHBoxLayout(fra);
-    c.grigliaManutenzioni = new Griglia(fra);
-    c.grigliaManutenzioni->setObjectName(u"grigliaManutenzioni"_s);
+    c.grigliaManutenzioni = controllo<Griglia>(fra, u"grigliaManutenzioni"_s);
     c.grigliaManutenzioni->setAccessibleName(fra->title());
     c.cmdAggiungiMan = pulsante(fra, u"cmdAggiungiMan"_s, u"&Aggiungi"_s);
     c.cmdRimuoviMan = pulsante(fra, u"cmdRimuoviMan"_s, u"&Rimuovi"_s);

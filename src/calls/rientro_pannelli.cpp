@@ -45,8 +45,7 @@ Riquadro riquadro(QWidget* f, const QString& titolo, Griglia*& griglia, const QS
 {
     auto* fra = new QGroupBox(titolo, f);
     auto* g = new QGridLayout(fra);
-    griglia = new Griglia(fra);
-    griglia->setObjectName(nome);
+    griglia = controllo<Griglia>(fra, nome);
     griglia->setAccessibleName(titolo);
     g->setColumnStretch(1, 1);
     g->setColumnStretch(4, 1);
@@ -74,10 +73,8 @@ QWidget* schRientroTecnico::costruisciDifetti(QWidget* f)
     auto& c = ui();
     auto [fra, g] = riquadro(f, u"Difetti riscontrati sul prodotto selezionato al punto 1"_s, c.grigliaDifetti,
                              u"grigliaDifetti"_s);
-    c.cmbDifetti = new ComboDati(fra);
-    c.cmbDifetti->setObjectName(u"cmbDifetti"_s);
-    c.txtNoteDifetto = new QLineEdit(fra);
-    c.txtNoteDifetto->setObjectName(u"txtNoteDifetto"_s);
+    c.cmbDifetti = combo(fra, u"cmbDifetti"_s);
+    c.txtNoteDifetto = casella(fra, u"txtNoteDifetto"_s);
     c.cmdNuovoDifetto = pulsanteIcona(fra, u"cmdNuovoDifetto"_s, QStyle::SP_FileDialogNewFolder,
                                       u"Crea un nuovo difetto"_s);
     c.cmdAggiungiDifetto = pulsante(fra, u"cmdAggiungiDifetto"_s, u"&Aggiungi"_s);
@@ -107,10 +104,8 @@ QWidget* schRientroTecnico::costruisciAttivita(QWidget* f)
     auto& c = ui();
     auto [fra, g] = riquadro(f, u"Interventi Svolti sul prodotto selezionato"_s, c.grigliaTipologia,
                              u"grigliaTipologia"_s);
-    c.cmbTipoAttivita = new ComboDati(fra);
-    c.cmbTipoAttivita->setObjectName(u"cmbTipoAttivita"_s);
-    c.txtNoteAttivita = new QLineEdit(fra);
-    c.txtNoteAttivita->setObjectName(u"txtNoteAttivita"_s);
+    c.cmbTipoAttivita = combo(fra, u"cmbTipoAttivita"_s);
+    c.txtNoteAttivita = casella(fra, u"txtNoteAttivita"_s);
     c.txtNoteAttivita->setToolTip(
         u"Inserire in questa casella eventuali annotazioni relative l'intervento svolto"_s);
     c.cmdNuovoIntervento = pulsanteIcona(fra, u"cmdNuovoIntervento"_s, QStyle::SP_FileDialogNewFolder,
@@ -144,10 +139,8 @@ QWidget* schRientroTecnico::costruisciMateriali(QWidget* f)
     auto& c = ui();
     auto [fra, g] = riquadro(f, u"Materiali relativi l'intervento svolto (punto 2)"_s, c.grigliaMateriale,
                              u"grigliaMateriale"_s);
-    c.cmbArea = new ComboDati(fra);
-    c.cmbArea->setObjectName(u"cmbArea"_s);
-    c.cmbMateriale = new ComboDati(fra);
-    c.cmbMateriale->setObjectName(u"cmbMateriale"_s);
+    c.cmbArea = combo(fra, u"cmbArea"_s);
+    c.cmbMateriale = combo(fra, u"cmbMateriale"_s);
     // Two lists on one row: narrower at the least than the others.
     for (ComboDati* lista : {c.cmbArea, c.cmbMateriale})
         lista->setMinimumContentsLength(6);

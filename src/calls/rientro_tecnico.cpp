@@ -49,8 +49,7 @@ QWidget* schRientroTecnico::costruisci()
 
     auto* fra1 = new QGroupBox(u"Seleziona il prodotto"_s, f);
     auto* g1 = new QGridLayout(fra1);
-    auto* selettore = new SelettoreProdotti(fra1);
-    selettore->setObjectName(u"cmbProdotti"_s);
+    auto* selettore = controllo<SelettoreProdotti>(fra1, u"cmbProdotti"_s);
     selettore->setMinimumContentsLength(18);
     selettore->primaDiAprire = [this] { return offriSalvataggio(); };
     c.cmbProdotti = selettore;
@@ -59,14 +58,12 @@ QWidget* schRientroTecnico::costruisci()
     g1->addWidget(c.cmdCliente, 0, 2);
     g1->setColumnStretch(1, 1);
 
-    c.txtNote = new QPlainTextEdit(f);
-    c.txtNote->setObjectName(u"txtNote"_s);
+    c.txtNote = controllo<QPlainTextEdit>(f, u"txtNote"_s);
     c.txtNote->setTabChangesFocus(true);
     // Two lines at the least and four at most: the window fits an 800 x 600 screen.
     c.txtNote->setMinimumHeight(2 * c.txtNote->fontMetrics().lineSpacing() + 16);
     c.txtNote->setMaximumHeight(70);
-    auto* lblNote = new QLabel(u"&Note relative all'intervento su tutti i prodotti"_s, f);
-    lblNote->setBuddy(c.txtNote);
+    QLabel* lblNote = etichetta(f, u"&Note relative all'intervento su tutti i prodotti"_s, c.txtNote);
     c.cmdChiudi = pulsante(f, u"cmdChiudi"_s, u"CONFERMA (F10)"_s, u"Conferma la scheda di rientro"_s);
 
     auto* sinistra = new QVBoxLayout;

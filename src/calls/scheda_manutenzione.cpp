@@ -3,6 +3,7 @@
 #include "common/funzioni.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/messaggi.h"
 #include <QGroupBox>
@@ -20,25 +21,16 @@ QWidget* schMan::costruisci()
     c.forma = f;
     auto* fra = new QGroupBox(u"Tipo Manutenzione"_s, f);
     auto* lf = new QHBoxLayout(fra);
-    c.cmbTipoMan = new ComboDati(fra);
-    c.cmbTipoMan->setObjectName(u"cmbTipoMan"_s);
+    c.cmbTipoMan = combo(fra, u"cmbTipoMan"_s);
     c.cmbTipoMan->setMinimumContentsLength(30);
-    auto* etichetta = new QLabel(u"&Tipo"_s, fra);
-    etichetta->setBuddy(c.cmbTipoMan);
-    lf->addWidget(etichetta);
+    lf->addWidget(etichetta(fra, u"&Tipo"_s, c.cmbTipoMan));
     lf->addWidget(c.cmbTipoMan, 1);
-    c.cmdConferma = new QPushButton(u"&Conferma"_s, f);
-    c.cmdConferma->setObjectName(u"cmdConferma"_s);
-    c.cmdAnnulla = new QPushButton(u"&Annulla"_s, f);
-    c.cmdAnnulla->setObjectName(u"cmdAnnulla"_s);
+    c.cmdConferma = pulsante(f, u"cmdConferma"_s, u"&Conferma"_s);
+    c.cmdAnnulla = pulsante(f, u"cmdAnnulla"_s, u"&Annulla"_s);
     f->impostaAnnulla(c.cmdAnnulla, FormaDialogo::Esc::aParte);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(c.cmdConferma);
-    pulsanti->addWidget(c.cmdAnnulla);
     auto* l = new QVBoxLayout(f);
     l->addWidget(fra);
-    l->addLayout(pulsanti);
+    rigaPulsanti(l, {c.cmdConferma, c.cmdAnnulla});
     QObject::connect(c.cmdConferma, &QPushButton::clicked, f, [this] { cmdConferma_Click(); });
     QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { cmdAnnulla_Click(); });
     return f;

@@ -1,8 +1,8 @@
 #include "customers/note.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/tasti_funzione.h"
 #include "platform/ui/utilita_form.h"
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -13,22 +13,15 @@ QWidget* schNote::costruisci()
     auto& c = nuoviControlli();
     c.forma = f;
     auto* l = new QVBoxLayout(f);
-    c.txtTesto = new QPlainTextEdit(f);
-    c.txtTesto->setObjectName(QStringLiteral("txtTesto"));
+    c.txtTesto = controllo<QPlainTextEdit>(f, QStringLiteral("txtTesto"));
     c.txtTesto->setAccessibleName(QStringLiteral("Note"));
     c.txtTesto->setTabChangesFocus(true);
     c.txtTesto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     l->addWidget(c.txtTesto);
-    auto* pulsanti = new QHBoxLayout;
-    c.cmdConferma = new QPushButton(QStringLiteral("CONFERMA (F10)"), f);
-    c.cmdConferma->setObjectName(QStringLiteral("cmdConferma"));
-    c.cmdAnnulla = new QPushButton(QStringLiteral("ANNULLA (ESC)"), f);
-    c.cmdAnnulla->setObjectName(QStringLiteral("cmdAnnulla"));
+    c.cmdConferma = pulsante(f, QStringLiteral("cmdConferma"), QStringLiteral("CONFERMA (F10)"));
+    c.cmdAnnulla = pulsante(f, QStringLiteral("cmdAnnulla"), QStringLiteral("ANNULLA (ESC)"));
     f->impostaAnnulla(c.cmdAnnulla);
-    pulsanti->addStretch();
-    pulsanti->addWidget(c.cmdConferma);
-    pulsanti->addWidget(c.cmdAnnulla);
-    l->addLayout(pulsanti);
+    rigaPulsanti(l, {c.cmdConferma, c.cmdAnnulla});
     QObject::connect(c.cmdConferma, &QPushButton::clicked, f, [this] { cmdConferma_Click(); });
     QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { cmdAnnulla_Click(); });
     // Esc is the cancel button of the window; F10 acts on its release.

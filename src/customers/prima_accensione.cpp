@@ -23,10 +23,8 @@ QButtonGroup* coppia(QGridLayout* g, const QString& testo, const QString& nome, 
     auto* contenitore = new QWidget(genitore);
     auto* h = new QHBoxLayout(contenitore);
     h->setContentsMargins(0, 0, 0, 0);
-    auto* si = new QRadioButton(u"SI"_s, contenitore);
-    si->setObjectName(u"optSi"_s + nome);
-    auto* no = new QRadioButton(u"NO"_s, contenitore);
-    no->setObjectName(u"optNo"_s + nome);
+    auto* si = opzione(contenitore, u"optSi"_s + nome, u"SI"_s);
+    auto* no = opzione(contenitore, u"optNo"_s + nome, u"NO"_s);
     h->addWidget(si);
     h->addWidget(no);
     auto* gruppo = new QButtonGroup(contenitore);
@@ -103,17 +101,11 @@ QWidget* schPrimaAccensione::costruisci()
     ga->addWidget(c.txtAltroVerifica, 1);
     l->addWidget(cat);
 
-    c.cmdOk = new QPushButton(u"&OK"_s, f);
-    c.cmdOk->setObjectName(u"cmdOk"_s);
+    c.cmdOk = pulsante(f, u"cmdOk"_s, u"&OK"_s);
     f->impostaPredefinito(c.cmdOk);
-    c.cmdAnnulla = new QPushButton(u"&Annulla"_s, f);
-    c.cmdAnnulla->setObjectName(u"cmdAnnulla"_s);
+    c.cmdAnnulla = pulsante(f, u"cmdAnnulla"_s, u"&Annulla"_s);
     f->impostaAnnulla(c.cmdAnnulla);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(c.cmdOk);
-    pulsanti->addWidget(c.cmdAnnulla);
-    l->addLayout(pulsanti);
+    rigaPulsanti(l, {c.cmdOk, c.cmdAnnulla});
 
     QObject::connect(c.cmdOk, &QPushButton::clicked, f, [this] { ok(); });
     QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { annulla(); });

@@ -85,10 +85,8 @@ QWidget* schCliente::costruisci()
     costruisciCategoria(f);
     costruisciProdotti(f);
 
-    c.cmdConferma = new QPushButton(u"Conferma (F10)"_s, f);
-    c.cmdConferma->setObjectName(u"cmdConferma"_s);
-    c.cmdAnnulla = new QPushButton(u"Annulla (ESC)"_s, f);
-    c.cmdAnnulla->setObjectName(u"cmdAnnulla"_s);
+    c.cmdConferma = pulsante(f, u"cmdConferma"_s, u"Conferma (F10)"_s);
+    c.cmdAnnulla = pulsante(f, u"cmdAnnulla"_s, u"Annulla (ESC)"_s);
     f->impostaAnnulla(c.cmdAnnulla);
     // Beside the appliances, so the card fits an 800 x 600 screen.
     auto* pulsanti = new QVBoxLayout;
@@ -136,8 +134,7 @@ QWidget* schCliente::costruisci()
 void schCliente::costruisciAnagrafica(QWidget* f)
 {
     auto& c = ui();
-    auto* fra = new QGroupBox(u"ANAGRAFICA CLIENTE"_s, f);
-    fra->setObjectName(u"fraAnagrafica"_s);
+    auto* fra = controllo<QGroupBox>(f, u"fraAnagrafica"_s, u"ANAGRAFICA CLIENTE"_s);
     auto* g = new QGridLayout(fra);
     c.txtCognome = casella(fra, u"txtCognome"_s, 25);
     c.txtNome = casella(fra, u"txtNome"_s, 25);
@@ -149,8 +146,7 @@ void schCliente::costruisciAnagrafica(QWidget* f)
     c.txtProvincia = casella(fra, u"txtProvincia"_s, 2);
     c.txtNaz = casella(fra, u"txtNaz"_s, 2);
     c.txtCondFraz = casella(fra, u"txtCondFraz"_s, 90);
-    c.txtNote = new QPlainTextEdit(fra);
-    c.txtNote->setObjectName(u"txtNote"_s);
+    c.txtNote = controllo<QPlainTextEdit>(fra, u"txtNote"_s);
     c.txtNote->setTabChangesFocus(true);
     c.txtNote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     c.txtNote->setMaximumHeight(60);
@@ -159,22 +155,11 @@ void schCliente::costruisciAnagrafica(QWidget* f)
     // Shown, never edited: written back as they were.
     for (QLineEdit* e : {c.txtIndirizzo2, c.txtGruppo, c.txtCodGas})
         e->setEnabled(false);
-    c.cmbZona = new ComboDati(fra);
-    c.cmbZona->setObjectName(u"cmbZona"_s);
-    c.cmbZona->conservaChiaviMancanti(u"SELECT sigla_zona || ' - ' || desc_zona, eliminato FROM zone WHERE idzona = ?"_s);
-    c.cmdNuovaZona = new QPushButton(fra);
-    c.cmdNuovaZona->setObjectName(u"cmdNuovaZona"_s);
-    c.cmdNuovaZona->setIcon(fra->style()->standardIcon(QStyle::SP_FileDialogNewFolder));
-    c.cmdNuovaZona->setToolTip(u"Crea una nuova zona"_s);
-    c.cmdNuovaZona->setAccessibleName(u"Crea una nuova zona"_s);
-    c.chkContatto = new QCheckBox(u"Escludere"_s, fra);
-    c.chkContatto->setObjectName(u"chkContatto"_s);
-    c.txtNotePagamento = new QPushButton(u"Pag."_s, fra);
-    c.txtNotePagamento->setObjectName(u"txtNotePagamento"_s);
-    c.txtNotePagamento->setToolTip(u"Inserisci note sullo stato dei pagamenti"_s);
-    c.cmdNoteUlteriori = new QPushButton(u"Note"_s, fra);
-    c.cmdNoteUlteriori->setObjectName(u"cmdNoteUlteriori"_s);
-    c.cmdNoteUlteriori->setToolTip(u"Inserisci note aggiuntive"_s);
+    c.cmbZona = combo(fra, u"cmbZona"_s, u"SELECT sigla_zona || ' - ' || desc_zona, eliminato FROM zone WHERE idzona = ?"_s);
+    c.cmdNuovaZona = pulsanteIcona(fra, u"cmdNuovaZona"_s, QStyle::SP_FileDialogNewFolder, u"Crea una nuova zona"_s);
+    c.chkContatto = spunta(fra, u"chkContatto"_s, u"Escludere"_s);
+    c.txtNotePagamento = pulsante(fra, u"txtNotePagamento"_s, u"Pag."_s, u"Inserisci note sullo stato dei pagamenti"_s);
+    c.cmdNoteUlteriori = pulsante(fra, u"cmdNoteUlteriori"_s, u"Note"_s, u"Inserisci note aggiuntive"_s);
     coloraPulsante(c.txtNotePagamento, grigioChiaro);
     coloraPulsante(c.cmdNoteUlteriori, facciaPulsante());
 
@@ -200,8 +185,7 @@ void schCliente::costruisciAnagrafica(QWidget* f)
     sotto->addWidget(c.cmdNoteUlteriori);
     g->addLayout(sotto, 11, 0, 1, 4);
 
-    auto* contatti = new QGroupBox(u"CONTATTI"_s, f);
-    contatti->setObjectName(u"fraContatti"_s);
+    auto* contatti = controllo<QGroupBox>(f, u"fraContatti"_s, u"CONTATTI"_s);
     auto* gc = new QGridLayout(contatti);
     c.txtTelCasa = casella(contatti, u"txtTelCasa"_s, 40);
     c.txtTelCellulare = casella(contatti, u"txtTelCellulare"_s, 40);
@@ -218,15 +202,11 @@ void schCliente::costruisciAnagrafica(QWidget* f)
 void schCliente::costruisciCategoria(QWidget* f)
 {
     auto& c = ui();
-    auto* fra = new QGroupBox(u"CATEGORIA CLIENTE"_s, f);
-    fra->setObjectName(u"fraCategoria"_s);
+    auto* fra = controllo<QGroupBox>(f, u"fraCategoria"_s, u"CATEGORIA CLIENTE"_s);
     auto* g = new QGridLayout(fra);
-    c.optGruppo = new QRadioButton(u"Gruppo"_s, fra);
-    c.optGruppo->setObjectName(u"optGruppo"_s);
-    c.optProprietario = new QRadioButton(u"Proprietario"_s, fra);
-    c.optProprietario->setObjectName(u"optProprietario"_s);
-    c.optInquilino = new QRadioButton(u"Inquilino"_s, fra);
-    c.optInquilino->setObjectName(u"optInquilino"_s);
+    c.optGruppo = opzione(fra, u"optGruppo"_s, u"Gruppo"_s);
+    c.optProprietario = opzione(fra, u"optProprietario"_s, u"Proprietario"_s);
+    c.optInquilino = opzione(fra, u"optInquilino"_s, u"Inquilino"_s);
     c.optInquilino->setChecked(true);
     auto* opzioni = new QHBoxLayout;
     for (QRadioButton* o : {c.optGruppo, c.optProprietario, c.optInquilino}) {
@@ -234,14 +214,10 @@ void schCliente::costruisciCategoria(QWidget* f)
         QObject::connect(o, &QRadioButton::clicked, f, [this] { gestisci([this] { riempiGruppo(); }); });
     }
     g->addLayout(opzioni, 0, 0, 1, 3);
-    c.cmbTipoCliente = new ComboDati(fra);
-    c.cmbTipoCliente->setObjectName(u"cmbTipoCliente"_s);
+    c.cmbTipoCliente = combo(fra, u"cmbTipoCliente"_s);
     c.cmbTipoCliente->conservaChiaviMancanti();
-    c.cmbAppartenenza = new ComboDati(fra);
-    c.cmbAppartenenza->setObjectName(u"cmbAppartenenza"_s);
-    c.cmbAppartenenza->conservaChiaviMancanti(u"SELECT ifnull(cognome,'') || ' - ' || ifnull(nome,'') FROM clienti WHERE idcli = ?"_s);
-    c.lblTipo = new EtichettaValore(QString(), fra);
-    c.lblTipo->setObjectName(u"lblTipo"_s);
+    c.cmbAppartenenza = combo(fra, u"cmbAppartenenza"_s, u"SELECT ifnull(cognome,'') || ' - ' || ifnull(nome,'') FROM clienti WHERE idcli = ?"_s);
+    c.lblTipo = controllo<EtichettaValore>(fra, u"lblTipo"_s, QString());
     conEtichetta(g, 1, 0, u"Tipo Cliente"_s, c.cmbTipoCliente, 2);
     conEtichetta(g, 2, 0, u"Appartiene a "_s, c.cmbAppartenenza);
     g->addWidget(c.lblTipo, 2, 2);
@@ -252,23 +228,15 @@ void schCliente::costruisciCategoria(QWidget* f)
 void schCliente::costruisciProdotti(QWidget* f)
 {
     auto& c = ui();
-    auto* fra = new QGroupBox(u"PRODOTTI INSTALLATI"_s, f);
-    fra->setObjectName(u"fraProdotti"_s);
+    auto* fra = controllo<QGroupBox>(f, u"fraProdotti"_s, u"PRODOTTI INSTALLATI"_s);
     auto* l = new QHBoxLayout(fra);
-    c.grigliaProdotti = new Griglia(fra);
-    c.grigliaProdotti->setObjectName(u"grigliaProdotti"_s);
+    c.grigliaProdotti = controllo<Griglia>(fra, u"grigliaProdotti"_s);
     c.grigliaProdotti->setAccessibleName(u"PRODOTTI INSTALLATI"_s);
     l->addWidget(c.grigliaProdotti, 1);
     auto* pulsanti = new QVBoxLayout;
-    c.cmdAggiungi = new QPushButton(u"Aggiungi (F5)"_s, fra);
-    c.cmdAggiungi->setObjectName(u"cmdAggiungi"_s);
-    c.cmdAggiungi->setToolTip(u"Aggiunge un prodotto al cliente"_s);
-    c.cmdModifica = new QPushButton(u"Modifica (F6)"_s, fra);
-    c.cmdModifica->setObjectName(u"cmdModifica"_s);
-    c.cmdModifica->setToolTip(u"Modifica la scheda del prodotto selezionato"_s);
-    c.cmdRimuovi = new QPushButton(u"Elimina (F8)"_s, fra);
-    c.cmdRimuovi->setObjectName(u"cmdRimuovi"_s);
-    c.cmdRimuovi->setToolTip(u"Elimina il prodotto selezionato"_s);
+    c.cmdAggiungi = pulsante(fra, u"cmdAggiungi"_s, u"Aggiungi (F5)"_s, u"Aggiunge un prodotto al cliente"_s);
+    c.cmdModifica = pulsante(fra, u"cmdModifica"_s, u"Modifica (F6)"_s, u"Modifica la scheda del prodotto selezionato"_s);
+    c.cmdRimuovi = pulsante(fra, u"cmdRimuovi"_s, u"Elimina (F8)"_s, u"Elimina il prodotto selezionato"_s);
     for (QPushButton* p : {c.cmdAggiungi, c.cmdModifica, c.cmdRimuovi})
         pulsanti->addWidget(p);
     pulsanti->addStretch();

@@ -82,8 +82,7 @@ QWidget* schProdottoCliente::costruisci()
     auto& c = nuoviControlli();
     c.forma = f;
     auto* l = new QVBoxLayout(f);
-    c.cmdDatiAccensione = new QPushButton(u"I° ACCENSIONE"_s, f);
-    c.cmdDatiAccensione->setObjectName(u"cmdDatiAccensione"_s);
+    c.cmdDatiAccensione = pulsante(f, u"cmdDatiAccensione"_s, u"I° ACCENSIONE"_s);
 
     auto* prodotto = new QGroupBox(u"DATI PRODOTTO"_s, f);
     auto* gp = new QGridLayout(prodotto);
@@ -194,11 +193,7 @@ QWidget* schProdottoCliente::costruisci()
     c.cmConferma = pulsante(f, u"cmConferma"_s, u"CONFERMA (F10)"_s);
     c.cmdAnnulla = pulsante(f, u"cmdAnnulla"_s, u"ANNULLA (ESC)"_s);
     f->impostaAnnulla(c.cmdAnnulla, FormaDialogo::Esc::aParte);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(c.cmConferma);
-    pulsanti->addWidget(c.cmdAnnulla);
-    l->addLayout(pulsanti);
+    rigaPulsanti(l, {c.cmConferma, c.cmdAnnulla});
 
     legaColonne();
     collega();

@@ -4,6 +4,7 @@
 #include "common/stampa_report.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/report/stampante.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/tasti_funzione.h"
@@ -43,27 +44,21 @@ QWidget* frmStampaClienti::costruisci()
     auto& c = nuoviControlli();
     c.forma = f;
     auto* l = new QVBoxLayout(f);
-    c.cmbTipoStampa = new QComboBox(f);
-    c.cmbTipoStampa->setObjectName(u"cmbTipoStampa"_s);
+    c.cmbTipoStampa = controllo<QComboBox>(f, u"cmbTipoStampa"_s);
     c.cmbTipoStampa->setPlaceholderText(u"Seleziona il tipo di stampa"_s);
     for (const Modello& m : modelli())
         c.cmbTipoStampa->addItem(m.voce);
     c.cmbTipoStampa->setCurrentIndex(-1);
-    auto* etichetta = new QLabel(u"Tipo di stampa"_s, f);
-    etichetta->setBuddy(c.cmbTipoStampa);
-    c.lblTipoStampa = new QLabel(f);
-    c.lblTipoStampa->setObjectName(u"lblTipoStampa"_s);
+    QLabel* didascalia = etichetta(f, u"Tipo di stampa"_s, c.cmbTipoStampa);
+    c.lblTipoStampa = controllo<QLabel>(f, u"lblTipoStampa"_s);
     c.lblTipoStampa->setMinimumHeight(60);
     c.lblTipoStampa->setWordWrap(true);
-    l->addWidget(etichetta);
+    l->addWidget(didascalia);
     l->addWidget(c.cmbTipoStampa);
     l->addWidget(c.lblTipoStampa);
-    c.Command1 = new QPushButton(u"Anteprima (F10)"_s, f);
-    c.Command1->setObjectName(u"Command1"_s);
-    c.Command2 = new QPushButton(u"Stampa (F12)"_s, f);
-    c.Command2->setObjectName(u"Command2"_s);
-    c.Command3 = new QPushButton(u"Annulla (ESC)"_s, f);
-    c.Command3->setObjectName(u"Command3"_s);
+    c.Command1 = pulsante(f, u"Command1"_s, u"Anteprima (F10)"_s);
+    c.Command2 = pulsante(f, u"Command2"_s, u"Stampa (F12)"_s);
+    c.Command3 = pulsante(f, u"Command3"_s, u"Annulla (ESC)"_s);
     f->impostaAnnulla(c.Command3, FormaDialogo::Esc::aParte);
     f->impostaPredefinito(c.Command1);
     auto* pulsanti = new QHBoxLayout;

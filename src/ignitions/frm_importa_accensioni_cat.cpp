@@ -12,6 +12,7 @@
 #include "platform/excel/errore_excel.h"
 #include "platform/excel/foglio.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/dialogo_file.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/griglia.h"
@@ -47,34 +48,21 @@ QWidget* frmImportaAccensioniCAT::costruisci()
     auto* l = new QVBoxLayout(f);
 
     auto* campi = new QGridLayout;
-    auto* Label1 = new QLabel(u"&CAT"_s, f);
-    Label1->setObjectName(u"Label1"_s);
-    c.cmbCAT = new ComboDati(f);
-    c.cmbCAT->setObjectName(u"cmbCAT"_s);
-    Label1->setBuddy(c.cmbCAT);
-    campi->addWidget(Label1, 0, 0);
+    c.cmbCAT = combo(f, u"cmbCAT"_s);
+    campi->addWidget(etichetta(f, u"Label1"_s, u"&CAT"_s, c.cmbCAT), 0, 0);
     campi->addWidget(c.cmbCAT, 0, 1);
-    auto* Label2 = new QLabel(u"&File da importare"_s, f);
-    Label2->setObjectName(u"Label2"_s);
-    c.txtNomeFile = new QLineEdit(f);
-    c.txtNomeFile->setObjectName(u"txtNomeFile"_s);
-    Label2->setBuddy(c.txtNomeFile);
-    c.cmdSfoglia = new QPushButton(u"..."_s, f);
-    c.cmdSfoglia->setObjectName(u"cmdSfoglia"_s);
-    campi->addWidget(Label2, 1, 0);
+    c.txtNomeFile = casella(f, u"txtNomeFile"_s);
+    c.cmdSfoglia = pulsante(f, u"cmdSfoglia"_s, u"..."_s);
+    campi->addWidget(etichetta(f, u"Label2"_s, u"&File da importare"_s, c.txtNomeFile), 1, 0);
     campi->addWidget(c.txtNomeFile, 1, 1);
     campi->addWidget(c.cmdSfoglia, 1, 2);
     l->addLayout(campi);
 
     auto* comandi = new QHBoxLayout;
-    c.cmdImporta = new QPushButton(u"Importa"_s, f);
-    c.cmdImporta->setObjectName(u"cmdImporta"_s);
-    c.cmdChiudi = new QPushButton(u"Chiudi"_s, f);
-    c.cmdChiudi->setObjectName(u"cmdChiudi"_s);
-    auto* Label3 = new QLabel(u"Record Elaborati"_s, f);
-    Label3->setObjectName(u"Label3"_s);
-    c.lblNum = new QLabel(u"0"_s, f);
-    c.lblNum->setObjectName(u"lblNum"_s);
+    c.cmdImporta = pulsante(f, u"cmdImporta"_s, u"Importa"_s);
+    c.cmdChiudi = pulsante(f, u"cmdChiudi"_s, u"Chiudi"_s);
+    auto* Label3 = controllo<QLabel>(f, u"Label3"_s, u"Record Elaborati"_s);
+    c.lblNum = controllo<QLabel>(f, u"lblNum"_s, u"0"_s);
     // As wide as the largest count, so that counting repaints the label alone.
     c.lblNum->setFixedWidth(c.lblNum->fontMetrics().horizontalAdvance(u"0000000"_s));
     comandi->addWidget(c.cmdImporta);
@@ -84,17 +72,13 @@ QWidget* frmImportaAccensioniCAT::costruisci()
     comandi->addWidget(c.lblNum);
     l->addLayout(comandi);
 
-    c.SSTab1 = new QTabWidget(f);
-    c.SSTab1->setObjectName(u"SSTab1"_s);
-    c.griglia = new Griglia(c.SSTab1);
-    c.griglia->setObjectName(u"griglia"_s);
-    c.grigliaDoppia = new Griglia(c.SSTab1);
-    c.grigliaDoppia->setObjectName(u"grigliaDoppia"_s);
+    c.SSTab1 = controllo<QTabWidget>(f, u"SSTab1"_s);
+    c.griglia = controllo<Griglia>(c.SSTab1, u"griglia"_s);
+    c.grigliaDoppia = controllo<Griglia>(c.SSTab1, u"grigliaDoppia"_s);
     c.SSTab1->addTab(c.griglia, u"Accensioni importate correttamente"_s);
     c.SSTab1->addTab(c.grigliaDoppia, u"Matricole DOPPIE"_s);
     l->addWidget(c.SSTab1, 1);
-    c.cmdArchivio = new QPushButton(u"Cerca in Archivio"_s, f);
-    c.cmdArchivio->setObjectName(u"cmdArchivio"_s);
+    c.cmdArchivio = pulsante(f, u"cmdArchivio"_s, u"Cerca in Archivio"_s);
     l->addWidget(c.cmdArchivio, 0, Qt::AlignRight);
 
     QObject::connect(c.cmdSfoglia, &QPushButton::clicked, f, [this] { gestisci([this] { cmdSfoglia_Click(); }); });

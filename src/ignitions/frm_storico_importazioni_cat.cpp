@@ -21,12 +21,8 @@ QWidget* frmStoricoImportazioniCAT::costruisci()
     auto& c = nuoviControlli();
     c.forma = f;
     auto* l = new QVBoxLayout(f);
-    auto* Label1 = new QLabel(u"&Selezionare la procedura da recuperare"_s, f);
-    Label1->setObjectName(u"Label1"_s);
-    c.griglia = new Griglia(f);
-    c.griglia->setObjectName(u"griglia"_s);
-    Label1->setBuddy(c.griglia);
-    l->addWidget(Label1);
+    c.griglia = controllo<Griglia>(f, u"griglia"_s);
+    l->addWidget(etichetta(f, u"Label1"_s, u"&Selezionare la procedura da recuperare"_s, c.griglia));
     l->addWidget(c.griglia, 1);
     c.cmdSeleziona = pulsante(f, u"cmdSeleziona"_s, u"Seleziona"_s);
     c.cmdElimina = pulsante(f, u"cmdElimina"_s, u"Elimina"_s);

@@ -3,6 +3,7 @@
 #include "ignitions/date_accensioni.h"
 #include "platform/db/recordset.h"
 #include "platform/db/testi_sql.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/forma_dialogo.h"
 #include <QGridLayout>
 #include <QLabel>
@@ -64,19 +65,15 @@ QWidget* schDettagliRiga::costruisci()
     auto* griglia = new QGridLayout;
     int riga = 0;
     for (const Voce& v : voci()) {
-        auto* didascalia = new QLabel(v.didascalia, f);
-        auto* valore = new QLabel(f);
-        valore->setObjectName(v.etichetta);
+        auto* valore = controllo<QLabel>(f, v.etichetta);
         valore->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         valore->setFocusPolicy(Qt::StrongFocus);
-        didascalia->setBuddy(valore);
-        griglia->addWidget(didascalia, riga, 0);
+        griglia->addWidget(::etichetta(f, v.didascalia, valore), riga, 0);
         griglia->addWidget(valore, riga++, 1);
         c.valori.insert(v.etichetta, valore);
     }
     l->addLayout(griglia);
-    c.cmdChiudi = new QPushButton(u"Chiudi"_s, f);
-    c.cmdChiudi->setObjectName(u"cmdChiudi"_s);
+    c.cmdChiudi = pulsante(f, u"cmdChiudi"_s, u"Chiudi"_s);
     f->impostaAnnulla(c.cmdChiudi);
     l->addWidget(c.cmdChiudi, 0, Qt::AlignRight);
     QObject::connect(c.cmdChiudi, &QPushButton::clicked, f, [this] { chiudi(); });

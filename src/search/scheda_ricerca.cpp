@@ -30,8 +30,7 @@ QWidget* schRicCliente::costruisci()
     auto& c = nuoviControlli();
     c.forma = f;
     auto* l = new QVBoxLayout(f);
-    c.TabStrip = new QTabWidget(f);
-    c.TabStrip->setObjectName(u"TabStrip"_s);
+    c.TabStrip = controllo<QTabWidget>(f, u"TabStrip"_s);
     c.TabStrip->addTab(costruisciCliente(), u"Cliente"_s);
     c.TabStrip->addTab(costruisciProdotti(), u"Prodotti"_s);
     c.TabStrip->addTab(costruisciElenco(), u"Elenco"_s);

@@ -134,8 +134,7 @@ QWidget* schRicCliente::costruisciCliente()
     gc->addLayout(opzioni, 0, 0, 1, 3);
     c.cmbTipoCliente = combo(categoria, u"cmbTipoCliente"_s);
     c.cmbAppartenenza = combo(categoria, u"cmbAppartenenza"_s);
-    c.lblTipo = new EtichettaValore(QString(), categoria);
-    c.lblTipo->setObjectName(u"lblTipo"_s);
+    c.lblTipo = controllo<EtichettaValore>(categoria, u"lblTipo"_s, QString());
     conEtichetta(gc, 1, 0, u"Tipo Cliente"_s, c.cmbTipoCliente, 2);
     conEtichetta(gc, 2, 0, u"Appartiene a "_s, c.cmbAppartenenza);
     gc->addWidget(c.lblTipo, 2, 2);

@@ -1,6 +1,7 @@
 #include "search/scheda_ricerca.h"
 #include "calls/registro_manutenzioni.h"
 #include "common/funzioni.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/griglia.h"
 #include "search/catena_risultati.h"
@@ -20,8 +21,7 @@ Griglia* griglia(QWidget* pagina, QBoxLayout* riga, const QString& nome, const Q
                  QGroupBox** fra = nullptr)
 {
     auto* box = new QGroupBox(didascalia, pagina);
-    auto* g = new Griglia(box);
-    g->setObjectName(nome);
+    auto* g = controllo<Griglia>(box, nome);
     g->setAccessibleName(didascalia);
     auto* l = new QVBoxLayout(box);
     // Narrow margins: on an 800 x 600 screen the grids need the room for their columns.
@@ -64,15 +64,13 @@ QWidget* schRicCliente::costruisciElenco()
     l->addLayout(prodotti, 2);
     l->addLayout(chiamate, 2);
 
-    c.picStampa = new QFrame(pagina);
-    c.picStampa->setObjectName(u"picStampa"_s);
+    c.picStampa = controllo<QFrame>(pagina, u"picStampa"_s);
     c.picStampa->setFrameShape(QFrame::Box);
     c.picStampa->setAutoFillBackground(true);
     auto* lp = new QVBoxLayout(c.picStampa);
     lp->addWidget(new QLabel(u"E' in corso la preparazione della stampa"_s, c.picStampa));
     lp->addWidget(new QLabel(u"Attendere prego..."_s, c.picStampa));
-    c.ProgressBar1 = new QProgressBar(c.picStampa);
-    c.ProgressBar1->setObjectName(u"ProgressBar1"_s);
+    c.ProgressBar1 = controllo<QProgressBar>(c.picStampa, u"ProgressBar1"_s);
     lp->addWidget(c.ProgressBar1);
     c.picStampa->setGeometry(200, 150, 360, 110);
     c.picStampa->hide();

@@ -9,7 +9,6 @@
 #include "platform/ui/messaggi.h"
 #include "common/stato.h"
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,23 +24,15 @@ QWidget* schAutenticazione::costruisci()
     auto* campi = new QFormLayout;
     c.txtOperatore = new QLineEdit(f);
     c.txtPassword = casellaPassword(f);
-    auto* lblOperatore = new QLabel(QStringLiteral("OPERATORE"), f);
-    auto* lblPassword = new QLabel(QStringLiteral("PASSWORD"), f);
-    lblOperatore->setBuddy(c.txtOperatore);
-    lblPassword->setBuddy(c.txtPassword);
-    campi->addRow(lblOperatore, c.txtOperatore);
-    campi->addRow(lblPassword, c.txtPassword);
+    campi->addRow(etichetta(f, QStringLiteral("OPERATORE"), c.txtOperatore), c.txtOperatore);
+    campi->addRow(etichetta(f, QStringLiteral("PASSWORD"), c.txtPassword), c.txtPassword);
     l->addLayout(campi);
 
-    auto* pulsanti = new QHBoxLayout;
     c.cmdConferma = new QPushButton(QStringLiteral("Conferma"), f);
     c.cmdAnnulla = new QPushButton(QStringLiteral("&Annulla"), f);
     f->impostaPredefinito(c.cmdConferma);
     f->impostaAnnulla(c.cmdAnnulla);
-    pulsanti->addStretch();
-    pulsanti->addWidget(c.cmdConferma);
-    pulsanti->addWidget(c.cmdAnnulla);
-    l->addLayout(pulsanti);
+    rigaPulsanti(l, {c.cmdConferma, c.cmdAnnulla});
 
     QObject::connect(c.cmdConferma, &QPushButton::clicked, f, [this] { cmdConferma_Click(); });
     QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { cmdAnnulla_Click(); });

@@ -19,11 +19,9 @@ QWidget* frmCambioPassword::costruisci()
     auto& c = nuoviControlli();
     auto* l = new QVBoxLayout(f);
     l->addWidget(intestazione(f, QStringLiteral("PROCEDURA CAMBIO PASSWORD")));
-    auto campo = [&](const QString& etichetta) {
-        auto* lbl = new QLabel(etichetta, f);
+    auto campo = [&](const QString& testo) {
         QLineEdit* e = casellaPassword(f);
-        lbl->setBuddy(e);
-        l->addWidget(lbl);
+        l->addWidget(etichetta(f, testo, e));
         l->addWidget(e);
         return e;
     };

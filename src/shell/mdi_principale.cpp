@@ -1,4 +1,5 @@
 #include "shell/mdi_principale.h"
+#include "platform/ui/controlli.h"
 #include "shell/cambio_password.h"
 #include "registers/lookup/area_int.h"
 #include "registers/lookup/difetti.h"
@@ -220,14 +221,12 @@ void MDIprincipale::costruisciMenu(QMainWindow* f)
 void MDIprincipale::costruisciPulsanti(QMainWindow* f)
 {
     auto& c = ui();
-    auto* Picture1 = new QWidget(f);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
+    auto* Picture1 = controllo<QWidget>(f, QStringLiteral("Picture1"));
     auto* l = new QHBoxLayout(Picture1);
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(2);
     auto pulsante = [&](const QString& nome, const QString& testo, const QString& suggerimento, QStyle::StandardPixmap icona) {
-        auto* b = new QToolButton(Picture1);
-        b->setObjectName(nome);
+        auto* b = controllo<QToolButton>(Picture1, nome);
         b->setText(testo);
         b->setToolTip(suggerimento);
         b->setAccessibleName(testo);

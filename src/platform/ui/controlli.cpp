@@ -2,6 +2,7 @@
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/data_opzionale.h"
 #include "platform/ui/limite_caratteri.h"
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -10,15 +11,6 @@
 #include <QRadioButton>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-template <class T>
-T* nominato(T* c, const QString& nome)
-{
-    c->setObjectName(nome);
-    return c;
-}
-} // namespace
 
 QLineEdit* casella(QWidget* padre, const QString& nome, int limite)
 {
@@ -30,12 +22,12 @@ QLineEdit* casella(QWidget* padre, const QString& nome, int limite)
 
 QCheckBox* spunta(QWidget* padre, const QString& nome, const QString& testo)
 {
-    return nominato(new QCheckBox(testo, padre), nome);
+    return controllo<QCheckBox>(padre, nome, testo);
 }
 
 QRadioButton* opzione(QWidget* padre, const QString& nome, const QString& testo)
 {
-    return nominato(new QRadioButton(testo, padre), nome);
+    return controllo<QRadioButton>(padre, nome, testo);
 }
 
 QComboBox* elenco(QWidget* padre, const QString& nome, const QStringList& voci)
@@ -67,12 +59,12 @@ ComboDati* combo(QWidget* padre, const QString& nome, const QString& sqlMancante
 
 DataOpzionale* data(QWidget* padre, const QString& nome)
 {
-    return nominato(new DataOpzionale(true, padre), nome);
+    return controllo<DataOpzionale>(padre, nome, true);
 }
 
 QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& testo, const QString& suggerimento)
 {
-    auto* p = nominato(new QPushButton(testo, padre), nome);
+    auto* p = controllo<QPushButton>(padre, nome, testo);
     if (!suggerimento.isEmpty())
         p->setToolTip(suggerimento);
     return p;
@@ -95,6 +87,13 @@ QLabel* etichetta(QWidget* padre, const QString& testo, QWidget* campo)
     return l;
 }
 
+QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, QWidget* campo)
+{
+    QLabel* l = etichetta(padre, testo, campo);
+    l->setObjectName(nome);
+    return l;
+}
+
 QLabel* intestazione(QWidget* padre, const QString& testo)
 {
     auto* l = new QLabel(testo, padre);
@@ -111,4 +110,16 @@ QLineEdit* casellaPassword(QWidget* padre)
     e->setEchoMode(QLineEdit::Password);
     e->setStyleSheet(u"lineedit-password-character: 42"_s);
     return e;
+}
+
+void rigaPulsanti(QBoxLayout* finestra, std::initializer_list<QPushButton*> pulsanti, Lato lato)
+{
+    auto* riga = new QHBoxLayout;
+    if (lato == Lato::destra)
+        riga->addStretch();
+    for (QPushButton* p : pulsanti)
+        riga->addWidget(p);
+    if (lato == Lato::sinistra)
+        riga->addStretch();
+    finestra->addLayout(riga);
 }

@@ -2,9 +2,12 @@
 #include <QString>
 #include <QStringList>
 #include <QStyle>
+#include <initializer_list>
+#include <utility>
 
 class ComboDati;
 class DataOpzionale;
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -16,10 +19,11 @@ class QWidget;
 // Builders of a window's controls. Each takes its parent first, then the name the window knows
 // the control by, then what it shows.
 
-template <class T>
-T* controllo(QWidget* padre, const QString& nome)
+// Any other control; `argomenti` go to its constructor before the parent (a caption, a title).
+template <class T, class... A>
+T* controllo(QWidget* padre, const QString& nome, A&&... argomenti)
 {
-    auto* c = new T(padre);
+    auto* c = new T(std::forward<A>(argomenti)..., padre);
     c->setObjectName(nome);
     return c;
 }
@@ -45,7 +49,13 @@ QPushButton* pulsanteIcona(QWidget* padre, const QString& nome, QStyle::Standard
                            const QString& suggerimento);
 // A label naming `campo` (its buddy: mnemonic and screen readers).
 QLabel* etichetta(QWidget* padre, const QString& testo, QWidget* campo);
+QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, QWidget* campo);
 // The bold heading across the top of a window.
 QLabel* intestazione(QWidget* padre, const QString& testo);
 // A password box that shows "*" for every character.
 QLineEdit* casellaPassword(QWidget* padre);
+
+// The closing row of a window, added under what `finestra` holds: `pulsanti` side by side at its
+// right, or at its left, the rest of the row empty.
+enum class Lato { destra, sinistra };
+void rigaPulsanti(QBoxLayout* finestra, std::initializer_list<QPushButton*> pulsanti, Lato lato = Lato::destra);

@@ -3,6 +3,7 @@
 #include "platform/db/connessione.h"
 #include "platform/db/ricerca_prefisso.h"
 #include "platform/db/testi_sql.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/griglia.h"
 #include "platform/ui/tasti_funzione.h"
@@ -64,15 +65,11 @@ QWidget* ElencoRegistro::costruisci()
     l->setMenuBar(c.menu);
     l->addWidget(c.tbBarra);
 
-    c.Label1 = new QLabel(d.etichettaRicerca, f);
-    c.Label1->setObjectName(u"Label1"_s);
-    c.txtNome = new QLineEdit(f);
-    c.txtNome->setObjectName(u"txtNome"_s);
+    c.txtNome = casella(f, u"txtNome"_s);
     if (d.ricercaMaiuscola)
         c.txtNome->setValidator(new ValidatoreMaiuscolo(c.txtNome));
-    c.Label1->setBuddy(c.txtNome);
-    c.cmdReset = new QPushButton(u"&R"_s, f);
-    c.cmdReset->setObjectName(u"cmdReset"_s);
+    c.Label1 = etichetta(f, u"Label1"_s, d.etichettaRicerca, c.txtNome);
+    c.cmdReset = pulsante(f, u"cmdReset"_s, u"&R"_s);
     c.cmdReset->setFixedSize(25, 25);
     auto* ricerca = new QHBoxLayout;
     ricerca->addWidget(c.Label1);
@@ -87,8 +84,7 @@ QWidget* ElencoRegistro::costruisci()
         l->addWidget(opzioni);
         ordine << opzioni;
     }
-    c.griglia = new Griglia(f);
-    c.griglia->setObjectName(u"griglia"_s);
+    c.griglia = controllo<Griglia>(f, u"griglia"_s);
     c.griglia->setAccessibleName(d.titolo);
     l->addWidget(c.griglia, 1);
     ordineTab(ordine << c.griglia);
@@ -116,8 +112,7 @@ QWidget* ElencoRegistro::costruisci()
 void ElencoRegistro::costruisciBarra()
 {
     auto& c = ui();
-    c.tbBarra = new QToolBar(c.forma);
-    c.tbBarra->setObjectName(u"tbBarra"_s);
+    c.tbBarra = controllo<QToolBar>(c.forma, u"tbBarra"_s);
     c.tbBarra->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     struct Pulsante {
         QString chiave, testo, suggerimento;

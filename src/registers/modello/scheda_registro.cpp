@@ -3,11 +3,11 @@
 #include "platform/db/connessione.h"
 #include "platform/ui/campo_digitato.h"
 #include "platform/ui/colori_focus.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/utilita_form.h"
 #include "registers/modello/campi_scheda.h"
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,10 +35,7 @@ QWidget* SchedaRegistro::costruisci()
             colonna = 0;
         }
         if (!campo.etichetta.isEmpty()) {
-            auto* e = new QLabel(campo.etichetta, f);
-            e->setObjectName(campo.nomeEtichetta);
-            e->setBuddy(w);
-            campi->addWidget(e, riga, colonna);
+            campi->addWidget(etichetta(f, campo.nomeEtichetta, campo.etichetta, w), riga, colonna);
         }
         campi->addWidget(w, riga, colonna + 1);
         c.campi << w;
@@ -55,17 +52,11 @@ QWidget* SchedaRegistro::costruisci()
     }
     l->addLayout(campi);
 
-    c.cmdOk = new QPushButton(d.testoOk, f);
-    c.cmdOk->setObjectName(d.nomeOk);
+    c.cmdOk = pulsante(f, d.nomeOk, d.testoOk);
     f->impostaPredefinito(c.cmdOk);
-    c.cmdAnnulla = new QPushButton(u"&Annulla"_s, f);
-    c.cmdAnnulla->setObjectName(u"cmdAnnulla"_s);
+    c.cmdAnnulla = pulsante(f, u"cmdAnnulla"_s, u"&Annulla"_s);
     f->impostaAnnulla(c.cmdAnnulla);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addWidget(c.cmdOk);
-    pulsanti->addWidget(c.cmdAnnulla);
-    pulsanti->addStretch();
-    l->addLayout(pulsanti);
+    rigaPulsanti(l, {c.cmdOk, c.cmdAnnulla}, Lato::sinistra);
 
     ordineTab(c.campi + QList<QWidget*>{c.cmdOk, c.cmdAnnulla});
     if (d.coloriFocus)

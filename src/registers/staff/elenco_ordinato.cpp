@@ -1,5 +1,6 @@
 #include "registers/staff/elenco_ordinato.h"
 #include "platform/db/ricerca_prefisso.h"
+#include "platform/ui/controlli.h"
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
@@ -25,14 +26,13 @@ QWidget* ElencoOrdinato::costruisciOpzioni(QWidget* genitore)
     auto* etichetta = new QLabel(o.etichetta, w);
     l->addWidget(etichetta);
     for (int i = 0; i < o.opzioni.size(); ++i) {
-        const OpzioneOrdinamento& opzione = o.opzioni[i];
-        auto* b = new QRadioButton(opzione.testo, w);
-        b->setObjectName(opzione.controllo);
+        const OpzioneOrdinamento& voce = o.opzioni[i];
+        auto* b = opzione(w, voce.controllo, voce.testo);
         b->setChecked(i == o.iniziale);
         if (i == 0)
             etichetta->setBuddy(b);
         l->addWidget(b);
-        QObject::connect(b, &QRadioButton::clicked, w, [this, valore = opzione.ordinamento] {
+        QObject::connect(b, &QRadioButton::clicked, w, [this, valore = voce.ordinamento] {
             ordinamento = valore;
             aggiornaGriglia();
         });

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -59,13 +60,52 @@ private slots:
         QLineEdit* altro = casella(&finestra, u"txtAltro"_s);
         g->addWidget(etichetta(&finestra, u"&Altro"_s, altro), 1, 0);
         g->addWidget(altro, 1, 1);
+        QLineEdit* nome = casella(&finestra, u"txtNome"_s);
+        g->addWidget(etichetta(&finestra, u"Label1"_s, u"&Nome"_s, nome), 2, 0);
+        g->addWidget(nome, 2, 1);
         finestra.show();
         QVERIFY(QTest::qWaitForWindowExposed(&finestra));
-        for (auto [campo, tasto, nome] : {std::tuple{e, Qt::Key_C, u"Cap"_s}, std::tuple{altro, Qt::Key_A, u"Altro"_s}}) {
+        QCOMPARE(finestra.findChild<QLabel*>(u"Label1"_s)->buddy(), nome);
+        for (auto [campo, tasto, nome] : {std::tuple{e, Qt::Key_C, u"Cap"_s}, std::tuple{altro, Qt::Key_A, u"Altro"_s},
+                                          std::tuple{nome, Qt::Key_N, u"Nome"_s}}) {
             QTest::keyClick(&finestra, tasto, Qt::AltModifier);
             QCOMPARE(QApplication::focusWidget(), campo);
             QCOMPARE(nomeDaEtichetta(campo), nome);
             QCOMPARE(lettoDaScreenReader(campo), nome);
+        }
+    }
+
+    // The closing row sits under the window's fields, its buttons in the order given, side by
+    // side at the one edge, the room on the other side left empty.
+    void rigaDiPulsanti_data()
+    {
+        QTest::addColumn<Lato>("lato");
+        QTest::newRow("right") << Lato::destra;
+        QTest::newRow("left") << Lato::sinistra;
+    }
+    void rigaDiPulsanti()
+    {
+        QFETCH(Lato, lato);
+        QWidget finestra;
+        auto* l = new QVBoxLayout(&finestra);
+        QLineEdit* campo = casella(&finestra, u"txtNote"_s);
+        l->addWidget(campo);
+        QPushButton* ok = pulsante(&finestra, u"cmdOk"_s, u"Ok"_s);
+        QPushButton* annulla = pulsante(&finestra, u"cmdAnnulla"_s, u"Annulla"_s);
+        rigaPulsanti(l, {ok, annulla}, lato);
+        finestra.resize(600, finestra.sizeHint().height());
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        QVERIFY(ok->y() > campo->geometry().bottom());
+        QCOMPARE(annulla->y(), ok->y());
+        QVERIFY(ok->geometry().right() < annulla->x());
+        QVERIFY(annulla->x() - ok->geometry().right() < 20);
+        if (lato == Lato::destra) {
+            QCOMPARE(annulla->geometry().right(), campo->geometry().right());
+            QVERIFY(ok->x() > finestra.width() / 2);
+        } else {
+            QCOMPARE(ok->x(), campo->x());
+            QVERIFY(annulla->geometry().right() < finestra.width() / 2);
         }
     }
 

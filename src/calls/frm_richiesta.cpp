@@ -31,7 +31,7 @@ QWidget* frmRichiesta::costruisci()
     c.cmdAnnulla = pulsante(f, u"cmdAnnulla"_s, u"Annulla"_s);
     f->impostaPredefinito(c.cmdOk);
     f->impostaAnnulla(c.cmdAnnulla);
-    rigaPulsanti(l, {c.cmdOk, c.cmdAnnulla});
+    filaPulsanti(l, {c.cmdOk, c.cmdAnnulla});
     QObject::connect(c.cmdOk, &QPushButton::clicked, f, [this] { cmdOk_Click(); });
     QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { cmdAnnulla_Click(); });
     f->resize(420, 130);

@@ -30,7 +30,7 @@ QWidget* schMan::costruisci()
     f->impostaAnnulla(c.cmdAnnulla, FormaDialogo::Esc::aParte);
     auto* l = new QVBoxLayout(f);
     l->addWidget(fra);
-    rigaPulsanti(l, {c.cmdConferma, c.cmdAnnulla});
+    filaPulsanti(l, {c.cmdConferma, c.cmdAnnulla});
     QObject::connect(c.cmdConferma, &QPushButton::clicked, f, [this] { cmdConferma_Click(); });
     QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { cmdAnnulla_Click(); });
     return f;

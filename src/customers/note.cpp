@@ -21,7 +21,7 @@ QWidget* schNote::costruisci()
     c.cmdConferma = pulsante(f, QStringLiteral("cmdConferma"), QStringLiteral("CONFERMA (F10)"));
     c.cmdAnnulla = pulsante(f, QStringLiteral("cmdAnnulla"), QStringLiteral("ANNULLA (ESC)"));
     f->impostaAnnulla(c.cmdAnnulla);
-    rigaPulsanti(l, {c.cmdConferma, c.cmdAnnulla});
+    filaPulsanti(l, {c.cmdConferma, c.cmdAnnulla});
     QObject::connect(c.cmdConferma, &QPushButton::clicked, f, [this] { cmdConferma_Click(); });
     QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { cmdAnnulla_Click(); });
     // Esc is the cancel button of the window; F10 acts on its release.

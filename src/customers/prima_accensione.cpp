@@ -105,7 +105,7 @@ QWidget* schPrimaAccensione::costruisci()
     f->impostaPredefinito(c.cmdOk);
     c.cmdAnnulla = pulsante(f, u"cmdAnnulla"_s, u"&Annulla"_s);
     f->impostaAnnulla(c.cmdAnnulla);
-    rigaPulsanti(l, {c.cmdOk, c.cmdAnnulla});
+    filaPulsanti(l, {c.cmdOk, c.cmdAnnulla});
 
     QObject::connect(c.cmdOk, &QPushButton::clicked, f, [this] { ok(); });
     QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { annulla(); });

@@ -88,11 +88,6 @@ QWidget* schCliente::costruisci()
     c.cmdConferma = pulsante(f, u"cmdConferma"_s, u"Conferma (F10)"_s);
     c.cmdAnnulla = pulsante(f, u"cmdAnnulla"_s, u"Annulla (ESC)"_s);
     f->impostaAnnulla(c.cmdAnnulla);
-    // Beside the appliances, so the card fits an 800 x 600 screen.
-    auto* pulsanti = new QVBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(c.cmdConferma);
-    pulsanti->addWidget(c.cmdAnnulla);
 
     auto* sinistra = new QVBoxLayout;
     sinistra->addWidget(f->findChild<QGroupBox*>(u"fraAnagrafica"_s));
@@ -104,7 +99,8 @@ QWidget* schCliente::costruisci()
     alto->addLayout(destra, 2);
     auto* basso = new QHBoxLayout;
     basso->addWidget(f->findChild<QGroupBox*>(u"fraProdotti"_s), 1);
-    basso->addLayout(pulsanti);
+    // Beside the appliances, so the card fits an 800 x 600 screen.
+    filaPulsanti(basso, {c.cmdConferma, c.cmdAnnulla});
     l->addLayout(basso, 1);
 
     QObject::connect(c.cmdConferma, &QPushButton::clicked, f, [this] { cmdConferma_Click(); });

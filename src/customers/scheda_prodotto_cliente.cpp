@@ -193,7 +193,7 @@ QWidget* schProdottoCliente::costruisci()
     c.cmConferma = pulsante(f, u"cmConferma"_s, u"CONFERMA (F10)"_s);
     c.cmdAnnulla = pulsante(f, u"cmdAnnulla"_s, u"ANNULLA (ESC)"_s);
     f->impostaAnnulla(c.cmdAnnulla, FormaDialogo::Esc::aParte);
-    rigaPulsanti(l, {c.cmConferma, c.cmdAnnulla});
+    filaPulsanti(l, {c.cmConferma, c.cmdAnnulla});
 
     legaColonne();
     collega();

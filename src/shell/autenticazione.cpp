@@ -32,7 +32,7 @@ QWidget* schAutenticazione::costruisci()
     c.cmdAnnulla = new QPushButton(QStringLiteral("&Annulla"), f);
     f->impostaPredefinito(c.cmdConferma);
     f->impostaAnnulla(c.cmdAnnulla);
-    rigaPulsanti(l, {c.cmdConferma, c.cmdAnnulla});
+    filaPulsanti(l, {c.cmdConferma, c.cmdAnnulla});
 
     QObject::connect(c.cmdConferma, &QPushButton::clicked, f, [this] { cmdConferma_Click(); });
     QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { cmdAnnulla_Click(); });

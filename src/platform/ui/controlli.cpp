@@ -112,14 +112,16 @@ QLineEdit* casellaPassword(QWidget* padre)
     return e;
 }
 
-void rigaPulsanti(QBoxLayout* finestra, std::initializer_list<QPushButton*> pulsanti, Lato lato)
+void filaPulsanti(QBoxLayout* finestra, std::initializer_list<QPushButton*> pulsanti, Lato lato)
 {
-    auto* riga = new QHBoxLayout;
-    if (lato == Lato::destra)
-        riga->addStretch();
+    const bool finestraInRiga = finestra->direction() == QBoxLayout::LeftToRight
+                                || finestra->direction() == QBoxLayout::RightToLeft;
+    QBoxLayout* fila = finestraInRiga ? static_cast<QBoxLayout*>(new QVBoxLayout) : new QHBoxLayout;
+    if (lato == Lato::fine)
+        fila->addStretch();
     for (QPushButton* p : pulsanti)
-        riga->addWidget(p);
-    if (lato == Lato::sinistra)
-        riga->addStretch();
-    finestra->addLayout(riga);
+        fila->addWidget(p);
+    if (lato == Lato::inizio)
+        fila->addStretch();
+    finestra->addLayout(fila);
 }

@@ -55,7 +55,8 @@ QLabel* intestazione(QWidget* padre, const QString& testo);
 // A password box that shows "*" for every character.
 QLineEdit* casellaPassword(QWidget* padre);
 
-// The closing row of a window, added under what `finestra` holds: `pulsanti` side by side at its
-// right, or at its left, the rest of the row empty.
-enum class Lato { destra, sinistra };
-void rigaPulsanti(QBoxLayout* finestra, std::initializer_list<QPushButton*> pulsanti, Lato lato = Lato::destra);
+// The closing buttons of a window, on a line of their own added across `finestra`: a row under a
+// column of fields, a column beside a row. They stand side by side at the line's end (the right,
+// the bottom) or at its start, the rest of it empty.
+enum class Lato { fine, inizio };
+void filaPulsanti(QBoxLayout* finestra, std::initializer_list<QPushButton*> pulsanti, Lato lato = Lato::fine);

@@ -56,7 +56,7 @@ QWidget* SchedaRegistro::costruisci()
     f->impostaPredefinito(c.cmdOk);
     c.cmdAnnulla = pulsante(f, u"cmdAnnulla"_s, u"&Annulla"_s);
     f->impostaAnnulla(c.cmdAnnulla);
-    rigaPulsanti(l, {c.cmdOk, c.cmdAnnulla}, Lato::sinistra);
+    filaPulsanti(l, {c.cmdOk, c.cmdAnnulla}, Lato::inizio);
 
     ordineTab(c.campi + QList<QWidget*>{c.cmdOk, c.cmdAnnulla});
     if (d.coloriFocus)

@@ -4,8 +4,10 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -75,37 +77,48 @@ private slots:
         }
     }
 
-    // The closing row sits under the window's fields, its buttons in the order given, side by
-    // side at the one edge, the room on the other side left empty.
-    void rigaDiPulsanti_data()
+    // The closing buttons go on a line across the window's own: a row under a column of fields,
+    // a column beside a row. They keep the order given, side by side at the one end of the line,
+    // the room at the other end left empty.
+    void filaDiPulsanti_data()
     {
+        QTest::addColumn<bool>("finestraInRiga");
         QTest::addColumn<Lato>("lato");
-        QTest::newRow("right") << Lato::destra;
-        QTest::newRow("left") << Lato::sinistra;
+        QTest::newRow("row at the right") << false << Lato::fine;
+        QTest::newRow("row at the left") << false << Lato::inizio;
+        QTest::newRow("column at the bottom") << true << Lato::fine;
     }
-    void rigaDiPulsanti()
+    void filaDiPulsanti()
     {
+        QFETCH(bool, finestraInRiga);
         QFETCH(Lato, lato);
         QWidget finestra;
-        auto* l = new QVBoxLayout(&finestra);
-        QLineEdit* campo = casella(&finestra, u"txtNote"_s);
+        QBoxLayout* l = finestraInRiga ? static_cast<QBoxLayout*>(new QHBoxLayout(&finestra)) : new QVBoxLayout(&finestra);
+        auto* campo = controllo<QPlainTextEdit>(&finestra, u"txtNote"_s);
         l->addWidget(campo);
         QPushButton* ok = pulsante(&finestra, u"cmdOk"_s, u"Ok"_s);
         QPushButton* annulla = pulsante(&finestra, u"cmdAnnulla"_s, u"Annulla"_s);
-        rigaPulsanti(l, {ok, annulla}, lato);
-        finestra.resize(600, finestra.sizeHint().height());
+        filaPulsanti(l, {ok, annulla}, lato);
+        finestra.resize(600, 400);
         finestra.show();
         QVERIFY(QTest::qWaitForWindowExposed(&finestra));
-        QVERIFY(ok->y() > campo->geometry().bottom());
-        QCOMPARE(annulla->y(), ok->y());
-        QVERIFY(ok->geometry().right() < annulla->x());
-        QVERIFY(annulla->x() - ok->geometry().right() < 20);
-        if (lato == Lato::destra) {
-            QCOMPARE(annulla->geometry().right(), campo->geometry().right());
-            QVERIFY(ok->x() > finestra.width() / 2);
+        // Along the line of buttons (`inizio`, `fine`) and across it (`lato`).
+        auto inizio = [&](QWidget* w) { return finestraInRiga ? w->y() : w->x(); };
+        auto fine = [&](QWidget* w) { return finestraInRiga ? w->geometry().bottom() : w->geometry().right(); };
+        auto dopo = [&](QWidget* w, QWidget* prima) {
+            return finestraInRiga ? w->x() > prima->geometry().right() : w->y() > prima->geometry().bottom();
+        };
+        QVERIFY(dopo(ok, campo));
+        QVERIFY(dopo(annulla, campo));
+        QVERIFY(fine(ok) < inizio(annulla));
+        QVERIFY(inizio(annulla) - fine(ok) < 20);
+        const int meta = (finestraInRiga ? finestra.height() : finestra.width()) / 2;
+        if (lato == Lato::fine) {
+            QCOMPARE(fine(annulla), fine(campo));
+            QVERIFY(inizio(ok) > meta);
         } else {
-            QCOMPARE(ok->x(), campo->x());
-            QVERIFY(annulla->geometry().right() < finestra.width() / 2);
+            QCOMPARE(inizio(ok), inizio(campo));
+            QVERIFY(fine(annulla) < meta);
         }
     }
 

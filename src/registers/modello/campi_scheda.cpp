@@ -2,6 +2,7 @@
 #include "platform/db/connessione.h"
 #include "platform/db/testi_sql.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/data_opzionale.h"
 #include <QCheckBox>
 #include <QLineEdit>
@@ -15,42 +16,37 @@ QWidget* creaControllo(const CampoScheda& campo, QWidget* genitore)
     QWidget* w = nullptr;
     switch (campo.tipo) {
     case Tipo::testo: {
-        auto* t = new QLineEdit(genitore);
+        auto* t = casella(genitore, campo.controllo);
         if (campo.maiuscoloInUscita)
             QObject::connect(t, &QLineEdit::editingFinished, t, [t] { t->setText(maiuscolo(t->text())); });
         w = t;
         break;
     }
     case Tipo::memo: {
-        auto* t = new QPlainTextEdit(genitore);
+        auto* t = controllo<QPlainTextEdit>(genitore, campo.controllo);
         t->setTabChangesFocus(true);
         t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         t->setFixedHeight(t->fontMetrics().lineSpacing() * 4);
         w = t;
         break;
     }
-    case Tipo::elenco: {
-        auto* c = new QComboBox(genitore);
-        c->addItems(campo.voci);
-        c->setCurrentIndex(-1);
-        w = c;
+    case Tipo::elenco:
+        w = elenco(genitore, campo.controllo, campo.voci);
         break;
-    }
     case Tipo::spunta:
-        w = new QCheckBox(genitore);
+        w = controllo<QCheckBox>(genitore, campo.controllo);
         break;
     case Tipo::combo:
-        w = new ComboDati(genitore);
+        w = combo(genitore, campo.controllo);
         break;
     case Tipo::data: {
-        auto* d = new DataOpzionale(false, genitore);
+        auto* d = controllo<DataOpzionale>(genitore, campo.controllo, false);
         if (tipoCampo(campo) == TipoCampo::giornoMese)
             d->campoData()->soloGiornoMese();
         w = d;
         break;
     }
     }
-    w->setObjectName(campo.controllo);
     w->setAccessibleName(campo.nome);
     return w;
 }

@@ -28,16 +28,13 @@ QWidget* schTecZona::costruisci()
     f->setSizeGripEnabled(true);
 
     c.cmbTecnico = combo(f, u"cmbTecnico"_s);
-    c.Label1 = etichetta(f, u"Tecnico"_s, c.cmbTecnico);
-    c.Label1->setObjectName(u"Label1"_s);
+    c.Label1 = etichetta(f, u"Label1"_s, u"Tecnico"_s, c.cmbTecnico);
     c.cmdResetTecnico = pulsante(f, u"cmdResetTecnico"_s, u"&RT"_s, u"Resetta l'elenco dei tecnici"_s);
     c.cmbZona = combo(f, u"cmbZona"_s);
-    c.Label2 = etichetta(f, u"Zona"_s, c.cmbZona);
-    c.Label2->setObjectName(u"Label2"_s);
+    c.Label2 = etichetta(f, u"Label2"_s, u"Zona"_s, c.cmbZona);
     c.cmdResetZone = pulsante(f, u"cmdResetZone"_s, u"R&Z"_s, u"Resetta l'elenco delle zone"_s);
     c.lstZone = controllo<QListWidget>(f, u"lstZone"_s);
-    c.Label3 = etichetta(f, u"Elenco Zone assegnate al tecnico"_s, c.lstZone);
-    c.Label3->setObjectName(u"Label3"_s);
+    c.Label3 = etichetta(f, u"Label3"_s, u"Elenco Zone assegnate al tecnico"_s, c.lstZone);
     c.cmdAggiungi = pulsante(f, u"cmdAggiungi"_s, u"&Aggiungi"_s);
     c.cmdRimuovi = pulsante(f, u"cmdRimuovi"_s, u"&Rimuovi"_s);
     c.cmdChiudi = pulsante(f, u"cmdChiudi"_s, u"&Chiudi"_s);

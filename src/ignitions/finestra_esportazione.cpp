@@ -4,6 +4,7 @@
 #include "ignitions/mod_excel.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/campo_data.h"
+#include "platform/ui/controlli.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/messaggi.h"
 #include <QGroupBox>
@@ -23,16 +24,12 @@ QWidget* FinestraEsportazione::costruisci()
     c.forma = f;
     auto* l = new QVBoxLayout(f);
 
-    auto* date = new QGroupBox(u"Data Collaudo"_s, f);
-    date->setObjectName(u"Frame1"_s);
+    auto* date = controllo<QGroupBox>(f, u"Frame1"_s, u"Data Collaudo"_s);
     auto* ld = new QHBoxLayout(date);
-    const auto data = [&](const QString& nome, const QString& etichetta) {
-        auto* e = new QLabel(etichetta, date);
-        auto* d = new CampoData(date);
+    const auto data = [&](const QString& nome, const QString& testo) {
+        auto* d = controllo<CampoData>(date, nome);
         d->setDate(QDate(2003, 4, 16));
-        d->setObjectName(nome);
-        e->setBuddy(d);
-        ld->addWidget(e);
+        ld->addWidget(etichetta(date, testo, d));
         ld->addWidget(d);
         return d;
     };
@@ -43,24 +40,16 @@ QWidget* FinestraEsportazione::costruisci()
     if (QWidget* scelte = costruisciScelte(f))
         l->addWidget(scelte);
 
-    auto* dati = new QGroupBox(u"Dati Esportati"_s, f);
-    dati->setObjectName(u"Frame3"_s);
-    c.lblNum = new QLabel(u"0"_s, dati);
-    c.lblNum->setObjectName(u"lblNum"_s);
+    auto* dati = controllo<QGroupBox>(f, u"Frame3"_s, u"Dati Esportati"_s);
+    c.lblNum = controllo<QLabel>(dati, u"lblNum"_s, u"0"_s);
     c.lblNum->setVisible(false);
     (new QHBoxLayout(dati))->addWidget(c.lblNum);
     l->addWidget(dati);
 
-    c.cmdEsporta = new QPushButton(u"Esporta"_s, f);
-    c.cmdEsporta->setObjectName(u"cmdEsporta"_s);
-    c.cmdAnnulla = new QPushButton(u"Annulla"_s, f);
-    c.cmdAnnulla->setObjectName(u"cmdAnnulla"_s);
+    c.cmdEsporta = pulsante(f, u"cmdEsporta"_s, u"Esporta"_s);
+    c.cmdAnnulla = pulsante(f, u"cmdAnnulla"_s, u"Annulla"_s);
     f->impostaAnnulla(c.cmdAnnulla, FormaDialogo::Esc::aParte);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(c.cmdEsporta);
-    pulsanti->addWidget(c.cmdAnnulla);
-    l->addLayout(pulsanti);
+    filaPulsanti(l, {c.cmdEsporta, c.cmdAnnulla});
 
     QObject::connect(c.cmdEsporta, &QPushButton::clicked, f, [this] { cmdEsporta_Click(); });
     QObject::connect(c.cmdAnnulla, &QPushButton::clicked, f, [this] { chiudi(); });

@@ -3,6 +3,7 @@
 #include "common/funzioni.h"
 #include "platform/db/testi_sql.h"
 #include "platform/ui/campo_data.h"
+#include "platform/ui/controlli.h"
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,21 +20,16 @@ QWidget* schExPrimeAccensioni::costruisciScelte(QWidget* forma)
     auto* w = new QWidget(forma);
     auto* l = new QVBoxLayout(w);
     l->setContentsMargins(0, 0, 0, 0);
-    auto* etichetta = new QLabel(u"&Marca"_s, w);
-    marche = new QListWidget(w);
-    marche->setObjectName(u"lstElencoMarche"_s);
+    marche = controllo<QListWidget>(w, u"lstElencoMarche"_s);
     marche->setSelectionMode(QAbstractItemView::MultiSelection);
-    etichetta->setBuddy(marche);
-    l->addWidget(etichetta);
+    l->addWidget(etichetta(w, u"&Marca"_s, marche));
     l->addWidget(marche);
 
     auto* tipo = new QGroupBox(u"Tipo di esportazione"_s, w);
     auto* lt = new QHBoxLayout(tipo);
-    completa = new QRadioButton(u"Completa"_s, tipo);
-    completa->setObjectName(u"optCompleta"_s);
+    completa = opzione(tipo, u"optCompleta"_s, u"Completa"_s);
     completa->setChecked(true);
-    rur = new QRadioButton(u"RUR - DUZ"_s, tipo);
-    rur->setObjectName(u"optRUR"_s);
+    rur = opzione(tipo, u"optRUR"_s, u"RUR - DUZ"_s);
     lt->addWidget(completa);
     lt->addWidget(rur);
     l->addWidget(tipo);

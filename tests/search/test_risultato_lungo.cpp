@@ -1,15 +1,14 @@
 #include "altra_postazione.h"
 #include "ambiente_test.h"
-#include "common/controllo_stampa.h"
 #include "customers/scheda_cliente.h"
 #include "platform/db/connessione.h"
 #include "platform/db/ordine_italiano.h"
-#include "platform/report/controllo_report.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/griglia.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/modale.h"
 #include "search/scheda_ricerca.h"
+#include "prova_ricerca.h"
 #include "supporto_finestre.h"
 #include <QGroupBox>
 #include <QHeaderView>
@@ -37,16 +36,6 @@ void riempi()
                        "CASE x / 25 % 4 WHEN 0 THEN 'ÀLVARO' WHEN 1 THEN 'ÉBOLI' WHEN 2 THEN 'D''ANGELO' ELSE "
                        "'NICOLÒ' END ELSE char(65 + x % 20) || 'COGNOME' END || printf(' %04d', x), "
                        "'NOME ' || ((x * 37) % 1000) FROM n"_s.arg(clienti));
-}
-
-schRicCliente& r()
-{
-    return istanza<schRicCliente>();
-}
-
-ControlliRicerca& c()
-{
-    return r().controlli();
 }
 
 int righe()
@@ -77,29 +66,13 @@ void cercaTutti()
 }
 } // namespace
 
-class TestRisultatoLungo : public QObject {
+class TestRisultatoLungo : public ProvaRicerca {
     Q_OBJECT
 
-    std::unique_ptr<DatabaseTest> db;
-    ControlloReport controllo;
+public:
+    TestRisultatoLungo() : ProvaRicerca(riempi) {}
 
 private slots:
-    void init()
-    {
-        db = std::make_unique<DatabaseTest>();
-        riempi();
-        impostaControlloStampa(&controllo);
-        r().carica();
-        seamMessaggi::azzera();
-        seamModale::azzera();
-    }
-
-    void cleanup()
-    {
-        rilasciaTutteLeFinestre();
-        db.reset();
-    }
-
     // The first screen before the last row is read, the first customer current; the rest read
     // on by itself, the whole in Italian order, and the count once it is known.
     void primaSchermata()

@@ -1,10 +1,8 @@
 #include "altra_postazione.h"
 #include "ambiente_test.h"
-#include "common/controllo_stampa.h"
 #include "customers/scheda_cliente.h"
 #include "customers/stampa_clienti.h"
 #include "platform/db/connessione.h"
-#include "platform/report/controllo_report.h"
 #include "platform/report/dati_report.h"
 #include "fixture_report.h"
 #include "platform/ui/combo_dati.h"
@@ -15,6 +13,7 @@
 #include "platform/ui/modale.h"
 #include "calls/frm_planning.h"
 #include "search/scheda_ricerca.h"
+#include "prova_ricerca.h"
 #include "supporto_finestre.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -61,16 +60,6 @@ void riempi()
              "(2, '2025-01-01', 1), (3, '2025-01-01', 1)",
          })
         connessione.esegui(QString::fromUtf8(sql));
-}
-
-schRicCliente& r()
-{
-    return istanza<schRicCliente>();
-}
-
-ControlliRicerca& c()
-{
-    return r().controlli();
 }
 
 template <class T = QWidget>
@@ -166,29 +155,13 @@ void prepara(const QStringList& passi)
 }
 } // namespace
 
-class TestSchedaRicerca : public QObject {
+class TestSchedaRicerca : public ProvaRicerca {
     Q_OBJECT
 
-    std::unique_ptr<DatabaseTest> db;
-    ControlloReport controllo;
+public:
+    TestSchedaRicerca() : ProvaRicerca(riempi) {}
 
 private slots:
-    void init()
-    {
-        db = std::make_unique<DatabaseTest>();
-        riempi();
-        impostaControlloStampa(&controllo);
-        r().carica();
-        seamMessaggi::azzera();
-        seamModale::azzera();
-    }
-
-    void cleanup()
-    {
-        rilasciaTutteLeFinestre();
-        db.reset();
-    }
-
     // The switching boxes, from the window's opening state: what a sequence of clicks leaves.
     void caselle_data()
     {

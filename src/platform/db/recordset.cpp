@@ -198,7 +198,7 @@ void Recordset::leggiTutte()
 
 bool Recordset::vuoto() const
 {
-    return completo() && s->statico && s->dati->righeLette() == 0;
+    return s && s->statico && !s->aperta && s->dati->righeLette() == 0;
 }
 
 bool Recordset::eof() const

@@ -213,6 +213,7 @@ private slots:
         Recordset av = connessione.apriAvanti("SELECT * FROM prove WHERE id = 0");
         QVERIFY(av.eof());
         QCOMPARE(av.recordCount(), -1);
+        QVERIFY(!Recordset().vuoto()); // nothing was read: not an empty result
     }
 
     // A snapshot read on in slices shows the rows read so far; what needs the whole snapshot

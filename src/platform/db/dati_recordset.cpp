@@ -8,16 +8,6 @@
 #include <cstring>
 
 namespace {
-qsizetype inizio(quint64 bit)
-{
-    return qsizetype(bit >> DatiRecordset::bitLunghezza);
-}
-
-qsizetype lunghezza(quint64 bit)
-{
-    return qsizetype(bit & DatiRecordset::lunghezzaMassima);
-}
-
 quint64 daDoppio(double v)
 {
     quint64 b;

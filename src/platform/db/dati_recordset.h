@@ -11,10 +11,6 @@
 // in an order of their own: as read, or as a sort puts them.
 class DatiRecordset {
 public:
-    // A text's place in the buffer: its offset in the high 40 bits, its length in the low 24.
-    static constexpr int bitLunghezza = 24;
-    static constexpr quint64 lunghezzaMassima = (quint64(1) << bitLunghezza) - 1;
-
     QStringList nomi;
     int indice(const QString& nome) const; // -1 when missing; case is ignored
 
@@ -45,8 +41,7 @@ public:
         case Tipo::nullo:
             return {Testo::Classe::nullo, nullptr, 0};
         case Tipo::testo:
-            return {Testo::Classe::testo, testi.data() + qsizetype(celle[c] >> bitLunghezza),
-                    qsizetype(celle[c] & lunghezzaMassima)};
+            return {Testo::Classe::testo, testi.data() + inizio(celle[c]), lunghezza(celle[c])};
         default:
             return {Testo::Classe::altro, nullptr, 0};
         }
@@ -74,6 +69,12 @@ public:
     void togliUltimaRiga();
 
 private:
+    // A text's place in the buffer: its offset in the high 40 bits, its length in the low 24.
+    static constexpr int bitLunghezza = 24;
+    static constexpr quint64 lunghezzaMassima = (quint64(1) << bitLunghezza) - 1;
+    static qsizetype inizio(quint64 bit) { return qsizetype(bit >> bitLunghezza); }
+    static qsizetype lunghezza(quint64 bit) { return qsizetype(bit & lunghezzaMassima); }
+
     enum class Tipo : quint8 { nullo, intero, reale, testo, blob, data, ora, dataOra };
     qsizetype cella(int riga, int colonna) const { return qsizetype(ordine[riga]) * nomi.size() + colonna; }
     void scrivi(int colonna, Tipo t, quint64 bit)

@@ -7,7 +7,8 @@
 
 namespace ordineItaliano {
 namespace {
-// The first letters of Unicode's Latin blocks that are a plain letter with accents only.
+// The span of Unicode's Latin blocks, from À to the end of Latin Extended-B, whose letters that
+// are a plain letter with accents only take that letter's rank.
 constexpr char16_t primaLatina = 0xC0, dopoLatine = 0x250;
 
 // The collator, and where each character stands in its order as far as the first level goes

@@ -364,7 +364,7 @@ void frmChiamata::modificaChiamata()
     aggiornaChiamata(valori());
 }
 
-void frmChiamata::scriviListeRichieste()
+void frmChiamata::costruisciRichieste()
 {
     scriviSigleRichieste(nIdChiamata);
 }
@@ -391,7 +391,7 @@ void frmChiamata::cmdConferma_Click()
                 } else {
                     modificaChiamata();
                 }
-                scriviListeRichieste();
+                costruisciRichieste();
             });
     });
     if (!salvata)

@@ -65,7 +65,7 @@ public:
     void inserisci();
     void modificaChiamata();
     // Writes on each appliance row of the call the codes of its requests, as the planner lists them.
-    void scriviListeRichieste();
+    void costruisciRichieste();
     void cancellaChiamata();
     void aggiornaProdotti();
     void aggiornaRichieste();

@@ -9,6 +9,7 @@
 #include "customers/prima_accensione.h"
 #include "customers/scheda_cliente.h"
 #include "customers/scheda_prodotto_cliente.h"
+#include "customers/stampa_clienti.h"
 #include "finestre_programma.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/combo_dati.h"
@@ -16,8 +17,10 @@
 #include "platform/ui/modale.h"
 #include "registers/lookup/zone.h"
 #include "shell/autenticazione.h"
+#include "shell/cambio_password.h"
 #include "supporto_finestre.h"
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -329,6 +332,45 @@ private slots:
         });
         const QStringList chiusa = esito(scenario, chiudiDalRiquadro);
         QCOMPARE(chiusa, annullata);
+    }
+
+    // A window that acts on Esc when the key comes up, or not at all, keeps its cancel button
+    // from the press: pressed there, it would close the window and the release would reach
+    // the window beneath.
+    void escLasciatoAllaFinestra_data()
+    {
+        QTest::addColumn<FormaFinestra>("forma");
+        QTest::addColumn<QString>("annulla");
+        QTest::addColumn<int>("alRilascio"); // how often the release presses it
+        QTest::newRow("maintenance, no keys") << FormaFinestra([] { return istanza<schMan>().forma(); })
+                                              << u"annulla"_s << 0;
+        QTest::newRow("password, no cancel key")
+            << FormaFinestra([] { return istanza<frmCambioPassword>().forma(); }) << u"annulla"_s << 0;
+        QTest::newRow("appliance card") << FormaFinestra([] { return istanza<schProdottoCliente>().forma(); })
+                                        << u"annulla"_s << 1;
+        QTest::newRow("customer print") << FormaFinestra([] { return istanza<frmStampaClienti>().forma(); })
+                                        << u"annulla"_s << 1;
+        QTest::newRow("planner") << FormaFinestra([] { return planningClienteUno().forma(); }) << u"chiudi"_s << 1;
+    }
+    void escLasciatoAllaFinestra()
+    {
+        QFETCH(FormaFinestra, forma);
+        QFETCH(QString, annulla);
+        QFETCH(int, alRilascio);
+        DatabaseTest db;
+        riempi();
+        QWidget* f = forma();
+        QPushButton* pulsanteAnnulla = pulsante(f, annulla);
+        QVERIFY(pulsanteAnnulla);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        QSignalSpy premuto(pulsanteAnnulla, &QAbstractButton::clicked);
+        const auto aFuoco = [f] { return QApplication::focusWidget() ? QApplication::focusWidget() : f; };
+        QTest::keyPress(aFuoco(), Qt::Key_Escape);
+        QCOMPARE(premuto.size(), 0);
+        QVERIFY(f->isVisible());
+        QTest::keyRelease(aFuoco(), Qt::Key_Escape);
+        QCOMPARE(premuto.size(), alRilascio);
     }
 };
 

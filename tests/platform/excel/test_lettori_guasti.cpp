@@ -170,6 +170,11 @@ private slots:
             << "<a><c v=\"" + QByteArray(300000, 'v') + "&amp;\"/></a>" << "<a><c v=#300001></c></a>";
         // 2 bytes left: "</".
         QTest::newRow("an end tag across the pieces") << "<a><b>" + vuoti(65534) + "</b  ></a>" << "<a><b><p/>*65534</b></a>";
+        // A text comes in pieces of 64 KB: none ends inside an entity or between CR and LF.
+        QTest::newRow("a text cut at an entity") << "<a>" + QByteArray(65533, 'x') + "&amp;y</a>" << "<a>[#65535]</a>";
+        QTest::newRow("a text cut at a line end") << "<a>" + QByteArray(65535, 'x') + "\r\ny</a>" << "<a>[#65537]</a>";
+        QTest::newRow("a CDATA section across the pieces")
+            << "<a><![CDATA[" + QByteArray(262131, 'x') + "\r\n]]></a>" << "<a>[#262132]</a>";
         QTest::newRow("ends not paired") << QByteArray("<a><b></a></b>") << "<a><b>!elementi non accoppiati";
         QTest::newRow("a tag holding <") << QByteArray("<a><b x<y/></a>") << "<a>!un elemento non chiuso";
         QTest::newRow("a value without quotes") << QByteArray("<a><b x=1/></a>") << "<a>!un attributo senza virgolette";

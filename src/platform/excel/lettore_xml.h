@@ -43,7 +43,7 @@ private:
     [[noreturn]] void errore(const char* motivo) const;
     // Makes at least n bytes from the current position readable; false at the end of the part.
     bool almeno(size_t n) { return buffer.size() - posizione >= n || leggiAltro(n); }
-    // Reads on up to n bytes from the current position; false at the end of the part.
+    // Reads on until n bytes from the current position are there; false when the part ends first.
     bool leggiAltro(size_t n);
     // The position of the text after the current one, reading more when needed; npos at the end.
     size_t trova(std::string_view cercato, size_t da);

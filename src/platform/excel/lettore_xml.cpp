@@ -376,6 +376,9 @@ LettoreXml::Evento LettoreXml::prossimo()
     leggiTag(fine);
     if (inizi.size() >= size_t(massimoLivelliXml))
         throw superaLimite(massimoLivelliXml, "livelli", "annidamento degli elementi XML");
+    // The open elements' names are held together within one element's size, not 256 of them.
+    if (aperti.size() + nomeCorrente.size() > size_t(massimoElementoXml))
+        throw superaLimiteMb(massimoElementoXml, "un elemento XML");
     inizi.push_back(aperti.size());
     aperti.append(nomeCorrente);
     testoGrezzo = std::string_view(buffer).substr(posizione, fine + 1);

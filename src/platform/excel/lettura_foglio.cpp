@@ -89,10 +89,11 @@ bool vero(const std::string_view* valore)
     return valore && (*valore == "1" || *valore == "true");
 }
 
-// The number at the start of an attribute's value, as atoll and atof read it.
+// The number at the start of an attribute's value, as atoll and atof read it; one past the
+// range of long long stops at its end rather than wrapping.
 long long intero(std::string_view valore)
 {
-    return std::atoll(std::string(valore).c_str());
+    return std::strtoll(std::string(valore).c_str(), nullptr, 10);
 }
 
 double decimale(std::string_view valore)
@@ -215,11 +216,11 @@ void leggiRighe(LettoreXml& xml, UscitaLettura& uscita, StringheCondivise string
     int numeroRiga = 0;
     figli(xml, "row", [&] {
         const std::string_view* attributoR = xml.attributo("r");
-        const int r = attributoR ? int(intero(*attributoR)) : numeroRiga + 1;
+        const long long r = attributoR ? intero(*attributoR) : numeroRiga + 1;
         if (r <= numeroRiga || r > ultimaRiga)
             throw ErroreExcel(QStringLiteral("le righe del foglio non sono in ordine o non sono valide"));
-        numeroRiga = r;
-        leggiRiga(xml, uscita, celle, r);
+        numeroRiga = int(r);
+        leggiRiga(xml, uscita, celle, numeroRiga);
     });
 }
 
@@ -234,11 +235,11 @@ void leggiColonne(LettoreXml& xml, UscitaLettura& uscita, std::string& resto)
         if (xml.nome() == "col") {
             const std::string_view* min = xml.attributo("min");
             const std::string_view* max = xml.attributo("max");
-            const int primo = min ? int(intero(*min)) : 0;
-            const int ultimo = max ? int(intero(*max)) : 0;
+            const long long primo = min ? intero(*min) : 0;
+            const long long ultimo = max ? intero(*max) : 0;
             if (primo <= ultimaLetta || ultimo < primo || ultimo > ultimaColonna)
                 throw ErroreExcel(QStringLiteral("le colonne del foglio non sono valide"));
-            ultimaLetta = ultimo;
+            ultimaLetta = int(ultimo);
             const std::string_view* larghezza = xml.attributo("width");
             const std::string_view* stile = xml.attributo("style");
             const QByteArray attributi =

@@ -215,6 +215,13 @@ void xlsxAnnidato(const QString& file, int livelli, int volte)
     scriviXlsx(file, "<extLst>" + annidati.repeated(volte) + "</extLst><sheetData/>");
 }
 
+void xlsxNomiLunghi(const QString& file, int livelli, int caratteri)
+{
+    const QByteArray nome(caratteri, 'n');
+    const QByteArray annidati = ("<" + nome + ">").repeated(livelli) + ("</" + nome + ">").repeated(livelli);
+    scriviXlsx(file, "<extLst>" + annidati + "</extLst><sheetData/>");
+}
+
 void xlsxTestoLungo(const QString& file, qint64 caratteri)
 {
     scriviXlsx(file, "<sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>" + QByteArray(caratteri, 'x')

@@ -20,6 +20,8 @@ void xlsxCelleVuote(const QString& file, qint64 celle);
 // An .xlsx whose sheet holds elements nested `livelli` deep, `volte` times, before its cells.
 void xlsxAnnidato(const QString& file, int livelli, int volte = 1);
 // An .xlsx with one cell of a text of `caratteri` characters.
+// Elements nested `livelli` deep, each named by `caratteri` characters.
+void xlsxNomiLunghi(const QString& file, int livelli, int caratteri);
 void xlsxTestoLungo(const QString& file, qint64 caratteri);
 // An .xlsx with `stringhe` shared strings of `caratteri` characters each, all different.
 void xlsxStringheCondivise(const QString& file, qint64 stringhe, int caratteri);

@@ -271,6 +271,11 @@ private slots:
             << Genera([](const QString& f) { xlsxCelleVuote(f, 14000000); }) << "160 MB (celle e testi del foglio)" << QString();
         QTest::newRow("xlsx, elements nested past the limit")
             << Genera([](const QString& f) { xlsxAnnidato(f, 100000); }) << "256 livelli (annidamento" << QString();
+        QTest::newRow("xlsx, open elements' names past an element's size")
+            << Genera([](const QString& f) { xlsxNomiLunghi(f, 20, 100000); }) << "1 MB (un elemento XML)" << QString();
+        QTest::newRow("xlsx, a row number past the range of int")
+            << Genera([](const QString& f) { xlsxRighe(f, "<row r=\"4294967298\"><c r=\"A2\"><v>1</v></c></row>"); })
+            << "le righe del foglio non sono in ordine o non sono valide" << QString();
         QTest::newRow("xlsx, nesting within the limit, many times")
             << Genera([](const QString& f) { xlsxAnnidato(f, 250, 2000); }) << QString() << QString();
         QTest::newRow("xlsx, a cell's text of 20 million characters")

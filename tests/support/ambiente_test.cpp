@@ -9,6 +9,8 @@
 #include "schema/schema.h"
 #include <QDir>
 #include <QFile>
+#include <grp.h>
+#include <unistd.h>
 
 namespace {
 QTemporaryDir& cartellaOdbc()
@@ -46,6 +48,12 @@ void preparaAmbienteTest()
 QString cartellaOdbcTest()
 {
     return cartellaOdbc().path();
+}
+
+bool diventaNessuno()
+{
+    constexpr gid_t nessuno = 65534;
+    return setgroups(0, nullptr) == 0 && setgid(nessuno) == 0 && setuid(nessuno) == 0;
 }
 
 // Through the odbcinst API, so that unixODBC's cache of what it read stays true.

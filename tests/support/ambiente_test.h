@@ -32,6 +32,10 @@ void registraDsnTest(const QString& fileDatabase);
 // Removes the data source "corvext" from the test ODBC folder.
 void rimuoviDsnTest();
 
+// Root reads and writes whatever the permissions say: a test of what a user may not do runs
+// as nobody. Makes the process (a child of the test) nobody for good; false when it cannot.
+bool diventaNessuno();
+
 // The entries of a combo, top to bottom.
 QStringList vociCombo(const QComboBox* c);
 

@@ -27,6 +27,12 @@ QString nomeDsn(const QString& stringa)
     return dsn;
 }
 
+// Whether the user may write the path: not when its permissions or a read-only mount forbid it.
+bool scrivibile(const QString& percorso)
+{
+    return ::access(QFile::encodeName(percorso).constData(), W_OK) == 0 || (errno != EACCES && errno != EROFS);
+}
+
 int contatoreNomi = 0;
 } // namespace
 
@@ -74,6 +80,13 @@ void Connessione::apriFile(const QString& file, int attesaMs)
                        QStringLiteral("Il file del database non si può aprire per mancanza di permessi: %1").arg(file));
     if (!QFileInfo(file).isFile())
         throw ErroreDb(erroreConnessione, sorgente, QStringLiteral("Il file del database non esiste: %1").arg(file));
+    // SQLite would open a file it may only read, and refuse every save after the login; a
+    // write also needs its journal beside the file, so the folder must take new files.
+    if (!scrivibile(file) || !scrivibile(QFileInfo(file).absolutePath()))
+        throw ErroreDb(erroreConnessione, sorgente,
+                       QStringLiteral("Il file del database non si può modificare (sola lettura o mancanza di "
+                                      "permessi): %1")
+                           .arg(file));
     // mode=rw: a file that vanished meanwhile is an error, never created empty.
     db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()).toString(QUrl::FullyEncoded)
                        + QStringLiteral("?mode=rw"));

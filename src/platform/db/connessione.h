@@ -17,7 +17,8 @@ public:
     // driver and an existing database file; its Timeout is the busy wait. User and password
     // are not used: the file has none.
     void apri(const QString& stringa, const QString& utente = {}, const QString& password = {});
-    // Opens an existing database file directly; a missing file is an error, never created.
+    // Opens an existing database file directly; a missing file is an error, never created, and
+    // so is a file, or a folder, that the user may not write.
     void apriFile(const QString& file, int attesaMs = 10000);
     void chiudi();
     bool aperta() const;

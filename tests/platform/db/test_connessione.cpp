@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,9 +47,7 @@ QString aperturaDaUtente(const QString& file)
     const pid_t figlio = fork();
     if (figlio == 0) {
         close(tubo[0]);
-        constexpr gid_t nessuno = 65534;
-        const bool utente = setgroups(0, nullptr) == 0 && setgid(nessuno) == 0 && setuid(nessuno) == 0;
-        const QByteArray r = utente ? apri().toUtf8() : QByteArray("setuid");
+        const QByteArray r = diventaNessuno() ? apri().toUtf8() : QByteArray("setuid");
         [[maybe_unused]] const ssize_t scritti = write(tubo[1], r.constData(), size_t(r.size()));
         _exit(0);
     }
@@ -411,7 +408,8 @@ private slots:
         QCOMPARE(ricerca.valore({"DELTA"}), QVariant(qint64(4)));
     }
 
-    // A file the user may not read is not reported as missing; each message names the file.
+    // A file the user may not read, or may read but not write, is not reported as missing, nor
+    // opened to refuse every save later; each message names the file.
     void fileCheNonSiApre_data()
     {
         QTest::addColumn<QString>("file");
@@ -424,11 +422,19 @@ private slots:
         const QFile::Permissions nessunaLettura = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
         const QFile::Permissions senzaIngresso = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
                                                  | QFile::ReadOther;
+        const QFile::Permissions soloLettura = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        const QFile::Permissions senzaNuoviFile = soloLettura | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
         const QString permessi = u"Il file del database non si può aprire per mancanza di permessi: %1"_s;
+        const QString nonModificabile
+            = u"Il file del database non si può modificare (sola lettura o mancanza di permessi): %1"_s;
         QTest::newRow("readable") << u"corvext.db"_s << tutti << tutti << u"aperto"_s;
         QTest::newRow("missing") << u"manca.db"_s << tutti << tutti << u"Il file del database non esiste: %1"_s;
         QTest::newRow("not readable") << u"corvext.db"_s << nessunaLettura << tutti << permessi;
         QTest::newRow("folder that cannot be entered") << u"corvext.db"_s << tutti << senzaIngresso << permessi;
+        QTest::newRow("read only") << u"corvext.db"_s << soloLettura << tutti << nonModificabile;
+        // No journal could be made beside it.
+        QTest::newRow("folder that takes no new file") << u"corvext.db"_s << tutti << senzaNuoviFile
+                                                       << nonModificabile;
     }
     void fileCheNonSiApre()
     {

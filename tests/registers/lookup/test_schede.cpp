@@ -6,8 +6,13 @@
 #include "registri_prova.h"
 #include "supporto_finestre.h"
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <optional>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -79,6 +84,37 @@ void compilaEConferma(const TestiScheda& t, const QString& sigla, const QString&
             *restaAperta = scheda->isVisible();
     });
 }
+
+// The database's file and folder made read-only while the program runs, until destroyed. Root
+// writes whatever the permissions say, so as root the process acts as nobody meanwhile.
+class ArchivioInSolaLettura {
+public:
+    explicit ArchivioInSolaLettura(const QString& file)
+        : file(file), cartella(QFileInfo(file).path()), permessiFile(QFile::permissions(file)),
+          permessiCartella(QFile::permissions(cartella))
+    {
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        QFile::setPermissions(cartella, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                                            | QFile::ReadOther | QFile::ExeOther);
+        if (root && (setegid(nessuno) != 0 || seteuid(nessuno) != 0))
+            qFatal("seteuid");
+    }
+    ~ArchivioInSolaLettura()
+    {
+        if (root && (seteuid(0) != 0 || setegid(0) != 0))
+            qFatal("seteuid");
+        QFile::setPermissions(cartella, permessiCartella);
+        QFile::setPermissions(file, permessiFile);
+    }
+    ArchivioInSolaLettura(const ArchivioInSolaLettura&) = delete;
+    ArchivioInSolaLettura& operator=(const ArchivioInSolaLettura&) = delete;
+
+private:
+    static constexpr uid_t nessuno = 65534;
+    const bool root = geteuid() == 0;
+    QString file, cartella;
+    QFile::Permissions permessiFile, permessiCartella;
+};
 
 QStringList riga(const RegistroProva& r, long chiave)
 {
@@ -224,32 +260,55 @@ private slots:
         QCOMPARE(nome, mostrato);
     }
 
+    // A write refused by the database, or by the file made read-only while the program runs:
+    // the card stays open with what was typed, and saves it once the cause is gone.
     void scritturaRifiutata_data()
     {
         QTest::addColumn<int>("modalita");
-        QTest::newRow("insert") << 0;
-        QTest::newRow("update") << 1;
+        QTest::addColumn<bool>("solaLettura");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("insert") << 0 << false << u"rifiutato"_s;
+        QTest::newRow("update") << 1 << false << u"rifiutato"_s;
+        // SQLite's words, as root become nobody or as a user.
+        const QString negato = u"attempt to write a readonly database|unable to open database file"_s;
+        QTest::newRow("insert, file made read-only") << 0 << true << negato;
+        QTest::newRow("update, file made read-only") << 1 << true << negato;
     }
     void scritturaRifiutata()
     {
         QFETCH(int, modalita);
+        QFETCH(bool, solaLettura);
+        QFETCH(QString, motivo);
         DatabaseTest db;
         const RegistroProva& r = registroProva(u"zone"_s);
         const long chiave = aggiungiRiga(r, u"Z1"_s, u"ZONA"_s);
-        connessione.esegui(u"CREATE TRIGGER rifiuta BEFORE "_s + (modalita ? u"UPDATE"_s : u"INSERT"_s)
-                           + u" ON zone BEGIN SELECT RAISE(ABORT, 'rifiutato'); END"_s);
+        if (!solaLettura)
+            connessione.esegui(u"CREATE TRIGGER rifiuta BEFORE "_s + (modalita ? u"UPDATE"_s : u"INSERT"_s)
+                               + u" ON zone BEGIN SELECT RAISE(ABORT, 'rifiutato'); END"_s);
         auto& s = istanza<schZona>();
         s.nNuovoID = 0;
-        bool restaAperta = false, confermata = true;
+        bool restaAperta = false, confermata = true, apertaDopo = true;
+        long nuovoID = -1;
         QString sigla;
+        QStringList rigaIntatta;
+        int righeIntatte = 0;
         seamModale::accoda([&](QWidget* scheda) {
             casella(scheda, u"txtSigla"_s)->setText(u"Z2"_s);
             casella(scheda, u"txtDescrizione"_s)->setText(u"ALTRA"_s);
+            std::optional<ArchivioInSolaLettura> bloccato;
+            if (solaLettura)
+                bloccato.emplace(db.file());
             premi(scheda, u"cmdOk"_s);
+            bloccato.reset();
             restaAperta = scheda->isVisible();
             confermata = s.bConferma;
+            nuovoID = s.nNuovoID;
             sigla = casella(scheda, u"txtSigla"_s)->text();
-            premi(scheda, u"cmdAnnulla"_s);
+            rigaIntatta = riga(r, chiave);
+            righeIntatte = righe(r);
+            connessione.esegui(u"DROP TRIGGER IF EXISTS rifiuta"_s);
+            premi(scheda, u"cmdOk"_s);
+            apertaDopo = scheda->isVisible();
         });
         if (modalita)
             QVERIFY(apriInModifica(s, chiave));
@@ -259,13 +318,18 @@ private slots:
         }
         QVERIFY(restaAperta);
         QVERIFY(!confermata);
-        QVERIFY(!s.bConferma);
         QCOMPARE(sigla, u"Z2"_s);
-        QCOMPARE(s.nNuovoID, 0L);
+        QCOMPARE(nuovoID, 0L);
         QCOMPARE(seamMessaggi::mostrati().size(), 1);
-        QVERIFY(seamMessaggi::mostrati().first().testo.contains(u"rifiutato"_s));
-        QCOMPARE(riga(r, chiave), (QStringList{u"Z1"_s, u"ZONA"_s}));
-        QCOMPARE(righe(r), 1);
+        const QString testo = seamMessaggi::mostrati().first().testo;
+        QVERIFY2(testo.contains(QRegularExpression(motivo)), qPrintable(testo));
+        QCOMPARE(rigaIntatta, (QStringList{u"Z1"_s, u"ZONA"_s}));
+        QCOMPARE(righeIntatte, 1);
+        // The second OK saved what the card kept.
+        QVERIFY(!apertaDopo);
+        QVERIFY(s.bConferma);
+        QCOMPARE(riga(r, modalita ? chiave : s.nNuovoID), (QStringList{u"Z2"_s, u"ALTRA"_s}));
+        QCOMPARE(righe(r), modalita ? 1 : 2);
     }
 
     void chiusuraDopoUnOk()

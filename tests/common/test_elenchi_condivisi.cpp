@@ -1,6 +1,7 @@
 #include "ambiente_test.h"
 #include "common/elenchi.h"
 #include "platform/db/connessione.h"
+#include <functional>
 
 namespace {
 // "key:entry|..." in the list's order, the entry read from `colonna`; a Null entry as <null>.
@@ -15,7 +16,9 @@ QString righe(Recordset rs, const QString& chiave, const QString& colonna)
 }
 } // namespace
 
+using Elenco = std::function<Recordset()>;
 Q_DECLARE_METATYPE(ComeElenco)
+Q_DECLARE_METATYPE(Elenco)
 
 class TestElenchiCondivisi : public QObject {
     Q_OBJECT
@@ -57,6 +60,58 @@ private slots:
         const ComeElenco come{.ordine = ComeElenco::perSiglaENome, .nulli = ComeElenco::parteVuota, .separatore = " "};
         QCOMPARE(righe(elencoCodici(Codici::tecnici, "Nominativo", come), "idTecn", "Nominativo"),
                  QString("4: NERI|2:A VERDI|3:B BIANCHI|1:B ROSSI"));
+    }
+
+    // Every list in Italian order: an accented letter with its plain one, not after the Z.
+    void ordineItaliano_data()
+    {
+        QTest::addColumn<QStringList>("istruzioni");
+        QTest::addColumn<Elenco>("elenco");
+        QTest::addColumn<QString>("chiave");
+        QTest::addColumn<QString>("colonna");
+        QTest::addColumn<QString>("attese");
+        const auto inserimenti = [](const QString& inserimento, QStringList valori) {
+            for (QString& v : valori)
+                v = inserimento.arg(v);
+            return valori;
+        };
+        const QString zone = "INSERT INTO zone (idZona, sigla_zona, desc_zona) VALUES (%1)";
+        QTest::newRow("codes by name")
+            << inserimenti(zone, {"1, 'A', 'FARO'", "2, 'B', 'ÈLBA'", "3, 'C', 'ELMO'"})
+            << Elenco([] { return elencoCodici(Codici::zone, "z"); }) << "idZona" << "z"
+            << "2:B - ÈLBA|3:C - ELMO|1:A - FARO";
+        QTest::newRow("codes by code")
+            << inserimenti(zone, {"1, 'F', 'X'", "2, 'É', 'Y'", "3, 'E', 'Z'"})
+            << Elenco([] { return elencoCodici(Codici::zone, "z", {.ordine = ComeElenco::perSigla}); }) << "idZona"
+            << "z" << "3:E - Z|2:É - Y|1:F - X";
+        QTest::newRow("codes by code, then name")
+            << inserimenti("INSERT INTO tecnici (idTecn, sigla_tecnico, tecnico) VALUES (%1)",
+                     {"1, 'B', 'FARO'", "2, 'B', 'ÈLBA'", "3, 'Á', 'ZETA'"})
+            << Elenco([] { return elencoCodici(Codici::tecnici, "t", {.ordine = ComeElenco::perSiglaENome}); })
+            << "idTecn" << "t" << "3:Á - ZETA|2:B - ÈLBA|1:B - FARO";
+        QTest::newRow("installers") << inserimenti("INSERT INTO installatori (idInst, nome_ins) VALUES (%1)",
+                                             {"1, 'FARO'", "2, 'ÈLBA'"})
+                                    << Elenco(elencoInstallatori) << "idInst" << "nome_ins" << "2:ÈLBA|1:FARO";
+        QTest::newRow("customer types") << inserimenti("INSERT INTO tipocli (idTipoCli, cli_nome_tipo) VALUES (%1)",
+                                                 {"1, 'FARO'", "2, 'ÈLBA'"})
+                                        << Elenco(elencoTipiCliente) << "idTipoCli" << "cli_nome_tipo"
+                                        << "2:ÈLBA|1:FARO";
+        QTest::newRow("models") << inserimenti("INSERT INTO prodotti (idModello, modello) VALUES (%1)",
+                                         {"1, 'FARO'", "2, 'ÈLBA'"})
+                                << Elenco([] { return elencoModelli(); }) << "idModello" << "modello"
+                                << "2:ÈLBA|1:FARO";
+    }
+    void ordineItaliano()
+    {
+        QFETCH(QStringList, istruzioni);
+        QFETCH(Elenco, elenco);
+        QFETCH(QString, chiave);
+        QFETCH(QString, colonna);
+        QFETCH(QString, attese);
+        DatabaseTest db;
+        for (const QString& istruzione : istruzioni)
+            connessione.esegui(istruzione);
+        QCOMPARE(righe(elenco(), chiave, colonna), attese);
     }
 
     void modelli_data()

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -45,6 +46,26 @@ bool sposta(const QString& da, const QString& a, QString& errore)
         return true;
     errore = QStringLiteral("Impossibile spostare %1 in %2: %3").arg(da, a, f.errorString());
     return false;
+}
+
+// unixODBC's profile writer drops every comment of the file it rewrites: the file as it was is
+// copied beside it first, in place of an earlier copy.
+bool salvaCopia(const QString& file, const QString& copia, QString& errore)
+{
+    const QString lavoro = copia + QStringLiteral(".nuova");
+    QFile::remove(lavoro);
+    QFile f(file);
+    if (!f.copy(lavoro)) {
+        errore = f.errorString();
+        return false;
+    }
+    if (!QFile::setPermissions(lavoro, f.permissions())
+        || std::rename(QFile::encodeName(lavoro).constData(), QFile::encodeName(copia).constData()) != 0) {
+        errore = qt_error_string(errno);
+        QFile::remove(lavoro);
+        return false;
+    }
+    return true;
 }
 
 // The database and its journal, if it has one: both or neither.
@@ -106,6 +127,17 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    const QString copiaOdbcIni = odbcIni + QStringLiteral(".bak");
+    QString errore;
+    if (!salvaCopia(odbcIni, copiaOdbcIni, errore)) {
+        scrivi(stderr, QStringLiteral("Impossibile salvare la copia di %1 in %2: %3\n"
+                                      "Non è stato spostato né cambiato nulla.\n")
+                           .arg(odbcIni, copiaOdbcIni, errore));
+        return 1;
+    }
+    const QString copiaSalvata = QStringLiteral("La copia di %1 com'era prima (con i suoi commenti, che la "
+                                                "riscrittura non conserva) è in %2.\n")
+                                     .arg(odbcIni, copiaOdbcIni);
     const auto indica = [&](const QString& archivio) {
         return odbc::scrivi({{origineDati, QStringLiteral("Database"), archivio}});
     };
@@ -119,10 +151,10 @@ int main(int argc, char** argv)
     // step lays out another.
     QFile::remove(giornale(nuovo));
     QFile::remove(nuovo);
-    QString errore;
     if (!spostaArchivio(vecchio, nuovo, errore)) {
         indica(origine.file);
-        scrivi(stderr, errore + QStringLiteral("\nL'origine dati \"%1\" indica ancora %2.\n").arg(origineDati, vecchio));
+        scrivi(stderr, errore + QStringLiteral("\nL'origine dati \"%1\" indica ancora %2.\n").arg(origineDati, vecchio)
+                           + copiaSalvata);
         return 1;
     }
     scrivi(stdout, QStringLiteral("Il database dell'origine dati \"%1\" è stato spostato dalla cartella di "
@@ -130,6 +162,7 @@ int main(int argc, char** argv)
                                   "  da %2\n"
                                   "  a  %3\n"
                                   "L'origine dati \"%1\" (%4) ora indica %3.\n")
-                       .arg(origineDati, vecchio, nuovo, odbcIni));
+                           .arg(origineDati, vecchio, nuovo, odbcIni)
+                       + copiaSalvata);
     return 0;
 }

@@ -99,6 +99,21 @@ QString databaseScritto()
     return voce.captured(1);
 }
 
+QString odbcIni()
+{
+    return cartellaOdbcTest() + "/odbc.ini";
+}
+
+// The centre's own notes in odbc.ini, which unixODBC's rewriting drops.
+void annotaOdbcIni()
+{
+    QFile f(odbcIni());
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    const QByteArray prima = f.readAll();
+    QVERIFY(f.seek(0));
+    f.write("; Origini dati del centro: non cancellare\n" + prima);
+}
+
 void accodaLoginAmministratore()
 {
     seamModale::accoda([](QWidget*) {
@@ -138,6 +153,8 @@ private slots:
         seamSchermo::disattiva();
         impostaCartellaProgramma(QString());
         rimuoviDsnTest();
+        QDir(odbcIni() + ".bak").removeRecursively();
+        QFile::remove(odbcIni() + ".bak");
         radice.reset();
     }
 
@@ -187,6 +204,7 @@ private slots:
             rimuoviDsnTest();
         else
             registraDsnTest(nominato);
+        annotaOdbcIni();
         QVERIFY(QDir().mkpath(cartellaCompilazione));
         if (giornale) {
             QFile f(nominato + "-journal");
@@ -194,7 +212,7 @@ private slots:
             f.write("giornale");
         }
         const QByteArray primaVecchio = contenuto(nominato), primaGiornale = contenuto(nominato + "-journal"),
-                         primaNuovo = contenuto(nuovo), primaOdbc = contenuto(cartellaOdbcTest() + "/odbc.ini");
+                         primaNuovo = contenuto(nuovo), primaOdbc = contenuto(odbcIni());
 
         const Esito e = sposta(cartellaCompilazione, cartellaProgramma);
         QCOMPARE(e.codice, codice);
@@ -205,7 +223,11 @@ private slots:
             QCOMPARE(QFileInfo::exists(nuovo + "-journal"), giornale);
             QCOMPARE(contenuto(nuovo + "-journal"), primaGiornale);
             QCOMPARE(databaseScritto(), nuovo);
-            QVERIFY2(e.uscita.contains(vecchio) && e.uscita.contains(nuovo), qPrintable(e.uscita));
+            // The data source's file as it was, notes and all, and where it is.
+            QCOMPARE(contenuto(odbcIni() + ".bak"), primaOdbc);
+            QVERIFY2(e.uscita.contains(vecchio) && e.uscita.contains(nuovo)
+                         && e.uscita.contains(" è in " + odbcIni() + ".bak.\n"),
+                     qPrintable(e.uscita));
             QCOMPARE(e.errori, QString());
             return;
         }
@@ -213,7 +235,8 @@ private slots:
         QCOMPARE(contenuto(nominato), primaVecchio);
         QCOMPARE(contenuto(nominato + "-journal"), primaGiornale);
         QCOMPARE(contenuto(nuovo), primaNuovo);
-        QCOMPARE(contenuto(cartellaOdbcTest() + "/odbc.ini"), primaOdbc);
+        QCOMPARE(contenuto(odbcIni()), primaOdbc);
+        QVERIFY(!QFileInfo::exists(odbcIni() + ".bak"));
         QCOMPARE(e.uscita, QString());
         if (codice == 0) {
             QCOMPARE(e.errori, QString());
@@ -226,6 +249,52 @@ private slots:
                      && e.errori.contains("scrivere Database=" + nuovo + "\n  nella sezione [corvext] di "
                                           + cartellaOdbcTest() + "/odbc.ini"),
                  qPrintable(e.errori));
+    }
+
+    // A move that cannot be made leaves the database where it was, with the data source naming
+    // it there, so that removing the build tree afterwards is what loses it.
+    void spostamentoNonRiuscito_data()
+    {
+        QTest::addColumn<QString>("ostacolo");
+        QTest::addColumn<bool>("riscritto");
+        QTest::addColumn<QString>("messaggio");
+        // A folder where the journal would go in the program folder: the database goes back.
+        QTest::newRow("the journal cannot follow") << "giornale" << true << "L'origine dati \"corvext\" indica ancora ";
+        // Nothing is rewritten without a copy of what was there.
+        QTest::newRow("no copy of odbc.ini") << "copia" << false << "Impossibile salvare la copia di " + odbcIni()
+                                                                         + " in " + odbcIni() + ".bak: ";
+    }
+    void spostamentoNonRiuscito()
+    {
+        QFETCH(QString, ostacolo);
+        QFETCH(bool, riscritto);
+        QFETCH(QString, messaggio);
+        creaArchivio(vecchio, {cliente});
+        registraDsnTest(vecchio);
+        annotaOdbcIni();
+        QFile giornale(vecchio + "-journal");
+        QVERIFY(giornale.open(QIODevice::WriteOnly));
+        giornale.write("giornale");
+        giornale.close();
+        const QString cartella = ostacolo == "giornale" ? nuovo + "-journal" : odbcIni() + ".bak";
+        QVERIFY(QDir().mkpath(cartella + "/dentro"));
+        const QByteArray primaVecchio = contenuto(vecchio), primaOdbc = contenuto(odbcIni());
+
+        const Esito e = sposta(cartellaCompilazione, cartellaProgramma);
+        QCOMPARE(e.codice, 1);
+        QCOMPARE(contenuto(vecchio), primaVecchio);
+        QCOMPARE(contenuto(vecchio + "-journal"), QByteArray("giornale"));
+        QCOMPARE(databaseScritto(), vecchio);
+        QVERIFY(!QFileInfo::exists(nuovo));
+        QCOMPARE(e.uscita, QString());
+        QVERIFY2(e.errori.contains(messaggio + (riscritto ? vecchio : QString())), qPrintable(e.errori));
+        if (riscritto) {
+            QCOMPARE(contenuto(odbcIni() + ".bak"), primaOdbc);
+            QVERIFY2(e.errori.contains(" è in " + odbcIni() + ".bak.\n"), qPrintable(e.errori));
+        } else {
+            QCOMPARE(contenuto(odbcIni()), primaOdbc);
+            QVERIFY(QFileInfo::exists(cartella + "/dentro"));
+        }
     }
 
     // The run command's steps on a clone whose data source names build/bin/corvext.db, with the

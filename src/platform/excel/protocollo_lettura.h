@@ -24,6 +24,9 @@ enum class VoceLettura : uint8_t {
     Fine,
 };
 
+// The reading program's exit status when it runs out of memory where no record can say so.
+inline constexpr int uscitaMemoriaEsaurita = 75;
+
 // What an .xlsx's saving needs besides the sheet; the six texts of Parti, in this order.
 struct PartiLette {
     std::string parteFoglio, parteStili, parteCalcoli, relazioniLibro, prefisso;

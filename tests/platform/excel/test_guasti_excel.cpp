@@ -3,13 +3,14 @@
 #include "platform/excel/errore_excel.h"
 #include "platform/excel/libro_excel.h"
 #include "platform/excel/processo_lettura.h"
+#include "platform/excel/protocollo_lettura.h"
 #include "libri_ostili.h"
 #include "lettori_esterni.h"
 #include <QFile>
 #include <QTemporaryDir>
 
-// Workbooks the program refuses through its reading process: parts past the limits, and a
-// reading program that crashes, fails or is missing.
+// Workbooks the program refuses through its reading process: parts past the limits, a reading
+// process past its memory, and a reading program that crashes, fails or is missing.
 class TestGuastiExcel : public QObject {
     Q_OBJECT
 
@@ -45,7 +46,41 @@ private slots:
         }
     }
 
-    // A reading program that crashes or fails half-way, or is not there, gives a message.
+    // The reading process runs under its cap of memory whatever program it runs: the one here
+    // reads only under it. A workbook that takes the reading past the cap (lowered here below
+    // the 35 MB its sheet part asks for) is refused as too large, and the next one is read.
+    void memoriaDellaLettura()
+    {
+        const QString vero = programmaDiLettura();
+        const qint64 cap = memoriaMassimaLettura();
+        const QString programma = dir.filePath(QStringLiteral("lettore_sotto_il_limite"));
+        scriviFile(programma, "#!/bin/sh\n[ \"$(ulimit -d)\" = " + QByteArray::number(cap / 1024) + " ] || exit 3\nexec '"
+                                  + QFile::encodeName(vero) + "' \"$@\"\n");
+        QFile::setPermissions(programma, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString file = dir.filePath(QStringLiteral("resto_grande.xlsx"));
+        xlsxRestoGrande(file, 650000);
+        const auto leggi = [&](qint64 memoria) {
+            memoriaMassimaLettura() = memoria;
+            try {
+                LibroExcel::apri(file);
+                memoriaMassimaLettura() = cap;
+                return QStringLiteral("read");
+            } catch (const ErroreExcel& e) {
+                memoriaMassimaLettura() = cap;
+                return e.descrizione;
+            }
+        };
+        programmaDiLettura() = programma;
+        const QString sottoIlLimite = leggi(cap);
+        programmaDiLettura() = vero;
+        QCOMPARE(sottoIlLimite, QStringLiteral("read"));
+        QCOMPARE(leggi(16 << 20), QStringLiteral("La cartella di lavoro %1 non si può leggere: la cartella di lavoro è "
+                                                 "troppo grande da leggere").arg(file));
+        QCOMPARE(leggi(cap), QStringLiteral("read"));
+    }
+
+    // A reading program that crashes or fails half-way, runs out of memory, or is not there,
+    // gives a message.
     void programmaDiLetturaGuasto_data()
     {
         QTest::addColumn<QByteArray>("script"); // the reading program; empty: none
@@ -53,6 +88,7 @@ private slots:
         QTest::newRow("crashes") << QByteArray("kill -SEGV $$") << "si è interrotta: il file è danneggiato";
         QTest::newRow("fails") << QByteArray("exit 3") << "si è interrotta: il file è danneggiato";
         QTest::newRow("stops half-way") << QByteArray("printf '\\004\\005\\000'; exit 0") << "si è interrotta";
+        QTest::newRow("runs out of memory") << "exit " + QByteArray::number(uscitaMemoriaEsaurita) << "è troppo grande da leggere";
         QTest::newRow("missing") << QByteArray() << "non si avvia";
     }
     void programmaDiLetturaGuasto()

@@ -88,5 +88,5 @@ ContenutoLibro leggiInProcessoDiLettura(const QString& percorso)
         throw ErroreExcel(QStringLiteral("la cartella di lavoro è troppo grande da leggere"));
     if (processo.exitStatus() != QProcess::NormalExit || processo.exitCode() != 0 || !composizione.finita())
         throw ErroreExcel(QStringLiteral("la lettura del file si è interrotta: il file è danneggiato"));
-    return composizione.risultato(percorso);
+    return composizione.risultato();
 }

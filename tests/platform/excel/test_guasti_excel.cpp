@@ -5,6 +5,7 @@
 #include "platform/excel/processo_lettura.h"
 #include "platform/excel/protocollo_lettura.h"
 #include "libri_ostili.h"
+#include "lettore_sostituito.h"
 #include "lettori_esterni.h"
 #include <QFile>
 #include <QTemporaryDir>
@@ -51,32 +52,55 @@ private slots:
     // the 35 MB its sheet part asks for) is refused as too large, and the next one is read.
     void memoriaDellaLettura()
     {
-        const QString vero = programmaDiLettura();
         const qint64 cap = memoriaMassimaLettura();
-        const QString programma = dir.filePath(QStringLiteral("lettore_sotto_il_limite"));
-        scriviFile(programma, "#!/bin/sh\n[ \"$(ulimit -d)\" = " + QByteArray::number(cap / 1024) + " ] || exit 3\nexec '"
-                                  + QFile::encodeName(vero) + "' \"$@\"\n");
-        QFile::setPermissions(programma, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const QString file = dir.filePath(QStringLiteral("resto_grande.xlsx"));
         xlsxRestoGrande(file, 650000);
         const auto leggi = [&](qint64 memoria) {
             memoriaMassimaLettura() = memoria;
+            QString esito = QStringLiteral("read");
             try {
                 LibroExcel::apri(file);
-                memoriaMassimaLettura() = cap;
-                return QStringLiteral("read");
             } catch (const ErroreExcel& e) {
-                memoriaMassimaLettura() = cap;
-                return e.descrizione;
+                esito = e.descrizione;
             }
+            memoriaMassimaLettura() = cap;
+            return esito;
         };
-        programmaDiLettura() = programma;
-        const QString sottoIlLimite = leggi(cap);
-        programmaDiLettura() = vero;
-        QCOMPARE(sottoIlLimite, QStringLiteral("read"));
+        {
+            const LettoreSostituito limitato(dir.filePath(QStringLiteral("lettore_sotto_il_limite")),
+                                             "[ \"$(ulimit -d)\" = " + QByteArray::number(cap / 1024)
+                                                 + " ] || exit 3\nexec \"$VERO\" \"$@\"");
+            QCOMPARE(leggi(cap), QStringLiteral("read"));
+        }
         QCOMPARE(leggi(16 << 20), QStringLiteral("La cartella di lavoro %1 non si può leggere: la cartella di lavoro è "
                                                  "troppo grande da leggere").arg(file));
         QCOMPARE(leggi(cap), QStringLiteral("read"));
+    }
+
+    // A workbook is opened by the reading process only, never by the program: the program names
+    // a file of other bytes, the reading program reads the workbook, and the program has it,
+    // an .xlsx as an .xls; the file named is left as it was.
+    void soloIlProcessoDiLettura_data()
+    {
+        QTest::addColumn<QString>("libro");
+        QTest::addColumn<QString>("a1");
+        QTest::newRow("xlsx") << "dati_1900.xlsx" << "Matricola";
+        QTest::newRow("xls") << "dati_1900.xls" << "Matricola";
+    }
+    void soloIlProcessoDiLettura()
+    {
+        QFETCH(QString, libro);
+        QFETCH(QString, a1);
+        const QString finto = dir.filePath(QStringLiteral("finto_") + libro);
+        scriviFile(finto, "non sono un libro");
+        std::unique_ptr<LibroExcel> letto;
+        {
+            const LettoreSostituito altrove(dir.filePath(QStringLiteral("lettore_altrove")),
+                                            leggeAltrove(finto, QStringLiteral(FIXTURE_EXCEL "/") + libro));
+            letto = LibroExcel::apri(finto);
+        }
+        QCOMPARE(letto->foglio().valore(QStringLiteral("A1")), a1);
+        QCOMPARE(contenutoFile(finto), QByteArray("non sono un libro"));
     }
 
     // A reading program that crashes or fails half-way, runs out of memory, or is not there,
@@ -95,20 +119,13 @@ private slots:
     {
         QFETCH(QByteArray, script);
         QFETCH(QString, atteso);
-        const QString programma = dir.filePath(QStringLiteral("lettore_%1").arg(QTest::currentDataTag()));
-        if (!script.isEmpty()) {
-            scriviFile(programma, "#!/bin/sh\n" + script + '\n');
-            QFile::setPermissions(programma, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
-        const QString vero = programmaDiLettura();
-        programmaDiLettura() = programma;
         QString letto;
         try {
+            const LettoreSostituito guasto(dir.filePath(QStringLiteral("lettore_%1").arg(QTest::currentDataTag())), script);
             letto = LibroExcel::apri(QStringLiteral(FIXTURE_EXCEL "/semplice.xlsx"))->foglio().valore(QStringLiteral("A1"));
         } catch (const ErroreExcel& e) {
             letto = e.descrizione;
         }
-        programmaDiLettura() = vero;
         QVERIFY2(letto.contains(atteso), qPrintable(letto));
         QVERIFY2(letto.contains(QStringLiteral("semplice.xlsx")), qPrintable(letto));
     }

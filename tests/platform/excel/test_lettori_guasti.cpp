@@ -222,6 +222,7 @@ private slots:
         QTest::newRow("xls bytes") << QStringLiteral("semplice.xls") << 1000;
         QTest::newRow("xls with shared strings, bytes") << QStringLiteral("dati_1900.xls") << 2000;
         QTest::newRow("xls of Excel 95, bytes") << QStringLiteral("gnumeric95.xls") << 2000;
+        QTest::newRow("xls of Excel 95 in code page 1200, bytes") << QStringLiteral("gnumeric95_1200.xls") << 1000;
         QTest::newRow("xls with an embedded workbook, bytes") << QStringLiteral("incorporato.xls") << 1000;
     }
     void fileGuasti()

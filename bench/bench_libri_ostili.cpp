@@ -92,6 +92,8 @@ int main(int argc, char** argv)
          [](const QString& f, qint64 n) { xlsStringaRipetuta(f, int(n), 32767); }},
         {"xls, a shared string past a cell's text, cells pointing at it", 65000,
          [](const QString& f, qint64 n) { xlsStringaRipetuta(f, int(n), 40000); }},
+        {"xls, a small stream claiming 4 GB, a cycle (mini stream, KB)", 200,
+         [](const QString& f, qint64 n) { xlsFlussoPiccolo(f, quint32(n) << 10, 0xFFFFFFF0, true); }},
         {"xlsx, column ranges of a column each", 1638, [](const QString& f, qint64 n) { xlsxColonne(f, int(n), false); }},
         {"xlsx, overlapping column ranges", 2000, [](const QString& f, qint64 n) { xlsxColonne(f, int(n), true); }},
         {"xlsx, cells of a format only", 1000000, [](const QString& f, qint64 n) { xlsxCelleVuote(f, n); }},

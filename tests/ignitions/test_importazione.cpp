@@ -1,5 +1,6 @@
 #include "ambiente_test.h"
 #include "fixture_accensioni.h"
+#include "lettore_sostituito.h"
 #include "libri_ostili.h"
 #include "odbc_esterno.h"
 #include "ignitions/frm_importa_accensioni_cat.h"
@@ -144,6 +145,25 @@ private slots:
         QCOMPARE(doppie->headerData(3, Qt::Horizontal).toString(), u"Marca già presente"_s);
         QVERIFY(w.controlli().cmdImporta->isEnabled());
         QVERIFY(!libroExcel());
+    }
+
+    // The centre's workbook reaches the import through the reading process only: the window
+    // names a file of other bytes, and the rows stored are those of the workbook read there.
+    void soloDalProcessoDiLettura()
+    {
+        DatabaseTest db;
+        fixture();
+        const QString libro = db.cartella() + u"/cat.xlsx"_s, finto = db.cartella() + u"/finto.xlsx"_s;
+        creaLibro(libro, righeDiProva());
+        scriviFile(finto, "non sono un libro");
+        auto& w = finestra(finto);
+        {
+            const LettoreSostituito altrove(db.cartella() + u"/lettore"_s, leggeAltrove(finto, libro));
+            w.controlli().cmdImporta->click();
+        }
+        QCOMPARE(esito(8), u"CONCLUSA NEGATIVAMENTE - 1 riga scartata"_s);
+        QCOMPARE(colonna(u"SELECT cognome FROM accensioniCAT WHERE codMov = 8 ORDER BY idPrimaAccensione"_s),
+                 QStringList({u"rossi "_s, u"VUOTA1"_s, u"VUOTA2"_s, u"ANCORA"_s, u"APOSTROFO"_s, u"SPAZI"_s}));
     }
 
     // The test date in every form the spreadsheets hand it over, in a workbook made by openpyxl;

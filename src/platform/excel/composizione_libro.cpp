@@ -160,8 +160,13 @@ void Composizione::record(VoceLettura voce, QByteArrayView dati)
         partiLette = std::move(p);
         break;
     }
-    case VoceLettura::Errore:
-        throw ErroreExcel(QString::fromUtf8(c.resto()));
+    case VoceLettura::Errore: {
+        const auto motivo = Rifiuto(c.intero<uint8_t>());
+        const QString testo = QString::fromUtf8(c.resto());
+        if (motivo == Rifiuto::FileNonAperto || motivo == Rifiuto::NonUnLibro)
+            throw FileRifiutato(motivo, testo);
+        throw ErroreExcel(testo);
+    }
     case VoceLettura::Fine:
         if (rigaCelle != 0)
             foglio().stringiRiga(int(rigaCelle));
@@ -174,7 +179,7 @@ void Composizione::record(VoceLettura voce, QByteArrayView dati)
         throw superaLimiteMb(massimoMemoriaFoglio, "celle e testi del foglio");
 }
 
-ContenutoLibro Composizione::risultato(const QString& percorso)
+ContenutoLibro Composizione::risultato()
 {
     if (!fine || !letto)
         danneggiato();
@@ -184,7 +189,6 @@ ContenutoLibro Composizione::risultato(const QString& percorso)
     if (partiLette) {
         libro.parti = std::make_unique<PartiXlsx>();
         PartiXlsx& parti = *libro.parti;
-        parti.archivio = ArchivioZip::leggi(percorso);
         const auto testo = [](const std::string& t) { return QString::fromUtf8(t.data(), qsizetype(t.size())); };
         parti.parteFoglio = testo(partiLette->parteFoglio);
         parti.parteStili = testo(partiLette->parteStili);

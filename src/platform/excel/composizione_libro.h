@@ -14,9 +14,8 @@ public:
     void aggiungi(QByteArray& dati);
 
     bool finita() const { return fine; }
-    // The workbook read from the file at that path. Throws ErroreExcel when the records
-    // did not end.
-    ContenutoLibro risultato(const QString& percorso);
+    // The workbook read. Throws ErroreExcel when the records did not end.
+    ContenutoLibro risultato();
 
 private:
     void record(VoceLettura voce, QByteArrayView campi);

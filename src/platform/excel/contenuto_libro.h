@@ -5,11 +5,12 @@
 #include <QByteArray>
 #include <QString>
 #include <memory>
+#include <optional>
 
-// What an .xlsx keeps for its saving: its parts (inflated only when needed), and the active
-// sheet's XML without its rows (sheetData empty).
+// What an .xlsx keeps for its saving: its parts (opened only when it is written, inflated only
+// when needed), and the active sheet's XML without its rows (sheetData empty).
 struct PartiXlsx {
-    ArchivioZip archivio;
+    std::optional<ArchivioZip> archivio;
     QString relazioniLibro; // the workbook's relationships part
     QString parteFoglio;
     QString parteStili;
@@ -25,5 +26,6 @@ struct ContenutoLibro {
     std::unique_ptr<PartiXlsx> parti; // null for a workbook that is only read (.xls)
 };
 
-// The writer; throws ErroreExcel with the reason.
+// The writer: the workbook back into its file, the one at percorso, whose other parts are
+// copied from it. Throws ErroreExcel with the reason.
 void scriviXlsx(PartiXlsx& parti, const Stili& stili, const Foglio& foglio, const QString& percorso);

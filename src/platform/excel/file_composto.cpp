@@ -48,7 +48,10 @@ void FlussoComposto::riempi(size_t posizione)
                && (ultimo + 1 - primo) * settore < finestra.size() - fatto + dentro)
             ++ultimo;
         const size_t n = std::min((ultimo - primo + 1) * settore - dentro, finestra.size() - fatto);
-        leggiFile(fd, (uint64_t(settori[primo]) + 1) * settore + dentro, n, finestra.data() + fatto);
+        if (mini)
+            mini->leggi(size_t(settori[primo]) * settore + dentro, n, finestra.data() + fatto);
+        else
+            leggiFile(fd, (uint64_t(settori[primo]) + 1) * settore + dentro, n, finestra.data() + fatto);
         fatto += n;
     }
 }
@@ -57,10 +60,6 @@ void FlussoComposto::leggi(size_t posizione, size_t n, char* dati)
 {
     if (posizione > lunghezza || n > lunghezza - posizione)
         danneggiato();
-    if (settori.empty()) {
-        std::memcpy(dati, piccolo.data() + posizione, n);
-        return;
-    }
     while (n > 0) {
         if (posizione < inizioFinestra || posizione >= inizioFinestra + finestra.size())
             riempi(posizione);
@@ -115,7 +114,7 @@ public:
             if (tabella.size() > settoriFile + settore)
                 danneggiato();
         }
-        cartella = leggiCatena(catena(tabella, u32(file, 0x30), SIZE_MAX), SIZE_MAX);
+        cartella = leggiCatena(catena(u32(file, 0x30), SIZE_MAX), SIZE_MAX);
         if (cartella.size() < 128)
             danneggiato();
         inizioMiniTabella = u32(file, 0x3C);
@@ -150,12 +149,15 @@ public:
                 continue;
             const uint32_t inizio = u32(v, 0x74), dimensione = u32(v, 0x78);
             dati.fd = fd;
-            dati.settore = settore;
             dati.lunghezza = dimensione;
-            if (dimensione < sogliaMini)
-                dati.piccolo = flussoPiccolo(inizio, dimensione);
-            else
-                dati.settori = catena(tabella, inizio, dimensione);
+            if (dimensione < sogliaMini) {
+                dati.mini = flussoMini();
+                dati.settore = 64;
+                dati.settori = catenaPiccola(inizio, dimensione, *dati.mini);
+            } else {
+                dati.settore = settore;
+                dati.settori = catena(inizio, dimensione);
+            }
             return true;
         }
         return false;
@@ -170,16 +172,19 @@ private:
         leggiFile(fd, (uint64_t(s) + 1) * settore, settore, dati.data());
     }
 
-    // The sectors of a chain, enough for `dimensione` bytes (SIZE_MAX: up to its end).
-    std::vector<uint32_t> catena(const std::vector<uint32_t>& tabellaCatena, uint32_t s, size_t dimensione) const
+    // The sectors of a chain, enough for `dimensione` bytes (SIZE_MAX: up to its end). A chain
+    // that runs past the table, comes back to a sector or ends short is damaged.
+    std::vector<uint32_t> catena(uint32_t s, size_t dimensione) const
     {
         std::vector<uint32_t> settori;
+        std::vector<bool> visti(tabella.size());
         const size_t servono = dimensione == SIZE_MAX ? SIZE_MAX : (dimensione + settore - 1) / settore;
-        for (size_t passi = 0; s != fineCatena && settori.size() < servono; ++passi) {
-            if (s >= tabellaCatena.size() || passi > tabellaCatena.size())
+        while (s != fineCatena && settori.size() < servono) {
+            if (s >= tabella.size() || visti[s])
                 danneggiato();
+            visti[s] = true;
             settori.push_back(s);
-            s = tabellaCatena[s];
+            s = tabella[s];
         }
         if (dimensione != SIZE_MAX && settori.size() < servono)
             danneggiato();
@@ -201,30 +206,43 @@ private:
         return dati;
     }
 
-    // A stream below the cutoff, in the mini stream's 64-byte sectors.
-    std::string flussoPiccolo(uint32_t s, uint32_t dimensione) const
+    // The mini stream, the root entry's: where the small streams' sectors are.
+    std::shared_ptr<FlussoComposto> flussoMini() const
     {
-        FlussoComposto mini, tabellaMini;
-        mini.fd = tabellaMini.fd = fd;
-        mini.settore = tabellaMini.settore = settore;
-        mini.settori = catena(tabella, u32(cartella, 0x74), SIZE_MAX);
-        mini.lunghezza = std::min<size_t>(u32(cartella, 0x78), mini.settori.size() * settore);
-        tabellaMini.settori = catena(tabella, inizioMiniTabella, SIZE_MAX);
+        auto mini = std::make_shared<FlussoComposto>();
+        mini->fd = fd;
+        mini->settore = settore;
+        mini->settori = catena(u32(cartella, 0x74), SIZE_MAX);
+        mini->lunghezza = std::min<size_t>(u32(cartella, 0x78), mini->settori.size() * settore);
+        return mini;
+    }
+
+    // The 64-byte sectors of a stream below the cutoff, enough for `dimensione` bytes. A stream
+    // that claims more than the mini stream holds, or whose chain runs past the small-block
+    // table or the mini stream, comes back to a sector or ends short, is damaged.
+    std::vector<uint32_t> catenaPiccola(uint32_t s, size_t dimensione, const FlussoComposto& mini) const
+    {
+        if (dimensione > mini.lunghezza)
+            danneggiato();
+        FlussoComposto tabellaMini;
+        tabellaMini.fd = fd;
+        tabellaMini.settore = settore;
+        tabellaMini.settori = catena(inizioMiniTabella, SIZE_MAX);
         tabellaMini.lunghezza = tabellaMini.settori.size() * settore;
-        std::string dati;
-        for (size_t passi = 0; s != fineCatena && dati.size() < dimensione; ++passi) {
-            if (passi > dimensione / 64 || mini.settori.empty() || tabellaMini.settori.empty())
+        const size_t voci = std::min(tabellaMini.lunghezza / 4, (mini.lunghezza + 63) / 64);
+        const size_t servono = (dimensione + 63) / 64;
+        std::vector<uint32_t> settori;
+        std::vector<bool> visti(voci);
+        while (settori.size() < servono) {
+            if (s >= voci || visti[s])
                 danneggiato();
-            const size_t prima = dati.size();
-            dati.resize(std::min<size_t>(dimensione, prima + 64));
-            mini.leggi(size_t(s) * 64, dati.size() - prima, dati.data() + prima);
+            visti[s] = true;
+            settori.push_back(s);
             char seguente[4];
             tabellaMini.leggi(size_t(s) * 4, 4, seguente);
             s = u32(std::string_view(seguente, 4), 0);
         }
-        if (dati.size() < dimensione)
-            danneggiato();
-        return dati;
+        return settori;
     }
 
     int fd;

@@ -1,11 +1,13 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 // A stream of an OLE2 compound file, the container of an .xls, read from the file a piece at
-// a time: what the reading holds is the list of its sectors, not its bytes.
+// a time: what the reading holds is the list of its sectors, not its bytes. A small stream's
+// sectors are those of 64 bytes in the mini stream, itself a stream of the file.
 class FlussoComposto {
 public:
     size_t dimensione() const { return lunghezza; }
@@ -19,8 +21,8 @@ private:
 
     int fd = -1;
     size_t settore = 512;
-    std::vector<uint32_t> settori; // the stream's sectors in their order; none for a small stream
-    std::string piccolo;            // a small stream's bytes (one of the mini stream)
+    std::vector<uint32_t> settori; // the stream's sectors in their order
+    std::shared_ptr<FlussoComposto> mini; // a small stream's: the mini stream its sectors are in
     size_t lunghezza = 0;
     std::string finestra;           // the bytes from inizioFinestra, read ahead
     size_t inizioFinestra = 0;

@@ -138,14 +138,21 @@ QString Foglio::testoCella(const Cella& cella) const
         break;
     }
     const double numero = valore.toDouble();
-    if (stili.mostraData(cella.stile)) {
-        const QString data = testoData(numero, sistema1904);
-        if (!data.isEmpty())
-            return data;
+    QString mostrato;
+    switch (stili.mostra(cella.stile)) {
+    case Mostra::Data:
+        mostrato = testoData(numero, sistema1904);
+        break;
+    case Mostra::Ora:
+        mostrato = testoOra(numero);
+        break;
+    case Mostra::Durata:
+        mostrato = testoDurata(numero);
+        break;
+    case Mostra::Numero:
+        break;
     }
-    if (stili.mostraOra(cella.stile) && numero >= 0 && std::isfinite(numero))
-        return testoOra(numero);
-    return testoNumero(numero);
+    return mostrato.isEmpty() ? testoNumero(numero) : mostrato;
 }
 
 QString Foglio::valore(const QString& indirizzo) const

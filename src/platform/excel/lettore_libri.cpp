@@ -7,9 +7,26 @@
 #include <cerrno>
 #include <cstring>
 #include <csignal>
+#include <cstdlib>
+#include <exception>
+#include <new>
 #include <unistd.h>
 
 namespace {
+
+// Memory that runs out past what the reading catches (while it tells why it stops, or where
+// nothing may throw) ends the program with a status of its own, not as a crash.
+[[noreturn]] void terminato()
+{
+    try {
+        if (const std::exception_ptr e = std::current_exception())
+            std::rethrow_exception(e);
+    } catch (const std::bad_alloc&) {
+        _exit(uscitaMemoriaEsaurita);
+    } catch (...) {
+    }
+    std::abort();
+}
 
 class UscitaSuFile : public UscitaLettura {
 public:
@@ -59,6 +76,7 @@ int main(int argc, char** argv)
     if (argc != 2)
         return 2;
     std::signal(SIGPIPE, SIG_IGN);
+    std::set_terminate(terminato);
     UscitaSuFile uscita(STDOUT_FILENO);
     leggiLibro(QFile::decodeName(argv[1]), uscita);
     return 0;

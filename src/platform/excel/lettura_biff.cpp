@@ -51,13 +51,23 @@ const char* erroreExcel(uint8_t codice)
     }
 }
 
+constexpr uint16_t codepageUtf16 = 1200;
+
 // The code page of a BIFF5 workbook's texts (CODEPAGE record), by the name the converter knows.
+// The texts are 8-bit: a code page of Unicode (UTF-16's 1200 among them, which Gnumeric keeps
+// when it saves as Excel 95 a workbook of Excel 97) reads as windows-1252, as other readers read it.
 QByteArray nomeCodifica(uint16_t codepage)
 {
     switch (codepage) {
     case 367: return "US-ASCII";
     case 10000:
     case 32768: return "macintosh";
+    case codepageUtf16:
+    case 1201:  // UTF-16 big-endian
+    case 12000: // UTF-32
+    case 12001:
+    case 65000: // UTF-7
+    case 65001: // UTF-8
     case 32769: return "windows-1252";
     default: return "cp" + QByteArray::number(codepage);
     }
@@ -82,9 +92,11 @@ constexpr size_t massimoFogli = 65536;
 struct Globali {
     bool biff5 = false;          // Excel 5 and 95: 8-bit texts in the code page, no shared strings
     mutable QStringDecoder codifica{"windows-1252"};
+    // Under code page 1200 Gnumeric writes a text past ASCII in UTF-16, its byte count as length.
+    bool utf16 = false;
     uint32_t stringhe = 0;       // the shared strings handed over
     std::vector<uint16_t> formatoXf; // each cell format's number format
-    std::map<uint16_t, TipoBiff> formati; // the number formats the workbook defines, and what each shows
+    std::map<uint16_t, Mostra> formati; // the number formats the workbook defines, and what each shows
     struct Foglio {
         uint32_t inizio;
         uint8_t tipo;
@@ -100,20 +112,31 @@ struct Globali {
         const uint16_t id = formatoXf[xf];
         // A format the file defines wins over the built-in one of the same number (Gnumeric
         // numbers its own from 50).
-        if (const auto f = formati.find(id); f != formati.end())
-            return f->second;
-        if ((id >= 14 && id <= 17) || id == 22 || (id >= 27 && id <= 36) || (id >= 50 && id <= 58))
+        const auto f = formati.find(id);
+        switch (f != formati.end() ? f->second : mostraPredefinito(id)) {
+        case Mostra::Data:
             return TipoBiff::Data;
-        if ((id >= 18 && id <= 21) || (id >= 45 && id <= 47))
+        case Mostra::Ora:
             return TipoBiff::Ora;
+        case Mostra::Durata:
+            return TipoBiff::Durata;
+        case Mostra::Numero:
+            break;
+        }
         return TipoBiff::Numero;
     }
 
-    // A BIFF5 text in UTF-8.
+    // A BIFF5 text in UTF-8. One of UTF-16 is told by the NUL bytes of its characters up to
+    // U+00FF, which no 8-bit text holds.
     void testo8bit(std::string_view byte, std::string& utf8) const
     {
+        const QByteArrayView dati(byte.data(), qsizetype(byte.size()));
+        if (utf16 && byte.size() % 2 == 0 && byte.find('\0') != std::string_view::npos) {
+            utf8 = QString(QStringDecoder(QStringDecoder::Utf16LE)(dati)).toStdString();
+            return;
+        }
         codifica.resetState();
-        utf8 = QString(codifica(QByteArrayView(byte.data(), qsizetype(byte.size())))).toStdString();
+        utf8 = QString(codifica(dati)).toStdString();
     }
 
     // The text of a record from `dove`, in UTF-8: a BIFF8 string (its flags byte and its
@@ -145,6 +168,7 @@ Globali leggiGlobali(Records& records, bool biff5, CelleBiff& celle)
             break;
         case recCodepage:
             if (biff5) {
+                g.utf16 = u16(r.dati, 0) == codepageUtf16;
                 g.codifica = QStringDecoder(nomeCodifica(u16(r.dati, 0)).constData());
                 if (!g.codifica.isValid())
                     g.codifica = QStringDecoder("windows-1252");
@@ -153,9 +177,7 @@ Globali leggiGlobali(Records& records, bool biff5, CelleBiff& celle)
         case recFormat: {
             g.testo(r.dati, 2, 1, testo);
             const QString codice = QString::fromUtf8(testo.data(), qsizetype(testo.size()));
-            g.formati[u16(r.dati, 0)] = codiceMostraData(codice) ? TipoBiff::Data
-                                        : codiceMostraOra(codice) ? TipoBiff::Ora
-                                                                  : TipoBiff::Numero;
+            g.formati[u16(r.dati, 0)] = mostraCodice(codice);
             break;
         }
         case recSst: {

@@ -5,7 +5,7 @@
 class FlussoComposto;
 
 // What a cell of an .xls holds, as the reader hands it over.
-enum class TipoBiff : unsigned char { Testo, Numero, Data, Ora, Booleano, Errore };
+enum class TipoBiff : unsigned char { Testo, Numero, Data, Ora, Durata, Booleano, Errore };
 
 // Where the reader hands over what it reads.
 class CelleBiff {

@@ -9,7 +9,7 @@ void leggiLibro(const QString& percorso, UscitaLettura& uscita)
     try {
         QFile file(percorso);
         if (!file.open(QIODevice::ReadOnly))
-            throw ErroreExcel(QStringLiteral("il file non si può aprire (%1)").arg(file.errorString()));
+            throw FileRifiutato(Rifiuto::FileNonAperto, file.errorString());
         const QByteArray inizio = file.read(8);
         file.close();
         if (inizio.startsWith("PK\x03\x04"))
@@ -17,7 +17,9 @@ void leggiLibro(const QString& percorso, UscitaLettura& uscita)
         else if (inizio == QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8))
             leggiXls(percorso, uscita);
         else
-            throw ErroreExcel(QStringLiteral("il file non è una cartella di lavoro Excel"));
+            throw FileRifiutato(Rifiuto::NonUnLibro, QStringLiteral("il file non è una cartella di lavoro Excel"));
+    } catch (const FileRifiutato& e) {
+        uscita.errore(e.descrizione, e.motivo);
     } catch (const ErroreExcel& e) {
         uscita.errore(e.descrizione);
     } catch (const std::bad_alloc&) {

@@ -44,11 +44,11 @@ public:
             tipoCella = TipoCella::Numero;
             break;
         case TipoBiff::Data:
-            mostrato = testoData(numero, sistema1904);
-            tipoCella = mostrato.isEmpty() ? TipoCella::Numero : TipoCella::Testo;
-            break;
         case TipoBiff::Ora:
-            mostrato = numero >= 0 ? testoOra(numero) : QString();
+        case TipoBiff::Durata:
+            mostrato = tipo == TipoBiff::Data  ? testoData(numero, sistema1904)
+                       : tipo == TipoBiff::Ora ? testoOra(numero)
+                                               : testoDurata(numero);
             tipoCella = mostrato.isEmpty() ? TipoCella::Numero : TipoCella::Testo;
             break;
         case TipoBiff::Booleano:

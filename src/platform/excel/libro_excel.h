@@ -7,13 +7,14 @@
 // An open workbook: an .xlsx (read and written) or an .xls (read only), and its sheet.
 class LibroExcel {
 public:
-    // Opens the file and takes the sheet that was active when it was saved. Throws
-    // ErroreExcel with the operator's message.
+    // Reads the file through the reading process and takes the sheet that was active when it
+    // was saved. Throws ErroreExcel with the operator's message.
     static std::unique_ptr<LibroExcel> apri(const QString& percorso);
 
     Foglio& foglio() { return *contenuto.foglio; }
     const QString& percorso() const { return file; }
-    // Writes the workbook back to its file. Throws ErroreExcel.
+    // Writes the workbook back to its file, copying the file's other parts: only here does the
+    // program open the file itself. Throws ErroreExcel.
     void salva();
 
 private:

@@ -112,10 +112,11 @@ void UscitaLettura::parti(const PartiLette& p)
     record(VoceLettura::Parti, campi);
 }
 
-void UscitaLettura::errore(const QString& motivo)
+void UscitaLettura::errore(const QString& motivo, Rifiuto cosa)
 {
     const QByteArray testo = motivo.toUtf8();
-    record(VoceLettura::Errore, {}, std::string_view(testo.constData(), size_t(testo.size())));
+    const char campo = char(cosa);
+    record(VoceLettura::Errore, std::string_view(&campo, 1), std::string_view(testo.constData(), size_t(testo.size())));
 }
 
 void UscitaLettura::fine()

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/excel/errore_excel.h"
 #include "platform/excel/foglio.h"
 #include <QString>
 #include <cstdint>
@@ -20,9 +21,23 @@ enum class VoceLettura : uint8_t {
     Riga,          // row (u32), cell format (i32, -1 none), text number of its other attributes (u32)
     Colonne,       // first (u16), last (u16), width (f64), cell format (i64), text number of its attributes (u32)
     Parti,         // an .xlsx's parts for saving: six texts, each its length (u32) and bytes
-    Errore,        // why the workbook cannot be read
+    Errore,        // why the workbook cannot be read: what is refused (u8, Rifiuto), the reason
     Fine,
 };
+
+// What a reading refuses: the workbook read, or the file itself before any of it is read.
+enum class Rifiuto : uint8_t { Libro, FileNonAperto, NonUnLibro };
+
+// A refusal of the file itself: it cannot be opened (the description the system's reason),
+// or it is no workbook.
+class FileRifiutato : public ErroreExcel {
+public:
+    FileRifiutato(Rifiuto motivo, const QString& descrizione) : ErroreExcel(descrizione), motivo(motivo) {}
+    Rifiuto motivo;
+};
+
+// The reading program's exit status when it runs out of memory where no record can say so.
+inline constexpr int uscitaMemoriaEsaurita = 75;
 
 // What an .xlsx's saving needs besides the sheet; the six texts of Parti, in this order.
 struct PartiLette {
@@ -46,7 +61,7 @@ public:
     void riga(uint32_t riga, int32_t stile, std::string_view attributi);
     void colonne(uint16_t primo, uint16_t ultimo, double larghezza, int64_t stile, std::string_view attributi);
     void parti(const PartiLette& parti);
-    void errore(const QString& motivo);
+    void errore(const QString& motivo, Rifiuto cosa = Rifiuto::Libro);
     void fine();
 
 protected:

@@ -159,9 +159,9 @@ void togliCatenaCalcoli(PartiXlsx& parti)
 {
     if (parti.parteCalcoli.isEmpty())
         return;
-    parti.archivio.togli(parti.parteCalcoli);
+    parti.archivio->togli(parti.parteCalcoli);
     const auto togliNodi = [&](const QString& parte, const char* attributo, const QString& valore) {
-        const QByteArray xml = parti.archivio.parte(parte);
+        const QByteArray xml = parti.archivio->parte(parte);
         if (xml.isNull())
             return;
         pugi::xml_document doc;
@@ -172,7 +172,7 @@ void togliCatenaCalcoli(PartiXlsx& parti)
                 doc.document_element().remove_child(n);
             n = dopo;
         }
-        parti.archivio.poni(parte, testoXml(doc));
+        parti.archivio->poni(parte, testoXml(doc));
     };
     togliNodi(parti.relazioniLibro, "Type", QStringLiteral("/calcChain"));
     togliNodi(QStringLiteral("[Content_Types].xml"), "PartName", QLatin1Char('/') + parti.parteCalcoli);
@@ -183,8 +183,10 @@ void togliCatenaCalcoli(PartiXlsx& parti)
 
 void scriviXlsx(PartiXlsx& parti, const Stili& stili, const Foglio& foglio, const QString& percorso)
 {
+    if (!parti.archivio)
+        parti.archivio = ArchivioZip::leggi(percorso);
     if (stili.modificati())
-        parti.archivio.poni(parti.parteStili, stili.xmlAggiornato(parti.archivio.parte(parti.parteStili)));
+        parti.archivio->poni(parti.parteStili, stili.xmlAggiornato(parti.archivio->parte(parti.parteStili)));
     togliCatenaCalcoli(parti);
 
     // The skeleton is written as a tree; the rows go in a marker's place in sheetData, one
@@ -208,6 +210,6 @@ void scriviXlsx(PartiXlsx& parti, const Stili& stili, const Foglio& foglio, cons
     QByteArray xml = testo.first(dove);
     scriviRighe(xml, foglio, parti.prefisso.toStdString());
     xml.append(testo.sliced(dove + segno.size()));
-    parti.archivio.poni(parti.parteFoglio, std::move(xml));
-    parti.archivio.scrivi(percorso);
+    parti.archivio->poni(parti.parteFoglio, std::move(xml));
+    parti.archivio->scrivi(percorso);
 }

@@ -7,19 +7,14 @@ namespace {
 
 constexpr int formatoTestoId = 49; // the built-in "@"
 
-bool idDataPredefinito(int id)
-{
-    return (id >= 14 && id <= 17) || id == 22 || (id >= 27 && id <= 36) || (id >= 50 && id <= 58);
-}
+// What a code holds: a date's part, a time's part, a count of hours, minutes or seconds.
+struct PartiCodice {
+    bool data = false, ora = false, durata = false;
+};
 
-bool idOraPredefinito(int id)
+PartiCodice partiCodice(const QString& codice)
 {
-    return (id >= 18 && id <= 21) || (id >= 45 && id <= 47);
-}
-
-// True when the code has a date part (trovaOra false) or a time part (trovaOra true).
-bool codiceMostra(const QString& codice, bool trovaOra)
-{
+    PartiCodice parti;
     bool virgolette = false;
     for (qsizetype i = 0; i < codice.size(); ++i) {
         const QChar c = codice[i].toLower();
@@ -32,45 +27,54 @@ bool codiceMostra(const QString& codice, bool trovaOra)
         } else if (c == QLatin1Char('[')) {
             const qsizetype fine = codice.indexOf(QLatin1Char(']'), i);
             if (fine < 0)
-                return false;
-            i = fine; // colour, condition or locale
+                return parti;
+            // Colour, condition or locale, or the hours, minutes or seconds elapsed: [h], [mm], [ss].
+            const QString dentro = codice.mid(i + 1, fine - i - 1).toLower();
+            parti.durata = parti.durata
+                           || (!dentro.isEmpty() && QStringLiteral("hms").contains(dentro[0])
+                               && dentro.count(dentro[0]) == dentro.size());
+            i = fine;
         } else if (c == QLatin1Char('h') || c == QLatin1Char('s')) {
-            if (trovaOra)
-                return true;
+            parti.ora = true;
         } else if (c == QLatin1Char('d') || c == QLatin1Char('y')) {
-            if (!trovaOra)
-                return true;
-        } else if (c == QLatin1Char('m') && !trovaOra) {
+            parti.data = true;
+        } else if (c == QLatin1Char('m')) {
             // m is the month unless it follows an hour or comes before seconds.
             const QString resto = codice.mid(i).toLower();
             const QString prima = codice.left(i).toLower();
-            if (!prima.contains(QLatin1Char('h')) && !resto.contains(QLatin1Char('s')))
-                return true;
+            parti.data = parti.data || (!prima.contains(QLatin1Char('h')) && !resto.contains(QLatin1Char('s')));
         }
     }
-    return false;
+    return parti;
 }
 
 } // namespace
 
-bool codiceMostraData(const QString& codice)
+Mostra mostraCodice(const QString& codice)
 {
-    return codiceMostra(codice, false);
+    const PartiCodice parti = partiCodice(codice);
+    return parti.data ? Mostra::Data : parti.durata ? Mostra::Durata : parti.ora ? Mostra::Ora : Mostra::Numero;
 }
 
-bool codiceMostraOra(const QString& codice)
+Mostra mostraPredefinito(int id)
 {
-    return codiceMostra(codice, true) && !codiceMostra(codice, false);
+    if ((id >= 14 && id <= 17) || id == 22 || (id >= 27 && id <= 36) || (id >= 50 && id <= 58))
+        return Mostra::Data;
+    if (id == 46) // [h]:mm:ss
+        return Mostra::Durata;
+    if ((id >= 18 && id <= 21) || id == 45 || id == 47)
+        return Mostra::Ora;
+    return Mostra::Numero;
 }
 
 Stili::Stili(std::vector<int> numeroFormato, const std::vector<std::pair<int, QString>>& formati)
     : numeroFormato(std::move(numeroFormato))
 {
     for (const auto& [numero, codice] : formati)
-        formatiPropri[numero] = codiceMostraData(codice) ? Mostra::Data : codiceMostraOra(codice) ? Mostra::Ora : Mostra::Numero;
+        formatiPropri[numero] = mostraCodice(codice);
 }
 
-Stili::Mostra Stili::mostra(quint32 formato) const
+Mostra Stili::mostra(quint32 formato) const
 {
     if (formato >= numeroFormato.size())
         return Mostra::Numero;
@@ -78,17 +82,7 @@ Stili::Mostra Stili::mostra(quint32 formato) const
     // A format the file defines wins over the built-in one of the same number.
     if (const auto f = formatiPropri.find(id); f != formatiPropri.end())
         return f->second;
-    return idDataPredefinito(id) ? Mostra::Data : idOraPredefinito(id) ? Mostra::Ora : Mostra::Numero;
-}
-
-bool Stili::mostraData(quint32 formato) const
-{
-    return mostra(formato) == Mostra::Data;
-}
-
-bool Stili::mostraOra(quint32 formato) const
-{
-    return mostra(formato) == Mostra::Ora;
+    return mostraPredefinito(id);
 }
 
 quint32 Stili::formatoTesto(quint32 formato)

@@ -4,6 +4,14 @@
 #include <map>
 #include <vector>
 
+// What a number format shows of a number.
+enum class Mostra : quint8 { Numero, Data, Ora, Durata };
+// By its code: a date ("dd/mm/yyyy", "d-mmm-yy"), a time of day without a date ("hh:mm:ss",
+// "h:mm AM/PM"), a duration counted in hours, minutes or seconds ("[h]:mm:ss", "[mm]:ss").
+Mostra mostraCodice(const QString& codice);
+// A built-in number format by its number.
+Mostra mostraPredefinito(int id);
+
 // The cell formats of a workbook (cellXfs of its styles part): which show a date, and the
 // text-format ("@") variant of each, added to the part when the workbook is saved.
 class Stili {
@@ -13,9 +21,8 @@ public:
     // number formats with their codes.
     Stili(std::vector<int> numeroFormato, const std::vector<std::pair<int, QString>>& formati);
 
-    bool mostraData(quint32 formato) const;
-    // A time of day without a date ("hh:mm:ss").
-    bool mostraOra(quint32 formato) const;
+    // What the cell format shows of a number.
+    Mostra mostra(quint32 formato) const;
     // The format that is `formato` with the number format "@".
     quint32 formatoTesto(quint32 formato);
     bool modificati() const { return !aggiunti.empty(); }
@@ -23,17 +30,8 @@ public:
     QByteArray xmlAggiornato(const QByteArray& originale) const;
 
 private:
-    enum class Mostra { Numero, Data, Ora };
-    Mostra mostra(quint32 formato) const;
-
     std::vector<int> numeroFormato; // numFmtId of each cell format
     std::map<int, Mostra> formatiPropri; // the number formats the workbook defines, and what each shows
     std::map<quint32, quint32> varianteTesto;
     std::vector<quint32> aggiunti; // the formats cloned, in the order their variants were added
 };
-
-// True for a number-format code that shows a date ("dd/mm/yyyy", "d-mmm-yy"); a time alone
-// ("hh:mm") is no date.
-bool codiceMostraData(const QString& codice);
-// True for a code that shows a time and no date ("hh:mm:ss", "h:mm AM/PM").
-bool codiceMostraOra(const QString& codice);

@@ -56,13 +56,28 @@ QString testoData(double seriale, bool sistema1904)
 
 QString testoOra(double seriale)
 {
+    if (!std::isfinite(seriale) || seriale < 0)
+        return QString();
     const double frazione = seriale - std::floor(seriale);
     const long long secondi = std::llround(frazione * 86400) % 86400;
     return QTime(0, 0).addSecs(int(secondi)).toString(QStringLiteral("HH:mm:ss"));
 }
 
+QString testoDurata(double giorni)
+{
+    // Within what a count of seconds holds.
+    if (!std::isfinite(giorni) || giorni < 0 || giorni > 1e13)
+        return QString();
+    const long long secondi = std::llround(giorni * 86400);
+    const auto dueCifre = [](long long n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    return dueCifre(secondi / 3600) + QLatin1Char(':') + dueCifre(secondi / 60 % 60) + QLatin1Char(':') + dueCifre(secondi % 60);
+}
+
 QString testoDataIso(const QString& iso)
 {
     const QDate data = QDate::fromString(iso.left(10), Qt::ISODate);
-    return data.isValid() ? data.toString(QStringLiteral("dd/MM/yyyy")) : QString();
+    if (data.isValid())
+        return data.toString(QStringLiteral("dd/MM/yyyy"));
+    const QTime ora = QTime::fromString(iso, Qt::ISODateWithMs);
+    return ora.isValid() ? testoOra(ora.msecsSinceStartOfDay() / 86400000.0) : QString();
 }

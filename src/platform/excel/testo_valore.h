@@ -9,7 +9,12 @@ QString testoNumero(double valore);
 // A date serial of the workbook's date system as dd/MM/yyyy; the time of day is dropped.
 // Empty when the serial is outside the years 1900 (1904) to 9999.
 QString testoData(double seriale, bool sistema1904);
-// The time of day of a serial (its fraction of a day) as HH:mm:ss, to the nearest second.
+// The time of day of a serial (its fraction of a day) as HH:mm:ss, to the nearest second;
+// empty for a negative serial or no number.
 QString testoOra(double seriale);
-// An ISO date ("2005-03-01", "2005-03-01T10:00:00") as dd/MM/yyyy; empty when it is none.
+// A duration in days as its whole hours, minutes and seconds (10 days and 15:10:10 give
+// "255:10:10", half a day "12:00:00"), to the nearest second; empty when negative or no number.
+QString testoDurata(double giorni);
+// An ISO date ("2005-03-01", "2005-03-01T10:00:00") as dd/MM/yyyy, a time alone ("10:10:10")
+// as HH:mm:ss; empty when it is neither.
 QString testoDataIso(const QString& iso);

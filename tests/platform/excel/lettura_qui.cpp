@@ -49,7 +49,7 @@ ContenutoLibro leggiQui(const QString& percorso)
     } catch (const Fermata&) {
         std::rethrow_exception(uscita.errore);
     }
-    return composizione.risultato(percorso);
+    return composizione.risultato();
 }
 
 double piccoMemoriaMb()

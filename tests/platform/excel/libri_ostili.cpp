@@ -60,24 +60,49 @@ void record(QByteArray& flusso, quint16 tipo, const QByteArray& dati)
     flusso += dati;
 }
 
-// The stream in a compound file of 512-byte sectors: the stream, the allocation table, its
-// list (beyond the header's 109 sectors) and the directory.
-QByteArray filecomposto(QByteArray flusso)
+// A compound file of 512-byte sectors holding a Workbook stream: in sectors of the file, or
+// in the mini stream of 64-byte sectors, with every stream small (the cutoff at its largest).
+struct Composto {
+    QByteArray flusso;
+    quint32 miniByte = 0;   // the mini stream's size, the Workbook stream in it; 0: none
+    quint32 dichiarati = 0; // the size its entry declares; 0: its own
+    bool ciclo = false;     // its chain comes back to its first sector (all zeros when small)
+};
+
+// The chains of the file's sectors one after the other, then the allocation table, its list
+// (beyond the header's 109 sectors) and the directory.
+QByteArray filecomposto(const Composto& c)
 {
-    const quint32 lunghezza = quint32(flusso.size());
-    flusso.append(QByteArray((512 - flusso.size() % 512) % 512, '\0'));
-    const quint32 settori = quint32(flusso.size() / 512);
+    QByteArray settori, tabella;
+    const auto catena = [&](QByteArray dati, bool torna) {
+        dati.append(QByteArray((512 - dati.size() % 512) % 512, '\0'));
+        const quint32 primo = quint32(settori.size() / 512), n = quint32(dati.size() / 512);
+        for (quint32 s = primo; s < primo + n; ++s)
+            aggiungi32(tabella, s + 1 < primo + n ? s + 1 : torna ? primo : 0xFFFFFFFE);
+        settori += dati;
+        return primo;
+    };
+    quint32 inizio = 0, radice = 0xFFFFFFFE, tabellaMini = 0xFFFFFFFE, settoriTabellaMini = 0;
+    if (c.miniByte > 0) {
+        QByteArray voci;
+        const quint32 usati = quint32((c.flusso.size() + 63) / 64);
+        for (quint32 i = 0; i < c.miniByte / 64; ++i)
+            aggiungi32(voci, c.ciclo ? 0 : i + 1 < usati ? i + 1 : i + 1 == usati ? 0xFFFFFFFE : 0xFFFFFFFF);
+        radice = catena(c.flusso + QByteArray(c.miniByte - c.flusso.size(), '\0'), false);
+        tabellaMini = catena(voci, false);
+        settoriTabellaMini = quint32((voci.size() + 511) / 512);
+    } else {
+        inizio = catena(c.flusso, c.ciclo);
+    }
+    const quint32 dati = quint32(settori.size() / 512);
     quint32 tabelle = 1, elenchi = 0;
     for (;;) {
         elenchi = tabelle > 109 ? (tabelle - 109 + 126) / 127 : 0;
-        if ((settori + tabelle + elenchi + 1) <= tabelle * 128)
+        if ((dati + tabelle + elenchi + 1) <= tabelle * 128)
             break;
         ++tabelle;
     }
-    const quint32 primaTabella = settori, primoElenco = settori + tabelle, cartella = settori + tabelle + elenchi;
-    QByteArray tabella;
-    for (quint32 s = 0; s < settori; ++s)
-        aggiungi32(tabella, s + 1 == settori ? 0xFFFFFFFE : s + 1);
+    const quint32 primaTabella = dati, primoElenco = dati + tabelle, cartella = dati + tabelle + elenchi;
     for (quint32 i = 0; i < tabelle; ++i)
         aggiungi32(tabella, 0xFFFFFFFD);
     for (quint32 i = 0; i < elenchi; ++i)
@@ -106,7 +131,8 @@ QByteArray filecomposto(QByteArray flusso)
         qToLittleEndian<quint32>(dimensione, v.data() + 0x78);
         return v;
     };
-    QByteArray directory = voce(u"Root Entry", 5, 1, 0xFFFFFFFE, 0) + voce(u"Workbook", 2, 0xFFFFFFFF, 0, lunghezza)
+    const quint32 lunghezza = c.dichiarati ? c.dichiarati : quint32(c.flusso.size());
+    QByteArray directory = voce(u"Root Entry", 5, 1, radice, c.miniByte) + voce(u"Workbook", 2, 0xFFFFFFFF, inizio, lunghezza)
                            + QByteArray(256, '\0');
     QByteArray testa(512, '\0');
     testa.replace(0, 8, QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8));
@@ -117,32 +143,19 @@ QByteArray filecomposto(QByteArray flusso)
     qToLittleEndian<quint16>(6, testa.data() + 0x20);
     qToLittleEndian<quint32>(tabelle, testa.data() + 0x2C);
     qToLittleEndian<quint32>(cartella, testa.data() + 0x30);
-    qToLittleEndian<quint32>(4096, testa.data() + 0x38);
-    qToLittleEndian<quint32>(0xFFFFFFFE, testa.data() + 0x3C);
+    qToLittleEndian<quint32>(c.miniByte > 0 ? 0xFFFFFFFF : 4096, testa.data() + 0x38);
+    qToLittleEndian<quint32>(tabellaMini, testa.data() + 0x3C);
+    qToLittleEndian<quint32>(settoriTabellaMini, testa.data() + 0x40);
     qToLittleEndian<quint32>(elenchi ? primoElenco : 0xFFFFFFFE, testa.data() + 0x44);
     qToLittleEndian<quint32>(elenchi, testa.data() + 0x48);
     for (quint32 i = 0; i < 109; ++i)
         qToLittleEndian<quint32>(i < tabelle ? primaTabella + i : 0xFFFFFFFF, testa.data() + 0x4C + 4 * i);
-    return testa + flusso + tabella + elenco + directory;
+    return testa + settori + tabella + elenco + directory;
 }
 
-} // namespace
-
-QByteArray contenutoFile(const QString& file)
-{
-    QFile f(file);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-void scriviFile(const QString& file, const QByteArray& dati)
-{
-    QFile f(file);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(dati);
-}
-
-void xlsStringaRipetuta(const QString& file, int celle, int caratteri, quint32 indice)
+// A workbook stream whose `celle` cells all show one shared string of `caratteri` characters,
+// the cells pointing at `indice` among the shared strings.
+QByteArray flussoStringaRipetuta(int celle, int caratteri, quint32 indice)
 {
     QByteArray bof;
     aggiungi16(bof, 0x0600);
@@ -184,8 +197,42 @@ void xlsStringaRipetuta(const QString& file, int celle, int caratteri, quint32 i
         record(flusso, 0x00FD, cella);
     }
     record(flusso, 0x000A, {});
+    return flusso;
+}
+
+} // namespace
+
+QByteArray contenutoFile(const QString& file)
+{
+    QFile f(file);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+void scriviFile(const QString& file, const QByteArray& dati)
+{
+    QFile f(file);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(dati);
+}
+
+void xlsStringaRipetuta(const QString& file, int celle, int caratteri, quint32 indice)
+{
+    QByteArray flusso = flussoStringaRipetuta(celle, caratteri, indice);
     flusso.append(QByteArray(std::max<qsizetype>(0, 4096 - flusso.size()), '\0'));
-    scriviFile(file, filecomposto(flusso));
+    scriviFile(file, filecomposto({flusso}));
+}
+
+void xlsFlussoPiccolo(const QString& file, quint32 miniByte, quint32 dichiarati, bool ciclo)
+{
+    scriviFile(file, filecomposto({flussoStringaRipetuta(1, 7, 0), miniByte, dichiarati, ciclo}));
+}
+
+void xlsCatenaCiclica(const QString& file)
+{
+    QByteArray flusso = flussoStringaRipetuta(1, 7, 0);
+    flusso.append(QByteArray(4096 - flusso.size(), '\0'));
+    scriviFile(file, filecomposto({flusso, 0, 2 * 4096, true}));
 }
 
 void xlsxColonne(const QString& file, int intervalli, bool sovrapposte)

@@ -12,6 +12,13 @@ void scriviFile(const QString& file, const QByteArray& dati);
 // An .xls whose `celle` cells all show one shared string of `caratteri` characters; the
 // cells point at `indice` among the shared strings (0, the one there is).
 void xlsStringaRipetuta(const QString& file, int celle, int caratteri, quint32 indice = 0);
+// An .xls whose workbook (A1 "xxxxxxx") lies in a mini stream of `miniByte` bytes, every stream
+// being small; its entry declares `dichiarati` bytes (0: its own) and with `ciclo` the small-block
+// table is all zeros, each sector leading back to the first.
+void xlsFlussoPiccolo(const QString& file, quint32 miniByte, quint32 dichiarati = 0, bool ciclo = false);
+// An .xls whose workbook's chain of sectors comes back to its first, its entry declaring the
+// stream twice over: the workbook read twice in a row.
+void xlsCatenaCiclica(const QString& file);
 // An .xlsx with `intervalli` column ranges, each of every column (overlapping) or each of
 // one column of its own.
 void xlsxColonne(const QString& file, int intervalli, bool sovrapposte);

@@ -3,13 +3,15 @@
 #include "platform/excel/errore_excel.h"
 #include "platform/excel/libro_excel.h"
 #include "platform/excel/processo_lettura.h"
+#include "platform/excel/protocollo_lettura.h"
 #include "libri_ostili.h"
+#include "lettore_sostituito.h"
 #include "lettori_esterni.h"
 #include <QFile>
 #include <QTemporaryDir>
 
-// Workbooks the program refuses through its reading process: parts past the limits, and a
-// reading program that crashes, fails or is missing.
+// Workbooks the program refuses through its reading process: parts past the limits, a reading
+// process past its memory, and a reading program that crashes, fails or is missing.
 class TestGuastiExcel : public QObject {
     Q_OBJECT
 
@@ -45,7 +47,64 @@ private slots:
         }
     }
 
-    // A reading program that crashes or fails half-way, or is not there, gives a message.
+    // The reading process runs under its cap of memory whatever program it runs: the one here
+    // reads only under it. A workbook that takes the reading past the cap (lowered here below
+    // the 35 MB its sheet part asks for) is refused as too large, and the next one is read.
+    void memoriaDellaLettura()
+    {
+        const qint64 cap = memoriaMassimaLettura();
+        const QString file = dir.filePath(QStringLiteral("resto_grande.xlsx"));
+        xlsxRestoGrande(file, 650000);
+        const auto leggi = [&](qint64 memoria) {
+            memoriaMassimaLettura() = memoria;
+            QString esito = QStringLiteral("read");
+            try {
+                LibroExcel::apri(file);
+            } catch (const ErroreExcel& e) {
+                esito = e.descrizione;
+            }
+            memoriaMassimaLettura() = cap;
+            return esito;
+        };
+        {
+            const LettoreSostituito limitato(dir.filePath(QStringLiteral("lettore_sotto_il_limite")),
+                                             "[ \"$(ulimit -d)\" = " + QByteArray::number(cap / 1024)
+                                                 + " ] || exit 3\nexec \"$VERO\" \"$@\"");
+            QCOMPARE(leggi(cap), QStringLiteral("read"));
+        }
+        QCOMPARE(leggi(16 << 20), QStringLiteral("La cartella di lavoro %1 non si può leggere: la cartella di lavoro è "
+                                                 "troppo grande da leggere").arg(file));
+        QCOMPARE(leggi(cap), QStringLiteral("read"));
+    }
+
+    // A workbook is opened by the reading process only, never by the program: the program names
+    // a file of other bytes, the reading program reads the workbook, and the program has it,
+    // an .xlsx as an .xls; the file named is left as it was.
+    void soloIlProcessoDiLettura_data()
+    {
+        QTest::addColumn<QString>("libro");
+        QTest::addColumn<QString>("a1");
+        QTest::newRow("xlsx") << "dati_1900.xlsx" << "Matricola";
+        QTest::newRow("xls") << "dati_1900.xls" << "Matricola";
+    }
+    void soloIlProcessoDiLettura()
+    {
+        QFETCH(QString, libro);
+        QFETCH(QString, a1);
+        const QString finto = dir.filePath(QStringLiteral("finto_") + libro);
+        scriviFile(finto, "non sono un libro");
+        std::unique_ptr<LibroExcel> letto;
+        {
+            const LettoreSostituito altrove(dir.filePath(QStringLiteral("lettore_altrove")),
+                                            leggeAltrove(finto, QStringLiteral(FIXTURE_EXCEL "/") + libro));
+            letto = LibroExcel::apri(finto);
+        }
+        QCOMPARE(letto->foglio().valore(QStringLiteral("A1")), a1);
+        QCOMPARE(contenutoFile(finto), QByteArray("non sono un libro"));
+    }
+
+    // A reading program that crashes or fails half-way, runs out of memory, or is not there,
+    // gives a message.
     void programmaDiLetturaGuasto_data()
     {
         QTest::addColumn<QByteArray>("script"); // the reading program; empty: none
@@ -53,26 +112,20 @@ private slots:
         QTest::newRow("crashes") << QByteArray("kill -SEGV $$") << "si è interrotta: il file è danneggiato";
         QTest::newRow("fails") << QByteArray("exit 3") << "si è interrotta: il file è danneggiato";
         QTest::newRow("stops half-way") << QByteArray("printf '\\004\\005\\000'; exit 0") << "si è interrotta";
+        QTest::newRow("runs out of memory") << "exit " + QByteArray::number(uscitaMemoriaEsaurita) << "è troppo grande da leggere";
         QTest::newRow("missing") << QByteArray() << "non si avvia";
     }
     void programmaDiLetturaGuasto()
     {
         QFETCH(QByteArray, script);
         QFETCH(QString, atteso);
-        const QString programma = dir.filePath(QStringLiteral("lettore_%1").arg(QTest::currentDataTag()));
-        if (!script.isEmpty()) {
-            scriviFile(programma, "#!/bin/sh\n" + script + '\n');
-            QFile::setPermissions(programma, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
-        const QString vero = programmaDiLettura();
-        programmaDiLettura() = programma;
         QString letto;
         try {
+            const LettoreSostituito guasto(dir.filePath(QStringLiteral("lettore_%1").arg(QTest::currentDataTag())), script);
             letto = LibroExcel::apri(QStringLiteral(FIXTURE_EXCEL "/semplice.xlsx"))->foglio().valore(QStringLiteral("A1"));
         } catch (const ErroreExcel& e) {
             letto = e.descrizione;
         }
-        programmaDiLettura() = vero;
         QVERIFY2(letto.contains(atteso), qPrintable(letto));
         QVERIFY2(letto.contains(QStringLiteral("semplice.xlsx")), qPrintable(letto));
     }

@@ -222,6 +222,7 @@ private slots:
         QTest::newRow("xls bytes") << QStringLiteral("semplice.xls") << 1000;
         QTest::newRow("xls with shared strings, bytes") << QStringLiteral("dati_1900.xls") << 2000;
         QTest::newRow("xls of Excel 95, bytes") << QStringLiteral("gnumeric95.xls") << 2000;
+        QTest::newRow("xls of Excel 95 in code page 1200, bytes") << QStringLiteral("gnumeric95_1200.xls") << 1000;
         QTest::newRow("xls with an embedded workbook, bytes") << QStringLiteral("incorporato.xls") << 1000;
     }
     void fileGuasti()
@@ -263,6 +264,16 @@ private slots:
             << Genera([](const QString& f) { xlsStringaRipetuta(f, 10, 40000); }) << "32.767 caratteri (testo di una cella)" << QString();
         QTest::newRow("xls, a shared string index past the last")
             << Genera([](const QString& f) { xlsStringaRipetuta(f, 10, 5, 0xFFFFFFFF); }) << "il file .xls non è leggibile" << QString();
+        QTest::newRow("xls, a workbook in the mini stream")
+            << Genera([](const QString& f) { xlsFlussoPiccolo(f, 2 << 20); }) << QString() << "xxxxxxx";
+        QTest::newRow("xls, a small stream claiming 4 GB, the small-block table a cycle")
+            << Genera([](const QString& f) { xlsFlussoPiccolo(f, 2 << 20, 0xFFFFFFF0, true); }) << "il file .xls non è leggibile" << QString();
+        QTest::newRow("xls, a small stream within the mini stream, the small-block table a cycle")
+            << Genera([](const QString& f) { xlsFlussoPiccolo(f, 2 << 20, 0, true); }) << "il file .xls non è leggibile" << QString();
+        QTest::newRow("xls, a small stream claiming more than the mini stream holds")
+            << Genera([](const QString& f) { xlsFlussoPiccolo(f, 1 << 16, 1 << 17); }) << "il file .xls non è leggibile" << QString();
+        QTest::newRow("xls, a chain of sectors coming back to its first")
+            << Genera([](const QString& f) { xlsCatenaCiclica(f); }) << "il file .xls non è leggibile" << QString();
         QTest::newRow("xlsx, a range for each column")
             << Genera([](const QString& f) { xlsxColonne(f, 16384, false); }) << QString() << "a";
         QTest::newRow("xlsx, overlapping column ranges")

@@ -147,6 +147,31 @@ private slots:
             << "xlwt.xls" << "A3" << QString(9000, u'b') + QStringLiteral("€ fine");
         QTest::newRow("xlwt: the string after them") << "xlwt.xls" << "A4" << "dopo";
         QTest::newRow("xls: the top-level workbook, not the embedded one") << "incorporato.xls" << "A1" << "esterno";
+
+        // An Excel 95 file whose code page says UTF-16 (Gnumeric's, from xlwt's Excel 97 one):
+        // 8-bit texts, those past ASCII in UTF-16.
+        const QList<QPair<const char*, const char*>> codepage1200 = {
+            {"A1", "D'Angelo"}, {"A2", "Rossi"}, {"A3", "01/03/2005"}, {"A4", "Località àèìòù € 100"},
+            {"A5", "Niccolò"},  {"B1", "1234"},
+        };
+        for (const auto& [indirizzo, atteso] : codepage1200)
+            QTest::addRow("gnumeric95_1200.xls: %s", indirizzo) << "gnumeric95_1200.xls" << indirizzo << QString::fromUtf8(atteso);
+        // openpyxl's ISO date cells, a time alone among them, and durations (10 days and
+        // 15:10:10) under elapsed-time formats, as openpyxl writes them and as LibreOffice
+        // converts them to an .xls.
+        const QList<QPair<const char*, const char*>> tempi = {
+            {"A1", "10:10:10"},  // a time alone
+            {"A2", "01/03/2005"}, {"A3", "01/03/2005"}, // a date, a date and time
+            {"B1", "255:10:10"}, // [h]:mm:ss
+            {"B2", "255:10:10"}, // openpyxl's timedelta, [hh]:mm:ss
+            {"B3", "255:10:10"}, // [mm]:ss
+            {"B4", "255:10:10"}, // [ss]
+            {"B5", "06:00:00"},  // a quarter of a day, [h]:mm:ss
+            {"B6", "15:10:10"},  // h:mm:ss, a time of day
+        };
+        for (const char* f : {"openpyxl_tempi.xlsx", "libreoffice_tempi.xls"})
+            for (const auto& [indirizzo, atteso] : tempi)
+                QTest::addRow("%s: %s", f, indirizzo) << f << indirizzo << QString::fromUtf8(atteso);
     }
     void leggeLeCelle()
     {

@@ -2,7 +2,7 @@
 #include "platform/excel/stili.h"
 #include "platform/excel/testo_valore.h"
 
-// Numbers and date serials as a cell reads them.
+// Numbers, date serials, durations and ISO dates as a cell reads them, and what formats show.
 class TestTestoValore : public QObject {
     Q_OBJECT
 
@@ -64,6 +64,7 @@ private slots:
         QTest::newRow("midnight") << 0.0 << QStringLiteral("00:00:00");
         QTest::newRow("the date is dropped") << 38412.75 << QStringLiteral("18:00:00");
         QTest::newRow("rounds to midnight") << 0.999999999 << QStringLiteral("00:00:00");
+        QTest::newRow("negative: none") << -0.25 << QString();
     }
     void ora()
     {
@@ -72,29 +73,71 @@ private slots:
         QCOMPARE(testoOra(seriale), testo);
     }
 
-    // Which number formats show a date, and which a time alone.
+    // Durations count their whole hours, as LibreOffice shows "[h]:mm:ss".
+    void durata_data()
+    {
+        QTest::addColumn<double>("giorni");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("ten days and 15:10:10") << 10.63206018518519 << QStringLiteral("255:10:10");
+        QTest::newRow("a quarter of a day") << 0.25 << QStringLiteral("06:00:00");
+        QTest::newRow("to the nearest second") << 1.0 / 86400 * 59.6 << QStringLiteral("00:01:00");
+        QTest::newRow("a thousand years") << 365250.0 << QStringLiteral("8766000:00:00");
+        QTest::newRow("negative: none") << -0.5 << QString();
+        QTest::newRow("past a count of seconds: none") << 1e300 << QString();
+    }
+    void durata()
+    {
+        QFETCH(double, giorni);
+        QFETCH(QString, testo);
+        QCOMPARE(testoDurata(giorni), testo);
+    }
+
+    // A date cell's ISO text: a date, a date and time (the time dropped), a time alone.
+    void dataIso_data()
+    {
+        QTest::addColumn<QString>("iso");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("date") << "2005-03-01" << "01/03/2005";
+        QTest::newRow("date and time") << "2005-03-01T10:00:00" << "01/03/2005";
+        QTest::newRow("time") << "10:10:10" << "10:10:10";
+        QTest::newRow("time with milliseconds") << "10:10:10.400" << "10:10:10";
+        QTest::newRow("hours and minutes") << "10:10" << "10:10:00";
+        QTest::newRow("no time of day") << "25:00:00" << "";
+        QTest::newRow("neither") << "domani" << "";
+    }
+    void dataIso()
+    {
+        QFETCH(QString, iso);
+        QFETCH(QString, testo);
+        QCOMPARE(testoDataIso(iso), testo);
+    }
+
+    // What number formats show: a date, a time alone, a duration, or the number.
     void formati_data()
     {
         QTest::addColumn<QString>("codice");
-        QTest::addColumn<bool>("data");
-        QTest::addColumn<bool>("ora");
-        QTest::newRow("general") << "General" << false << false;
-        QTest::newRow("date") << "dd/mm/yyyy" << true << false;
-        QTest::newRow("date and time") << "dd/mm/yyyy hh:mm" << true << false;
-        QTest::newRow("time") << "hh:mm:ss" << false << true;
-        QTest::newRow("minutes and seconds") << "mm:ss" << false << true;
-        QTest::newRow("AM/PM") << "h:mm AM/PM" << false << true;
-        QTest::newRow("locale in brackets") << "[$-F400]h:mm:ss\\ AM/PM" << false << true;
-        QTest::newRow("quoted letters") << "0\" hours\"" << false << false;
-        QTest::newRow("month") << "mmmm" << true << false;
+        QTest::addColumn<Mostra>("mostra");
+        QTest::newRow("general") << "General" << Mostra::Numero;
+        QTest::newRow("date") << "dd/mm/yyyy" << Mostra::Data;
+        QTest::newRow("date and time") << "dd/mm/yyyy hh:mm" << Mostra::Data;
+        QTest::newRow("time") << "hh:mm:ss" << Mostra::Ora;
+        QTest::newRow("minutes and seconds") << "mm:ss" << Mostra::Ora;
+        QTest::newRow("AM/PM") << "h:mm AM/PM" << Mostra::Ora;
+        QTest::newRow("locale in brackets") << "[$-F400]h:mm:ss\\ AM/PM" << Mostra::Ora;
+        QTest::newRow("quoted letters") << "0\" hours\"" << Mostra::Numero;
+        QTest::newRow("month") << "mmmm" << Mostra::Data;
+        QTest::newRow("hours elapsed") << "[h]:mm:ss" << Mostra::Durata;
+        QTest::newRow("hours elapsed, two digits") << "[HH]:mm" << Mostra::Durata;
+        QTest::newRow("minutes elapsed") << "[mm]:ss" << Mostra::Durata;
+        QTest::newRow("seconds elapsed") << "[ss].00" << Mostra::Durata;
+        QTest::newRow("a colour, then hours elapsed") << "[Red][h]:mm" << Mostra::Durata;
+        QTest::newRow("a colour only") << "[Red]0.00" << Mostra::Numero;
     }
     void formati()
     {
         QFETCH(QString, codice);
-        QFETCH(bool, data);
-        QFETCH(bool, ora);
-        QCOMPARE(codiceMostraData(codice), data);
-        QCOMPARE(codiceMostraOra(codice), ora);
+        QFETCH(Mostra, mostra);
+        QCOMPARE(mostraCodice(codice), mostra);
     }
 };
 

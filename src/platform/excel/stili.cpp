@@ -21,6 +21,9 @@ bool idOraPredefinito(int id)
 bool codiceMostra(const QString& codice, bool trovaOra)
 {
     bool virgolette = false;
+    // Where the first h and the last s are, anywhere in the code.
+    const qsizetype primaH = codice.indexOf(QLatin1Char('h'), 0, Qt::CaseInsensitive);
+    const qsizetype ultimaS = codice.lastIndexOf(QLatin1Char('s'), -1, Qt::CaseInsensitive);
     for (qsizetype i = 0; i < codice.size(); ++i) {
         const QChar c = codice[i].toLower();
         if (virgolette) {
@@ -42,9 +45,7 @@ bool codiceMostra(const QString& codice, bool trovaOra)
                 return true;
         } else if (c == QLatin1Char('m') && !trovaOra) {
             // m is the month unless it follows an hour or comes before seconds.
-            const QString resto = codice.mid(i).toLower();
-            const QString prima = codice.left(i).toLower();
-            if (!prima.contains(QLatin1Char('h')) && !resto.contains(QLatin1Char('s')))
+            if ((primaH < 0 || primaH > i) && ultimaS < i)
                 return true;
         }
     }
@@ -63,11 +64,9 @@ bool codiceMostraOra(const QString& codice)
     return codiceMostra(codice, true) && !codiceMostra(codice, false);
 }
 
-Stili::Stili(std::vector<int> numeroFormato, const std::vector<std::pair<int, QString>>& formati)
-    : numeroFormato(std::move(numeroFormato))
+void Stili::aggiungiFormato(int numero, const QString& codice)
 {
-    for (const auto& [numero, codice] : formati)
-        formatiPropri[numero] = codiceMostraData(codice) ? Mostra::Data : codiceMostraOra(codice) ? Mostra::Ora : Mostra::Numero;
+    formatiPropri[numero] = codiceMostraData(codice) ? Mostra::Data : codiceMostraOra(codice) ? Mostra::Ora : Mostra::Numero;
 }
 
 Stili::Mostra Stili::mostra(quint32 formato) const

@@ -2,6 +2,7 @@
 #include "platform/excel/errore_excel.h"
 #include "platform/excel/xml_parti.h"
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -17,35 +18,52 @@ bool idOraPredefinito(int id)
     return (id >= 18 && id <= 21) || (id >= 45 && id <= 47);
 }
 
-// True when the code has a date part (trovaOra false) or a time part (trovaOra true).
-bool codiceMostra(const QString& codice, bool trovaOra)
+// A code's character in lower case where it is an ASCII letter: only those are compared, and
+// no other character lower-cases to one of them.
+char16_t minuscola(char16_t c)
 {
+    return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+}
+
+// True when the code has a date part (trovaOra false) or a time part (trovaOra true).
+bool codiceMostra(const QString& testo, bool trovaOra)
+{
+    const std::u16string_view codice(reinterpret_cast<const char16_t*>(testo.utf16()), size_t(testo.size()));
     bool virgolette = false;
-    // Where the first h and the last s are, anywhere in the code.
-    const qsizetype primaH = codice.indexOf(QLatin1Char('h'), 0, Qt::CaseInsensitive);
-    const qsizetype ultimaS = codice.lastIndexOf(QLatin1Char('s'), -1, Qt::CaseInsensitive);
-    for (qsizetype i = 0; i < codice.size(); ++i) {
-        const QChar c = codice[i].toLower();
+    // Where the first h and the last s are, anywhere in the code: looked for at the first m.
+    size_t primaH = 0, ultimaS = 0;
+    bool cercati = false;
+    for (size_t i = 0; i < codice.size(); ++i) {
+        const char16_t c = minuscola(codice[i]);
         if (virgolette) {
-            virgolette = c != QLatin1Char('"');
-        } else if (c == QLatin1Char('"')) {
+            virgolette = c != u'"';
+        } else if (c == u'"') {
             virgolette = true;
-        } else if (c == QLatin1Char('\\') || c == QLatin1Char('_') || c == QLatin1Char('*')) {
+        } else if (c == u'\\' || c == u'_' || c == u'*') {
             ++i; // the next character is shown as it is
-        } else if (c == QLatin1Char('[')) {
-            const qsizetype fine = codice.indexOf(QLatin1Char(']'), i);
-            if (fine < 0)
+        } else if (c == u'[') {
+            const size_t fine = codice.find(u']', i);
+            if (fine == std::u16string_view::npos)
                 return false;
             i = fine; // colour, condition or locale
-        } else if (c == QLatin1Char('h') || c == QLatin1Char('s')) {
+        } else if (c == u'h' || c == u's') {
             if (trovaOra)
                 return true;
-        } else if (c == QLatin1Char('d') || c == QLatin1Char('y')) {
+        } else if (c == u'd' || c == u'y') {
             if (!trovaOra)
                 return true;
-        } else if (c == QLatin1Char('m') && !trovaOra) {
+        } else if (c == u'm' && !trovaOra) {
+            if (!cercati) {
+                cercati = true;
+                primaH = codice.size();
+                for (size_t j = 0; j < codice.size(); ++j) {
+                    const char16_t d = minuscola(codice[j]);
+                    primaH = d == u'h' && primaH == codice.size() ? j : primaH;
+                    ultimaS = d == u's' ? j + 1 : ultimaS; // one past it: 0 for none
+                }
+            }
             // m is the month unless it follows an hour or comes before seconds.
-            if ((primaH < 0 || primaH > i) && ultimaS < i)
+            if (primaH > i && ultimaS <= i)
                 return true;
         }
     }

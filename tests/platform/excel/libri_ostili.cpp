@@ -2,6 +2,7 @@
 #include "platform/excel/archivio_zip.h"
 #include <QFile>
 #include <QtEndian>
+#include <zip.h>
 
 namespace {
 
@@ -14,8 +15,6 @@ struct LibroOstile {
     QByteArray fogli = "<sheet name=\"Dati\" sheetId=\"1\" r:id=\"r1\"/>"; // the workbook's sheets
     QByteArray relazioni; // the workbook's relationships besides its sheet's, its styles and strings
     QByteArray stili = "<cellXfs count=\"1\"><xf numFmtId=\"0\"/></cellXfs>"; // the styles part's content
-    int altreParti = 0;   // more entries, of a few bytes each
-    int nomeParte = 0;    // each named by this many characters (0: a short name)
 };
 
 void scriviXlsx(const QString& file, const LibroOstile& libro)
@@ -44,11 +43,6 @@ void scriviXlsx(const QString& file, const LibroOstile& libro)
     zip.poni(QStringLiteral("xl/_rels/workbook.xml.rels"), relazioni + libro.relazioni + "</Relationships>");
     zip.poni(QStringLiteral("xl/styles.xml"), QByteArray("<styleSheet xmlns=\"") + spazioNomi + "\">" + libro.stili + "</styleSheet>");
     zip.poni(QStringLiteral("xl/worksheets/sheet1.xml"), QByteArray("<worksheet xmlns=\"") + spazioNomi + "\">" + libro.foglio + "</worksheet>");
-    for (int i = 0; i < libro.altreParti; ++i) {
-        const QString numero = QString::number(i);
-        const QString nome = QStringLiteral("xl/media/parte") + numero;
-        zip.poni(nome + QString(std::max<qsizetype>(0, libro.nomeParte - nome.size()), QLatin1Char('n')), "x");
-    }
     zip.scrivi(file);
 }
 
@@ -287,11 +281,17 @@ void xlsxAttributi(const QString& file, qint64 attributi)
 
 void xlsxMolteParti(const QString& file, int parti, int caratteri)
 {
-    LibroOstile libro;
-    libro.foglio = "<sheetData/>";
-    libro.altreParti = parti;
-    libro.nomeParte = caratteri;
-    scriviXlsx(file, libro);
+    scriviXlsx(file, "<sheetData/>");
+    // Put in by libzip itself, which finds a name among thousands at once, stored as they are.
+    zip_t* z = zip_open(QFile::encodeName(file).constData(), 0, nullptr);
+    for (int i = 0; z && i < parti; ++i) {
+        QByteArray nome = "xl/media/parte" + QByteArray::number(i);
+        nome += QByteArray(std::max<qsizetype>(0, caratteri - nome.size()), 'n');
+        const zip_int64_t indice = zip_file_add(z, nome.constData(), zip_source_buffer(z, "x", 1, 0), 0);
+        zip_set_file_compression(z, zip_uint64_t(indice), ZIP_CM_STORE, 0);
+    }
+    if (z)
+        zip_close(z);
 }
 
 void xlsxFineFalsa(const QString& file, int parti)

@@ -169,6 +169,8 @@ QByteArray contenutoFile(const QString& file)
 
 void scriviFile(const QString& file, const QByteArray& dati)
 {
+    // A new file each time: one rewritten in place is written out to the disk at once.
+    QFile::remove(file);
     QFile f(file);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(dati);

@@ -2,7 +2,7 @@
 #include <QByteArray>
 #include <QString>
 
-// A file's bytes, and a file written with them.
+// A file's bytes, and a file written anew with them.
 QByteArray contenutoFile(const QString& file);
 void scriviFile(const QString& file, const QByteArray& dati);
 

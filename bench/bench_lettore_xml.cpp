@@ -9,6 +9,7 @@
 #include "picchi_memoria.h"
 #include "platform/excel/archivio_zip.h"
 #include "platform/excel/lettore_xml.h"
+#include "platform/excel/limiti_libro.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -139,7 +140,8 @@ int leggi(const QString& lettore, const QString& file, const QStringList& parti)
     const auto leggiParte = lettore == u"ours" ? nostro : lettore == u"qt" ? qt : lettore == u"expat" ? expat : soloZip;
     QElapsedTimer t;
     t.start();
-    const ArchivioZip archivio = ArchivioZip::leggi(file);
+    ContoLibro conto(massimoMemoriaLettura);
+    const ArchivioZip archivio = ArchivioZip::leggi(file, conto);
     Conta totale;
     for (const QString& parte : parti) {
         const Conta n = leggiParte(*archivio.flusso(parte));

@@ -2,9 +2,12 @@
 // sheet composed): for each generator of the tests, a file and one ten times larger, read or
 // refused, and the ratio of their times, which stays near 10 when the work grows as the file.
 // Beside each, the least any reader does with the file: its parts inflated by libzip (an
-// .xls: its bytes read). Medians of 5 runs.
+// .xls: its bytes read). Medians of 5 runs. Then the largest lists and the forged zip, each
+// with its time (to stay within 10 s on a quiet machine) and the peak resident memory of the
+// composing process and of the reading process (together within 250 MB).
 // Run by hand: bench_libri_ostili
 #include "libri_ostili.h"
+#include "misura_lettura.h"
 #include "misure.h"
 #include "platform/excel/errore_excel.h"
 #include "platform/excel/libro_excel.h"
@@ -115,6 +118,42 @@ int main(int argc, char** argv)
         std::printf("%-62s %9lld %10lld %9.1f %9.1f | %9lld %10lld %9.1f %9.1f | %6.2f  %s\n", g.nome, g.misura,
                     piccolo.byte, piccolo.ms, piccolo.limite, g.misura * 10, grande.byte, grande.ms, grande.limite,
                     grande.ms / piccolo.ms, qPrintable(grande.esito));
+    }
+
+    const QList<std::pair<const char*, std::function<void(const QString&)>>> liste = {
+        {"xlsx, 480 number formats of 1 MB", [](const QString& f) { xlsxFormatiNumero(f, 480, 1 << 20); }},
+        {"xlsx, 65,536 number formats of 255 characters", [](const QString& f) { xlsxFormatiNumero(f, 65536, 255); }},
+        {"xlsx, 480 cell formats of 1 MB", [](const QString& f) { xlsxFormatiCella(f, 480, 1 << 20); }},
+        {"xlsx, 65,536 cell formats", [](const QString& f) { xlsxFormatiCella(f, 65536, 255); }},
+        {"xlsx, 480 sheet names of 1 MB", [](const QString& f) { xlsxFogli(f, 480, 1 << 20); }},
+        {"xlsx, 65,536 sheet names of 255 characters", [](const QString& f) { xlsxFogli(f, 65536, 255); }},
+        {"xlsx, 65,536 sheet names of 31 characters", [](const QString& f) { xlsxFogli(f, 65536, 31); }},
+        {"xlsx, 480 relationship targets of 1 MB", [](const QString& f) { xlsxRelazioni(f, 480, 1 << 20); }},
+        {"xlsx, 65,534 relationship targets of 255 characters", [](const QString& f) { xlsxRelazioni(f, 65534, 255); }},
+        {"xlsx, 65,534 relationship targets of 24 characters", [](const QString& f) { xlsxRelazioni(f, 65534, 24); }},
+        {"xlsx, 480 parts of 65,535-byte names", [](const QString& f) { xlsxMolteParti(f, 480, 65535); }},
+        {"xlsx, 20,007 parts behind a forged end record of one", [](const QString& f) { xlsxFineFalsa(f, 20007); }},
+    };
+    std::printf("\nthe largest lists: ms, median (fastest-slowest) of %d; peak MB of the composing and of the reading "
+                "process, and their sum\n%-54s %10s %28s %8s %8s %8s  %s\n",
+                ripetizioni, "case", "bytes", "ms", "program", "reader", "sum", "outcome");
+    for (const auto& [nome, genera] : liste) {
+        const QString file = dir.filePath(QStringLiteral("lista"));
+        genera(file);
+        QList<double> tempi;
+        QString esito;
+        for (int i = 0; i < ripetizioni; ++i) {
+            QElapsedTimer t;
+            t.start();
+            esito = apri(file);
+            tempi << ms(t);
+        }
+        const MisuraLettura m = misuraLettura(file);
+        const auto [primo, ultimo] = std::minmax_element(tempi.begin(), tempi.end());
+        std::printf("%-54s %10lld %8.1f (%7.1f-%7.1f) %8.1f %8.1f %8.1f  %s\n", nome, QFile(file).size(), mediana(tempi),
+                    *primo, *ultimo, m.programmaMb, m.lettoreMb, m.programmaMb + m.lettoreMb,
+                    m.misurata ? qPrintable(esito) : "not measured");
+        QFile::remove(file);
     }
     return 0;
 }

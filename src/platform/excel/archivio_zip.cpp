@@ -9,31 +9,42 @@
 
 namespace {
 
-// The entries the zip file claims in its end record (the zip64 one when there is one), read
-// before the list of entries is: 0 when there is no such record.
+// The entries an end record claims (the zip64 one when it points to one), for the record at
+// `dove` in the file's tail.
+quint64 vociDelRecord(QFile& file, std::string_view coda, size_t dove)
+{
+    if (dove + 22 > coda.size())
+        return 0;
+    const uint16_t voci = u16(coda, dove + 10);
+    if (voci != 0xFFFF || dove < 20 || coda.substr(dove - 20, 4) != std::string_view("PK\x06\x07", 4))
+        return voci;
+    const quint64 zip64 = quint64(u32(coda, dove - 20 + 8)) | quint64(u32(coda, dove - 20 + 12)) << 32;
+    if (!file.seek(qint64(std::min<quint64>(zip64, quint64(file.size())))))
+        return voci;
+    const QByteArray record = file.read(40);
+    if (record.size() < 40 || !record.startsWith("PK\x06\x06"))
+        return voci;
+    const std::string_view d(record.constData(), 40);
+    return quint64(u32(d, 32)) | quint64(u32(d, 36)) << 32;
+}
+
+// The most entries any end record in the zip file's tail claims, read before the list of
+// entries is: libzip takes one of them (not always the last: a comment may hold another).
 quint64 vociDichiarate(const QString& percorso)
 {
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly))
         return 0;
-    const qint64 coda = std::min<qint64>(file.size(), 65535 + 22);
-    file.seek(file.size() - coda);
-    const QByteArray fine = file.read(coda);
-    const std::string_view dati(fine.constData(), size_t(fine.size()));
-    const size_t fineArchivio = dati.rfind(std::string_view("PK\x05\x06", 4));
-    if (fineArchivio == std::string_view::npos || fineArchivio + 22 > dati.size())
-        return 0;
-    const uint16_t voci = u16(dati, fineArchivio + 10);
-    if (voci != 0xFFFF || fineArchivio < 20 || dati.substr(fineArchivio - 20, 4) != std::string_view("PK\x06\x07", 4))
-        return voci;
-    const quint64 dove = quint64(u32(dati, fineArchivio - 20 + 8)) | quint64(u32(dati, fineArchivio - 20 + 12)) << 32;
-    if (!file.seek(qint64(std::min<quint64>(dove, quint64(file.size())))))
-        return voci;
-    const QByteArray zip64 = file.read(40);
-    if (zip64.size() < 40 || !zip64.startsWith("PK\x06\x06"))
-        return voci;
-    const std::string_view d(zip64.constData(), 40);
-    return quint64(u32(d, 32)) | quint64(u32(d, 36)) << 32;
+    const qint64 lunghezza = std::min<qint64>(file.size(), 65535 + 22);
+    file.seek(file.size() - lunghezza);
+    const QByteArray fine = file.read(lunghezza);
+    const std::string_view coda(fine.constData(), size_t(fine.size()));
+    const std::string_view firma("PK\x05\x06", 4);
+    quint64 voci = 0;
+    for (size_t dove = coda.rfind(firma); dove != std::string_view::npos;
+         dove = dove == 0 ? std::string_view::npos : coda.rfind(firma, dove - 1))
+        voci = std::max(voci, vociDelRecord(file, coda, dove));
+    return voci;
 }
 
 struct ChiudiZip {
@@ -72,9 +83,10 @@ qint64 FlussoZip::leggi(char* dati, qint64 n)
     return quanti;
 }
 
-ArchivioZip ArchivioZip::leggi(const QString& percorso)
+ArchivioZip ArchivioZip::leggi(const QString& percorso, ContoLibro& conto)
 {
-    // Each entry takes memory when the list is read: too many are refused before.
+    // Each entry takes memory when libzip lists them: too many are refused before, and the
+    // number libzip found is the one that counts.
     if (vociDichiarate(percorso) > quint64(massimoPartiArchivio))
         throw superaLimite(massimoPartiArchivio, "parti", "parti dell'archivio");
     int codice = 0;
@@ -89,11 +101,15 @@ ArchivioZip ArchivioZip::leggi(const QString& percorso)
     ArchivioZip archivio;
     archivio.sorgente.reset(aperto, ChiudiZip());
     const zip_int64_t quante = zip_get_num_entries(aperto, 0);
+    if (quante > massimoPartiArchivio)
+        throw superaLimite(massimoPartiArchivio, "parti", "parti dell'archivio");
     for (zip_int64_t i = 0; i < quante; ++i) {
         const char* nome = zip_get_name(aperto, zip_uint64_t(i), 0);
         if (!nome)
             throw ErroreExcel(QStringLiteral("l'archivio non è leggibile (%1)").arg(erroreZip(aperto)));
-        archivio.voci.push_back({QString::fromUtf8(nome), i, {}});
+        Voce voce{QString::fromUtf8(nome), i, {}};
+        conto.tieni(costoVoceTesti + byteTesto(voce.nome), "nomi delle parti dell'archivio");
+        archivio.voci.push_back(std::move(voce));
     }
     return archivio;
 }

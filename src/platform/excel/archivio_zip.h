@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+class ContoLibro;
 struct zip;
 struct zip_file;
 
@@ -32,8 +33,9 @@ private:
 // ones as they are compressed.
 class ArchivioZip {
 public:
-    // Reads the list of entries; throws ErroreExcel when the file is no readable zip.
-    static ArchivioZip leggi(const QString& percorso);
+    // Reads the list of entries, their names kept in the account; throws ErroreExcel when the
+    // file is no readable zip, or past a limit.
+    static ArchivioZip leggi(const QString& percorso, ContoLibro& conto);
     // Writes the entries to a new file that then takes the path's place.
     void scrivi(const QString& percorso) const;
 

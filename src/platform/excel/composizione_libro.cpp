@@ -1,5 +1,4 @@
 #include "platform/excel/composizione_libro.h"
-#include "platform/excel/limiti_libro.h"
 #include <cstring>
 
 namespace {
@@ -72,24 +71,24 @@ void Composizione::record(VoceLettura voce, QByteArrayView dati)
     Campi c(dati);
     switch (voce) {
     case VoceLettura::Stile:
-        if (letto || qint64(stili.size()) >= massimoVociElenco)
-            danneggiato();
-        stili.push_back(c.intero<int32_t>());
-        break;
-    case VoceLettura::FormatoNumero: {
-        if (letto || qint64(formati.size()) >= massimoVociElenco)
-            danneggiato();
-        const int numero = c.intero<int32_t>();
-        formati.emplace_back(numero, QString::fromUtf8(c.resto()));
-        break;
-    }
-    case VoceLettura::Libro: {
         if (letto)
             danneggiato();
-        elencoStili = std::make_unique<Stili>(std::move(stili), formati);
-        letto = std::make_unique<Foglio>(*elencoStili, c.intero<uint8_t>() != 0);
+        stili.voce();
+        elencoStili->aggiungiStile(c.intero<int32_t>());
+        break;
+    case VoceLettura::FormatoNumero: {
+        if (letto)
+            danneggiato();
+        formati.voce();
+        const int numero = c.intero<int32_t>();
+        elencoStili->aggiungiFormato(numero, QString::fromUtf8(c.resto()));
         break;
     }
+    case VoceLettura::Libro:
+        if (letto)
+            danneggiato();
+        letto = std::make_unique<Foglio>(*elencoStili, c.intero<uint8_t>() != 0);
+        break;
     case VoceLettura::Testo: {
         const QByteArrayView testo = c.resto();
         controllaTestoCella(testo);
@@ -155,8 +154,10 @@ void Composizione::record(VoceLettura voce, QByteArrayView dati)
         if (partiLette)
             danneggiato();
         auto p = std::make_unique<PartiLette>();
-        for (std::string* t : {&p->parteFoglio, &p->parteStili, &p->parteCalcoli, &p->relazioniLibro, &p->prefisso, &p->resto})
+        for (std::string* t : {&p->parteFoglio, &p->parteStili, &p->parteCalcoli, &p->relazioniLibro, &p->prefisso, &p->resto}) {
             *t = c.campo();
+            conto.tieni(qint64(t->size()), "parti tenute per il salvataggio");
+        }
         partiLette = std::move(p);
         break;
     }
@@ -175,8 +176,8 @@ void Composizione::record(VoceLettura voce, QByteArrayView dati)
     default:
         danneggiato();
     }
-    if (letto && letto->memoria() > massimoMemoriaFoglio)
-        throw superaLimiteMb(massimoMemoriaFoglio, "celle e testi del foglio");
+    if (letto)
+        conto.misura(contatiFoglio, letto->memoria(), "celle e testi del foglio");
 }
 
 ContenutoLibro Composizione::risultato()

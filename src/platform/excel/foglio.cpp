@@ -49,12 +49,14 @@ quint32 TestiFoglio::accoda(QByteArrayView utf8)
     if (utf8.size() > dimensioneBlocco)
         throw ErroreExcel(QStringLiteral("il testo di una cella è troppo lungo"));
     quint32 fine = fini.back();
-    const quint64 libero = quint64(blocchi.size()) * dimensioneBlocco - fine;
+    const quint64 libero = blocchi.empty() ? 0 : quint64(blocchi.size() - 1) * dimensioneBlocco + spazioUltimo - fine;
     if (quint64(utf8.size()) > libero) {
         if (fini.size() > 0xFFFFFFF0 || blocchi.size() >= 0xFFFFFFFFu / dimensioneBlocco)
             throw ErroreExcel(QStringLiteral("il foglio ha troppi testi"));
         fine = quint32(blocchi.size()) * dimensioneBlocco; // the rest of the block stays unused
-        blocchi.push_back(std::make_unique_for_overwrite<char[]>(dimensioneBlocco));
+        spazioUltimo = std::max(quint32(utf8.size()), blocchi.empty() ? primoBlocco : std::min(dimensioneBlocco, 2 * spazioUltimo));
+        blocchi.push_back(std::make_unique_for_overwrite<char[]>(spazioUltimo));
+        byteBlocchi += spazioUltimo;
     }
     if (!utf8.isEmpty())
         std::memcpy(blocchi.back().get() + (fine - (blocchi.size() - 1) * dimensioneBlocco), utf8.data(), size_t(utf8.size()));

@@ -36,14 +36,17 @@ public:
     // The bytes of the texts together.
     qint64 byte() const { return fini.back(); }
     // The bytes they take.
-    qint64 memoria() const
-    {
-        return qint64(blocchi.size()) * dimensioneBlocco + fini.size() * qint64(sizeof(quint32));
-    }
+    qint64 memoria() const { return byteBlocchi + fini.size() * qint64(sizeof(quint32)); }
 
 private:
+    // Each block holds the texts of a stretch of this many bytes of the numbering; the first
+    // takes primoBlocco, each next one twice the one before up to the stretch, so that a
+    // small sheet takes little.
     static constexpr quint32 dimensioneBlocco = 4u << 20;
+    static constexpr quint32 primoBlocco = 64u << 10;
     std::vector<std::unique_ptr<char[]>> blocchi;
+    quint32 spazioUltimo = 0; // the bytes of the last block
+    qint64 byteBlocchi = 0;
     QList<quint32> fini{0}; // text n ends at fini[n], text 0 is the empty one
 };
 

@@ -11,7 +11,9 @@
 
 namespace {
 
-constexpr size_t pezzo = 256 * 1024; // read from the part at a time
+// Read from the part at a time: as much as was read before, from 16 KB up to 256 KB, so that
+// a small part takes little and the pieces of a large one end every 256 KB.
+constexpr size_t primoPezzo = 16 * 1024, pezzo = 256 * 1024;
 constexpr size_t pezzoTesto = 64 * 1024; // a longer text comes in pieces of about this size
 
 // What a byte is to the markup, as bits.
@@ -133,10 +135,11 @@ bool LettoreXml::leggiAltro(size_t n)
         buffer.erase(0, posizione);
         posizione = 0;
         const size_t prima = buffer.size();
-        buffer.resize(std::max(prima + pezzo, n));
-        const qint64 letti = flusso.leggi(buffer.data() + prima, qint64(buffer.size() - prima));
-        buffer.resize(prima + size_t(letti));
-        finito = letti == 0;
+        buffer.resize(std::max(prima + std::clamp(letti, primoPezzo, pezzo), n));
+        const qint64 nuovi = flusso.leggi(buffer.data() + prima, qint64(buffer.size() - prima));
+        buffer.resize(prima + size_t(nuovi));
+        letti += size_t(nuovi);
+        finito = nuovi == 0;
     }
     return true;
 }

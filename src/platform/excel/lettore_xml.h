@@ -59,6 +59,7 @@ private:
     FlussoZip& flusso;
     const char* nomeParte;
     std::string buffer;
+    size_t letti = 0; // the bytes read from the part so far
     size_t posizione = 0;
     bool finito = false;
     bool chiudiVuoto = false; // the last Inizio was <x/>: its Fine comes next

@@ -1,5 +1,6 @@
 #include "platform/excel/lettura_biff.h"
 #include "platform/excel/dati_binari.h"
+#include "platform/excel/limiti_libro.h"
 #include "platform/excel/record_biff.h"
 #include "platform/excel/stili.h"
 #include <QStringDecoder>
@@ -84,10 +85,6 @@ std::string_view testoBiff5(std::string_view dati, size_t dove, size_t byteLungh
     return dati.substr(dove + byteLunghezza, lunghezza);
 }
 
-// Cell formats and sheets past these cannot be named by a cell or by the window record.
-constexpr size_t massimoXf = 65536;
-constexpr size_t massimoFogli = 65536;
-
 // The workbook globals a sheet's cells need.
 struct Globali {
     bool biff5 = false;          // Excel 5 and 95: 8-bit texts in the code page, no shared strings
@@ -152,10 +149,12 @@ struct Globali {
     }
 };
 
-Globali leggiGlobali(Records& records, bool biff5, CelleBiff& celle)
+Globali leggiGlobali(Records& records, bool biff5, CelleBiff& celle, ContoLibro& conto)
 {
     Globali g;
     g.biff5 = biff5;
+    ElencoContato xf(conto, "formati di cella", sizeof(uint16_t)), formati(conto, "formati di numero", 64),
+        fogli(conto, "fogli", sizeof(Globali::Foglio));
     std::string testo;
     for (Record r; records.prossimo(r) && r.tipo != recEof;) {
         switch (r.tipo) {
@@ -163,8 +162,8 @@ Globali leggiGlobali(Records& records, bool biff5, CelleBiff& celle)
             g.sistema1904 = u16(r.dati, 0) == 1;
             break;
         case recXf:
-            if (g.formatoXf.size() < massimoXf)
-                g.formatoXf.push_back(u16(r.dati, 2));
+            xf.voce();
+            g.formatoXf.push_back(u16(r.dati, 2));
             break;
         case recCodepage:
             if (biff5) {
@@ -177,6 +176,7 @@ Globali leggiGlobali(Records& records, bool biff5, CelleBiff& celle)
         case recFormat: {
             g.testo(r.dati, 2, 1, testo);
             const QString codice = QString::fromUtf8(testo.data(), qsizetype(testo.size()));
+            formati.voce();
             g.formati[u16(r.dati, 0)] = mostraCodice(codice);
             break;
         }
@@ -194,8 +194,8 @@ Globali leggiGlobali(Records& records, bool biff5, CelleBiff& celle)
         case recBoundsheet:
             if (r.dati.size() < 6)
                 danneggiato();
-            if (g.fogli.size() < massimoFogli)
-                g.fogli.push_back({u32(r.dati, 0), uint8_t(r.dati[5])});
+            fogli.voce();
+            g.fogli.push_back({u32(r.dati, 0), uint8_t(r.dati[5])});
             break;
         case recWindow1:
             if (g.attivo == SIZE_MAX)
@@ -314,7 +314,7 @@ void leggiFoglio(Records& records, const Globali& g, CelleBiff& celle)
 
 } // namespace
 
-void leggiBiff(FlussoComposto& flusso, bool& sistema1904, CelleBiff& celle)
+void leggiBiff(FlussoComposto& flusso, bool& sistema1904, CelleBiff& celle, ContoLibro& conto)
 {
     Records records(flusso);
     Record bof;
@@ -323,7 +323,7 @@ void leggiBiff(FlussoComposto& flusso, bool& sistema1904, CelleBiff& celle)
     const uint16_t versione = u16(bof.dati, 0);
     if (versione != 0x0600 && versione != 0x0500)
         danneggiato();
-    const Globali globali = leggiGlobali(records, versione == 0x0500, celle);
+    const Globali globali = leggiGlobali(records, versione == 0x0500, celle, conto);
     sistema1904 = globali.sistema1904;
     if (globali.fogli.empty())
         danneggiato();

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string_view>
 
+class ContoLibro;
 class FlussoComposto;
 
 // What a cell of an .xls holds, as the reader hands it over.
@@ -24,5 +25,6 @@ public:
 // "Workbook" stream) or a BIFF5 one (Excel 5 and 95, its "Book" stream) was saved, formula
 // results included; the date system is known before the first cell. Throws
 // std::runtime_error when the stream is damaged or of another version, with the message
-// "foglio" when the active sheet is no worksheet, "password" when the workbook is encrypted.
-void leggiBiff(FlussoComposto& flusso, bool& sistema1904, CelleBiff& celle);
+// "foglio" when the active sheet is no worksheet, "password" when the workbook is encrypted;
+// ErroreExcel past the limits of its lists, whose entries are kept in the account.
+void leggiBiff(FlussoComposto& flusso, bool& sistema1904, CelleBiff& celle, ContoLibro& conto);

@@ -224,12 +224,32 @@ void leggiRighe(LettoreXml& xml, UscitaLettura& uscita, StringheCondivise string
     });
 }
 
+// What the sheet part holds besides its cells, as written, within its limit and the account.
+class RestoFoglio {
+public:
+    explicit RestoFoglio(ContoLibro& conto) : conto(conto) {}
+
+    void aggiungi(std::string_view xml)
+    {
+        testo.append(xml);
+        if (testo.size() > size_t(massimoRestoFoglio))
+            throw superaLimiteMb(massimoRestoFoglio, "parti del foglio fuori dalle celle");
+        conto.misura(contati, qint64(testo.size()), "parti del foglio fuori dalle celle");
+    }
+    std::string prendi() { return std::move(testo); }
+
+private:
+    std::string testo;
+    ContoLibro& conto;
+    qint64 contati = 0;
+};
+
 // The column ranges of <cols>, which follow each other without overlapping.
-void leggiColonne(LettoreXml& xml, UscitaLettura& uscita, std::string& resto)
+void leggiColonne(LettoreXml& xml, UscitaLettura& uscita, RestoFoglio& resto)
 {
     int ultimaLetta = 0;
     for (Evento e; (e = xml.prossimo()) != Evento::Fine;) {
-        resto.append(xml.grezzo());
+        resto.aggiungi(xml.grezzo());
         if (e != Evento::Inizio)
             continue;
         if (xml.nome() == "col") {
@@ -252,10 +272,10 @@ void leggiColonne(LettoreXml& xml, UscitaLettura& uscita, std::string& resto)
         while (xml.profondita() >= livello) {
             if (xml.prossimo() == Evento::FineDocumento)
                 throw ErroreExcel(QStringLiteral("le colonne del foglio non sono valide"));
-            resto.append(xml.grezzo());
+            resto.aggiungi(xml.grezzo());
         }
     }
-    resto.append(xml.grezzo());
+    resto.aggiungi(xml.grezzo());
 }
 
 } // namespace
@@ -275,28 +295,27 @@ StringheCondivise leggiStringheCondivise(FlussoZip& flusso, UscitaLettura& uscit
     return stringhe;
 }
 
-std::string leggiRigheFoglio(FlussoZip& flusso, UscitaLettura& uscita, StringheCondivise stringhe, std::string& prefisso)
+std::string leggiRigheFoglio(FlussoZip& flusso, UscitaLettura& uscita, StringheCondivise stringhe, std::string& prefisso,
+                             ContoLibro& conto)
 {
     LettoreXml xml(flusso, "del foglio");
-    std::string resto;
+    RestoFoglio resto(conto);
     bool righeLette = false;
     for (Evento e; (e = xml.prossimo()) != Evento::FineDocumento;) {
-        resto.append(xml.grezzo());
+        resto.aggiungi(xml.grezzo());
         if (e == Evento::Inizio && xml.profondita() == 2 && xml.nome() == "sheetData" && !righeLette) {
             righeLette = true;
             const std::string_view nome = xml.grezzo().substr(1, xml.grezzo().find_first_of(" \t\r\n/>", 1) - 1);
             prefisso.assign(nome.substr(0, nome.size() - xml.nome().size()));
             leggiRighe(xml, uscita, stringhe);
-            resto.append(xml.grezzo()); // sheetData's end
+            resto.aggiungi(xml.grezzo()); // sheetData's end
         } else if (e == Evento::Inizio && xml.profondita() == 2 && xml.nome() == "cols") {
             leggiColonne(xml, uscita, resto);
         }
-        if (resto.size() > size_t(massimoRestoFoglio))
-            throw superaLimiteMb(massimoRestoFoglio, "parti del foglio fuori dalle celle");
     }
     if (!righeLette)
         throw ErroreExcel(QStringLiteral("il foglio non ha celle"));
-    return resto;
+    return resto.prendi();
 }
 
 QByteArray altriAttributi(const std::vector<AttributoXml>& attributi, std::initializer_list<const char*> esclusi)

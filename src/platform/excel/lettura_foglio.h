@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class ContoLibro;
 class FlussoZip;
 class UscitaLettura;
 struct AttributoXml;
@@ -18,9 +19,10 @@ struct StringheCondivise {
 };
 StringheCondivise leggiStringheCondivise(FlussoZip& flusso, UscitaLettura& uscita);
 // The sheet part's rows and column ranges; the rest of the part, as written, is returned
-// with sheetData left empty, and the prefix of its elements' names ("x:" or "") in prefisso.
-// Throws ErroreExcel.
-std::string leggiRigheFoglio(FlussoZip& flusso, UscitaLettura& uscita, StringheCondivise stringhe, std::string& prefisso);
+// with sheetData left empty (its bytes in the account), and the prefix of its elements' names
+// ("x:" or "") in prefisso. Throws ErroreExcel.
+std::string leggiRigheFoglio(FlussoZip& flusso, UscitaLettura& uscita, StringheCondivise stringhe, std::string& prefisso,
+                             ContoLibro& conto);
 
 // Attributes other than those excluded, written again (' name="value"'...) for the writer.
 QByteArray altriAttributi(const std::vector<AttributoXml>& attributi, std::initializer_list<const char*> esclusi);

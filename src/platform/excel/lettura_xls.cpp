@@ -2,6 +2,7 @@
 #include "platform/excel/file_composto.h"
 #include "platform/excel/lettura_biff.h"
 #include "platform/excel/lettura_libro.h"
+#include "platform/excel/limiti_libro.h"
 #include "platform/excel/protocollo_lettura.h"
 #include "platform/excel/testo_valore.h"
 #include <QFile>
@@ -97,7 +98,8 @@ void leggiXls(const QString& percorso, UscitaLettura& uscita)
         uscita.libro(false);
         bool sistema1904 = false;
         CelleXls celle(uscita, sistema1904);
-        leggiBiff(flusso, sistema1904, celle);
+        ContoLibro conto(massimoMemoriaLettura);
+        leggiBiff(flusso, sistema1904, celle, conto);
     } catch (const ErroreExcel&) {
         throw;
     } catch (const std::runtime_error& e) {

@@ -66,13 +66,6 @@ long long intero(const std::string_view* valore, long long altrimenti)
     return n;
 }
 
-// One more entry of a list, within its limit.
-void contaVoce(qint64& quante, const char* elenco)
-{
-    if (++quante > massimoVociElenco)
-        throw superaLimite(massimoVociElenco, "voci", elenco);
-}
-
 // Calls leggi at each element start of a part, with the reader on it; false when there is no such part.
 template <typename Lettura>
 bool perElementi(const ArchivioZip& archivio, const QString& parte, const char* nomeParte, Lettura&& leggi)
@@ -87,17 +80,17 @@ bool perElementi(const ArchivioZip& archivio, const QString& parte, const char* 
     return true;
 }
 
-std::map<QString, Relazione> leggiRelazioni(const ArchivioZip& archivio, const QString& parte)
+std::map<QString, Relazione> leggiRelazioni(const ArchivioZip& archivio, const QString& parte, ContoLibro& conto)
 {
     std::map<QString, Relazione> relazioni;
-    qint64 quante = 0;
+    ElencoContato elenco(conto, "relazioni di una parte", costoVoceTesti);
     perElementi(archivio, relazioniDi(parte), "delle relazioni", [&](LettoreXml& xml) {
         if (xml.profondita() != 2 || xml.nome() != "Relationship" || testo(xml.attributo("TargetMode")) == QLatin1String("External"))
             return;
-        contaVoce(quante, "relazioni di una parte");
-        const QString tipo = testo(xml.attributo("Type"));
-        relazioni[testo(xml.attributo("Id"))] = {tipo.mid(tipo.lastIndexOf(QLatin1Char('/')) + 1),
-                                                  risolvi(cartellaDi(parte), testo(xml.attributo("Target")))};
+        const QString id = testo(xml.attributo("Id")), tipo = testo(xml.attributo("Type"));
+        Relazione r{tipo.mid(tipo.lastIndexOf(QLatin1Char('/')) + 1), risolvi(cartellaDi(parte), testo(xml.attributo("Target")))};
+        elenco.voce(byteTesto(id) + byteTesto(r.tipo) + byteTesto(r.parte));
+        relazioni[id] = std::move(r);
     });
     return relazioni;
 }
@@ -115,13 +108,14 @@ struct FoglioDelLibro {
 };
 
 // The styles part: the number format of each cell format, and the workbook's number formats.
-void leggiStili(const ArchivioZip& archivio, const QString& parte, UscitaLettura& uscita)
+void leggiStili(const ArchivioZip& archivio, const QString& parte, UscitaLettura& uscita, ContoLibro& conto)
 {
-    qint64 formati = 0, celle = 0;
+    // Sent on as they are read: only their entries are counted here.
+    ElencoContato formati(conto, "formati di numero", 0), celle(conto, "formati di cella", 0);
     bool formatiCelle = false; // the first cellXfs only
     perElementi(archivio, parte, "degli stili", [&](LettoreXml& xml) {
         if (xml.profondita() == 3 && xml.nome() == "numFmt") {
-            contaVoce(formati, "formati di numero");
+            formati.voce();
             const std::string_view* codice = xml.attributo("formatCode");
             uscita.formatoNumero(int32_t(intero(xml.attributo("numFmtId"), -1)), codice ? *codice : std::string_view());
         } else if (xml.profondita() == 2 && xml.nome() == "cellXfs" && !formatiCelle) {
@@ -131,7 +125,7 @@ void leggiStili(const ArchivioZip& archivio, const QString& parte, UscitaLettura
                 if (e != Evento::Inizio)
                     continue;
                 if (xml.nome() == "xf") {
-                    contaVoce(celle, "formati di cella");
+                    celle.voce();
                     uscita.stile(int32_t(intero(xml.attributo("numFmtId"), 0)));
                 }
                 xml.salta();
@@ -144,27 +138,31 @@ void leggiStili(const ArchivioZip& archivio, const QString& parte, UscitaLettura
 
 void leggiXlsx(const QString& percorso, UscitaLettura& uscita)
 {
-    const ArchivioZip archivio = ArchivioZip::leggi(percorso);
+    ContoLibro conto(massimoMemoriaLettura);
+    const ArchivioZip archivio = ArchivioZip::leggi(percorso, conto);
 
-    QString parteLibro = parteDelTipo(leggiRelazioni(archivio, QString()), "officeDocument");
+    QString parteLibro = parteDelTipo(leggiRelazioni(archivio, QString(), conto), "officeDocument");
     if (parteLibro.isEmpty())
         parteLibro = QStringLiteral("xl/workbook.xml");
     bool sistema1904 = false;
     std::vector<FoglioDelLibro> fogli;
     long long attivo = -1; // from the first workbook view
-    qint64 quantiFogli = 0;
+    ElencoContato elencoFogli(conto, "fogli", costoVoceTesti);
     const bool trovato = perElementi(archivio, parteLibro, "della cartella di lavoro", [&](LettoreXml& xml) {
         if (xml.profondita() == 2 && xml.nome() == "workbookPr") {
             sistema1904 = vero(xml.attributo("date1904"));
         } else if (xml.profondita() == 3 && xml.nome() == "workbookView" && attivo < 0) {
             attivo = intero(xml.attributo("activeTab"), 0);
         } else if (xml.profondita() == 3 && xml.nome() == "sheet") {
-            contaVoce(quantiFogli, "fogli");
-            FoglioDelLibro foglio{testo(xml.attributo("name")), {}};
-            for (const auto& [nome, valore] : xml.attributi())
-                if (nome == "id" || nome.ends_with(":id"))
+            const std::string_view* nome = xml.attributo("name");
+            if (nome && caratteriUtf16(QByteArrayView(nome->data(), qsizetype(nome->size()))) > massimoCaratteriNomeFoglio)
+                throw superaLimite(massimoCaratteriNomeFoglio, "caratteri", "nome di un foglio");
+            FoglioDelLibro foglio{testo(nome), {}};
+            for (const auto& [attributo, valore] : xml.attributi())
+                if (attributo == "id" || attributo.ends_with(":id"))
                     foglio.id = QString::fromUtf8(valore.data(), qsizetype(valore.size()));
-            fogli.push_back(foglio);
+            elencoFogli.voce(byteTesto(foglio.nome) + byteTesto(foglio.id));
+            fogli.push_back(std::move(foglio));
         }
     });
     if (!trovato)
@@ -174,7 +172,7 @@ void leggiXlsx(const QString& percorso, UscitaLettura& uscita)
     // The sheet that was active when the workbook was saved; the first one when none is named.
     const FoglioDelLibro& foglio = fogli[attivo >= 0 && size_t(attivo) < fogli.size() ? size_t(attivo) : 0];
 
-    const std::map<QString, Relazione> relazioni = leggiRelazioni(archivio, parteLibro);
+    const std::map<QString, Relazione> relazioni = leggiRelazioni(archivio, parteLibro, conto);
     const auto relazione = relazioni.find(foglio.id);
     if (relazione == relazioni.end() || !archivio.contiene(relazione->second.parte))
         throw ErroreExcel(QStringLiteral("manca il foglio \"%1\"").arg(foglio.nome));
@@ -186,13 +184,13 @@ void leggiXlsx(const QString& percorso, UscitaLettura& uscita)
     parti.relazioniLibro = relazioniDi(parteLibro).toStdString();
     parti.parteStili = parteDelTipo(relazioni, "styles").toStdString();
     parti.parteCalcoli = parteDelTipo(relazioni, "calcChain").toStdString();
-    leggiStili(archivio, QString::fromStdString(parti.parteStili), uscita);
+    leggiStili(archivio, QString::fromStdString(parti.parteStili), uscita, conto);
     uscita.libro(sistema1904);
 
     // The shared strings and the rows are sent on as they are read.
     StringheCondivise stringhe;
     if (const auto flusso = archivio.flusso(parteDelTipo(relazioni, "sharedStrings")))
         stringhe = leggiStringheCondivise(*flusso, uscita);
-    parti.resto = leggiRigheFoglio(*archivio.flusso(relazione->second.parte), uscita, stringhe, parti.prefisso);
+    parti.resto = leggiRigheFoglio(*archivio.flusso(relazione->second.parte), uscita, stringhe, parti.prefisso, conto);
     uscita.parti(parti);
 }

@@ -12,6 +12,27 @@ ErroreExcel superaLimiteMb(qint64 byte, const char* cosa)
     return superaLimite(byte >> 20, "MB", cosa);
 }
 
+void ContoLibro::tieni(qint64 byte, const char* cosa)
+{
+    usati += byte;
+    if (usati > massimo)
+        throw superaLimiteMb(massimo, cosa);
+}
+
+void ContoLibro::misura(qint64& contati, qint64 ora, const char* cosa)
+{
+    const qint64 cresciuti = ora - contati;
+    contati = ora;
+    tieni(cresciuti, cosa);
+}
+
+void ElencoContato::voce(qint64 byte)
+{
+    if (++quante > massimoVociElenco)
+        throw superaLimite(massimoVociElenco, "voci", cosa);
+    conto.tieni(costo + byte, cosa);
+}
+
 qint64 caratteriUtf16(QByteArrayView utf8)
 {
     qint64 n = 0;

@@ -1,5 +1,6 @@
 #include "platform/excel/contenuto_libro.h"
 #include "platform/excel/errore_excel.h"
+#include "platform/excel/limiti_libro.h"
 #include "platform/excel/testo_xml.h"
 #include "platform/excel/xml_parti.h"
 #include <charconv>
@@ -183,8 +184,12 @@ void togliCatenaCalcoli(PartiXlsx& parti)
 
 void scriviXlsx(PartiXlsx& parti, const Stili& stili, const Foglio& foglio, const QString& percorso)
 {
-    if (!parti.archivio)
-        parti.archivio = ArchivioZip::leggi(percorso);
+    if (!parti.archivio) {
+        // The file written back (the template copied, or one of ours): its parts' names
+        // counted as a read file's are.
+        ContoLibro conto(massimoMemoriaLibro);
+        parti.archivio = ArchivioZip::leggi(percorso, conto);
+    }
     if (stili.modificati())
         parti.archivio->poni(parti.parteStili, stili.xmlAggiornato(parti.archivio->parte(parti.parteStili)));
     togliCatenaCalcoli(parti);

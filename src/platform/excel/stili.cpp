@@ -2,6 +2,7 @@
 #include "platform/excel/errore_excel.h"
 #include "platform/excel/xml_parti.h"
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -12,37 +13,57 @@ struct PartiCodice {
     bool data = false, ora = false, durata = false;
 };
 
-PartiCodice partiCodice(const QString& codice)
+// A code's character in lower case where it is an ASCII letter: only those are compared, and
+// no other character lower-cases to one of them.
+char16_t minuscola(char16_t c)
 {
+    return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+}
+
+// One pass over the code (and one more at its first m), whatever its length.
+PartiCodice partiCodice(const QString& testo)
+{
+    const std::u16string_view codice(reinterpret_cast<const char16_t*>(testo.utf16()), size_t(testo.size()));
     PartiCodice parti;
     bool virgolette = false;
-    for (qsizetype i = 0; i < codice.size(); ++i) {
-        const QChar c = codice[i].toLower();
+    // Where the first h and the last s are, anywhere in the code: looked for at the first m.
+    size_t primaH = 0, ultimaS = 0;
+    bool cercati = false;
+    for (size_t i = 0; i < codice.size(); ++i) {
+        const char16_t c = minuscola(codice[i]);
         if (virgolette) {
-            virgolette = c != QLatin1Char('"');
-        } else if (c == QLatin1Char('"')) {
+            virgolette = c != u'"';
+        } else if (c == u'"') {
             virgolette = true;
-        } else if (c == QLatin1Char('\\') || c == QLatin1Char('_') || c == QLatin1Char('*')) {
+        } else if (c == u'\\' || c == u'_' || c == u'*') {
             ++i; // the next character is shown as it is
-        } else if (c == QLatin1Char('[')) {
-            const qsizetype fine = codice.indexOf(QLatin1Char(']'), i);
-            if (fine < 0)
+        } else if (c == u'[') {
+            const size_t fine = codice.find(u']', i);
+            if (fine == std::u16string_view::npos)
                 return parti;
             // Colour, condition or locale, or the hours, minutes or seconds elapsed: [h], [mm], [ss].
-            const QString dentro = codice.mid(i + 1, fine - i - 1).toLower();
-            parti.durata = parti.durata
-                           || (!dentro.isEmpty() && QStringLiteral("hms").contains(dentro[0])
-                               && dentro.count(dentro[0]) == dentro.size());
+            const char16_t prima = fine > i + 1 ? minuscola(codice[i + 1]) : u'\0';
+            bool tutte = prima == u'h' || prima == u'm' || prima == u's';
+            for (size_t j = i + 1; tutte && j < fine; ++j)
+                tutte = minuscola(codice[j]) == prima;
+            parti.durata = parti.durata || tutte;
             i = fine;
-        } else if (c == QLatin1Char('h') || c == QLatin1Char('s')) {
+        } else if (c == u'h' || c == u's') {
             parti.ora = true;
-        } else if (c == QLatin1Char('d') || c == QLatin1Char('y')) {
+        } else if (c == u'd' || c == u'y') {
             parti.data = true;
-        } else if (c == QLatin1Char('m')) {
+        } else if (c == u'm' && !parti.data) {
+            if (!cercati) {
+                cercati = true;
+                primaH = codice.size();
+                for (size_t j = 0; j < codice.size(); ++j) {
+                    const char16_t d = minuscola(codice[j]);
+                    primaH = d == u'h' && primaH == codice.size() ? j : primaH;
+                    ultimaS = d == u's' ? j + 1 : ultimaS; // one past it: 0 for none
+                }
+            }
             // m is the month unless it follows an hour or comes before seconds.
-            const QString resto = codice.mid(i).toLower();
-            const QString prima = codice.left(i).toLower();
-            parti.data = parti.data || (!prima.contains(QLatin1Char('h')) && !resto.contains(QLatin1Char('s')));
+            parti.data = primaH > i && ultimaS <= i;
         }
     }
     return parti;
@@ -67,11 +88,9 @@ Mostra mostraPredefinito(int id)
     return Mostra::Numero;
 }
 
-Stili::Stili(std::vector<int> numeroFormato, const std::vector<std::pair<int, QString>>& formati)
-    : numeroFormato(std::move(numeroFormato))
+void Stili::aggiungiFormato(int numero, const QString& codice)
 {
-    for (const auto& [numero, codice] : formati)
-        formatiPropri[numero] = mostraCodice(codice);
+    formatiPropri[numero] = mostraCodice(codice);
 }
 
 Mostra Stili::mostra(quint32 formato) const

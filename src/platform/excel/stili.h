@@ -16,10 +16,10 @@ Mostra mostraPredefinito(int id);
 // text-format ("@") variant of each, added to the part when the workbook is saved.
 class Stili {
 public:
-    Stili() = default;
-    // From the styles part: the number format of each cell format, and the workbook's own
-    // number formats with their codes.
-    Stili(std::vector<int> numeroFormato, const std::vector<std::pair<int, QString>>& formati);
+    // From the styles part, as it is read: the number format of each cell format, in their
+    // order, and the workbook's own number formats, of which only what each shows is kept.
+    void aggiungiStile(int numeroFormato) { this->numeroFormato.push_back(numeroFormato); }
+    void aggiungiFormato(int numero, const QString& codice);
 
     // What the cell format shows of a number.
     Mostra mostra(quint32 formato) const;

@@ -2,14 +2,22 @@
 #include "platform/excel/archivio_zip.h"
 #include <QFile>
 #include <QtEndian>
+#include <zip.h>
 
 namespace {
 
 const char* spazioNomi = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
 
-// A workbook of one sheet: its sheet part's content, its shared strings (none when null) and
-// other entries.
-void scriviXlsx(const QString& file, const QByteArray& foglio, const QByteArray& stringhe = {}, int altreParti = 0)
+// A workbook of one sheet, "Dati": what each part holds, where the hostile ones differ.
+struct LibroOstile {
+    QByteArray foglio;   // the sheet part's content
+    QByteArray stringhe; // the shared strings; none when null
+    QByteArray fogli = "<sheet name=\"Dati\" sheetId=\"1\" r:id=\"r1\"/>"; // the workbook's sheets
+    QByteArray relazioni; // the workbook's relationships besides its sheet's, its styles and strings
+    QByteArray stili = "<cellXfs count=\"1\"><xf numFmtId=\"0\"/></cellXfs>"; // the styles part's content
+};
+
+void scriviXlsx(const QString& file, const LibroOstile& libro)
 {
     ArchivioZip zip;
     zip.poni(QStringLiteral("[Content_Types].xml"),
@@ -21,25 +29,49 @@ void scriviXlsx(const QString& file, const QByteArray& foglio, const QByteArray&
              "Target=\"xl/workbook.xml\"/></Relationships>");
     zip.poni(QStringLiteral("xl/workbook.xml"), QByteArray("<workbook xmlns=\"") + spazioNomi
                                                     + "\" xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/"
-                                                      "relationships\"><sheets><sheet name=\"Dati\" sheetId=\"1\" "
-                                                      "r:id=\"r1\"/></sheets></workbook>");
+                                                      "relationships\"><sheets>" + libro.fogli + "</sheets></workbook>");
     QByteArray relazioni = "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
                            "<Relationship Id=\"r1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
                            "relationships/worksheet\" Target=\"worksheets/sheet1.xml\"/>"
                            "<Relationship Id=\"r2\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
                            "relationships/styles\" Target=\"styles.xml\"/>";
-    if (!stringhe.isNull()) {
+    if (!libro.stringhe.isNull()) {
         relazioni += "<Relationship Id=\"r3\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
                      "relationships/sharedStrings\" Target=\"sharedStrings.xml\"/>";
-        zip.poni(QStringLiteral("xl/sharedStrings.xml"), QByteArray("<sst xmlns=\"") + spazioNomi + "\">" + stringhe + "</sst>");
+        zip.poni(QStringLiteral("xl/sharedStrings.xml"), QByteArray("<sst xmlns=\"") + spazioNomi + "\">" + libro.stringhe + "</sst>");
     }
-    zip.poni(QStringLiteral("xl/_rels/workbook.xml.rels"), relazioni + "</Relationships>");
-    zip.poni(QStringLiteral("xl/styles.xml"), QByteArray("<styleSheet xmlns=\"") + spazioNomi
-                                                  + "\"><cellXfs count=\"1\"><xf numFmtId=\"0\"/></cellXfs></styleSheet>");
-    zip.poni(QStringLiteral("xl/worksheets/sheet1.xml"), QByteArray("<worksheet xmlns=\"") + spazioNomi + "\">" + foglio + "</worksheet>");
-    for (int i = 0; i < altreParti; ++i)
-        zip.poni(QStringLiteral("xl/media/parte%1.bin").arg(i), "x");
+    zip.poni(QStringLiteral("xl/_rels/workbook.xml.rels"), relazioni + libro.relazioni + "</Relationships>");
+    zip.poni(QStringLiteral("xl/styles.xml"), QByteArray("<styleSheet xmlns=\"") + spazioNomi + "\">" + libro.stili + "</styleSheet>");
+    zip.poni(QStringLiteral("xl/worksheets/sheet1.xml"), QByteArray("<worksheet xmlns=\"") + spazioNomi + "\">" + libro.foglio + "</worksheet>");
     zip.scrivi(file);
+}
+
+void scriviXlsx(const QString& file, const QByteArray& foglio, const QByteArray& stringhe = {})
+{
+    LibroOstile libro;
+    libro.foglio = foglio;
+    libro.stringhe = stringhe;
+    scriviXlsx(file, libro);
+}
+
+// A sheet of one cell, A1 "a".
+const QByteArray foglioA1 = "<sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>a</t></is></c></row></sheetData>";
+
+// n times the text, each with its number where "@" stands, and where "#" stands its number
+// filled with x up to `caratteri` characters.
+QByteArray ripetuti(qint64 n, const QByteArray& testo, int caratteri)
+{
+    const QByteArray riempimento(caratteri, 'x');
+    QByteArray tutti;
+    tutti.reserve(n * (testo.size() + caratteri));
+    for (qint64 i = 0; i < n; ++i) {
+        const QByteArray numero = QByteArray::number(i);
+        QByteArray voce = testo;
+        voce.replace('@', numero);
+        voce.replace('#', numero + riempimento.left(std::max<qsizetype>(0, caratteri - numero.size())));
+        tutti += voce;
+    }
+    return tutti;
 }
 
 void aggiungi16(QByteArray& b, quint16 v)
@@ -211,6 +243,8 @@ QByteArray contenutoFile(const QString& file)
 
 void scriviFile(const QString& file, const QByteArray& dati)
 {
+    // A new file each time: one rewritten in place is written out to the disk at once.
+    QFile::remove(file);
     QFile f(file);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(dati);
@@ -241,7 +275,7 @@ void xlsxColonne(const QString& file, int intervalli, bool sovrapposte)
     for (int i = 1; i <= intervalli; ++i)
         cols += sovrapposte ? QByteArray("<col min=\"1\" max=\"16384\" width=\"9\"/>")
                             : "<col min=\"" + QByteArray::number(i) + "\" max=\"" + QByteArray::number(i) + "\" width=\"9\"/>";
-    scriviXlsx(file, cols + "</cols><sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>a</t></is></c></row></sheetData>");
+    scriviXlsx(file, cols + "</cols>" + foglioA1);
 }
 
 void xlsxCelleVuote(const QString& file, qint64 celle)
@@ -277,13 +311,8 @@ void xlsxTestoLungo(const QString& file, qint64 caratteri)
 
 void xlsxStringheCondivise(const QString& file, qint64 stringhe, int caratteri)
 {
-    QByteArray sst;
-    const QByteArray riempimento(caratteri, 'x');
-    for (qint64 i = 0; i < stringhe; ++i) {
-        const QByteArray numero = QByteArray::number(i);
-        sst += "<si><t>" + numero + riempimento.left(std::max<qsizetype>(0, caratteri - numero.size())) + "</t></si>";
-    }
-    scriviXlsx(file, "<sheetData><row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row></sheetData>", sst);
+    scriviXlsx(file, "<sheetData><row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row></sheetData>",
+               ripetuti(stringhe, "<si><t>#</t></si>", caratteri));
 }
 
 void xlsxRestoGrande(const QString& file, qint64 elementi)
@@ -299,9 +328,67 @@ void xlsxAttributi(const QString& file, qint64 attributi)
     scriviXlsx(file, "<sheetData>" + riga + "/></sheetData>");
 }
 
-void xlsxMolteParti(const QString& file, int parti)
+void xlsxMolteParti(const QString& file, int parti, int caratteri)
 {
-    scriviXlsx(file, "<sheetData/>", {}, parti);
+    scriviXlsx(file, "<sheetData/>");
+    // Put in by libzip itself, which finds a name among thousands at once, stored as they are.
+    zip_t* z = zip_open(QFile::encodeName(file).constData(), 0, nullptr);
+    for (int i = 0; z && i < parti; ++i) {
+        QByteArray nome = "xl/media/parte" + QByteArray::number(i);
+        nome += QByteArray(std::max<qsizetype>(0, caratteri - nome.size()), 'n');
+        const zip_int64_t indice = zip_file_add(z, nome.constData(), zip_source_buffer(z, "x", 1, 0), 0);
+        zip_set_file_compression(z, zip_uint64_t(indice), ZIP_CM_STORE, 0);
+    }
+    if (z)
+        zip_close(z);
+}
+
+void xlsxFineFalsa(const QString& file, int parti)
+{
+    xlsxMolteParti(file, parti);
+    // The comment's length in the end record, then the comment: an end record of one entry.
+    QByteArray dati = contenutoFile(file);
+    QByteArray falso("PK\x05\x06", 4);
+    falso += QByteArray("\0\0\0\0\1\0\1\0", 8);
+    aggiungi32(falso, 46);
+    aggiungi32(falso, quint32(dati.size() - 22 - 46));
+    aggiungi16(falso, 0);
+    qToLittleEndian<quint16>(quint16(falso.size()), dati.data() + dati.size() - 2);
+    scriviFile(file, dati + falso);
+}
+
+void xlsxFormatiNumero(const QString& file, qint64 formati, int caratteri)
+{
+    LibroOstile libro;
+    libro.foglio = foglioA1;
+    libro.stili = "<numFmts>" + ripetuti(formati, "<numFmt numFmtId=\"200\" formatCode=\"#\"/>", caratteri)
+                  + "</numFmts><cellXfs count=\"1\"><xf numFmtId=\"0\"/></cellXfs>";
+    scriviXlsx(file, libro);
+}
+
+void xlsxFormatiCella(const QString& file, qint64 formati, int caratteri)
+{
+    LibroOstile libro;
+    libro.foglio = foglioA1;
+    libro.stili = "<cellXfs>" + ripetuti(formati, "<xf numFmtId=\"0\" a=\"#\"/>", caratteri) + "</cellXfs>";
+    scriviXlsx(file, libro);
+}
+
+void xlsxFogli(const QString& file, qint64 fogli, int caratteri)
+{
+    LibroOstile libro;
+    libro.foglio = foglioA1;
+    libro.fogli = ripetuti(fogli, "<sheet name=\"#\" sheetId=\"1\" r:id=\"r1\"/>", caratteri);
+    scriviXlsx(file, libro);
+}
+
+void xlsxRelazioni(const QString& file, qint64 relazioni, int caratteri)
+{
+    LibroOstile libro;
+    libro.foglio = foglioA1;
+    libro.relazioni = ripetuti(relazioni, "<Relationship Id=\"a@\" Type=\"http://schemas.openxmlformats.org/officeDocument/"
+                                          "2006/relationships/image\" Target=\"#\"/>", caratteri);
+    scriviXlsx(file, libro);
 }
 
 void xlsxRighe(const QString& file, const QByteArray& righe)

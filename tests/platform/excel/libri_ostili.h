@@ -2,7 +2,7 @@
 #include <QByteArray>
 #include <QString>
 
-// A file's bytes, and a file written with them.
+// A file's bytes, and a file written anew with them.
 QByteArray contenutoFile(const QString& file);
 void scriviFile(const QString& file, const QByteArray& dati);
 
@@ -36,7 +36,17 @@ void xlsxStringheCondivise(const QString& file, qint64 stringhe, int caratteri);
 void xlsxRestoGrande(const QString& file, qint64 elementi);
 // An .xlsx whose first row's tag has `attributi` attributes.
 void xlsxAttributi(const QString& file, qint64 attributi);
-// An .xlsx with `parti` more entries in its zip, of a few bytes each.
-void xlsxMolteParti(const QString& file, int parti);
+// An .xlsx with `parti` more entries in its zip, of a few bytes each, named by `caratteri`
+// characters (0: short names).
+void xlsxMolteParti(const QString& file, int parti, int caratteri = 0);
+// The same, its zip's comment holding an end record that claims one entry.
+void xlsxFineFalsa(const QString& file, int parti);
+// An .xlsx of one cell, A1 "a", whose lists hold `voci` entries of `caratteri` characters each:
+// number formats (their codes), cell formats (an attribute of each), sheets (their names,
+// each one the sheet there is), the workbook's relationships (their targets).
+void xlsxFormatiNumero(const QString& file, qint64 voci, int caratteri);
+void xlsxFormatiCella(const QString& file, qint64 voci, int caratteri);
+void xlsxFogli(const QString& file, qint64 voci, int caratteri);
+void xlsxRelazioni(const QString& file, qint64 voci, int caratteri);
 // An .xlsx whose sheetData holds `righe` byte for byte.
 void xlsxRighe(const QString& file, const QByteArray& righe);

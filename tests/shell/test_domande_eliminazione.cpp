@@ -1,7 +1,9 @@
+#include "altra_postazione.h"
 #include "ambiente_test.h"
 #include "calls/frm_chiamata.h"
 #include "calls/rientro_tecnico.h"
 #include "customers/scheda_cliente.h"
+#include "customers/scheda_prodotto_cliente.h"
 #include "ignitions/centri_cat.h"
 #include "ignitions/esportazione_excel.h"
 #include "ignitions/frm_storico_importazioni_cat.h"
@@ -65,8 +67,9 @@ QString fileEsportato()
     return cartellaProgramma() + u'/' + nomeFileEsportazione(u"completa da "_s, QDate(2026, 3, 1), QDate(2026, 3, 31));
 }
 
-// What a deletion could take away: the rows of every table it touches, the export's file, and
-// the call the planner deletes when the card asks it to.
+// What a deletion or an overwrite could take away: the rows of every table it touches, what
+// another workstation wrote into a card's row, the export's file, and the call the planner
+// deletes when the card asks it to.
 QString stato()
 {
     QStringList s;
@@ -84,6 +87,11 @@ QString stato()
              "SELECT count(*) FROM attività_svolte", "SELECT count(*) FROM matAtt",
          })
         s << QString::number(conta(QString::fromUtf8(sql)));
+    for (const char* sql : {
+             "SELECT group_concat(nome) FROM clienti", "SELECT group_concat(matr_2) FROM prodotti_ai_clienti",
+             "SELECT group_concat(note_int) FROM interventi",
+         })
+        s << riga(QString::fromUtf8(sql)).value(0);
     s << (QFile::exists(fileEsportato()) ? u"file"_s : u"no file"_s);
     s << (esisteIstanza<frmChiamata>() && istanza<frmChiamata>().bElimina ? u"call to delete"_s : QString());
     return s.join(u' ');
@@ -137,6 +145,18 @@ QWidget* cliente()
     return s.forma();
 }
 
+// The appliance card on appliance 7 of customer 1.
+QWidget* prodottoCliente()
+{
+    schProdottoCliente& s = istanza<schProdottoCliente>();
+    s.nModalità = 1;
+    s.carica();
+    s.nIdProdotto = 7;
+    s.nIDcliente = 1;
+    s.ripristinaProdotto();
+    return s.forma();
+}
+
 QWidget* ricercaClienti()
 {
     schRicCliente& s = istanza<schRicCliente>();
@@ -170,7 +190,7 @@ void esegui(QWidget* f, const QString& comando)
 }
 } // namespace
 
-// Every question whose Yes deletes opens on No: Enter deletes nothing.
+// Every question whose Yes deletes or overwrites opens on No: Enter destroys nothing.
 class TestDomandeEliminazione : public QObject {
     Q_OBJECT
 
@@ -255,6 +275,30 @@ private slots:
             << u"Confermare l'eliminazione del cliente:ROSSI MARIO\r\nTale operazione cancellerà anche tutte le "
                "informazioni correlate a tale cliente quali:\r\n\r\n- Chiamate ed interventi\r\n-  Prodotti e "
                "Manutenzioni\r\nProcedere con l'eliminazione del cliente ?"_s;
+        // Another workstation wrote the card's row after the card loaded it.
+        const auto dopo = [this](Apri apri, const char* sql) {
+            return Apri([this, apri, sql] {
+                QWidget* f = apri();
+                AltraPostazione(db->file()).esegui(QString::fromUtf8(sql));
+                return f;
+            });
+        };
+        const QString sovrascrivere = u"\r\nSovrascrivere con i dati di questa scheda?\r\nSì: salva i dati mostrati.\r\n"
+                                      "No: mantiene la versione dell'altra postazione, che la scheda mostrerà."_s;
+        QTest::newRow("call, another workstation's version")
+            << dopo([] { return chiamata(1); }, "UPDATE interventi SET note_int = 'DA B' WHERE cod_chiamata = 1")
+            << u"cmdConferma"_s
+            << u"Attenzione! la chiamata è stata modificata da un'altra postazione dopo l'apertura della scheda."_s
+                   + sovrascrivere;
+        QTest::newRow("customer card, another workstation's version")
+            << dopo(cliente, "UPDATE clienti SET nome = 'ANAME' WHERE idCli = 1") << u"cmdConferma"_s
+            << u"Attenzione! il cliente è stato modificato da un'altra postazione dopo l'apertura della scheda."_s
+                   + sovrascrivere;
+        QTest::newRow("appliance card, another workstation's version")
+            << dopo(prodottoCliente, "UPDATE prodotti_ai_clienti SET matr_2 = 'B2' WHERE id_pro_cli = 7")
+            << u"cmConferma"_s
+            << u"Attenzione! il prodotto è stato modificato da un'altra postazione dopo l'apertura della scheda."_s
+                   + sovrascrivere;
     }
     void apreSuNo()
     {

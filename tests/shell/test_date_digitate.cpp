@@ -1,5 +1,6 @@
 #include "ambiente_test.h"
 #include "calls/frm_chiamata.h"
+#include "finestre_programma.h"
 #include "calls/frm_planning.h"
 #include "calls/frm_stampa_planner.h"
 #include "customers/scheda_prodotto_cliente.h"
@@ -13,12 +14,16 @@
 #include "platform/ui/modale.h"
 #include "registers/staff/ferie.h"
 #include "registers/staff/festivita.h"
+#include "search/scheda_ricerca.h"
 #include "supporto_finestre.h"
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTabWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -360,6 +365,84 @@ private slots:
         QCOMPARE(rifiuti, rifiuto.isEmpty() ? QStringList{} : QStringList{rifiuto});
         if (!rifiuto.isEmpty())
             QVERIFY(aperta);
+    }
+
+    // The customer search's fourteen "Dal" and "Al": a refusal names the criterion too, in both
+    // messages, and the search does not run.
+    void ricercaDalAl_data()
+    {
+        QTest::addColumn<QString>("spunta"); // the box that makes the criterion count
+        QTest::addColumn<QString>("controllo");
+        QTest::addColumn<QString>("campo");
+        struct Criterio {
+            const char *spunta, *date, *didascalia;
+        };
+        const QList<Criterio> criteri = {
+            {"chkAbbonamento", "DataStipulazione", "Data Stipulazione"},
+            {"chkAbbonamento", "DataScadenza", "Data Scadenza"},
+            {"chkDataCollaudo", "DataCollaudo", "Data collaudo"},
+            {"chkDataInserimento", "DataInserimento", "Data inserimento"},
+            {"chkDataLibretto", "DataLibretto", "Data Libretto"},
+            {"chkDataUltimaCombustione", "UltimaCombustione", "Data ultima combustione"},
+            {"chkManutenzione", "Man", "Data Manutenzione"},
+        };
+        for (const Criterio& k : criteri)
+            for (const auto& [fine, etichetta] : {std::pair{"Da", "Dal"}, std::pair{"A", "Al"}})
+                QTest::addRow("%s - %s", k.didascalia, etichetta)
+                    << QString::fromUtf8(k.spunta) << u"dtp"_s + QString::fromUtf8(k.date) + QString::fromUtf8(fine)
+                    << QString::fromUtf8(k.didascalia) + u" - "_s + QString::fromUtf8(etichetta);
+    }
+    void ricercaDalAl()
+    {
+        QFETCH(QString, spunta);
+        QFETCH(QString, controllo);
+        QFETCH(QString, campo);
+        QWidget* f = istanza<schRicCliente>().forma();
+        auto* d = f->findChild<DataOpzionale*>(controllo);
+        QVERIFY(d);
+        auto* schede = f->findChild<QTabWidget*>();
+        for (int i = 0; i < schede->count(); ++i)
+            if (schede->widget(i)->isAncestorOf(d))
+                schede->setCurrentIndex(i);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        f->findChild<QCheckBox*>(spunta)->click();
+        d->impostaValore(QDate(2026, 4, 16));
+        const QStringList rifiuti = {
+            u"La data \"31/02/2026\" nel campo \"%1\" non esiste"_s.arg(campo),
+            u"La data \"31/02\" nel campo \"%1\" è incompleta: scriverla come gg/mm/aaaa"_s.arg(campo),
+        };
+        for (const QString& tasti : {u"31022026"_s, u"3102"_s + tab}) {
+            seamMessaggi::azzera();
+            digita(d->campoData(), clic + tasti);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+            QCOMPARE(seamMessaggi::testi(), QStringList{rifiuti.value(tasti.size() == 8 ? 0 : 1)});
+            QCOMPARE(QApplication::focusWidget(), d->campoData());
+        }
+    }
+
+    // In every window a refused date or time names its field apart from the window's other
+    // controls: no other label has the caption it is named by.
+    void rifiutoNominaUnSoloCampo_data() { righeFinestre(); }
+    void rifiutoNominaUnSoloCampo()
+    {
+        QFETCH(FormaFinestra, forma);
+        QWidget* f = forma();
+        const QRegularExpression nome(u"nel campo \"(.*)\""_s);
+        QStringList ambigui;
+        for (CampoDigitato* c : f->findChildren<CampoDigitato*>()) {
+            c->setText(u"9"_s);
+            const QString campo = nome.match(c->rifiuto()).captured(1);
+            const QWidget* nominato = qobject_cast<DataOpzionale*>(c->parentWidget()) ? c->parentWidget() : c;
+            for (const QLabel* l : f->findChildren<QLabel*>()) {
+                QString t = l->text().remove(u'&');
+                while (t.endsWith(u':') || t.endsWith(u' '))
+                    t.chop(1);
+                if (l->buddy() && l->buddy() != nominato && t == campo)
+                    ambigui << campo;
+            }
+        }
+        QVERIFY2(ambigui.isEmpty(), qPrintable(ambigui.join(u", "_s)));
     }
 
     // The planner refills once for a typed start date, whatever else the typing ends with;

@@ -46,11 +46,7 @@ bool CampoDigitato::valido() const
 
 QString CampoDigitato::rifiuto() const
 {
-    QString campo = nomeDaEtichetta(this);
-    if (campo.isEmpty() && parentWidget())
-        campo = nomeDaEtichetta(parentWidget());
-    while (campo.endsWith(u':') || campo.endsWith(u' '))
-        campo.chop(1);
+    const QString campo = nomeNelMessaggio(this);
     QList<int> numeri;
     if (leggi(text(), &numeri) == Esito::intero)
         return u"%1 \"%2\" nel campo \"%3\" non esiste"_s.arg(schema.nome, text(), campo);

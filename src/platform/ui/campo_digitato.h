@@ -14,7 +14,7 @@ class CampoDigitato : public QLineEdit {
 public:
     // The text is whole and names a value that exists: what is shown is the value.
     bool valido() const;
-    // Why the text is refused, naming the field and the text as typed.
+    // Why the text is refused, naming the field (nomeNelMessaggio) and the text as typed.
     QString rifiuto() const;
     // As wide as its longest text.
     QSize sizeHint() const override;

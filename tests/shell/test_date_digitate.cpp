@@ -20,6 +20,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -365,6 +366,52 @@ private slots:
         QCOMPARE(rifiuti, rifiuto.isEmpty() ? QStringList{} : QStringList{rifiuto});
         if (!rifiuto.isEmpty())
             QVERIFY(aperta);
+    }
+
+    // The holiday's day and month take a one-digit day and month, as a full date does, once the
+    // typing is over (Tab, or Enter that confirms the card); while it goes on, "1/1" waits for
+    // the month's second digit. Digits alone must be all there.
+    void giornoMeseBreve_data()
+    {
+        QTest::addColumn<QString>("tasti");
+        QTest::addColumn<QString>("fine"); // Tab, then Conferma; or Enter
+        QTest::addColumn<QString>("mostrato"); // after the confirmation
+        QTest::addColumn<QString>("salvato");
+        QTest::addColumn<QString>("rifiuto");
+        QTest::newRow("1/5, Tab") << u"1/5"_s << tab << u"01/05"_s << u"2027-05-01"_s << QString();
+        QTest::newRow("1/5, Enter") << u"1/5"_s << invio << u"01/05"_s << u"2027-05-01"_s << QString();
+        QTest::newRow("01/05") << u"01/05"_s << tab << u"01/05"_s << u"2027-05-01"_s << QString();
+        QTest::newRow("1/12") << u"1/12"_s << invio << u"01/12"_s << u"2027-12-01"_s << QString();
+        QTest::newRow("31/4") << u"31/4"_s << tab << u"31/4"_s << u"2027-05-20"_s
+                              << u"La data \"31/4\" nel campo \"Data\" non esiste"_s;
+        QTest::newRow("digits only, 15") << u"15"_s << tab << u"15"_s << u"2027-05-20"_s
+                                         << u"La data \"15\" nel campo \"Data\" è incompleta: scriverla come gg/mm"_s;
+        QTest::newRow("no month") << u"1/"_s << invio << u"1/"_s << u"2027-05-20"_s
+                                  << u"La data \"1/\" nel campo \"Data\" è incompleta: scriverla come gg/mm"_s;
+    }
+    void giornoMeseBreve()
+    {
+        QFETCH(QString, tasti);
+        QFETCH(QString, fine);
+        QFETCH(QString, mostrato);
+        QFETCH(QString, salvato);
+        QFETCH(QString, rifiuto);
+        const Campo& c = campi()[u"Data"_s];
+        bool aperta = true;
+        finestre()[c.finestra].apri([&](QWidget* f) {
+            QVERIFY(QTest::qWaitForWindowActive(f));
+            CampoDigitato* e = campoDi(f, u"Data"_s);
+            const QPointer<CampoDigitato> campo = e;
+            digita(e, clic + tasti + fine);
+            if (fine == tab)
+                premi(f, u"cmdConferma"_s);
+            aperta = f->isVisible();
+            if (aperta || campo)
+                QCOMPARE(campo->text(), mostrato);
+        });
+        QCOMPARE(letto(c), salvato);
+        QCOMPARE(seamMessaggi::testi(), rifiuto.isEmpty() ? QStringList{} : QStringList{rifiuto});
+        QCOMPARE(aperta, !rifiuto.isEmpty());
     }
 
     // The customer search's fourteen "Dal" and "Al": a refusal names the criterion too, in both

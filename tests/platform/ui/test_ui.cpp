@@ -12,6 +12,8 @@
 #include "platform/ui/modale.h"
 #include "platform/ui/tasti_funzione.h"
 #include "platform/ui/utilita_form.h"
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QClipboard>
@@ -395,6 +397,48 @@ private slots:
         QVERIFY(!campiDigitatiValidi(&finestra));
         QCOMPARE(seamMessaggi::testi(), QStringList{rifiuto});
         seamMessaggi::azzera();
+    }
+
+    // The window's confirmation ends the typing: a day and month typed short becomes the value
+    // even where the focus stays in the field (a function key).
+    void confermaConcludeLaDigitazione()
+    {
+        QWidget finestra;
+        auto* l = new QVBoxLayout(&finestra);
+        auto* d = new CampoData(&finestra);
+        d->soloGiornoMese();
+        d->setDate(QDate(2027, 5, 20));
+        l->addWidget(d);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowActive(&finestra));
+        d->setFocus();
+        QTest::keyClicks(d, u"1/5"_s);
+        QCOMPARE(d->date(), QDate(2027, 5, 20));
+        QVERIFY(campiDigitatiValidi(&finestra));
+        QCOMPARE(d->date(), QDate(2027, 5, 1));
+        QCOMPARE(d->text(), u"01/05"_s);
+        QCOMPARE(QApplication::focusWidget(), d);
+    }
+
+    // The calendar's button is read as "Calendario"; Tab passes it by (Alt+Down opens it).
+    void pulsanteCalendario()
+    {
+        QWidget finestra;
+        auto* l = new QVBoxLayout(&finestra);
+        auto* d = new CampoData(&finestra);
+        auto* dopo = new QLineEdit(&finestra);
+        l->addWidget(d);
+        l->addWidget(dopo);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowActive(&finestra));
+        const QList<QAbstractButton*> pulsanti = d->findChildren<QAbstractButton*>();
+        QCOMPARE(pulsanti.size(), 1);
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(pulsanti.first());
+        QCOMPARE(i->role(), QAccessible::Button);
+        QCOMPARE(i->text(QAccessible::Name), u"Calendario"_s);
+        d->setFocus();
+        QTest::keyClick(d, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dopo);
     }
 
     // The calendar of a date field (Alt+Down) sets the day picked, once.

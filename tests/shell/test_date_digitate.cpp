@@ -492,6 +492,37 @@ private slots:
         QVERIFY2(ambigui.isEmpty(), qPrintable(ambigui.join(u", "_s)));
     }
 
+    // Esc in a field that shows its value is the window's, as elsewhere in it: its cancel button
+    // (pressed by the window, or by its keys when Esc comes up). In a field holding a text of its
+    // own, Esc first puts the value back.
+    void escAllaFinestra_data()
+    {
+        QTest::addColumn<QString>("campo");
+        QTest::newRow("call card, the window's cancel") << u"Data Intervento"_s;
+        QTest::newRow("leave card, the window's cancel") << u"Data a"_s;
+        QTest::newRow("holiday card, day and month") << u"Data"_s;
+        QTest::newRow("appliance card, its keys") << u"Data Accensione"_s;
+    }
+    void escAllaFinestra()
+    {
+        QFETCH(QString, campo);
+        const Campo& c = campi()[campo];
+        bool chiusa = false;
+        finestre()[c.finestra].apri([&](QWidget* f) {
+            QVERIFY(QTest::qWaitForWindowActive(f));
+            CampoDigitato* e = campoDi(f, campo);
+            const QString valore = e->text();
+            digita(e, clic + u"3"_s + esc);
+            QVERIFY(f->isVisible());
+            QCOMPARE(e->text(), valore);
+            QCOMPARE(QApplication::focusWidget(), e);
+            digita(e, esc);
+            chiusa = !f->isVisible();
+        });
+        QVERIFY(chiusa);
+        QVERIFY(seamMessaggi::testi().isEmpty());
+    }
+
     // The planner refills once for a typed start date, whatever else the typing ends with;
     // one that cannot be refills nothing and Enter says why.
     void planningUnaVolta()

@@ -1,9 +1,8 @@
 #include "altra_postazione.h"
 #include "ambiente_test.h"
 #include "calls/frm_chiamata.h"
-#include "calls/rientro_tecnico.h"
 #include "customers/scheda_cliente.h"
-#include "customers/scheda_prodotto_cliente.h"
+#include "finestre_programma.h"
 #include "ignitions/centri_cat.h"
 #include "ignitions/esportazione_excel.h"
 #include "ignitions/frm_storico_importazioni_cat.h"
@@ -11,7 +10,6 @@
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/campo_data.h"
-#include "platform/ui/combo_dati.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/modale.h"
 #include "registers/operatori/frm_operatori.h"
@@ -125,35 +123,12 @@ QWidget* chiamata(int modalita)
     return s.forma();
 }
 
-QWidget* rientro()
-{
-    schRientroTecnico& r = istanza<schRientroTecnico>();
-    r.nID = 1;
-    r.dataIntervento = u"04/08/2026"_s;
-    r.predisponi();
-    r.controlli().cmbProdotti->impostaValoreLegato(1);
-    r.aggiornaProdottoSelezionato();
-    return r.forma();
-}
-
 QWidget* cliente()
 {
     schCliente& s = istanza<schCliente>();
     s.carica();
     s.nModalità = 1;
     s.ripristinaCliente(1);
-    return s.forma();
-}
-
-// The appliance card on appliance 7 of customer 1.
-QWidget* prodottoCliente()
-{
-    schProdottoCliente& s = istanza<schProdottoCliente>();
-    s.nModalità = 1;
-    s.carica();
-    s.nIdProdotto = 7;
-    s.nIDcliente = 1;
-    s.ripristinaProdotto();
     return s.forma();
 }
 
@@ -254,11 +229,11 @@ private slots:
         QTest::newRow("new call, ANNULLA")
             << Apri([] { return chiamata(0); }) << u"Esc"_s
             << u"Attenzione! annullando verranno persi i dati raccolti in questa chiamata... continuare ?"_s;
-        QTest::newRow("return report, defect") << Apri(rientro) << u"cmdRimuoviDifetto"_s
+        QTest::newRow("return report, defect") << Apri(rientroChiamataUno) << u"cmdRimuoviDifetto"_s
                                                << u"Eliminare il difetto riscontrato ?"_s;
-        QTest::newRow("return report, activity") << Apri(rientro) << u"cmdRimuoviAttivita"_s
+        QTest::newRow("return report, activity") << Apri(rientroChiamataUno) << u"cmdRimuoviAttivita"_s
                                                  << u"Eliminare l'azione effettuata ?"_s;
-        QTest::newRow("return report, material") << Apri(rientro) << u"cmdRimuoviMateriale"_s
+        QTest::newRow("return report, material") << Apri(rientroChiamataUno) << u"cmdRimuoviMateriale"_s
                                                  << u"Eliminare materiale selezionato ?"_s;
         QTest::newRow("export, the existing file")
             << Apri(esportazione) << u"cmdEsporta"_s
@@ -295,7 +270,7 @@ private slots:
             << u"Attenzione! il cliente è stato modificato da un'altra postazione dopo l'apertura della scheda."_s
                    + sovrascrivere;
         QTest::newRow("appliance card, another workstation's version")
-            << dopo(prodottoCliente, "UPDATE prodotti_ai_clienti SET matr_2 = 'B2' WHERE id_pro_cli = 7")
+            << dopo(prodottoSetteClienteUno, "UPDATE prodotti_ai_clienti SET matr_2 = 'B2' WHERE id_pro_cli = 7")
             << u"cmConferma"_s
             << u"Attenzione! il prodotto è stato modificato da un'altra postazione dopo l'apertura della scheda."_s
                    + sovrascrivere;

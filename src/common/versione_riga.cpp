@@ -58,12 +58,11 @@ EsitoScrittura VersioneRiga::scriviSeInvariata(const QString& avviso, const std:
             }
         }
         // The question comes with the lock released.
-        if (messaggio(avviso
-                          + u"\r\nSovrascrivere con i dati di questa scheda?\r\n"
-                            "Sì: salva i dati mostrati.\r\n"
-                            "No: mantiene la versione dell'altra postazione, che la scheda mostrerà."_s,
-                      stile::siNo | stile::domanda)
-            != Risposta::Si)
+        // The question opens on No: Enter keeps the other workstation's version.
+        if (!confermaEliminazione(avviso
+                                  + u"\r\nSovrascrivere con i dati di questa scheda?\r\n"
+                                    "Sì: salva i dati mostrati.\r\n"
+                                    "No: mantiene la versione dell'altra postazione, che la scheda mostrerà."_s))
             return EsitoScrittura::altraVersione;
         // What the other workstation wrote is overwritten; a further change asks again.
         righe = ora;

@@ -54,25 +54,21 @@ void siNo(QGridLayout* g, int r, QCheckBox* box, QRadioButton*& si, QRadioButton
     g->addWidget(coppia, r, 1);
 }
 
-// "Dal" and "Al" of a date criterion, on one row.
-void dalAl(QGridLayout* g, int r, DataOpzionale* da, DataOpzionale* a)
-{
-    conEtichetta(g, r, 0, u"Dal"_s, da);
-    conEtichetta(g, r, 2, u"Al"_s, a);
-}
-
-// One date criterion of the frame "Date": its box, and its other boxes ("Nessuno", ...) at the
-// end of the row; "Dal" and "Al" below.
-void rigaDate(QGridLayout* g, int r, QCheckBox* box, DataOpzionale* da, DataOpzionale* a,
-              std::initializer_list<QCheckBox*> altre)
+// One date criterion: its caption (its box, or a label), and its other boxes ("Nessuno", ...) at
+// the end of the row; "Dal" and "Al" below, named in a message by the caption.
+void rigaDate(QGridLayout* g, int r, QWidget* didascalia, DataOpzionale* da, DataOpzionale* a,
+              std::initializer_list<QCheckBox*> altre = {})
 {
     auto* riga = new QHBoxLayout;
-    riga->addWidget(box);
+    riga->addWidget(didascalia);
     riga->addStretch();
     for (QCheckBox* x : altre)
         riga->addWidget(x);
     g->addLayout(riga, r, 0, 1, 4);
-    dalAl(g, r + 1, da, a);
+    conEtichetta(g, r + 1, 0, u"Dal"_s, da);
+    conEtichetta(g, r + 1, 2, u"Al"_s, a);
+    const auto* box = qobject_cast<QCheckBox*>(didascalia);
+    impostaGruppo(box ? box->text() : static_cast<QLabel*>(didascalia)->text(), {da, a});
 }
 } // namespace
 
@@ -151,10 +147,8 @@ QWidget* schRicCliente::costruisciAbbonamento(QWidget* padre)
     g->addWidget(c.chkAbbonamento, 0, 0, 1, 2);
     g->addWidget(c.chkNoAbb, 0, 2, 1, 2);
     conEtichetta(g, 1, 0, u"Tipo"_s, c.cmbTipoAbbonamento, 3);
-    g->addWidget(new QLabel(u"Data Stipulazione"_s, fra), 2, 0, 1, 4);
-    dalAl(g, 3, c.dtpDataStipulazioneDa, c.dtpDataStipulazioneA);
-    g->addWidget(new QLabel(u"Data Scadenza"_s, fra), 4, 0, 1, 4);
-    dalAl(g, 5, c.dtpDataScadenzaDa, c.dtpDataScadenzaA);
+    rigaDate(g, 2, new QLabel(u"Data Stipulazione"_s, fra), c.dtpDataStipulazioneDa, c.dtpDataStipulazioneA);
+    rigaDate(g, 4, new QLabel(u"Data Scadenza"_s, fra), c.dtpDataScadenzaDa, c.dtpDataScadenzaA);
     conEtichetta(g, 6, 0, u"Costo"_s, c.txtCosto);
     conEtichetta(g, 6, 2, u"Nr ricevuta"_s, c.txtNumRicevuta);
     return fra;

@@ -69,6 +69,17 @@ frmChiamata& chiamataUno()
     return s;
 }
 
+QWidget* prodottoSetteClienteUno()
+{
+    schProdottoCliente& s = istanza<schProdottoCliente>();
+    s.nModalità = 1;
+    s.carica();
+    s.nIDcliente = 1;
+    s.nIdProdotto = 7;
+    s.ripristinaProdotto();
+    return s.forma();
+}
+
 QWidget* rientroChiamataUno()
 {
     schRientroTecnico& r = istanza<schRientroTecnico>();

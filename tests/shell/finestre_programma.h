@@ -12,6 +12,8 @@ class frmPlanning;
 frmPlanning& planningClienteUno();
 // The call card on call 1 of customer 1, loaded and filled as the planner's MODIFICA opens it.
 frmChiamata& chiamataUno();
+// The appliance card on appliance 7 of customer 1, loaded to edit it.
+QWidget* prodottoSetteClienteUno();
 // The return report as the call card opens it: call 1 reported on its appliance row 1,
 // intervention of 4 August 2026.
 QWidget* rientroChiamataUno();

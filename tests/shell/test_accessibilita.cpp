@@ -7,7 +7,11 @@
 #include "finestre_programma.h"
 #include "platform/db/connessione.h"
 #include <QAccessible>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QLabel>
+#include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
 
@@ -72,8 +76,8 @@ private slots:
         nomeOperatore.clear();
     }
 
-    // A value label is read as its caption and its value; a label with no caption as its
-    // value, and not at all while empty.
+    // A value label is named by its caption followed by its value; a label with no caption by
+    // its value, and not read at all while empty.
     void nomiEValori_data()
     {
         QTest::addColumn<Prepara>("prepara");
@@ -82,17 +86,17 @@ private slots:
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QString>("valore");
         QTest::addColumn<bool>("annunciato");
-        QTest::newRow("Planning: customer") << Prepara(planner) << u"lblCliente"_s << -1 << u"CLIENTE: "_s
-                                            << u"ROSSI - MARIO"_s << true;
-        QTest::newRow("Planning: address") << Prepara(planner) << u"lblIndirizzo"_s << -1 << u"INDIRIZZO:"_s
-                                           << u"VIA PO 1 - TORINO"_s << true;
+        QTest::newRow("Planning: customer") << Prepara(planner) << u"lblCliente"_s << -1
+                                            << u"CLIENTE: ROSSI - MARIO"_s << u"ROSSI - MARIO"_s << true;
+        QTest::newRow("Planning: address") << Prepara(planner) << u"lblIndirizzo"_s << -1
+                                           << u"INDIRIZZO: VIA PO 1 - TORINO"_s << u"VIA PO 1 - TORINO"_s << true;
         QTest::newRow("Planning: corner") << Prepara(planner) << u"griglia"_s << 0 << u"TECNICI"_s << QString() << true;
         QTest::newRow("Planning: technician") << Prepara(planner) << u"griglia"_s << 8
                                               << u"B29 - RINALDI MASSIMILIANO"_s << QString() << true;
-        QTest::newRow("SCHEDA CHIAMATA: customer") << Prepara(chiamata) << u"lblCliente"_s << -1 << u"CLIENTE : "_s
-                                                   << u"ROSSI MARIO"_s << true;
+        QTest::newRow("SCHEDA CHIAMATA: customer") << Prepara(chiamata) << u"lblCliente"_s << -1
+                                                   << u"CLIENTE : ROSSI MARIO"_s << u"ROSSI MARIO"_s << true;
         QTest::newRow("SCHEDA CHIAMATA: operator") << Prepara(chiamata) << u"lblOperatore"_s << -1
-                                                   << u"Operatore : "_s << u"ANNA"_s << true;
+                                                   << u"Operatore : ANNA"_s << u"ANNA"_s << true;
         const Prepara stampa = [] { return istanza<frmStampaPlanner>().forma(); };
         QTest::newRow("Stampa Planner: all technicians") << stampa << u"chkTutti"_s << -1 << u"Tutti i tecnici"_s
                                                          << QString() << true;
@@ -119,6 +123,44 @@ private slots:
         QCOMPARE(i->text(QAccessible::Name), nome);
         QCOMPARE(i->text(QAccessible::Value), valore);
         QCOMPARE(!i->state().invisible, annunciato);
+    }
+
+    // A value label's name follows its value, and a screen reader is told that it changed.
+    void nomeSegueIlValore_data()
+    {
+        QTest::addColumn<Prepara>("prepara");
+        QTest::addColumn<QString>("controllo");
+        QTest::addColumn<QString>("didascalia");
+        QTest::newRow("Planning: customer") << Prepara(planner) << u"lblCliente"_s << u"CLIENTE: "_s;
+        QTest::newRow("Planning: address") << Prepara(planner) << u"lblIndirizzo"_s << u"INDIRIZZO: "_s;
+        QTest::newRow("SCHEDA CHIAMATA: customer") << Prepara(chiamata) << u"lblCliente"_s << u"CLIENTE : "_s;
+        QTest::newRow("SCHEDA CHIAMATA: operator") << Prepara(chiamata) << u"lblOperatore"_s << u"Operatore : "_s;
+    }
+    void nomeSegueIlValore()
+    {
+        QFETCH(Prepara, prepara);
+        QFETCH(QString, controllo);
+        QFETCH(QString, didascalia);
+        DatabaseTest db;
+        QWidget* f = prepara();
+        f->show();
+        auto* etichetta = f->findChild<QLabel*>(controllo);
+        QVERIFY(etichetta);
+        // What a screen reader would be told, once one listens.
+        static QList<std::pair<QObject*, QAccessible::Event>> eventi;
+        eventi.clear();
+        QPlatformAccessibility* piattaforma = QGuiApplicationPrivate::platformIntegration()->accessibility();
+        QVERIFY(piattaforma);
+        piattaforma->setActive(true);
+        const auto gestore = QAccessible::installUpdateHandler(
+            [](QAccessibleEvent* e) { eventi.append({e->object(), e->type()}); });
+        const auto fine = qScopeGuard([gestore, piattaforma] {
+            QAccessible::installUpdateHandler(gestore);
+            piattaforma->setActive(false);
+        });
+        etichetta->setText(u"VERDI LUCA"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(etichetta)->text(QAccessible::Name), didascalia + u"VERDI LUCA"_s);
+        QVERIFY(eventi.contains(std::pair<QObject*, QAccessible::Event>(etichetta, QAccessible::NameChanged)));
     }
 
     // Each label is read before the control it names, as it is seen.

@@ -13,6 +13,7 @@
 #include "finestre_programma.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/combo_dati.h"
+#include "platform/ui/forma_dialogo.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/modale.h"
 #include "registers/lookup/zone.h"
@@ -236,6 +237,24 @@ private slots:
         seamMessaggi::rispondi(Risposta::No); // a card that asks first stays open
         chiudiDalRiquadro(f);
         QCOMPARE(premuto.size(), 1);
+    }
+
+    // Every window of the program without a cancel button closes from its close box.
+    void riquadroChiudeSenzaAnnulla_data() { righeFinestre(); }
+    void riquadroChiudeSenzaAnnulla()
+    {
+        QFETCH(FormaFinestra, forma);
+        DatabaseTest db;
+        riempi();
+        QWidget* f = forma();
+        if (auto* d = dynamic_cast<FormaDialogo*>(f); d && d->pulsanteAnnulla())
+            QSKIP("its close box presses its cancel button");
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        const QStringList prima = seamMessaggi::testi();
+        chiudiDalRiquadro(f);
+        QVERIFY(!f->isVisible());
+        QCOMPARE(seamMessaggi::testi(), prima); // nothing asked
     }
 
     // Each card left with its close box does what its Annulla does: the same answer to its

@@ -1,5 +1,6 @@
 #include "ambiente_test.h"
 #include "calls/frm_chiamata.h"
+#include "finestre_programma.h"
 #include "calls/frm_planning.h"
 #include "calls/frm_stampa_planner.h"
 #include "customers/scheda_prodotto_cliente.h"
@@ -13,12 +14,17 @@
 #include "platform/ui/modale.h"
 #include "registers/staff/ferie.h"
 #include "registers/staff/festivita.h"
+#include "search/scheda_ricerca.h"
 #include "supporto_finestre.h"
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTabWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -360,6 +366,161 @@ private slots:
         QCOMPARE(rifiuti, rifiuto.isEmpty() ? QStringList{} : QStringList{rifiuto});
         if (!rifiuto.isEmpty())
             QVERIFY(aperta);
+    }
+
+    // The holiday's day and month take a one-digit day and month, as a full date does, once the
+    // typing is over (Tab, or Enter that confirms the card); while it goes on, "1/1" waits for
+    // the month's second digit. Digits alone must be all there.
+    void giornoMeseBreve_data()
+    {
+        QTest::addColumn<QString>("tasti");
+        QTest::addColumn<QString>("fine"); // Tab, then Conferma; or Enter
+        QTest::addColumn<QString>("mostrato"); // after the confirmation
+        QTest::addColumn<QString>("salvato");
+        QTest::addColumn<QString>("rifiuto");
+        QTest::newRow("1/5, Tab") << u"1/5"_s << tab << u"01/05"_s << u"2027-05-01"_s << QString();
+        QTest::newRow("1/5, Enter") << u"1/5"_s << invio << u"01/05"_s << u"2027-05-01"_s << QString();
+        QTest::newRow("01/05") << u"01/05"_s << tab << u"01/05"_s << u"2027-05-01"_s << QString();
+        QTest::newRow("1/12") << u"1/12"_s << invio << u"01/12"_s << u"2027-12-01"_s << QString();
+        QTest::newRow("31/4") << u"31/4"_s << tab << u"31/4"_s << u"2027-05-20"_s
+                              << u"La data \"31/4\" nel campo \"Data\" non esiste"_s;
+        QTest::newRow("digits only, 15") << u"15"_s << tab << u"15"_s << u"2027-05-20"_s
+                                         << u"La data \"15\" nel campo \"Data\" è incompleta: scriverla come gg/mm"_s;
+        QTest::newRow("no month") << u"1/"_s << invio << u"1/"_s << u"2027-05-20"_s
+                                  << u"La data \"1/\" nel campo \"Data\" è incompleta: scriverla come gg/mm"_s;
+    }
+    void giornoMeseBreve()
+    {
+        QFETCH(QString, tasti);
+        QFETCH(QString, fine);
+        QFETCH(QString, mostrato);
+        QFETCH(QString, salvato);
+        QFETCH(QString, rifiuto);
+        const Campo& c = campi()[u"Data"_s];
+        bool aperta = true;
+        finestre()[c.finestra].apri([&](QWidget* f) {
+            QVERIFY(QTest::qWaitForWindowActive(f));
+            CampoDigitato* e = campoDi(f, u"Data"_s);
+            const QPointer<CampoDigitato> campo = e;
+            digita(e, clic + tasti + fine);
+            if (fine == tab)
+                premi(f, u"cmdConferma"_s);
+            aperta = f->isVisible();
+            if (aperta || campo)
+                QCOMPARE(campo->text(), mostrato);
+        });
+        QCOMPARE(letto(c), salvato);
+        QCOMPARE(seamMessaggi::testi(), rifiuto.isEmpty() ? QStringList{} : QStringList{rifiuto});
+        QCOMPARE(aperta, !rifiuto.isEmpty());
+    }
+
+    // The customer search's fourteen "Dal" and "Al": a refusal names the criterion too, in both
+    // messages, and the search does not run.
+    void ricercaDalAl_data()
+    {
+        QTest::addColumn<QString>("spunta"); // the box that makes the criterion count
+        QTest::addColumn<QString>("controllo");
+        QTest::addColumn<QString>("campo");
+        struct Criterio {
+            const char *spunta, *date, *didascalia;
+        };
+        const QList<Criterio> criteri = {
+            {"chkAbbonamento", "DataStipulazione", "Data Stipulazione"},
+            {"chkAbbonamento", "DataScadenza", "Data Scadenza"},
+            {"chkDataCollaudo", "DataCollaudo", "Data collaudo"},
+            {"chkDataInserimento", "DataInserimento", "Data inserimento"},
+            {"chkDataLibretto", "DataLibretto", "Data Libretto"},
+            {"chkDataUltimaCombustione", "UltimaCombustione", "Data ultima combustione"},
+            {"chkManutenzione", "Man", "Data Manutenzione"},
+        };
+        for (const Criterio& k : criteri)
+            for (const auto& [fine, etichetta] : {std::pair{"Da", "Dal"}, std::pair{"A", "Al"}})
+                QTest::addRow("%s - %s", k.didascalia, etichetta)
+                    << QString::fromUtf8(k.spunta) << u"dtp"_s + QString::fromUtf8(k.date) + QString::fromUtf8(fine)
+                    << QString::fromUtf8(k.didascalia) + u" - "_s + QString::fromUtf8(etichetta);
+    }
+    void ricercaDalAl()
+    {
+        QFETCH(QString, spunta);
+        QFETCH(QString, controllo);
+        QFETCH(QString, campo);
+        QWidget* f = istanza<schRicCliente>().forma();
+        auto* d = f->findChild<DataOpzionale*>(controllo);
+        QVERIFY(d);
+        auto* schede = f->findChild<QTabWidget*>();
+        for (int i = 0; i < schede->count(); ++i)
+            if (schede->widget(i)->isAncestorOf(d))
+                schede->setCurrentIndex(i);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        f->findChild<QCheckBox*>(spunta)->click();
+        d->impostaValore(QDate(2026, 4, 16));
+        const QStringList rifiuti = {
+            u"La data \"31/02/2026\" nel campo \"%1\" non esiste"_s.arg(campo),
+            u"La data \"31/02\" nel campo \"%1\" è incompleta: scriverla come gg/mm/aaaa"_s.arg(campo),
+        };
+        for (const QString& tasti : {u"31022026"_s, u"3102"_s + tab}) {
+            seamMessaggi::azzera();
+            digita(d->campoData(), clic + tasti);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+            QCOMPARE(seamMessaggi::testi(), QStringList{rifiuti.value(tasti.size() == 8 ? 0 : 1)});
+            QCOMPARE(QApplication::focusWidget(), d->campoData());
+        }
+    }
+
+    // In every window a refused date or time names its field apart from the window's other
+    // controls: no other label has the caption it is named by.
+    void rifiutoNominaUnSoloCampo_data() { righeFinestre(); }
+    void rifiutoNominaUnSoloCampo()
+    {
+        QFETCH(FormaFinestra, forma);
+        QWidget* f = forma();
+        const QRegularExpression nome(u"nel campo \"(.*)\""_s);
+        QStringList ambigui;
+        for (CampoDigitato* c : f->findChildren<CampoDigitato*>()) {
+            c->setText(u"9"_s);
+            const QString campo = nome.match(c->rifiuto()).captured(1);
+            const QWidget* nominato = qobject_cast<DataOpzionale*>(c->parentWidget()) ? c->parentWidget() : c;
+            for (const QLabel* l : f->findChildren<QLabel*>()) {
+                QString t = l->text().remove(u'&');
+                while (t.endsWith(u':') || t.endsWith(u' '))
+                    t.chop(1);
+                if (l->buddy() && l->buddy() != nominato && t == campo)
+                    ambigui << campo;
+            }
+        }
+        QVERIFY2(ambigui.isEmpty(), qPrintable(ambigui.join(u", "_s)));
+    }
+
+    // Esc in a field that shows its value is the window's, as elsewhere in it: its cancel button
+    // (pressed by the window, or by its keys when Esc comes up). In a field holding a text of its
+    // own, Esc first puts the value back.
+    void escAllaFinestra_data()
+    {
+        QTest::addColumn<QString>("campo");
+        QTest::newRow("call card, the window's cancel") << u"Data Intervento"_s;
+        QTest::newRow("leave card, the window's cancel") << u"Data a"_s;
+        QTest::newRow("holiday card, day and month") << u"Data"_s;
+        QTest::newRow("appliance card, its keys") << u"Data Accensione"_s;
+    }
+    void escAllaFinestra()
+    {
+        QFETCH(QString, campo);
+        const Campo& c = campi()[campo];
+        bool chiusa = false;
+        finestre()[c.finestra].apri([&](QWidget* f) {
+            QVERIFY(QTest::qWaitForWindowActive(f));
+            CampoDigitato* e = campoDi(f, campo);
+            const QString valore = e->text();
+            digita(e, clic + u"3"_s + esc);
+            QVERIFY(f->isVisible());
+            QCOMPARE(e->text(), valore);
+            QCOMPARE(QApplication::focusWidget(), e);
+            digita(e, esc);
+            chiusa = !f->isVisible();
+        });
+        QVERIFY(chiusa);
+        QVERIFY(seamMessaggi::testi().isEmpty());
     }
 
     // The planner refills once for a typed start date, whatever else the typing ends with;

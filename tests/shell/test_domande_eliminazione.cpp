@@ -1,7 +1,8 @@
+#include "altra_postazione.h"
 #include "ambiente_test.h"
 #include "calls/frm_chiamata.h"
-#include "calls/rientro_tecnico.h"
 #include "customers/scheda_cliente.h"
+#include "finestre_programma.h"
 #include "ignitions/centri_cat.h"
 #include "ignitions/esportazione_excel.h"
 #include "ignitions/frm_storico_importazioni_cat.h"
@@ -9,7 +10,6 @@
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/campo_data.h"
-#include "platform/ui/combo_dati.h"
 #include "platform/ui/messaggi.h"
 #include "platform/ui/modale.h"
 #include "registers/operatori/frm_operatori.h"
@@ -65,8 +65,9 @@ QString fileEsportato()
     return cartellaProgramma() + u'/' + nomeFileEsportazione(u"completa da "_s, QDate(2026, 3, 1), QDate(2026, 3, 31));
 }
 
-// What a deletion could take away: the rows of every table it touches, the export's file, and
-// the call the planner deletes when the card asks it to.
+// What a deletion or an overwrite could take away: the rows of every table it touches, what
+// another workstation wrote into a card's row, the export's file, and the call the planner
+// deletes when the card asks it to.
 QString stato()
 {
     QStringList s;
@@ -84,6 +85,11 @@ QString stato()
              "SELECT count(*) FROM attività_svolte", "SELECT count(*) FROM matAtt",
          })
         s << QString::number(conta(QString::fromUtf8(sql)));
+    for (const char* sql : {
+             "SELECT group_concat(nome) FROM clienti", "SELECT group_concat(matr_2) FROM prodotti_ai_clienti",
+             "SELECT group_concat(note_int) FROM interventi",
+         })
+        s << riga(QString::fromUtf8(sql)).value(0);
     s << (QFile::exists(fileEsportato()) ? u"file"_s : u"no file"_s);
     s << (esisteIstanza<frmChiamata>() && istanza<frmChiamata>().bElimina ? u"call to delete"_s : QString());
     return s.join(u' ');
@@ -115,17 +121,6 @@ QWidget* chiamata(int modalita)
         s.predisponi();
     s.bElimina = false;
     return s.forma();
-}
-
-QWidget* rientro()
-{
-    schRientroTecnico& r = istanza<schRientroTecnico>();
-    r.nID = 1;
-    r.dataIntervento = u"04/08/2026"_s;
-    r.predisponi();
-    r.controlli().cmbProdotti->impostaValoreLegato(1);
-    r.aggiornaProdottoSelezionato();
-    return r.forma();
 }
 
 QWidget* cliente()
@@ -170,7 +165,7 @@ void esegui(QWidget* f, const QString& comando)
 }
 } // namespace
 
-// Every question whose Yes deletes opens on No: Enter deletes nothing.
+// Every question whose Yes deletes or overwrites opens on No: Enter destroys nothing.
 class TestDomandeEliminazione : public QObject {
     Q_OBJECT
 
@@ -234,11 +229,11 @@ private slots:
         QTest::newRow("new call, ANNULLA")
             << Apri([] { return chiamata(0); }) << u"Esc"_s
             << u"Attenzione! annullando verranno persi i dati raccolti in questa chiamata... continuare ?"_s;
-        QTest::newRow("return report, defect") << Apri(rientro) << u"cmdRimuoviDifetto"_s
+        QTest::newRow("return report, defect") << Apri(rientroChiamataUno) << u"cmdRimuoviDifetto"_s
                                                << u"Eliminare il difetto riscontrato ?"_s;
-        QTest::newRow("return report, activity") << Apri(rientro) << u"cmdRimuoviAttivita"_s
+        QTest::newRow("return report, activity") << Apri(rientroChiamataUno) << u"cmdRimuoviAttivita"_s
                                                  << u"Eliminare l'azione effettuata ?"_s;
-        QTest::newRow("return report, material") << Apri(rientro) << u"cmdRimuoviMateriale"_s
+        QTest::newRow("return report, material") << Apri(rientroChiamataUno) << u"cmdRimuoviMateriale"_s
                                                  << u"Eliminare materiale selezionato ?"_s;
         QTest::newRow("export, the existing file")
             << Apri(esportazione) << u"cmdEsporta"_s
@@ -255,6 +250,30 @@ private slots:
             << u"Confermare l'eliminazione del cliente:ROSSI MARIO\r\nTale operazione cancellerà anche tutte le "
                "informazioni correlate a tale cliente quali:\r\n\r\n- Chiamate ed interventi\r\n-  Prodotti e "
                "Manutenzioni\r\nProcedere con l'eliminazione del cliente ?"_s;
+        // Another workstation wrote the card's row after the card loaded it.
+        const auto dopo = [this](Apri apri, const char* sql) {
+            return Apri([this, apri, sql] {
+                QWidget* f = apri();
+                AltraPostazione(db->file()).esegui(QString::fromUtf8(sql));
+                return f;
+            });
+        };
+        const QString sovrascrivere = u"\r\nSovrascrivere con i dati di questa scheda?\r\nSì: salva i dati mostrati.\r\n"
+                                      "No: mantiene la versione dell'altra postazione, che la scheda mostrerà."_s;
+        QTest::newRow("call, another workstation's version")
+            << dopo([] { return chiamata(1); }, "UPDATE interventi SET note_int = 'DA B' WHERE cod_chiamata = 1")
+            << u"cmdConferma"_s
+            << u"Attenzione! la chiamata è stata modificata da un'altra postazione dopo l'apertura della scheda."_s
+                   + sovrascrivere;
+        QTest::newRow("customer card, another workstation's version")
+            << dopo(cliente, "UPDATE clienti SET nome = 'ANAME' WHERE idCli = 1") << u"cmdConferma"_s
+            << u"Attenzione! il cliente è stato modificato da un'altra postazione dopo l'apertura della scheda."_s
+                   + sovrascrivere;
+        QTest::newRow("appliance card, another workstation's version")
+            << dopo(prodottoSetteClienteUno, "UPDATE prodotti_ai_clienti SET matr_2 = 'B2' WHERE id_pro_cli = 7")
+            << u"cmConferma"_s
+            << u"Attenzione! il prodotto è stato modificato da un'altra postazione dopo l'apertura della scheda."_s
+                   + sovrascrivere;
     }
     void apreSuNo()
     {

@@ -1,7 +1,6 @@
 #include "ambiente_test.h"
 #include "calls/frm_planning.h"
 #include "finestre_programma.h"
-#include "customers/scheda_prodotto_cliente.h"
 #include "platform/ambiente/ambiente.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/combo_dati.h"
@@ -58,17 +57,6 @@ void riempi()
              "INSERT INTO manutenzioni (dataMan, codTipoMan, codChiamata, codProdotto) VALUES ('2026-08-04', 1, 1, 7)",
          })
         connessione.esegui(QString::fromUtf8(sql));
-}
-
-QWidget* schedaProdotto()
-{
-    schProdottoCliente& s = istanza<schProdottoCliente>();
-    s.nModalità = 1;
-    s.carica();
-    s.nIDcliente = 1;
-    s.nIdProdotto = 7;
-    s.ripristinaProdotto();
-    return s.forma();
 }
 
 QWidget* ricerca()
@@ -143,7 +131,7 @@ private slots:
     {
         QTest::addColumn<std::function<QWidget*()>>("apri");
         QTest::addColumn<QString>("controllo");
-        const std::function<QWidget*()> prodotto = schedaProdotto, cerca = ricerca, rapporto = rientroChiamataUno, piano = planner;
+        const std::function<QWidget*()> prodotto = prodottoSetteClienteUno, cerca = ricerca, rapporto = rientroChiamataUno, piano = planner;
         for (const char* c : {"cmbTipoProdotto", "cmbMarcaProdotto", "cmbModello", "cmbPosizione", "cmbTipoGas",
                               "cmbTecnico", "cmbInstallatore", "cmbTipoAbbonamento", "cmbMese", "txtMatricola1"})
             QTest::newRow(qPrintable(u"appliance card: "_s + QLatin1String(c))) << prodotto << QString::fromLatin1(c);

@@ -11,7 +11,9 @@ CampoData::CampoData(QWidget* parent)
     : CampoDigitato({{2, 2, 4}, u'/', u"La data"_s, u"gg/mm/aaaa"_s}, parent)
 {
     impostaValore(oggi());
+    // The calendar's button is named for screen readers; it takes no focus (Alt+Down opens it).
     QAction* calendario = addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
+    calendario->setText(u"Calendario"_s);
     connect(calendario, &QAction::triggered, this, &CampoData::mostraCalendario);
     connect(this, &CampoDigitato::cambiato, this, [this] { emit dateChanged(date()); });
 }
@@ -25,7 +27,7 @@ void CampoData::setDate(const QDate& d)
 void CampoData::soloGiornoMese()
 {
     conAnno = false;
-    impostaSchema({{2, 2}, u'/', u"La data"_s, u"gg/mm"_s});
+    impostaSchema({{2, 2}, u'/', u"La data"_s, u"gg/mm"_s, true});
 }
 
 QVariant CampoData::interpreta(const QList<int>& n) const

@@ -41,26 +41,22 @@ void CampoDigitato::impostaSchema(Schema s)
 bool CampoDigitato::valido() const
 {
     QList<int> numeri;
-    return leggi(text(), &numeri) == Esito::intero && interpreta(numeri).isValid();
+    return leggi(text(), &numeri, true) == Esito::intero && interpreta(numeri).isValid();
 }
 
 QString CampoDigitato::rifiuto() const
 {
-    QString campo = nomeDaEtichetta(this);
-    if (campo.isEmpty() && parentWidget())
-        campo = nomeDaEtichetta(parentWidget());
-    while (campo.endsWith(u':') || campo.endsWith(u' '))
-        campo.chop(1);
+    const QString campo = nomeNelMessaggio(this);
     QList<int> numeri;
-    if (leggi(text(), &numeri) == Esito::intero)
+    if (leggi(text(), &numeri, true) == Esito::intero)
         return u"%1 \"%2\" nel campo \"%3\" non esiste"_s.arg(schema.nome, text(), campo);
     return u"%1 \"%2\" nel campo \"%3\" è incompleta: scriverla come %4"_s.arg(schema.nome, text(), campo,
                                                                                  schema.modello);
 }
 
 // A whole text: every section's digits with the separators between them (only the last section
-// must have all its digits: 1/2/2026), or all the digits and nothing else.
-CampoDigitato::Esito CampoDigitato::leggi(const QString& testo, QList<int>* numeri) const
+// must have all its digits: 1/2/2026; see Schema::ultimaBreve), or all the digits and nothing else.
+CampoDigitato::Esito CampoDigitato::leggi(const QString& testo, QList<int>* numeri, bool finale) const
 {
     QStringList parti{QString()};
     for (const QChar c : testo) {
@@ -72,6 +68,7 @@ CampoDigitato::Esito CampoDigitato::leggi(const QString& testo, QList<int>* nume
             return Esito::incompleto;
     }
     const qsizetype n = schema.cifre.size();
+    const bool ultimaBreve = finale && schema.ultimaBreve;
     if (parti.size() == 1) {
         QString cifre = parti.first();
         parti.clear();
@@ -87,7 +84,7 @@ CampoDigitato::Esito CampoDigitato::leggi(const QString& testo, QList<int>* nume
     numeri->clear();
     for (qsizetype i = 0; i < n; ++i) {
         const qsizetype cifre = parti[i].size();
-        if (cifre == 0 || cifre > schema.cifre[i] || (i == n - 1 && cifre != schema.cifre[i]))
+        if (cifre == 0 || cifre > schema.cifre[i] || (i == n - 1 && cifre != schema.cifre[i] && !ultimaBreve))
             return Esito::incompleto;
         numeri->append(parti[i].toInt());
     }
@@ -139,7 +136,7 @@ void CampoDigitato::testoCambiato(const QString& testo)
 void CampoDigitato::valuta(bool finale)
 {
     QList<int> numeri;
-    const bool intero = leggi(text(), &numeri) == Esito::intero;
+    const bool intero = leggi(text(), &numeri, finale) == Esito::intero;
     const QVariant v = intero ? interpreta(numeri) : QVariant();
     if (!v.isValid()) {
         marca(intero || finale);
@@ -263,7 +260,10 @@ QSize CampoDigitato::minimumSizeHint() const
 bool campiDigitatiValidi(QWidget* finestra)
 {
     for (CampoDigitato* c : finestra->findChildren<CampoDigitato*>()) {
-        if (!c->isEnabled() || c->valido())
+        if (!c->isEnabled())
+            continue;
+        c->valuta(true);
+        if (c->valido())
             continue;
         messaggio(c->rifiuto(), stile::esclamazione);
         c->setFocus();

@@ -14,7 +14,7 @@ class CampoDigitato : public QLineEdit {
 public:
     // The text is whole and names a value that exists: what is shown is the value.
     bool valido() const;
-    // Why the text is refused, naming the field and the text as typed.
+    // Why the text is refused, naming the field (nomeNelMessaggio) and the text as typed.
     QString rifiuto() const;
     // As wide as its longest text.
     QSize sizeHint() const override;
@@ -27,11 +27,15 @@ signals:
 protected:
     // How the value is typed: the digits of each section (dd/MM/yyyy: 2, 2, 4), the separator
     // shown, the value's name in a refusal ("La data") and the pattern it asks for ("gg/mm/aaaa").
+    // The last section must have all its digits, unless ultimaBreve: then, once the typing is
+    // over (Tab, Enter, the window's confirmation), it may have fewer, as the other sections
+    // may (a month: 1/5 reads 01/05).
     struct Schema {
         QList<int> cifre;
         QChar separatore;
         QString nome;
         QString modello;
+        bool ultimaBreve = false;
     };
     // The derived field shows its first value with impostaValore.
     CampoDigitato(Schema schema, QWidget* parent);
@@ -52,7 +56,8 @@ protected:
 
 private:
     enum class Esito { intero, incompleto };
-    Esito leggi(const QString& testo, QList<int>* numeri) const;
+    // finale: the typing is over.
+    Esito leggi(const QString& testo, QList<int>* numeri, bool finale) const;
     QString riordina(const QString& testo) const;
     void testoCambiato(const QString& testo);
     // The text as it stands: a whole, existing value becomes the value; otherwise the text is
@@ -62,6 +67,8 @@ private:
     void marca(bool m);
     bool inAttesa() const { return text() != testoDi(corrente); }
 
+    friend bool campiDigitatiValidi(QWidget* finestra);
+
     Schema schema;
     QVariant corrente;
     bool sostituisci = false; // the next character typed replaces the whole text
@@ -69,7 +76,7 @@ private:
     bool marcato = false;
 };
 
-// The typed dates and times of a window are whole and exist. Otherwise the first field that is
-// not says why in a message and gets the focus, and the result is false. Fields that cannot be
-// used (an unticked date) are not asked.
+// The typing in the window's dates and times is over: each text becomes its field's value. They
+// are whole and exist; otherwise the first field that is not says why in a message and gets the
+// focus, and the result is false. Fields that cannot be used (an unticked date) are not asked.
 bool campiDigitatiValidi(QWidget* finestra);

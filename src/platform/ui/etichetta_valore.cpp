@@ -2,6 +2,14 @@
 #include <QAccessibleWidget>
 
 namespace {
+// The caption and the value, as one text read: "CLIENTE: ROSSI MARIO", "INDIRIZZO: VIA PO 1".
+QString nome(const QString& didascalia, const QString& valore)
+{
+    if (didascalia.isEmpty() || valore.isEmpty())
+        return didascalia.isEmpty() ? valore : didascalia;
+    return didascalia.endsWith(u' ') ? didascalia + valore : didascalia + u' ' + valore;
+}
+
 class EtichettaAccessibile : public QAccessibleWidget {
 public:
     explicit EtichettaAccessibile(EtichettaValore* e) : QAccessibleWidget(e, QAccessible::StaticText) {}
@@ -11,12 +19,9 @@ public:
         const auto* e = static_cast<const EtichettaValore*>(widget());
         switch (t) {
         case QAccessible::Name:
-            return e->didascalia().isEmpty() ? e->text() : e->didascalia();
+            return nome(e->didascalia(), e->text());
         case QAccessible::Value:
             return e->text();
-        case QAccessible::Description:
-            // Where the bus carries no value, the description carries it.
-            return e->didascalia().isEmpty() ? QString() : e->text();
         default:
             return QAccessibleWidget::text(t);
         }

@@ -2,8 +2,9 @@
 #include <QLabel>
 
 // A label that shows a value (the customer of a call, the operator who took it): a screen
-// reader announces it by its caption, with the value shown; one with no caption is announced
-// by its value, and not at all while it shows nothing.
+// reader announces it by its caption followed by the value shown, and hears the new name when
+// the value changes (setText); one with no caption is announced by its value, and not at all
+// while it shows nothing.
 class EtichettaValore : public QLabel {
     Q_OBJECT
 public:

@@ -21,8 +21,8 @@ enum class Risposta { OK = 1, Annulla = 2, Si = 6, No = 7 };
 // Shows one box and returns the button pressed. A box without a title of its own
 // shows the application title. Lines are separated by "\r\n" or "\n".
 Risposta messaggio(const QString& testo, int stileBox = stile::soloOK, const QString& titolo = QString());
-// A question whose Yes deletes rows or a file: it opens on No, so Enter deletes nothing. True when
-// the operator answered Yes.
+// A question whose Yes deletes or overwrites what is stored (rows, a file, another workstation's
+// version): it opens on No, so Enter destroys nothing. True when the operator answered Yes.
 bool confermaEliminazione(const QString& domanda, int stileBox = stile::siNo | stile::domanda,
                           const QString& titolo = QString());
 

@@ -78,6 +78,56 @@ QString nomeDaEtichetta(const QWidget* controllo)
     return {};
 }
 
+namespace {
+const char* const proprietaGruppo = "didascaliaGruppo";
+
+// A caption as a message names a field: without its mnemonic and a closing ":".
+QString nomeCampo(const QString& didascalia)
+{
+    QString t = senzaMnemonico(didascalia);
+    while (t.endsWith(u':') || t.endsWith(u' '))
+        t.chop(1);
+    return t;
+}
+} // namespace
+
+void impostaGruppo(const QString& didascalia, std::initializer_list<QWidget*> controlli)
+{
+    for (QWidget* w : controlli)
+        w->setProperty(proprietaGruppo, didascalia);
+}
+
+QString nomeNelMessaggio(const QWidget* controllo)
+{
+    QString nome = nomeDaEtichetta(controllo);
+    if (nome.isEmpty() && controllo->parentWidget())
+        nome = nomeDaEtichetta(controllo->parentWidget());
+    nome = nomeCampo(nome);
+    // The control a label names: this one, or the container it is part of (an optional date).
+    const QList<QLabel*> etichette = controllo->window()->findChildren<QLabel*>();
+    const auto haEtichetta = [&](const QWidget* w) {
+        return std::any_of(etichette.begin(), etichette.end(), [w](const QLabel* l) { return l->buddy() == w; });
+    };
+    const QWidget* nominato = controllo;
+    while (nominato && !nominato->isWindow() && !haEtichetta(nominato))
+        nominato = nominato->parentWidget();
+    if (!nominato || nominato->isWindow())
+        return nome;
+    const bool ripetuto = std::any_of(etichette.begin(), etichette.end(), [&](const QLabel* l) {
+        return l->buddy() && l->buddy() != nominato && nomeCampo(l->text()) == nome;
+    });
+    if (!ripetuto)
+        return nome;
+    for (const QWidget* w = nominato; w && !w->isWindow(); w = w->parentWidget()) {
+        QString gruppo = w->property(proprietaGruppo).toString();
+        if (const auto* riquadro = qobject_cast<const QGroupBox*>(w); gruppo.isEmpty() && riquadro)
+            gruppo = riquadro->title();
+        if (!gruppo.isEmpty())
+            return nomeCampo(gruppo) + QStringLiteral(" - ") + nome;
+    }
+    return nome;
+}
+
 void nominaGriglie(QWidget* finestra)
 {
     for (QAbstractItemView* v : finestra->findChildren<QAbstractItemView*>())

@@ -15,6 +15,13 @@ QLabel* conEtichetta(QGridLayout* g, int riga, int colonna, const QString& testo
 // The name a screen reader gives a control: its own, else its label's caption (without the
 // mnemonic's "&"), else the title of the frame around it or the caption of its tab.
 QString nomeDaEtichetta(const QWidget* controllo);
+// The caption of a group of controls whose labels other groups of the window repeat (the "Dal"
+// and "Al" of each date criterion).
+void impostaGruppo(const QString& didascalia, std::initializer_list<QWidget*> controlli);
+// The name a message gives a control: its label (without a closing ":"); where another control
+// of the window has a label with the same caption, the caption of its group or of the frame
+// around it, " - ", and its label.
+QString nomeNelMessaggio(const QWidget* controllo);
 // Grids and lists are named by their labels too (Qt names only other controls by them).
 void nominaGriglie(QWidget* finestra);
 // Each label is read before the control it names, as it is seen (it may have been made after it).

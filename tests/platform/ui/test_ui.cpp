@@ -1,22 +1,32 @@
 #include "ambiente_test.h"
 #include "platform/db/connessione.h"
 #include "platform/ui/campo_data.h"
+#include "platform/ui/campo_ora.h"
 #include "platform/ui/combo_dati.h"
 #include "platform/ui/data_opzionale.h"
 #include "platform/ui/finestra.h"
 #include "platform/ui/limite_caratteri.h"
 #include "platform/ui/forma_dialogo.h"
 #include "platform/ui/griglia.h"
+#include "platform/ui/messaggi.h"
 #include "platform/ui/modale.h"
 #include "platform/ui/tasti_funzione.h"
+#include "platform/ui/utilita_form.h"
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QClipboard>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 struct ControlliProva {
@@ -332,6 +342,103 @@ private slots:
         QVERIFY(d.valore().isNull());
         DataOpzionale senza(false);
         QVERIFY(!senza.valore().isNull());
+    }
+
+    // A refused date or time names its field by its label; where the window repeats the label,
+    // by its group's caption or its frame's title as well, in both messages.
+    void rifiutoConGruppo_data()
+    {
+        QTest::addColumn<int>("campo"); // of the window below, in the order made
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("rifiuto");
+        QTest::newRow("a frame's") << 0 << u"31/02/2026"_s
+                                   << u"La data \"31/02/2026\" nel campo \"Andata - Dal\" non esiste"_s;
+        QTest::newRow("the other frame's") << 2 << u"31/02/20"_s
+                                           << u"La data \"31/02/20\" nel campo \"Ritorno - Dal\" è incompleta: "
+                                              "scriverla come gg/mm/aaaa"_s;
+        QTest::newRow("optional, in a frame") << 3 << u"32/01/2026"_s
+                                              << u"La data \"32/01/2026\" nel campo \"Ritorno - Al\" non esiste"_s;
+        QTest::newRow("a group within a frame") << 4 << u"25:00"_s
+                                                << u"L'ora \"25:00\" nel campo \"Orario - Dal\" non esiste"_s;
+        QTest::newRow("a label of its own, in a frame") << 5 << u"1/1"_s
+                                                        << u"La data \"1/1\" nel campo \"Data\" è incompleta: "
+                                                           "scriverla come gg/mm/aaaa"_s;
+    }
+    void rifiutoConGruppo()
+    {
+        QFETCH(int, campo);
+        QFETCH(QString, testo);
+        QFETCH(QString, rifiuto);
+        QWidget finestra;
+        auto* l = new QVBoxLayout(&finestra);
+        QList<CampoDigitato*> campi;
+        QList<QGridLayout*> griglie;
+        for (const QString& titolo : {u"Andata"_s, u"Ritorno"_s}) {
+            auto* riquadro = new QGroupBox(titolo, &finestra);
+            l->addWidget(riquadro);
+            griglie << new QGridLayout(riquadro);
+            auto* da = new CampoData(riquadro);
+            auto* a = new DataOpzionale(false, riquadro);
+            conEtichetta(griglie.last(), 0, 0, u"&Dal:"_s, da);
+            conEtichetta(griglie.last(), 0, 2, u"Al"_s, a);
+            campi << da << a->campoData();
+        }
+        auto* ora = new CampoOra(&finestra);
+        impostaGruppo(u"Orario"_s, {ora});
+        conEtichetta(griglie.last(), 1, 0, u"Dal"_s, ora);
+        auto* data = new CampoData(&finestra);
+        conEtichetta(griglie.last(), 1, 2, u"Data"_s, data);
+        campi << ora << data;
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        seamMessaggi::azzera();
+        campi[campo]->setText(testo);
+        QCOMPARE(campi[campo]->rifiuto(), rifiuto);
+        QVERIFY(!campiDigitatiValidi(&finestra));
+        QCOMPARE(seamMessaggi::testi(), QStringList{rifiuto});
+        seamMessaggi::azzera();
+    }
+
+    // The window's confirmation ends the typing: a day and month typed short becomes the value
+    // even where the focus stays in the field (a function key).
+    void confermaConcludeLaDigitazione()
+    {
+        QWidget finestra;
+        auto* l = new QVBoxLayout(&finestra);
+        auto* d = new CampoData(&finestra);
+        d->soloGiornoMese();
+        d->setDate(QDate(2027, 5, 20));
+        l->addWidget(d);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowActive(&finestra));
+        d->setFocus();
+        QTest::keyClicks(d, u"1/5"_s);
+        QCOMPARE(d->date(), QDate(2027, 5, 20));
+        QVERIFY(campiDigitatiValidi(&finestra));
+        QCOMPARE(d->date(), QDate(2027, 5, 1));
+        QCOMPARE(d->text(), u"01/05"_s);
+        QCOMPARE(QApplication::focusWidget(), d);
+    }
+
+    // The calendar's button is read as "Calendario"; Tab passes it by (Alt+Down opens it).
+    void pulsanteCalendario()
+    {
+        QWidget finestra;
+        auto* l = new QVBoxLayout(&finestra);
+        auto* d = new CampoData(&finestra);
+        auto* dopo = new QLineEdit(&finestra);
+        l->addWidget(d);
+        l->addWidget(dopo);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowActive(&finestra));
+        const QList<QAbstractButton*> pulsanti = d->findChildren<QAbstractButton*>();
+        QCOMPARE(pulsanti.size(), 1);
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(pulsanti.first());
+        QCOMPARE(i->role(), QAccessible::Button);
+        QCOMPARE(i->text(QAccessible::Name), u"Calendario"_s);
+        d->setFocus();
+        QTest::keyClick(d, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dopo);
     }
 
     // The calendar of a date field (Alt+Down) sets the day picked, once.

@@ -31,3 +31,10 @@ inline void confronto(const char* cosa, const QList<double>& nostri, const QList
     std::printf("%-40s %8.1f (%7.1f-%7.1f) %8.1f (%7.1f-%7.1f) %6.2fx\n", cosa, mediana(nostri), *n1, *n2,
                 mediana(limiti), *l1, *l2, mediana(nostri) / mediana(limiti));
 }
+
+// A figure that has no limit beside it.
+inline void senzaLimite(const char* cosa, const QList<double>& v)
+{
+    const auto [a, b] = std::minmax_element(v.begin(), v.end());
+    std::printf("%-40s %8.1f (%7.1f-%7.1f)\n", cosa, mediana(v), *a, *b);
+}

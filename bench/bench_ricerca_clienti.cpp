@@ -120,30 +120,33 @@ void finoAllUltima(Griglia* g)
         QCoreApplication::processEvents();
 }
 
-// Whether a widget has been painted since the object was made.
+// Whether a grid has been painted with its first screen (or its whole result) since the object
+// was made.
 class Dipinto : public QObject {
 public:
-    explicit Dipinto(QWidget* w) : w(w) { w->installEventFilter(this); }
-    ~Dipinto() override { w->removeEventFilter(this); }
+    explicit Dipinto(Griglia* g) : g(g) { g->viewport()->installEventFilter(this); }
+    ~Dipinto() override { g->viewport()->removeEventFilter(this); }
     bool eventFilter(QObject*, QEvent* e) override
     {
-        si = si || e->type() == QEvent::Paint;
+        si = si || (e->type() == QEvent::Paint && (g->model()->rowCount() >= 100 || !g->inLettura()));
         return false;
     }
     bool si = false;
 
 private:
-    QWidget* w;
+    Griglia* g;
 };
 
 // The first screen drawn as the event loop draws it: what the search left posted (its layouts,
-// then the painting) handled as the loop handles it before it gives the reading a slice, until
-// the grid has drawn its rows.
+// then the painting) handled as the loop handles it before it gives the reading a slice, and
+// the reading's slices while the first screen needs more, until the grid has drawn its rows.
 void finoAlPrimoDisegno(Griglia* g)
 {
-    const Dipinto d(g->viewport());
+    const Dipinto d(g);
     for (int i = 0; i < 100 && !d.si; ++i)
         QCoreApplication::sendPostedEvents();
+    while (!d.si && g->inLettura())
+        QCoreApplication::processEvents();
 }
 
 // Whether the result shown is in Italian order by surname.

@@ -102,8 +102,12 @@ void LetturaPerIndice::leggiRighe(int righe)
             fase = Fase::voci;
             return;
         }
-        aggiungiRiga(st, tipi, dati);
-        chiaviRighe.push_back(sqlite3_column_int64(st, 0));
+        const qint64 chiave = sqlite3_column_int64(st, 0);
+        dati.nuovaRiga();
+        dati.scriviIntero(0, chiave);
+        for (int c = 1; c < tipi.size(); ++c)
+            scriviCella(st, c, tipi[c], dati, c);
+        chiaviRighe.push_back(chiave);
     }
 }
 

@@ -33,7 +33,7 @@ public:
 
 private:
     // Those shown before the table is read, each looked up: a first screen and some more.
-    static constexpr qsizetype righeCercate = 1000;
+    static constexpr qsizetype righeCercate = 200;
 
     void aggiungiVoce(sqlite3_stmt* st);
     void leggiVoci(int righe);

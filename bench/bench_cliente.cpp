@@ -95,7 +95,8 @@ void misura(Misura& m, LetturaSqlite& limite, const std::function<void()>& lavor
         istruzioni.removeAt(italiana - istruzioni.cbegin());
         if (!m.vie) {
             QString perIndice = sql.chopped(perCognome.size()) + u" order by cognome"_s;
-            m.vie.emplace(perIndice.replace(u" from clienti "_s, u" from clienti INDEXED BY ix_clienti_cognome "_s), sql);
+            perIndice.replace(u" from clienti "_s, u" from clienti INDEXED BY ix_clienti_cognome "_s);
+            m.vie.emplace(perIndice, sql);
         }
         m.vie->misura(limite);
     }
@@ -134,6 +135,7 @@ int main(int argc, char** argv)
     DatabaseTest db;
     riempi();
     LetturaSqlite limite(db.file());
+    carico("at the start");
 
     Misura apertura, conferma, numero, appartenenza, modelli, installatori, appartenenzaRicerca, elenchiRicerca;
     int voci = 0;
@@ -197,5 +199,6 @@ int main(int argc, char** argv)
               installatori.limiti());
     confrontoElenco(u"search's \"Appartiene a\""_s, appartenenzaRicerca, limite, vociRicerca);
     confronto("search's eight appliance lists", elenchiRicerca.nostri, elenchiRicerca.limiti());
+    carico("at the end");
     return 0;
 }

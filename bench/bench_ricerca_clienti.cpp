@@ -233,6 +233,7 @@ int main(int argc, char** argv)
 
     std::printf("%d customers, their surnames %s, window shown; %d runs of each, interleaved\n", 100000 * scala,
                 ordinati ? "in the rows' order (--ordinato)" : "shuffled across the rows", ripetizioni);
+    carico("at the start");
     QList<QList<double>> tutto(casi.size()), tuttoLimite(casi.size()), schermata(casi.size()),
         schermataLimite(casi.size());
     QList<double> pauseRicerca;
@@ -400,5 +401,6 @@ int main(int argc, char** argv)
                 "the edits\n",
                 prima, durante, primaAggiornamento, piccoScheda, piccoAggiornamento,
                 piccoAggiornamento <= durante ? "within" : "over", dinuovo);
+    carico("at the end");
     return 0;
 }

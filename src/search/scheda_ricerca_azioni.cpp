@@ -29,7 +29,8 @@ void schRicCliente::cmdNuovo_Click()
         card.mostraModale();
         if (!card.bConferma)
             return;
-        presentaRisultato(connessione.apriInLettura({istruzioneCliente(card.nIDcliente)}), u"Risultato della ricerca = "_s);
+        presentaRisultato(connessione.apriInLettura({istruzioneCliente(card.nIDcliente)}),
+                          u"Risultato della ricerca = "_s);
     });
 }
 

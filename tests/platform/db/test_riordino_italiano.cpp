@@ -10,10 +10,11 @@ using namespace Qt::StringLiterals;
 namespace {
 // The customers in Italian order by surname through the surname's index, as the search with
 // no criteria reads them.
-const Lettura perIndice{u"SELECT idCli, cognome FROM clienti"_s, {},
-                        Lettura::PerIndice{u"SELECT idCli, cognome FROM clienti ORDER BY cognome"_s,
-                                           u"SELECT idCli, cognome FROM clienti WHERE cognome >= '{' ORDER BY cognome"_s,
-                                           u"SELECT idCli, cognome FROM clienti WHERE idCli = ?"_s}};
+const Lettura perIndice{
+    u"SELECT idCli, cognome FROM clienti"_s, {},
+    Lettura::PerIndice{u"SELECT idCli, cognome FROM clienti ORDER BY cognome"_s,
+                       u"SELECT idCli, cognome FROM clienti WHERE cognome >= '{' ORDER BY cognome"_s,
+                       u"SELECT idCli, cognome FROM clienti WHERE idCli = ?"_s}};
 
 // The customers' keys: one after the other, or far apart (a few huge, some negative).
 enum class Chiavi { contigue, lontane };

@@ -95,8 +95,8 @@ void schRicCliente::collegaElenco()
     QObject::connect(c.griglia, &QAbstractItemView::doubleClicked, f, [&c] { c.cmbModificaCliente->click(); });
     QObject::connect(c.grigliaStoricoChiamate, &QAbstractItemView::doubleClicked, f,
                      [&c] { c.cmdModChiamata->click(); });
-    // The result read on to its end: its count and a refresh's customer found; a reading that stops short: the error box and
-    // an empty result.
+    // The result read on to its end: its count, and a refresh's customer found; a reading that
+    // stops short: the error box and an empty result.
     QObject::connect(c.griglia, &Griglia::letturaFinita, f, [this] {
         gestisci([this] {
             contaRisultato();

@@ -142,14 +142,17 @@ void schRicCliente::ritrovaCliente()
         return;
     auto& c = ui();
     Recordset& rs = c.griglia->recordset();
+    const int prima = rs.posizione();
     if (!rs.cercaTraMostrate(u"idCli"_s, *clienteCercato)) {
         if (!rs.completo())
             return;
         rs.moveFirst();
     }
     clienteCercato.reset();
-    c.griglia->sincronizza();
-    caricaProdotti();
+    if (rs.posizione() != prima) {
+        c.griglia->sincronizza();
+        caricaProdotti();
+    }
     if (const auto dopo = std::exchange(dopoAggiornamento, {}))
         dopo();
 }

@@ -3,6 +3,8 @@
 #include <QList>
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <string>
 
 // The benchmarks' figures: the median of the runs with the fastest and the slowest (the noise),
 // ours beside the limit, and the ratio of the medians.
@@ -30,4 +32,19 @@ inline void confronto(const char* cosa, const QList<double>& nostri, const QList
     const auto [l1, l2] = std::minmax_element(limiti.begin(), limiti.end());
     std::printf("%-40s %8.1f (%7.1f-%7.1f) %8.1f (%7.1f-%7.1f) %6.2fx\n", cosa, mediana(nostri), *n1, *n2,
                 mediana(limiti), *l1, *l2, mediana(nostri) / mediana(limiti));
+}
+
+// A figure that has no limit beside it.
+inline void senzaLimite(const char* cosa, const QList<double>& v)
+{
+    const auto [a, b] = std::minmax_element(v.begin(), v.end());
+    std::printf("%-40s %8.1f (%7.1f-%7.1f)\n", cosa, mediana(v), *a, *b);
+}
+
+// The machine's load (the averages over 1, 5 and 15 minutes), which the figures are read beside.
+inline void carico(const char* quando)
+{
+    std::string medie;
+    std::getline(std::ifstream("/proc/loadavg"), medie);
+    std::printf("load average %s: %s\n", quando, medie.c_str());
 }

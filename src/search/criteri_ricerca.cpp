@@ -251,11 +251,12 @@ Lettura letturaRicerca(const CriteriRicerca& c)
     const QString cond = costruisciCondizione(c, t);
     if (!cond.isEmpty())
         return {istruzione(cond, t, ordinaItaliano)};
-    // Every customer by surname: read in the order of the surname's index, as sorting them all
-    // is the search's whole cost, and put in Italian order as they come; the surnames that
-    // order puts last are read first.
-    const QString coda = u"Cognome >= '%1'"_s.arg(QLatin1Char(RiordinoItaliano::inizioCoda));
-    return {istruzione({}, t, ordinaIndice), {}, u"cognome"_s, istruzione(coda, t, ordinaIndice)};
+    // Every customer by surname: the table read in its own order and, beside it, its surname
+    // index, whose order is the Italian one for all but a few surnames.
+    const QString voci = u"SELECT idCli, Cognome FROM clienti "_s;
+    const QString coda = u"WHERE Cognome >= '%1'"_s.arg(QLatin1Char(RiordinoItaliano::inizioCoda));
+    return {istruzione({}, t, {}), {},
+            Lettura::PerIndice{voci + ordinaIndice, voci + coda + ordinaIndice, istruzione(u"idCli = ?"_s, t, {})}};
 }
 
 QString istruzioneCliente(qint64 idCli)

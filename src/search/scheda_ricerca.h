@@ -2,6 +2,8 @@
 #include "platform/ui/finestra.h"
 #include "search/criteri_ricerca.h"
 #include <QString>
+#include <functional>
+#include <optional>
 
 class ComboDati;
 class Recordset;
@@ -120,7 +122,9 @@ private:
     void presentaRisultato(const Recordset& rs, const QString& didascaliaConteggio);
     void contaRisultato();
     void svuotaRisultato();
-    bool rieseguiCercando(qint64 idCli);
+    bool rieseguiCercando(qint64 idCli, std::function<void()> dopo = {});
+    // The refreshed result on the customer it was on, once his row is shown.
+    void ritrovaCliente();
     void didascalia(const QString& testo, int righe);
 
     void cmdRicerca_Click();
@@ -134,5 +138,8 @@ private:
     void aggiornaDopoChiamate();
 
     bool mostrata = false; // the shown mark: set when the window is activated
-    QString didascaliaRisultato; // the caption's text before the count of the result shown
+    QString didascaliaRisultato = QStringLiteral("RISULTATO DELLA RICERCA = "); // before the count of the result shown
+    // A refresh's customer, until his row is shown, and what follows it then.
+    std::optional<qint64> clienteCercato;
+    std::function<void()> dopoAggiornamento;
 };

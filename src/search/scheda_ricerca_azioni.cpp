@@ -29,7 +29,8 @@ void schRicCliente::cmdNuovo_Click()
         card.mostraModale();
         if (!card.bConferma)
             return;
-        presentaRisultato(connessione.apriStatico(istruzioneCliente(card.nIDcliente)), u"Risultato della ricerca = "_s);
+        presentaRisultato(connessione.apriInLettura({istruzioneCliente(card.nIDcliente)}),
+                          u"Risultato della ricerca = "_s);
     });
 }
 
@@ -50,20 +51,24 @@ void schRicCliente::cmbModificaCliente_Click()
         card.mostraModale();
         if (!card.bConferma)
             return;
-        if (!rieseguiCercando(id)) {
+        // Once the customer is current again: the same appliance (the first when it is gone) and
+        // the membership caption.
+        didascaliaRisultato = u"RISULTATO DELLA RICERCA = "_s;
+        const bool righe = rieseguiCercando(id, [this, prodotto] {
+            Griglia* g = ui().grigliaProdotti;
+            Recordset& prodotti = g->recordset();
+            if (!prodotti.cerca(u"id_pro_cli"_s, prodotto) && prodotti.recordCount() > 0)
+                prodotti.moveFirst();
+            g->sincronizza();
+            caricaManutenzioni();
+            caricaChiamate();
+            mostraTipoAppartenenza();
+        });
+        if (!righe) {
             messaggio(u"Nessun Cliente identificato"_s);
             c.TabStrip->setCurrentIndex(0);
             c.txtCognome->setFocus();
-            return;
         }
-        Recordset& prodotti = c.grigliaProdotti->recordset();
-        if (!prodotti.cerca(u"id_pro_cli"_s, prodotto) && prodotti.recordCount() > 0)
-            prodotti.moveFirst();
-        c.grigliaProdotti->sincronizza();
-        caricaManutenzioni();
-        caricaChiamate();
-        didascalia(u"RISULTATO DELLA RICERCA = "_s, c.griglia->recordset().recordCount());
-        mostraTipoAppartenenza();
     });
     c.griglia->setFocus();
 }

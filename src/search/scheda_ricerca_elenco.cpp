@@ -95,9 +95,14 @@ void schRicCliente::collegaElenco()
     QObject::connect(c.griglia, &QAbstractItemView::doubleClicked, f, [&c] { c.cmbModificaCliente->click(); });
     QObject::connect(c.grigliaStoricoChiamate, &QAbstractItemView::doubleClicked, f,
                      [&c] { c.cmdModChiamata->click(); });
-    // The result read on to its end: its count; a reading that stops short: the error box and
-    // an empty result.
-    QObject::connect(c.griglia, &Griglia::letturaFinita, f, [this] { gestisci([this] { contaRisultato(); }); });
+    // The result read on to its end: its count, and a refresh's customer found; a reading that
+    // stops short: the error box and an empty result.
+    QObject::connect(c.griglia, &Griglia::letturaFinita, f, [this] {
+        gestisci([this] {
+            contaRisultato();
+            ritrovaCliente();
+        });
+    });
     QObject::connect(c.griglia, &Griglia::letturaFallita, f, [this] {
         const std::exception_ptr errore = ui().griglia->erroreLettura();
         svuotaRisultato();
@@ -158,6 +163,8 @@ void schRicCliente::caricaMateriali()
 
 void schRicCliente::mostraRisultato(const Recordset& rs)
 {
+    clienteCercato.reset();
+    dopoAggiornamento = {};
     ui().griglia->imposta(rs, colonne::clienti());
     caricaProdotti();
 }

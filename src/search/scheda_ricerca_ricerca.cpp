@@ -110,9 +110,11 @@ void schRicCliente::reset()
 }
 
 // Runs the statement the result shown was read from again (a search's, or the new
-// customer's alone) and makes the customer current again (the first row when he is gone);
-// false when no row is left.
-bool schRicCliente::rieseguiCercando(qint64 idCli)
+// customer's alone) and reads it as the search does: its first screen at once, the rest from
+// the event loop, the count in the caption once every row is read; the customer becomes current
+// again as soon as his row is shown (the first row when he is gone), and then `dopo` runs.
+// False, at once, when no row is left.
+bool schRicCliente::rieseguiCercando(qint64 idCli, std::function<void()> dopo)
 {
     const Clessidra clessidra;
     // The result shown goes before it is read again, so that the two are never held at once;
@@ -121,10 +123,36 @@ bool schRicCliente::rieseguiCercando(qint64 idCli)
     const Lettura lettura = c.griglia->recordset().lettura();
     const QString titolo = c.fraRisultati->title();
     svuotaRisultato();
-    Recordset rs = connessione.apriStatico(lettura);
+    const Recordset rs = connessione.apriInLettura(lettura);
     c.fraRisultati->setTitle(titolo);
-    if (!rs.cerca(u"idCli"_s, idCli) && rs.recordCount() > 0)
-        rs.moveFirst();
     mostraRisultato(rs);
-    return rs.recordCount() > 0;
+    if (!c.griglia->inLettura())
+        contaRisultato();
+    if (rs.vuoto())
+        return false;
+    clienteCercato = idCli;
+    dopoAggiornamento = std::move(dopo);
+    ritrovaCliente();
+    return true;
+}
+
+void schRicCliente::ritrovaCliente()
+{
+    if (!clienteCercato)
+        return;
+    auto& c = ui();
+    Recordset& rs = c.griglia->recordset();
+    const int prima = rs.posizione();
+    if (!rs.cercaTraMostrate(u"idCli"_s, *clienteCercato)) {
+        if (!rs.completo())
+            return;
+        rs.moveFirst();
+    }
+    clienteCercato.reset();
+    if (rs.posizione() != prima) {
+        c.griglia->sincronizza();
+        caricaProdotti();
+    }
+    if (const auto dopo = std::exchange(dopoAggiornamento, {}))
+        dopo();
 }

@@ -42,6 +42,19 @@ QStringList AltraPostazione::colonna(const QString& sql)
     return valori;
 }
 
+bool AltraPostazione::tentaScrittura(const QString& sql)
+{
+    esegui(QStringLiteral("BEGIN"));
+    const QByteArray testo = sql.toUtf8();
+    const int esito = sqlite3_exec(db, (testo + "; COMMIT").constData(), nullptr, nullptr, nullptr);
+    if (esito == SQLITE_OK)
+        return true;
+    if (esito != SQLITE_BUSY)
+        fallisce(db, sql);
+    esegui(QStringLiteral("ROLLBACK"));
+    return false;
+}
+
 void AltraPostazione::bloccaScritture()
 {
     esegui(QStringLiteral("BEGIN IMMEDIATE"));

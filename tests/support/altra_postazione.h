@@ -18,6 +18,8 @@ public:
     void esegui(const QString& sql);
     // The first column of every row of a query, as texts ("" for Null).
     QStringList colonna(const QString& sql);
+    // Writes at once, or finds the file held by another and writes nothing: false.
+    bool tentaScrittura(const QString& sql);
     // Holds the write lock: the others may read, but a write waits.
     void bloccaScritture();
     // Keeps a read open: the others may write, but their commit waits.

@@ -125,20 +125,28 @@ void Connessione::controllaAperta() const
                        QStringLiteral("Operazione non consentita se l'oggetto è chiuso."));
 }
 
-QSqlQuery Connessione::prepara(const QString& sql, const QVariantList& valori)
+QSqlQuery Connessione::preparata(const QString& sql, const QVariantList& valori)
 {
     QSqlQuery q(database());
     q.setForwardOnly(true);
-    const QString testo = riscriviLetteraliJet(sql, oggi());
-    bool eseguita = false;
-    if (valori.isEmpty()) {
-        eseguita = q.exec(testo);
-    } else if (q.prepare(testo)) {
-        for (const QVariant& v : valori)
-            q.addBindValue(valoreDaLegare(v));
-        eseguita = q.exec();
+    if (!q.prepare(riscriviLetteraliJet(sql, oggi())))
+        throw erroreSqlite(q.lastError());
+    for (const QVariant& v : valori)
+        q.addBindValue(valoreDaLegare(v));
+    return q;
+}
+
+QSqlQuery Connessione::prepara(const QString& sql, const QVariantList& valori)
+{
+    if (!valori.isEmpty()) {
+        QSqlQuery q = preparata(sql, valori);
+        if (!q.exec())
+            throw erroreSqlite(q.lastError());
+        return q;
     }
-    if (!eseguita)
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    if (!q.exec(riscriviLetteraliJet(sql, oggi())))
         throw erroreSqlite(q.lastError());
     return q;
 }
@@ -168,11 +176,17 @@ Recordset Connessione::apriStatico(const Lettura& l)
 Recordset Connessione::apriInLettura(const Lettura& l)
 {
     QSqlQuery q = prepara(l.sql, l.valori);
-    // The tail runs while the statement holds the file, so both read the same archive.
-    std::optional<QSqlQuery> coda;
-    if (!l.colonnaItaliana.isEmpty())
-        coda = prepara(l.coda, l.valori);
-    return Recordset::inLettura(std::move(q), std::move(coda), l);
+    if (!l.perIndice)
+        return Recordset::inLettura(std::move(q), std::nullopt, l);
+    // The index's statements run while the rows' holds the file, so all read the same archive.
+    QVariantList conChiave = l.valori;
+    conChiave << QVariant(qint64(0));
+    return Recordset::inLettura(std::move(q),
+                                LetturaPerIndice::Istruzioni{QSqlQuery(), prepara(l.perIndice->voci, l.valori),
+                                                             prepara(l.perIndice->coda, l.valori),
+                                                             preparata(l.perIndice->riga, conChiave),
+                                                             int(l.valori.size())},
+                                l);
 }
 
 qint64 Connessione::ultimoId()

@@ -50,6 +50,8 @@ public:
     QSqlDatabase database() const;
 
 private:
+    // A statement prepared with its values bound, or run with them.
+    QSqlQuery preparata(const QString& sql, const QVariantList& valori);
     QSqlQuery prepara(const QString& sql, const QVariantList& valori);
     void comando(const char* sql);
     void controllaAperta() const;

@@ -101,6 +101,10 @@ int DatiRecordset::confrontaCelle(qsizetype a, qsizetype b) const
 
 int DatiRecordset::confronta(int riga, int colonna, const QVariant& v) const
 {
+    // A whole number against a whole number (a key sought) without making the cell a value.
+    const qsizetype c = cella(riga, colonna);
+    if (tipi[c] == Tipo::intero && (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int))
+        return segno(qint64(celle[c]), v.toLongLong());
     const QVariant a = valore(riga, colonna);
     if (a.isNull() || v.isNull())
         return int(!a.isNull()) - int(!v.isNull());

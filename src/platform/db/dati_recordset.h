@@ -17,6 +17,8 @@ public:
     // The rows shown, in their order; a row read may wait to be shown (mostra).
     int numeroRighe() const { return int(ordine.size()); }
     int righeLette() const { return lette; }
+    // The row read that a row shown is.
+    int rigaLetta(int riga) const { return ordine[riga]; }
     // The value of a cell as the windows see it; Null is a null QVariant.
     QVariant valore(int riga, int colonna) const;
     bool nullo(int riga, int colonna) const;

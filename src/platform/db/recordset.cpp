@@ -1,7 +1,7 @@
 #include "platform/db/recordset.h"
 #include "platform/db/errore_db.h"
 #include "platform/db/errore_sqlite.h"
-#include "platform/db/riordino_italiano.h"
+#include "platform/db/righe_sqlite.h"
 #include "platform/db/valori_sqlite.h"
 #include <QDate>
 #include <QSqlError>
@@ -16,23 +16,20 @@ struct Recordset::Stato {
     // static
     std::shared_ptr<DatiRecordset> dati;
     int pos = -1; // -1 before the first row, size() after the last
-    // static, while its rows are being read: the statement still open, and the Italian order
-    // being made when the reading asks for one
+    // static, while its rows are being read: the statement still open, or the reading by an index
     std::optional<QSqlQuery> aperta;
     bool primaRiga = true; // the driver has already stepped onto it
-    std::optional<RiordinoItaliano> riordino;
-    bool codaRaggiunta = false;
+    std::unique_ptr<LetturaPerIndice> perIndice;
     // forward-only
     QSqlQuery query;
     QVector<QVariant> corrente;
     bool fine = true;
     DatiRecordset nomi; // field names only
 
-    // Reads up to `righe` more rows of the open statement; false once it has no more.
-    bool leggiRighe(int righe);
-    // A slice of the reading: its rows, then those now sure of their place shown.
+    bool inLettura() const { return aperta || perIndice; }
+    // Reads up to about `righe` more rows and shows those sure of their place; once every row
+    // is read, the statements let the file go.
     void leggi(int righe);
-    void mostraLette(bool altre);
     // Reads on until the row is shown, or every row is read.
     void mostraFinoA(int riga);
 };
@@ -47,67 +44,6 @@ void leggiRiga(const QSqlQuery& q, const QVector<TipoColonna>& tipi, QVector<QVa
         riga[i] = valoreTipizzato(q.value(i), tipi[i]);
 }
 
-// The statement's current row, each cell read from the SQLite statement itself, one copy each.
-void aggiungiRiga(sqlite3_stmt* st, const QVector<TipoColonna>& tipi, DatiRecordset& d)
-{
-    d.nuovaRiga();
-    for (int i = 0; i < tipi.size(); ++i) {
-        switch (sqlite3_column_type(st, i)) {
-        case SQLITE_INTEGER:
-            d.scriviIntero(i, sqlite3_column_int64(st, i));
-            break;
-        case SQLITE_FLOAT:
-            d.scriviReale(i, sqlite3_column_double(st, i));
-            break;
-        case SQLITE_NULL:
-            d.scriviNullo(i);
-            break;
-        case SQLITE_BLOB:
-            d.scriviBlob(i, static_cast<const char*>(sqlite3_column_blob(st, i)), sqlite3_column_bytes(st, i));
-            break;
-        default: {
-            const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
-            const int byte = sqlite3_column_bytes(st, i);
-            if (tipi[i] == TipoColonna::altro)
-                d.scriviTesto(i, t, byte);
-            else
-                d.scrivi(i, valoreTipizzato(t, byte, tipi[i]));
-        }
-        }
-    }
-}
-
-// The statement behind a query; the connection was closed meanwhile when it has none.
-sqlite3_stmt* istruzioneAperta(const QSqlQuery& q)
-{
-    sqlite3_stmt* st = istruzioneSqlite(q);
-    if (!st)
-        throw ErroreDb(erroreConnessione, sorgente, QStringLiteral("Operazione non consentita se l'oggetto è chiuso."));
-    return st;
-}
-
-// Steps an executed query onto its next row: false at the end. The first row is the one the
-// driver stepped onto when it ran the statement.
-bool passo(QSqlQuery& q, sqlite3_stmt* st, bool& primaRiga)
-{
-    if (std::exchange(primaRiga, false)) {
-        if (q.next())
-            return true;
-        if (q.lastError().isValid())
-            throw erroreSqlite(q.lastError());
-        return false;
-    }
-    const int esito = sqlite3_step(st);
-    if (esito == SQLITE_ROW)
-        return true;
-    if (esito != SQLITE_DONE) {
-        sqlite3* db = sqlite3_db_handle(st);
-        throw erroreSqlite(QSqlError(QString(), QString::fromUtf8(sqlite3_errmsg(db)), QSqlError::StatementError,
-                                     QString::number(sqlite3_extended_errcode(db))));
-    }
-    return false;
-}
-
 ErroreDb campoMancante(const QString& nome)
 {
     return ErroreDb(erroreCampo, sorgente,
@@ -116,46 +52,31 @@ ErroreDb campoMancante(const QString& nome)
 }
 } // namespace
 
-bool Recordset::Stato::leggiRighe(int righe)
-{
-    DatiRecordset& d = *dati;
-    sqlite3_stmt* st = istruzioneAperta(*aperta);
-    for (int i = 0; i < righe; ++i) {
-        if (!passo(*aperta, st, primaRiga))
-            return false;
-        aggiungiRiga(st, tipi, d);
-        const int riga = d.righeLette() - 1;
-        if (!riordino) {
-            d.mostra(riga);
-        } else if (!riordino->aggiungi(riga)) {
-            // The rows from here on were read first, by the tail's statement.
-            d.togliUltimaRiga();
-            codaRaggiunta = true;
-            return false;
-        }
-    }
-    return true;
-}
-
 void Recordset::Stato::leggi(int righe)
 {
-    mostraLette(leggiRighe(righe));
-}
-
-void Recordset::Stato::mostraLette(bool altre)
-{
-    if (riordino)
-        riordino->mostra(*dati, !altre);
+    bool altre = true;
+    if (perIndice) {
+        altre = perIndice->leggi(righe);
+    } else {
+        DatiRecordset& d = *dati;
+        sqlite3_stmt* st = istruzioneAperta(*aperta);
+        for (int i = 0; i < righe && altre; ++i) {
+            altre = passo(*aperta, st, primaRiga);
+            if (altre) {
+                aggiungiRiga(st, tipi, d);
+                d.mostra(d.righeLette() - 1);
+            }
+        }
+    }
     if (!altre) {
-        // Every row is read: the statement lets the file go.
         aperta.reset();
-        riordino.reset();
+        perIndice.reset();
     }
 }
 
 void Recordset::Stato::mostraFinoA(int riga)
 {
-    while (riga >= dati->numeroRighe() && aperta)
+    while (riga >= dati->numeroRighe() && inLettura())
         leggi(4096);
 }
 
@@ -179,15 +100,15 @@ bool Recordset::statico() const { return s && s->statico; }
 
 bool Recordset::completo() const
 {
-    return !s || !s->aperta;
+    return !s || !s->inLettura();
 }
 
 bool Recordset::leggiAltre(int righe)
 {
     Stato& st = stato();
-    if (st.aperta)
+    if (st.inLettura())
         st.leggi(righe);
-    return !st.aperta;
+    return !st.inLettura();
 }
 
 void Recordset::leggiTutte()
@@ -198,7 +119,7 @@ void Recordset::leggiTutte()
 
 bool Recordset::vuoto() const
 {
-    return s && s->statico && !s->aperta && s->dati->righeLette() == 0;
+    return s && s->statico && !s->inLettura() && s->dati->numeroRighe() == 0;
 }
 
 bool Recordset::eof() const
@@ -327,22 +248,34 @@ QVariant Recordset::campo(const QString& nome) const
     return campo(i);
 }
 
-bool Recordset::cerca(const QString& nome, const QVariant& v)
+int Recordset::trova(const QString& nome, const QVariant& v, bool leggendo)
 {
     Stato& st = stato();
     const int i = indiceStatico(nome);
     const DatiRecordset& d = *st.dati;
     for (int r = 0;; ++r) {
-        st.mostraFinoA(r);
+        if (leggendo)
+            st.mostraFinoA(r);
         if (r >= d.numeroRighe())
-            break;
-        if (!d.nullo(r, i) && !v.isNull() && d.confronta(r, i, v) == 0) {
-            st.pos = r;
-            return true;
-        }
+            return -1;
+        if (!d.nullo(r, i) && !v.isNull() && d.confronta(r, i, v) == 0)
+            return r;
     }
-    st.pos = d.numeroRighe();
-    return false;
+}
+
+bool Recordset::cerca(const QString& nome, const QVariant& v)
+{
+    const int r = trova(nome, v, true);
+    s->pos = r >= 0 ? r : s->dati->numeroRighe();
+    return r >= 0;
+}
+
+bool Recordset::cercaTraMostrate(const QString& nome, const QVariant& v)
+{
+    const int r = trova(nome, v, false);
+    if (r >= 0)
+        s->pos = r;
+    return r >= 0;
 }
 
 void Recordset::ordina(const QString& nome, bool decrescente)
@@ -393,7 +326,7 @@ Recordset Recordset::avanti(QSqlQuery q, const Lettura& l)
     return r;
 }
 
-Recordset Recordset::inLettura(QSqlQuery q, std::optional<QSqlQuery> coda, const Lettura& l)
+Recordset Recordset::inLettura(QSqlQuery q, std::optional<LetturaPerIndice::Istruzioni> indice, const Lettura& l)
 {
     Recordset r;
     r.s = std::make_shared<Stato>();
@@ -404,24 +337,12 @@ Recordset Recordset::inLettura(QSqlQuery q, std::optional<QSqlQuery> coda, const
     st.dati = std::make_shared<DatiRecordset>();
     st.dati->nomi = nomiCampi(q);
     st.pos = 0;
-    st.aperta = std::move(q);
-    if (coda) {
-        const int colonna = st.dati->indice(l.colonnaItaliana);
-        if (colonna < 0)
-            throw campoMancante(l.colonnaItaliana);
-        st.riordino.emplace(*st.dati, colonna);
+    if (indice) {
+        indice->righe = std::move(q);
+        st.perIndice = std::make_unique<LetturaPerIndice>(std::move(*indice), *st.dati, st.tipi);
+    } else {
+        st.aperta = std::move(q);
     }
-    // The first row, and the tail's rows while the statement holds the file, so that both are
-    // read from the same archive; nothing is shown before the tail is known.
-    const bool altre = st.leggiRighe(1);
-    if (coda && (st.dati->righeLette() > 0 || st.codaRaggiunta)) {
-        bool primaRiga = true;
-        sqlite3_stmt* c = istruzioneAperta(*coda);
-        while (passo(*coda, c, primaRiga)) {
-            aggiungiRiga(c, st.tipi, *st.dati);
-            st.riordino->coda(st.dati->righeLette() - 1);
-        }
-    }
-    st.mostraLette(altre);
+    st.leggi(1);
     return r;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/db/dati_recordset.h"
+#include "platform/db/lettura_per_indice.h"
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
@@ -9,15 +10,19 @@
 #include <memory>
 #include <optional>
 
-// What a recordset is read from: a statement and its bound values. A statement that reads a
-// table in the order of its index on a text column (the column's NOCASE order) may name that
-// column: its rows are then put in Italian order by it as they come, and `coda` reads, with
-// the same values, the rows whose text that order puts last (riordino_italiano.h).
+// What a recordset is read from: a statement and its bound values. A table's rows shown in
+// Italian order by a text column with an index name that index's statements too, each run with
+// the same values (LetturaPerIndice): `sql` then gives the table's rows, its first column their
+// integer key.
 struct Lettura {
+    struct PerIndice {
+        QString voci; // each row's key and text, in the order of the text's index
+        QString coda; // the same for the texts from RiordinoItaliano::inizioCoda on
+        QString riga; // the row of one key, bound after the values
+    };
     QString sql;
     QVariantList valori = {};
-    QString colonnaItaliana = {};
-    QString coda = {};
+    std::optional<PerIndice> perIndice = {};
 };
 
 // A recordset as the windows use it: forward-only (read as it goes) or static
@@ -63,6 +68,9 @@ public:
     // Static only: from the first row, the first row whose field equals the value
     // (texts without regard to case). Not found leaves EOF and returns false.
     bool cerca(const QString& nome, const QVariant& valore);
+    // The same among the rows shown so far, reading none more; not found leaves the current
+    // row as it was.
+    bool cercaTraMostrate(const QString& nome, const QVariant& valore);
     // Static only: sorts the rows by a field; the first row becomes current.
     void ordina(const QString& nome, bool decrescente = false);
 
@@ -75,13 +83,15 @@ private:
     friend class Connessione;
     // Takes an executed query, read as it goes.
     static Recordset avanti(QSqlQuery q, const Lettura& l);
-    // Takes an executed query (and, for an Italian order, its tail's) as a static snapshot with
-    // its first row read.
-    static Recordset inLettura(QSqlQuery q, std::optional<QSqlQuery> coda, const Lettura& l);
+    // Takes an executed query (and, for an Italian order by an index, that index's statements)
+    // as a static snapshot with its first row read.
+    static Recordset inLettura(QSqlQuery q, std::optional<LetturaPerIndice::Istruzioni> indice, const Lettura& l);
     struct Stato;
     std::shared_ptr<Stato> s;
     Stato& stato() const;
     int indiceStatico(const QString& nome) const;
+    // The first row from the first on whose field equals the value, reading on while `leggendo`; -1 when none.
+    int trova(const QString& nome, const QVariant& valore, bool leggendo);
     // The state, on a row of the recordset with a field i.
     Stato& statoCampo(int i) const;
 };

@@ -22,7 +22,9 @@ void LetturaProgressiva::primaSchermata(Recordset& rs)
 {
     if (!rs.statico())
         return;
-    while (!rs.completo() && rs.dati()->numeroRighe() < righeSchermata)
+    QElapsedTimer t;
+    t.start();
+    while (!rs.completo() && rs.dati()->numeroRighe() < righeSchermata && t.elapsed() < msFetta)
         rs.leggiAltre(righeSchermata * 5);
 }
 
@@ -57,7 +59,8 @@ void LetturaProgressiva::leggi(bool tutto)
         emit fallita();
         return;
     }
-    if (finito || mostrate.elapsed() >= msMostra) {
+    // A first screen that took longer than a slice shows as soon as it is there.
+    if (finito || mostrate.elapsed() >= msMostra || modello->rowCount() < righeSchermata) {
         modello->mostraNuoveRighe();
         mostrate.start();
     }

@@ -14,7 +14,8 @@ class LetturaProgressiva : public QObject {
 public:
     explicit LetturaProgressiva(ModelloRecordset* modello);
 
-    // Reads the rows of a first screen of a snapshot still being read, before it is shown.
+    // Reads the rows of a first screen of a snapshot still being read, before it is shown, for
+    // as long as a slice: what a first screen needs more is read on from the event loop.
     static void primaSchermata(Recordset& rs);
     // Reads on the model's snapshot, when it is still being read.
     void avvia();

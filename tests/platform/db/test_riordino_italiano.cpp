@@ -1,22 +1,50 @@
+#include "altra_postazione.h"
 #include "ambiente_test.h"
 #include "platform/db/connessione.h"
 #include "platform/db/ordine_italiano.h"
 #include <QRandomGenerator>
+#include <QSet>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-// The customers read in the order of the surname's index and put in Italian order, as the
-// search with no criteria reads them.
-const Lettura perIndice{u"SELECT idCli, cognome FROM clienti ORDER BY cognome"_s, {}, u"cognome"_s,
-                        u"SELECT idCli, cognome FROM clienti WHERE cognome >= '{' ORDER BY cognome"_s};
+// The customers in Italian order by surname through the surname's index, as the search with
+// no criteria reads them.
+const Lettura perIndice{
+    u"SELECT idCli, cognome FROM clienti"_s, {},
+    Lettura::PerIndice{u"SELECT idCli, cognome FROM clienti ORDER BY cognome"_s,
+                       u"SELECT idCli, cognome FROM clienti WHERE cognome >= '{' ORDER BY cognome"_s,
+                       u"SELECT idCli, cognome FROM clienti WHERE idCli = ?"_s}};
 
-void inserisci(const QList<QVariant>& cognomi)
+// The customers' keys: one after the other, or far apart (a few huge, some negative).
+enum class Chiavi { contigue, lontane };
+
+void inserisci(const QList<QVariant>& cognomi, Chiavi chiavi = Chiavi::contigue)
 {
     Transazione t(connessione);
-    for (const QVariant& c : cognomi)
-        connessione.esegui(u"INSERT INTO clienti (cognome) VALUES (?)"_s, {c});
+    for (qsizetype i = 0; i < cognomi.size(); ++i) {
+        const qint64 id = chiavi == Chiavi::contigue ? i + 1 : (i % 3 - 1) * (qint64(1) << 40) * (i + 1) + i;
+        connessione.esegui(u"INSERT INTO clienti (idCli, cognome) VALUES (?, ?)"_s, {id, cognomi[i]});
+    }
     t.conferma();
+}
+
+// Random surnames of a few letters, accented ones, signs and Nulls among them.
+QVariantList cognomiACaso(int quanti, QRandomGenerator& caso)
+{
+    const QString segni = u"ABCDEMRSZabz '-.0ÀÈÉÒàçÑ{~"_s;
+    QVariantList cognomi;
+    for (int i = 0; i < quanti; ++i) {
+        if (caso.bounded(40) == 0) {
+            cognomi << QVariant();
+            continue;
+        }
+        QString t;
+        for (int k = 0, n = int(caso.bounded(7)); k < n; ++k)
+            t += segni[caso.bounded(segni.size())];
+        cognomi << t;
+    }
+    return cognomi;
 }
 
 // The rows shown so far, by surname (Null as a null QVariant).
@@ -59,6 +87,8 @@ bool inizioDi(const QVariantList& parte, const QVariantList& tutto)
 }
 } // namespace
 
+Q_DECLARE_METATYPE(Chiavi)
+
 class TestRiordinoItaliano : public QObject {
     Q_OBJECT
 private slots:
@@ -89,25 +119,25 @@ private slots:
         QVERIFY2(inizioDi(mostrati(rs), attesi), qPrintable(QVariant(mostrati(rs)).toStringList().join(u'|')));
     }
 
-    // Read a few rows at a time, the rows shown are always the first of the whole order, and
-    // they are shown before the reading ends.
+    // Read a few rows at a time, the rows shown are always the first of the whole order, each
+    // row once, and they are shown before the reading ends: a table looked up row by row whole,
+    // or of more rows than that, with keys that follow one another or lie far apart.
+    void aSpicchi_data()
+    {
+        QTest::addColumn<int>("righe");
+        QTest::addColumn<Chiavi>("chiavi");
+        QTest::newRow("few rows") << 300 << Chiavi::contigue;
+        QTest::newRow("more rows") << 3000 << Chiavi::contigue;
+        QTest::newRow("more rows, keys far apart") << 3000 << Chiavi::lontane;
+    }
+
     void aSpicchi()
     {
+        QFETCH(int, righe);
+        QFETCH(Chiavi, chiavi);
         DatabaseTest db;
-        const QString segni = u"ABCDEMRSZabz '-.0ÀÈÉÒàçÑ{~"_s;
         QRandomGenerator caso(2025);
-        QVariantList cognomi;
-        for (int i = 0; i < 2000; ++i) {
-            if (caso.bounded(40) == 0) {
-                cognomi << QVariant();
-                continue;
-            }
-            QString t;
-            for (int k = 0, n = int(caso.bounded(7)); k < n; ++k)
-                t += segni[caso.bounded(segni.size())];
-            cognomi << t;
-        }
-        inserisci(cognomi);
+        inserisci(cognomiACaso(righe, caso), chiavi);
         const QVariantList attesi = ordinati();
         Recordset rs = connessione.apriInLettura(perIndice);
         bool primaDellaFine = false;
@@ -119,6 +149,32 @@ private slots:
         QCOMPARE(rs.dati()->numeroRighe(), attesi.size());
         QVERIFY(inizioDi(mostrati(rs), attesi));
         QVERIFY(primaDellaFine);
+        QSet<qint64> chiaviMostrate;
+        for (int r = 0; r < rs.dati()->numeroRighe(); ++r)
+            chiaviMostrate << rs.dati()->valore(r, 0).toLongLong();
+        QCOMPARE(chiaviMostrate.size(), attesi.size());
+    }
+
+    // While the rows are read, another workstation's commit waits, from the first screen to the
+    // last row: what is shown is the archive as it was when the reading began; then the file
+    // is let go.
+    void altraPostazioneAttende()
+    {
+        DatabaseTest db;
+        QRandomGenerator caso(7);
+        inserisci(cognomiACaso(3000, caso));
+        const QVariantList attesi = ordinati();
+        AltraPostazione altra(db.file());
+        Recordset rs = connessione.apriInLettura(perIndice);
+        const QString scrittura = u"UPDATE clienti SET cognome = 'A' WHERE idCli = 3000; "
+                                  "INSERT INTO clienti (cognome) VALUES ('A')"_s;
+        while (!rs.completo()) {
+            QVERIFY(!altra.tentaScrittura(scrittura));
+            rs.leggiAltre(400);
+        }
+        QCOMPARE(mostrati(rs).size(), attesi.size());
+        QVERIFY(inizioDi(mostrati(rs), attesi));
+        QVERIFY(altra.tentaScrittura(scrittura));
     }
 };
 

@@ -123,7 +123,7 @@ private:
     void contaRisultato();
     void svuotaRisultato();
     bool rieseguiCercando(qint64 idCli, std::function<void()> dopo = {});
-    // The refreshed result on the customer it was on, once his row is shown.
+    // The refreshed result on the customer it was on, once his row is among those shown.
     void ritrovaCliente();
     void didascalia(const QString& testo, int righe);
 

@@ -112,8 +112,8 @@ void schRicCliente::reset()
 // Runs the statement the result shown was read from again (a search's, or the new
 // customer's alone) and reads it as the search does: its first screen at once, the rest from
 // the event loop, the count in the caption once every row is read; the customer becomes current
-// again as soon as his row is shown (the first row when he is gone), and then `dopo` runs.
-// False, at once, when no row is left.
+// again when his row is in the first screen, or else once every row is read (the first row when
+// he is gone), and then `dopo` runs. False, at once, when no row is left.
 bool schRicCliente::rieseguiCercando(qint64 idCli, std::function<void()> dopo)
 {
     const Clessidra clessidra;

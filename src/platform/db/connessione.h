@@ -50,8 +50,9 @@ public:
     QSqlDatabase database() const;
 
 private:
-    // A statement prepared with its values bound, or run with them.
+    // A statement prepared with its values bound, not yet run.
     QSqlQuery preparata(const QString& sql, const QVariantList& valori);
+    // A statement run with its values.
     QSqlQuery prepara(const QString& sql, const QVariantList& valori);
     void comando(const char* sql);
     void controllaAperta() const;
